@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+
+#include "Settings.h"
+
+namespace velmora {
+
+class MainWindow;
+
+// The start-up sequence of the workstation: data folder, language, splash,
+// windows, settings, first document, data-folder move.
+class AppStartup {
+ public:
+  AppStartup();
+  ~AppStartup();
+
+  // Runs the sequence up to the message loop; returns the main window,
+  // shown. `arguments` are the command-line arguments after the program.
+  MainWindow* start(const QStringList& arguments);
+
+  Settings& settings() { return settings_; }
+  static std::filesystem::path documentsFolder();
+  static std::filesystem::path programFolder();
+
+ private:
+  Settings settings_;
+  std::unique_ptr<MainWindow> mainWindow_;
+};
+
+}  // namespace velmora

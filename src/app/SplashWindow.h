@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+namespace velmora {
+
+// The small "Starting" window shown while the workstation loads.
+class SplashWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SplashWindow(QWidget* parent = nullptr);
+  // Shows a catalogue text (translated) and lets the window repaint.
+  void showStatus(const char* catalogueText);
+
+ private:
+  QLabel* title_;
+  QLabel* status_;
+};
+
+}  // namespace velmora
