@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+namespace velmora {
+
+// One point of a curve: X the potential in mV (or the time in s in the time
+// modes), Y the current in µA. Stored as two doubles, 16 bytes.
+struct TDataPoint {
+  double X = 0.0;
+  double Y = 0.0;
+  friend bool operator==(const TDataPoint&, const TDataPoint&) = default;
+};
+
+// A curve's points.
+using TDataArr = std::vector<TDataPoint>;
+
+}  // namespace velmora
