@@ -41,6 +41,64 @@ inline constexpr const char* SplashLoadingMethods = QT_TRANSLATE_NOOP("Messages"
 inline constexpr const char* SplashLoadingFile = QT_TRANSLATE_NOOP("Messages", "Loading file...");
 
 // --- Document --------------------------------------------------------------
+// Document forest and curve records.
+inline constexpr const char* RemoveSelectedQuery = QT_TRANSLATE_NOOP("Messages", "Remove selected?");
+inline constexpr const char* MeasTypeSupportingElectrolyte = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte");
+inline constexpr const char* MeasTypeAnalyte = QT_TRANSLATE_NOOP("Messages", "Analyte");
+inline constexpr const char* MeasTypeAddedStandard1 = QT_TRANSLATE_NOOP("Messages", "Added standard 1");
+inline constexpr const char* MeasTypeAddedStandard2 = QT_TRANSLATE_NOOP("Messages", "Added standard 2");
+inline constexpr const char* MeasTypeAddedStandard3 = QT_TRANSLATE_NOOP("Messages", "Added standard 3");
+inline constexpr const char* MeasTypeReference = QT_TRANSLATE_NOOP("Messages", "Reference");
+inline constexpr const char* VolumeSampleTaken = QT_TRANSLATE_NOOP("Messages", "Volume of sample taken for analyte preparation, cm^3^");
+inline constexpr const char* VolumePreliminaryDilution = QT_TRANSLATE_NOOP("Messages", "Preliminary dilution of sample. If none then enter 1.");
+inline constexpr const char* VolumeAshingMass = QT_TRANSLATE_NOOP("Messages", "Mass of sample taken for ashing, g");
+inline constexpr const char* VolumeAshSolution = QT_TRANSLATE_NOOP("Messages", "Volume of solution obtained after dissolving of ash, cm^3^");
+inline constexpr const char* VolumeBackground = QT_TRANSLATE_NOOP("Messages", "Background volume, cm^3^");
+inline constexpr const char* VolumeAnalyteInCell = QT_TRANSLATE_NOOP("Messages", "Volume of analyte poured into the cell, cm^3^");
+inline constexpr const char* VolumeAddition1 = QT_TRANSLATE_NOOP("Messages", "Addition 1, cm^3^");
+inline constexpr const char* VolumeAddition2 = QT_TRANSLATE_NOOP("Messages", "Addition 2, cm^3^");
+inline constexpr const char* VolumeAddition3 = QT_TRANSLATE_NOOP("Messages", "Addition 3, cm^3^");
+inline constexpr const char* VolumeReference = QT_TRANSLATE_NOOP("Messages", "Reference, cm^3^");
+inline constexpr const char* PropHeaderProperty = QT_TRANSLATE_NOOP("Messages", "Property");
+inline constexpr const char* PropHeaderValue = QT_TRANSLATE_NOOP("Messages", "Value");
+inline constexpr const char* PropDate = QT_TRANSLATE_NOOP("Messages", "Date");
+inline constexpr const char* PropValuesRange = QT_TRANSLATE_NOOP("Messages", "Values range");
+inline constexpr const char* PropConjunctionType = QT_TRANSLATE_NOOP("Messages", "Conjunction type");
+inline constexpr const char* PropStirrer = QT_TRANSLATE_NOOP("Messages", "Stirrer");
+inline constexpr const char* PropStirrerType = QT_TRANSLATE_NOOP("Messages", "Stirrer type");
+inline constexpr const char* PropDelayAfterMixing = QT_TRANSLATE_NOOP("Messages", "Delay after mixing");
+inline constexpr const char* PropSpeed = QT_TRANSLATE_NOOP("Messages", "Speed");
+inline constexpr const char* PropSpeedValue = QT_TRANSLATE_NOOP("Messages", "%d rpm");
+inline constexpr const char* PropCleaning = QT_TRANSLATE_NOOP("Messages", "Cleaning");
+inline constexpr const char* PropPreparation1 = QT_TRANSLATE_NOOP("Messages", "Preparation 1");
+inline constexpr const char* PropPreparation2 = QT_TRANSLATE_NOOP("Messages", "Preparation 2");
+inline constexpr const char* PropElectrolysis = QT_TRANSLATE_NOOP("Messages", "Electrolysis");
+inline constexpr const char* PropStageValue = QT_TRANSLATE_NOOP("Messages", "%d mV %d sec");
+inline constexpr const char* PropCompensation = QT_TRANSLATE_NOOP("Messages", "Compensation");
+inline constexpr const char* PropSweepRate = QT_TRANSLATE_NOOP("Messages", "Sweep rate");
+inline constexpr const char* PropSweepRateValue = QT_TRANSLATE_NOOP("Messages", "%d mV/sec");
+inline constexpr const char* PropSweepStart = QT_TRANSLATE_NOOP("Messages", "Sweep start");
+inline constexpr const char* PropSweepEnd = QT_TRANSLATE_NOOP("Messages", "Sweep end");
+inline constexpr const char* PropPotentialValue = QT_TRANSLATE_NOOP("Messages", "%d mV");
+inline constexpr const char* PropModulation = QT_TRANSLATE_NOOP("Messages", "Modulation");
+inline constexpr const char* PropModulationValue = QT_TRANSLATE_NOOP("Messages", "%d mV %d Hz");
+inline constexpr const char* PropFilter = QT_TRANSLATE_NOOP("Messages", "Filter");
+inline constexpr const char* PropRetention = QT_TRANSLATE_NOOP("Messages", "Retention, mV");
+inline constexpr const char* PropComments = QT_TRANSLATE_NOOP("Messages", "Comments");
+inline constexpr const char* PropOn = QT_TRANSLATE_NOOP("Messages", "On");
+inline constexpr const char* PropOff = QT_TRANSLATE_NOOP("Messages", "Off");
+inline constexpr const char* RangeCaption0 = QT_TRANSLATE_NOOP("Messages", "200 nA");
+inline constexpr const char* RangeCaption1 = QT_TRANSLATE_NOOP("Messages", "2 mkA");
+inline constexpr const char* RangeCaption2 = QT_TRANSLATE_NOOP("Messages", "20 mkA");
+inline constexpr const char* RangeCaption3 = QT_TRANSLATE_NOOP("Messages", "200 mkA");
+inline constexpr const char* RangeCaption4 = QT_TRANSLATE_NOOP("Messages", "2 mA");
+inline constexpr const char* Conjunction2x = QT_TRANSLATE_NOOP("Messages", "2x electrodes");
+inline constexpr const char* Conjunction3x = QT_TRANSLATE_NOOP("Messages", "3x electrodes");
+inline constexpr const char* Conjunction4x = QT_TRANSLATE_NOOP("Messages", "4x electrodes");
+inline constexpr const char* StirrerTypeStirrer = QT_TRANSLATE_NOOP("Messages", "Stirrer");
+inline constexpr const char* StirrerTypeRegulatedStirrer = QT_TRANSLATE_NOOP("Messages", "Regulated stirrer");
+inline constexpr const char* StirrerTypeRegulatedElectrode = QT_TRANSLATE_NOOP("Messages", "Regulated electrode");
+inline constexpr const char* StirrerTypeRotatingElectrode = QT_TRANSLATE_NOOP("Messages", "Rotating electrode");
 
 // --- Analyzer link and acquisition -----------------------------------------
 
