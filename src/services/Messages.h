@@ -105,6 +105,31 @@ inline constexpr const char* StirrerTypeRotatingElectrode = QT_TRANSLATE_NOOP("M
 // --- Quantitation ----------------------------------------------------------
 
 // --- Methods, scripts and formulas -----------------------------------------
+// Expression calculator: built-in variable comments, then check and evaluation errors.
+inline constexpr const char* CalcVarIB = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte current");
+inline constexpr const char* CalcVarI0 = QT_TRANSLATE_NOOP("Messages", "Analyte current");
+inline constexpr const char* CalcVarI1 = QT_TRANSLATE_NOOP("Messages", "Added standard 1 current");
+inline constexpr const char* CalcVarI2 = QT_TRANSLATE_NOOP("Messages", "Added standard 2 current");
+inline constexpr const char* CalcVarI3 = QT_TRANSLATE_NOOP("Messages", "Added standard 3 current");
+inline constexpr const char* CalcVarIR = QT_TRANSLATE_NOOP("Messages", "Reference sample current");
+inline constexpr const char* CalcVarC1 = QT_TRANSLATE_NOOP("Messages", "Addition 1 concentration");
+inline constexpr const char* CalcVarC2 = QT_TRANSLATE_NOOP("Messages", "Addition 2 concentration");
+inline constexpr const char* CalcVarC3 = QT_TRANSLATE_NOOP("Messages", "Addition 3 concentration");
+inline constexpr const char* CalcVarVAL = QT_TRANSLATE_NOOP("Messages", "Aliquot volume, cm^3^");
+inline constexpr const char* CalcVarD = QT_TRANSLATE_NOOP("Messages", "Dilution factor");
+inline constexpr const char* CalcVarM = QT_TRANSLATE_NOOP("Messages", "Sample mass, g");
+inline constexpr const char* CalcVarVM = QT_TRANSLATE_NOOP("Messages", "Prepared volume, cm^3^");
+inline constexpr const char* CalcVarVC = QT_TRANSLATE_NOOP("Messages", "Cell volume, cm^3^");
+inline constexpr const char* CalcVarV1 = QT_TRANSLATE_NOOP("Messages", "Addition 1, cm^3^");
+inline constexpr const char* CalcVarV2 = QT_TRANSLATE_NOOP("Messages", "Addition 2, cm^3^");
+inline constexpr const char* CalcVarV3 = QT_TRANSLATE_NOOP("Messages", "Addition 3, cm^3^");
+inline constexpr const char* CalcVarVR = QT_TRANSLATE_NOOP("Messages", "Reference, cm^3^");
+inline constexpr const char* CalcEmptyVariableName = QT_TRANSLATE_NOOP("Messages", "Empty variable name");
+inline constexpr const char* CalcNameOnlyDigits = QT_TRANSLATE_NOOP("Messages", "The variable name can not consist only of digits");
+inline constexpr const char* CalcDuplicateVariableName = QT_TRANSLATE_NOOP("Messages", "Duplicate variable name");
+inline constexpr const char* CalcUnknownVariable = QT_TRANSLATE_NOOP("Messages", "Unknown variable");
+inline constexpr const char* CalcDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
+inline constexpr const char* CalcErrorLine = QT_TRANSLATE_NOOP("Messages", "%s '%s'");
 
 // --- Reports ---------------------------------------------------------------
 
