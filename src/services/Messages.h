@@ -41,6 +41,21 @@ inline constexpr const char* SplashLoadingMethods = QT_TRANSLATE_NOOP("Messages"
 inline constexpr const char* SplashLoadingFile = QT_TRANSLATE_NOOP("Messages", "Loading file...");
 
 // --- Document --------------------------------------------------------------
+// Document files and document commands.
+inline constexpr const char* FileNotFound = QT_TRANSLATE_NOOP("Messages", "File not found");
+inline constexpr const char* OpeningFile = QT_TRANSLATE_NOOP("Messages", "Opening file...");
+inline constexpr const char* SavingToFile = QT_TRANSLATE_NOOP("Messages", "Saving to file");
+inline constexpr const char* SaveChanges = QT_TRANSLATE_NOOP("Messages", "Save changes?");
+inline constexpr const char* UnreadDataBlocks = QT_TRANSLATE_NOOP("Messages", "File contains unread data blocks. Probably it was created in newer version of program. Saving may cause some data loss!");
+inline constexpr const char* SaveInBundledFormat = QT_TRANSLATE_NOOP("Messages", "Would you like to save the Document in newer Bundled format (one file) or in old format (many files, tree-like structure will be lost)?");
+inline constexpr const char* DatabaseAlreadyExists = QT_TRANSLATE_NOOP("Messages", "The database already exists in this folder. Select another folder or create a new one");
+inline constexpr const char* ExportedToFile = QT_TRANSLATE_NOOP("Messages", "You have exported data to file (%s), but all new changes will be stored in the database (%s).\r This option may be changed in Settings dialog by switching to 'Separate files' mode in 'Data storage' box.");
+inline constexpr const char* OpenDocumentFilter = QT_TRANSLATE_NOOP("Messages", "Supported formats|*.mbd; *.tvx|*.tvx|*.tvx|*.mbd|*.mbd");
+inline constexpr const char* ImportFilter = QT_TRANSLATE_NOOP("Messages", "Any file|*.*|*.dat|*.dat");
+inline constexpr const char* SaveDocumentFilter = QT_TRANSLATE_NOOP("Messages", "*.tvx|*.tvx|*.mbd|*.mbd");
+inline constexpr const char* NotValidFloat = QT_TRANSLATE_NOOP("Messages", "'%s' is not a valid floating point value");
+inline constexpr const char* CurveWithoutDatabaseName = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" has no file name in the database and cannot be saved in the old format.");
+inline constexpr const char* TooManyPeaksForDatabase = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" holds %d peaks; the old format keeps only the first 21.");
 // Document forest and curve records.
 inline constexpr const char* RemoveSelectedQuery = QT_TRANSLATE_NOOP("Messages", "Remove selected?");
 inline constexpr const char* MeasTypeSupportingElectrolyte = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte");
@@ -101,8 +116,51 @@ inline constexpr const char* StirrerTypeRegulatedElectrode = QT_TRANSLATE_NOOP("
 inline constexpr const char* StirrerTypeRotatingElectrode = QT_TRANSLATE_NOOP("Messages", "Rotating electrode");
 
 // --- Analyzer link and acquisition -----------------------------------------
+inline constexpr const char* NoResponseCommand = QT_TRANSLATE_NOOP("Messages", "No responce from device. Command №%d");
+inline constexpr const char* ErrorCrc = QT_TRANSLATE_NOOP("Messages", "Error CRC");
+inline constexpr const char* DeviceNotCalibrated = QT_TRANSLATE_NOOP("Messages", "Divice is not calibrated");
+inline constexpr const char* NoResponseOnReset = QT_TRANSLATE_NOOP("Messages", "No responce from device on reset.");
+inline constexpr const char* OutputError = QT_TRANSLATE_NOOP("Messages", "Output error");
+inline constexpr const char* ComPortNotSpecified = QT_TRANSLATE_NOOP("Messages", "Com-port component is not specified!");
+inline constexpr const char* CannotOpenPort = QT_TRANSLATE_NOOP("Messages", "Cannot open the serial port \"%s\": %s");
+inline constexpr const char* ErrorCaption = QT_TRANSLATE_NOOP("Messages", "Error");
+inline constexpr const char* New3in1Allowed = QT_TRANSLATE_NOOP("Messages", "Usage of new 3 in 1 electrode is allowed");
+inline constexpr const char* New3in1Impossible = QT_TRANSLATE_NOOP("Messages", "Usage of new 3 in 1 electrode is impossible");
+inline constexpr const char* StageComplete = QT_TRANSLATE_NOOP("Messages", "Stage complete");
+inline constexpr const char* ReadyForMeasurement = QT_TRANSLATE_NOOP("Messages", "Ready for measurment");
+inline constexpr const char* StageElectrolysis = QT_TRANSLATE_NOOP("Messages", "Electrolysis");
+inline constexpr const char* StageMeasurement = QT_TRANSLATE_NOOP("Messages", "Measurement");
+inline constexpr const char* StageCleaning = QT_TRANSLATE_NOOP("Messages", "Cleaning");
+inline constexpr const char* CircularBufferOverflow = QT_TRANSLATE_NOOP("Messages", "Circular buffer overflow");
+inline constexpr const char* StagePreparation1 = QT_TRANSLATE_NOOP("Messages", "Preparation 1");
+inline constexpr const char* StagePreparation2 = QT_TRANSLATE_NOOP("Messages", "Preparation 2");
+inline constexpr const char* MercuryJetGap = QT_TRANSLATE_NOOP("Messages", "Mercury jet gap");
+inline constexpr const char* Electrode3in1Recovering = QT_TRANSLATE_NOOP("Messages", "3 in 1 electrode recovering");
+inline constexpr const char* StatusNumber = QT_TRANSLATE_NOOP("Messages", "Status: %d");
+inline constexpr const char* CalibrCoefficientTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The coefficient %s is too large: it must not exceed 65535.");
+inline constexpr const char* CalibrDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
+inline constexpr const char* MixerSpeedTooHigh = QT_TRANSLATE_NOOP("Messages", "The stirrer speed %d rpm is too high: it must stay below 2560 rpm.");
 
 // --- Quantitation ----------------------------------------------------------
+// Peak search, peak values and their vocabulary.
+inline constexpr const char* PolyFitTooFewPoints = QT_TRANSLATE_NOOP("Messages", "PolyFit called with less than two points");
+inline constexpr const char* UnknownPeakName = QT_TRANSLATE_NOOP("Messages", "Unknown %d");
+inline constexpr const char* MixedCalcTypes = QT_TRANSLATE_NOOP("Messages", "Mixed peak calculation types");
+inline constexpr const char* MixedBaselineTypes = QT_TRANSLATE_NOOP("Messages", "Mixed baseline types");
+inline constexpr const char* BaselineLinear = QT_TRANSLATE_NOOP("Messages", "Linear");
+inline constexpr const char* BaselineSpline = QT_TRANSLATE_NOOP("Messages", "Spline");
+inline constexpr const char* CalcNameByHeight = QT_TRANSLATE_NOOP("Messages", "by height");
+inline constexpr const char* CalcNameBySquare = QT_TRANSLATE_NOOP("Messages", "by square");
+inline constexpr const char* CalcNameByAbsHeight = QT_TRANSLATE_NOOP("Messages", "by abs height");
+inline constexpr const char* CalcNameByAbsHeightTwoLines = QT_TRANSLATE_NOOP("Messages", "by abs height with two lines");
+inline constexpr const char* CalcNameIntersection = QT_TRANSLATE_NOOP("Messages", "intersection point");
+inline constexpr const char* CalcNamePotDiff = QT_TRANSLATE_NOOP("Messages", "potential difference");
+inline constexpr const char* CalcNameLinSlope = QT_TRANSLATE_NOOP("Messages", "linearization slope");
+inline constexpr const char* CalcNameByAbsHeightLine = QT_TRANSLATE_NOOP("Messages", "by abs height with line");
+inline constexpr const char* UnitMicroAmpere = QT_TRANSLATE_NOOP("Messages", "µA");
+inline constexpr const char* UnitMicroAmpereMillivolt = QT_TRANSLATE_NOOP("Messages", "µA*mV");
+inline constexpr const char* UnitMillivolt = QT_TRANSLATE_NOOP("Messages", "mV");
 
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.
