@@ -116,6 +116,10 @@ inline constexpr const char* StirrerTypeRegulatedElectrode = QT_TRANSLATE_NOOP("
 inline constexpr const char* StirrerTypeRotatingElectrode = QT_TRANSLATE_NOOP("Messages", "Rotating electrode");
 
 // --- Analyzer link and acquisition -----------------------------------------
+// Program files.
+inline constexpr const char* ProgramCarWrongSize = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program set file: it holds %s bytes instead of %s.");
+inline constexpr const char* ProgramCarTooLarge = QT_TRANSLATE_NOOP("Messages", "The program set does not fit this file format: it holds at most %s programs of %s steps.");
+inline constexpr const char* ProgramCountInvalid = QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s holds the invalid count %s.");
 inline constexpr const char* NoResponseCommand = QT_TRANSLATE_NOOP("Messages", "No responce from device. Command №%d");
 inline constexpr const char* ErrorCrc = QT_TRANSLATE_NOOP("Messages", "Error CRC");
 inline constexpr const char* DeviceNotCalibrated = QT_TRANSLATE_NOOP("Messages", "Divice is not calibrated");
