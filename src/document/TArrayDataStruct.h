@@ -41,12 +41,13 @@ class TArrayDataStruct : public TBasicDataStruct {
   double MinY = kBoundsReset;
   std::int32_t NodeType = 1;  // 0 averaging, 1 overlay, 2 average and overlay
   TStructCollection Curves;
-  std::uint8_t SemiIntegralValid = 0;
-  std::uint8_t LogValid = 0;
-  std::uint8_t ShiftValid = 0;
-  TDataArr SemiIntegralCache;
-  TDataArr LogCache;
-  TDataArr ShiftCache;
+  // Display caches: filled on demand by GetDisplayData, hence mutable.
+  mutable std::uint8_t SemiIntegralValid = 0;
+  mutable std::uint8_t LogValid = 0;
+  mutable std::uint8_t ShiftValid = 0;
+  mutable TDataArr SemiIntegralCache;
+  mutable TDataArr LogCache;
+  mutable TDataArr ShiftCache;
   double XShift = 0.0;
 
   // --- Virtual operations ---

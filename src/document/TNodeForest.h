@@ -149,9 +149,11 @@ class TNodeForest {
  private:
   friend class TNode;
   void Unlink(TNode* node);
+  // Recomputes `group` and the groups above it (or marks them while painting
+  // is suspended).
+  void RecomputeFrom(TNode* group);
   void RaiseSelectionChange();
   void RaiseTreeChange();
-  void HideSubtreeFocus(TNode* node);
   std::vector<int> OrderIndex() const;
   void MoveSelection(bool up);
 
