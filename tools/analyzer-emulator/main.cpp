@@ -1,0 +1,191 @@
+// velmora-analyzer-emulator: serves an emulated analyzer on a pseudo-terminal
+// so that the workstation (or any program) can open it as a serial port.
+//
+//   velmora-analyzer-emulator --link PATH [--speed N] [--fault F]...
+//
+// Commands typed on the standard input change the cell while it runs:
+//   electrolyte VOLUME_ML          fresh supporting electrolyte
+//   sample VOLUME_ML Zn=C Pb=C ... add a sample (concentrations in ug/L)
+//   add ELEMENT VOLUME_ML C_MG_L   add a standard of one element
+//   show                           print the cell contents
+//   quit
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PseudoTerminalHost.h"
+#include "ScaledClock.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void onSignal(int) { g_stop = 1; }
+
+void usage() {
+  std::fprintf(stderr,
+               "usage: velmora-analyzer-emulator --link PATH [--speed N] [--fault F]... [--device-type 0|1]\n"
+               "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
+               "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
+}
+
+// "Zn=12.5" items into concentrations; false on a bad item.
+bool parseConcentrations(const std::vector<std::string>& items, velmora::SampleModel::Concentrations& c) {
+  for (const auto& item : items) {
+    const auto eq = item.find('=');
+    if (eq == std::string::npos) return false;
+    const auto element = velmora::SampleModel::elementOf(item.substr(0, eq));
+    if (element == velmora::SampleModel::ElementCount) return false;
+    char* end = nullptr;
+    const double value = std::strtod(item.c_str() + eq + 1, &end);
+    if (end == item.c_str() + eq + 1) return false;
+    c[element] = value;
+  }
+  return true;
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> out;
+  std::stringstream in(text);
+  std::string item;
+  while (std::getline(in, item, separator))
+    if (!item.empty()) out.push_back(item);
+  return out;
+}
+
+bool sampleOption(const std::string& value, velmora::AnalyzerEmulator& emulator) {
+  const auto colon = value.find(':');
+  if (colon == std::string::npos) return false;
+  velmora::SampleModel::Concentrations c{};
+  if (!parseConcentrations(split(value.substr(colon + 1), ','), c)) return false;
+  emulator.addSample(std::atof(value.substr(0, colon).c_str()), c);
+  return true;
+}
+
+void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator) {
+  std::vector<std::string> words = split(line, ' ');
+  if (words.empty()) return;
+  const std::string& verb = words[0];
+  if (verb == "quit" || verb == "exit") {
+    g_stop = 1;
+  } else if (verb == "show") {
+    std::printf("%s\n", emulator.sample().describe().c_str());
+  } else if (verb == "electrolyte" && words.size() == 2) {
+    emulator.fillSupportingElectrolyte(std::atof(words[1].c_str()), {0.5, 0.05, 0.2, 0.5});
+    std::printf("%s\n", emulator.sample().describe().c_str());
+  } else if (verb == "sample" && words.size() >= 3) {
+    velmora::SampleModel::Concentrations c{};
+    if (!parseConcentrations({words.begin() + 2, words.end()}, c)) {
+      std::printf("bad concentrations\n");
+      return;
+    }
+    emulator.addSample(std::atof(words[1].c_str()), c);
+    std::printf("%s\n", emulator.sample().describe().c_str());
+  } else if (verb == "add" && words.size() == 4) {
+    const auto element = velmora::SampleModel::elementOf(words[1]);
+    if (element == velmora::SampleModel::ElementCount) {
+      std::printf("unknown element %s\n", words[1].c_str());
+      return;
+    }
+    emulator.addStandard(element, std::atof(words[2].c_str()), std::atof(words[3].c_str()));
+    std::printf("%s\n", emulator.sample().describe().c_str());
+  } else {
+    std::printf("commands: electrolyte V | sample V Zn=C ... | add EL V C | show | quit\n");
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string link;
+  double speed = 1.0;
+  velmora::AnalyzerEmulator::Config config;
+  std::vector<std::string> samples;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto next = [&]() -> std::string {
+      if (i + 1 >= argc) {
+        usage();
+        std::exit(2);
+      }
+      return argv[++i];
+    };
+    if (arg == "--link") {
+      link = next();
+    } else if (arg == "--speed") {
+      speed = std::atof(next().c_str());
+    } else if (arg == "--fault") {
+      std::string error;
+      if (!config.faults.parse(next(), error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+      }
+    } else if (arg == "--device-type") {
+      config.deviceType = std::atoi(next().c_str()) == 0 ? 0 : 1;
+    } else if (arg == "--addon") {
+      config.addOnType = std::atoi(next().c_str());
+    } else if (arg == "--autosampler") {
+      config.autosampler = true;
+    } else if (arg == "--no-3in1") {
+      config.supports3in1 = false;
+    } else if (arg == "--sample") {
+      samples.push_back(next());
+    } else if (arg == "--seed") {
+      config.seed = std::strtoull(next().c_str(), nullptr, 10);
+    } else {
+      usage();
+      return 2;
+    }
+  }
+  if (link.empty() || speed <= 0.0) {
+    usage();
+    return 2;
+  }
+
+  velmora::ScaledClock clock(speed);
+  auto emulator = std::make_shared<velmora::AnalyzerEmulator>(clock, config);
+  for (const auto& s : samples) {
+    if (!sampleOption(s, *emulator)) {
+      std::fprintf(stderr, "bad --sample value: %s\n", s.c_str());
+      return 2;
+    }
+  }
+  velmora::PseudoTerminalHost host(emulator);
+  std::string error;
+  if (!host.start(link, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  std::signal(SIGINT, onSignal);
+  std::signal(SIGTERM, onSignal);
+  std::printf("analyzer emulator on %s (link %s), speed x%g\n%s\n", host.slaveName().c_str(), link.c_str(), speed,
+              emulator->sample().describe().c_str());
+  std::fflush(stdout);
+
+  std::string line;
+  bool stdinOpen = true;
+  while (!g_stop) {
+    if (!stdinOpen) {
+      ::usleep(100000);
+      continue;
+    }
+    pollfd pfd{STDIN_FILENO, POLLIN, 0};
+    if (::poll(&pfd, 1, 200) <= 0) continue;
+    if (!std::getline(std::cin, line)) {
+      stdinOpen = false;
+      continue;
+    }
+    handleCommand(line, *emulator);
+  }
+  host.stop();
+  return 0;
+}
