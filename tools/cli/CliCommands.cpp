@@ -8,9 +8,15 @@ namespace {
 constexpr int kUsageError = 2;
 }
 
+// Commands defined in their own source files.
+CliCommand DumpCommand();
+CliCommand ConvertCommand();
+
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
+      DumpCommand(),
+      ConvertCommand(),
   };
   return commands;
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class IMessageSink;
+class TNodeForest;
+class TVAStruct;
+
+// The older folder database: an index file "<name>.mbd" holding the highest
+// curve number in use, and one ".dbd" file per curve in the same folder
+// (record parameters, 21 old peak entries, the points). It keeps neither
+// the tree nor the calculation data.
+class FolderDatabase {
+ public:
+  static constexpr std::size_t kParamsOffset = 0;
+  static constexpr std::size_t kPeaksOffset = 244;
+  static constexpr std::size_t kCountOffset = 832;
+  static constexpr std::size_t kPointsOffset = 836;
+  // A peak entry whose borders lie further out than this ends the list.
+  static constexpr std::int64_t kMaxPeakIndex = 5000;
+
+  // "_______0.dbd" for 0, "_____123.dbd" for 123: the digits left-padded
+  // with "_" to eight characters (no padding from 10,000,000 on).
+  static std::string CurveFileName(std::int64_t k);
+  // The number of a curve file name (without extension and "_"). Throws
+  // EFormatError when it is no integer.
+  static std::int64_t CurveNumber(const std::string& name);
+  // The number when `name` is exactly the file name CurveFileName builds
+  // for it, else nothing.
+  static std::optional<std::int64_t> CanonicalCurveNumber(const std::string& name);
+
+  // Appends one root node per curve file numbered 0 .. the index value, in
+  // number order; missing numbers are passed over. Painting is suspended
+  // for the whole load. Throws EFormatError for a damaged index or curve
+  // file (the curves read before stay).
+  static void LoadFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile);
+
+  // Writes one curve file per leaf of the forest (in node-list order, the
+  // displayed points), then the index file. Each file is written to a
+  // temporary file and renamed over the old one.
+  //
+  // A leaf whose DatabaseName is empty, is not a curve file name, or is
+  // already taken by an earlier leaf gets the next free number above the
+  // highest in use (its DatabaseName is updated), so that no curve
+  // overwrites another and every curve can be read back. Only the file
+  // name part of a stored name is used. A curve with more than 21 peaks
+  // keeps its first 21 in the file; `sink`, when given, is warned.
+  static void SaveFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile,
+                                 IMessageSink* sink = nullptr);
+
+  // One curve file image / its reading into a record (Params, peaks and
+  // points; the points through SetData).
+  static std::vector<std::uint8_t> CurveFileBytes(const TVAStruct& record, bool* peaksCut = nullptr);
+  static void ReadCurveFile(TVAStruct& record, const std::vector<std::uint8_t>& bytes);
+};
+
+}  // namespace velmora

@@ -1,0 +1,329 @@
+#include "TDocumentCommands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <system_error>
+
+#include "DateTime.h"
+#include "DocumentFile.h"
+#include "FolderDatabase.h"
+#include "FormatError.h"
+#include "IFileDialogs.h"
+#include "MessageSink.h"
+#include "Messages.h"
+#include "Settings.h"
+#include "TNodeForest.h"
+#include "TextImport.h"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string UpperExtension(const std::string& file) {
+  std::string ext = fs::path(file).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::toupper(c); });
+  return ext;
+}
+
+bool FileExists(const fs::path& file) {
+  std::error_code ec;
+  return fs::exists(file, ec);
+}
+
+// Folders compared without regard to a trailing separator.
+bool SameFolder(const fs::path& a, const fs::path& b) {
+  auto norm = [](fs::path p) {
+    p = p.lexically_normal();
+    std::string s = p.string();
+    while (s.size() > 1 && (s.back() == '/' || s.back() == '\\')) s.pop_back();
+    return s;
+  };
+  return norm(a) == norm(b);
+}
+
+}  // namespace
+
+TDocumentCommands::TDocumentCommands(TNodeForest& forest, Settings& settings, IMessageSink& sink,
+                                     IFileDialogs& dialogs, TDocumentHost host)
+    : DocumentFileName(msg::NoName),
+      forest_(forest),
+      settings_(settings),
+      sink_(sink),
+      dialogs_(dialogs),
+      host_(std::move(host)) {}
+
+bool TDocumentCommands::IsUnnamed() const { return DocumentFileName == msg::NoName; }
+
+bool TDocumentCommands::InDatabaseMode() const { return settings_.options().saveType == 1; }
+
+std::string TDocumentCommands::Title() const {
+  return fs::path(DocumentFileName).filename().string() + " - " + msg::AppTitle;
+}
+
+void TDocumentCommands::UpdateTitle() {
+  if (host_.TitleChanged) host_.TitleChanged(Title());
+}
+
+void TDocumentCommands::Hint(const char* text) {
+  if (host_.ShowHint) host_.ShowHint(Message(text));
+}
+
+void TDocumentCommands::ClearHint() {
+  if (host_.ClearHint) host_.ClearHint();
+}
+
+void TDocumentCommands::ShowError(const std::exception& e) {
+  if (const auto* format = dynamic_cast<const EFormatError*>(&e))
+    sink_.error(format->message());
+  else
+    sink_.error(Message("%s", {e.what()}));
+}
+
+void TDocumentCommands::AddRecentFile(const std::string& file) {
+  try {
+    settings_.addRecentFile(file);
+  } catch (...) {
+    // The recent-files list is a convenience; its errors are ignored.
+  }
+}
+
+std::string TDocumentCommands::DatabaseDocumentName() const {
+  std::string dir = settings_.options().saveDir;
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+  const DateTime::Parts d = DateTime::split(DateTime::now());
+  char sep = DateSeparator;
+  if (sep == '/' || sep == '\\' || sep == '\0') sep = '-';
+  char date[32];
+  std::snprintf(date, sizeof date, "%04d%c%02d%c%02d", d.year, sep, d.month, sep, d.day);
+  for (int n = 0;; ++n) {
+    std::string name = dir + date + " " + std::to_string(n) + ".tvx";
+    if (!FileExists(name) || n == 1000000) return name;
+  }
+}
+
+void TDocumentCommands::NewDocument() {
+  DocumentFileName = InDatabaseMode() ? DatabaseDocumentName() : std::string(msg::NoName);
+  forest_.SetSelection({});
+  forest_.Clear();
+  CurveCounter = 0;
+  BackupFileName.clear();
+  if (host_.RebuildTree) host_.RebuildTree();
+  if (host_.SelectionChanged) host_.SelectionChanged();
+  if (host_.UpdateChart) host_.UpdateChart();
+  Modified = false;
+  UpdateTitle();
+}
+
+bool TDocumentCommands::AskSaveChanges() {
+  if (!Modified) return true;
+  switch (sink_.askYesNoCancel(Message(msg::SaveChanges))) {
+    case Answer::Yes:
+      return Save(true);
+    case Answer::No:
+      DeleteBackup();
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool TDocumentCommands::New() {
+  if (!AskSaveChanges()) return false;
+  NewDocument();
+  return true;
+}
+
+void TDocumentCommands::FinishLoading() {
+  if (host_.RebuildTree) host_.RebuildTree();
+  if (host_.SetLoading) host_.SetLoading(false);
+  forest_.Undo().Suspend(false);
+  if (host_.FocusThumbnails) host_.FocusThumbnails();
+  ClearHint();
+}
+
+bool TDocumentCommands::OpenFile(const std::string& file) {
+  if (!FileExists(file)) {
+    sink_.error(Message(msg::FileNotFound));
+    return false;
+  }
+  Hint(msg::OpeningFile);
+  if (host_.SetLoading) host_.SetLoading(true);
+  if (host_.ProcessMessages) host_.ProcessMessages();
+
+  int unread = 0;
+  try {
+    const std::string ext = UpperExtension(file);
+    if (ext == ".TVX") {
+      DocumentFile::RootNodeHook hook;
+      if (host_.RootNodeLoaded) hook = [this](TNode*) { host_.RootNodeLoaded(); };
+      unread = DocumentFile::LoadDocument(forest_, file, hook);
+    } else if (ext == ".MBD") {
+      FolderDatabase::LoadFolderDatabase(forest_, file);
+    }
+  } catch (const std::exception& e) {
+    // The document keeps what was read; the window shows it.
+    FinishLoading();
+    ShowError(e);
+    return false;
+  }
+
+  DocumentFileName = file;
+  UpdateTitle();
+  AddRecentFile(file);
+  FinishLoading();
+  if (unread != 0) sink_.warning(Message(msg::UnreadDataBlocks));
+  return true;
+}
+
+bool TDocumentCommands::Open() {
+  if (!AskSaveChanges()) return false;
+  const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
+  if (!file) return false;
+  Modified = false;
+  NewDocument();
+  return OpenFile(*file);
+}
+
+bool TDocumentCommands::AppendFile() {
+  const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
+  if (!file) return false;
+  Modified = true;
+  return OpenFile(*file);
+}
+
+bool TDocumentCommands::OpenRecent(const std::string& file) {
+  if (!AskSaveChanges()) return false;
+  Modified = false;
+  NewDocument();
+  return OpenFile(file);
+}
+
+int TDocumentCommands::Import() {
+  const std::vector<std::string> files = dialogs_.openFiles(Message(msg::ImportFilter), ".dat");
+  if (files.empty()) return 0;
+  return ImportFiles(files);
+}
+
+int TDocumentCommands::ImportFiles(const std::vector<std::string>& files) {
+  Modified = true;
+  Hint(msg::OpeningFile);
+  if (host_.SetLoading) host_.SetLoading(true);
+  if (host_.ProcessMessages) host_.ProcessMessages();
+  int imported = 0;
+  for (const std::string& file : files) {
+    try {
+      TextImport::ImportText(forest_, file, DecimalSeparator);
+      ++imported;
+    } catch (const std::exception&) {
+      // A file that is no curve leaves its empty node; the next one is read.
+    }
+  }
+  FinishLoading();
+  return imported;
+}
+
+bool TDocumentCommands::Save(bool fromUser) {
+  if (IsUnnamed()) return SaveAs();
+  std::string file = DocumentFileName;
+  std::string ext = UpperExtension(file);
+  if (ext == ".MBD") {
+    const Answer answer = sink_.askYesNoCancel(Message(msg::SaveInBundledFormat));
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) {
+      file = fs::path(file).replace_extension(".tvx").string();
+      DocumentFileName = file;
+      ext = ".TVX";
+    } else if (fromUser && FileExists(file)) {
+      sink_.warning(Message(msg::DatabaseAlreadyExists));
+      return false;
+    }
+  } else if (ext != ".TVX") {
+    // A document opened from a file of another kind has no format to be
+    // saved in: the user picks a file, or the name chosen there gets the
+    // document extension.
+    if (fromUser) return SaveAs();
+    file += ".tvx";
+    DocumentFileName = file;
+    ext = ".TVX";
+  }
+
+  Hint(msg::SavingToFile);
+  try {
+    if (ext == ".TVX")
+      DocumentFile::SaveDocument(forest_, file);
+    else
+      FolderDatabase::SaveFolderDatabase(forest_, file, &sink_);
+  } catch (const std::exception& e) {
+    ClearHint();
+    ShowError(e);
+    UpdateTitle();
+    return false;
+  }
+
+  Modified = false;
+  AddRecentFile(file);
+  ClearHint();
+  DeleteBackup();
+  if (InDatabaseMode() && !SameFolder(fs::path(file).parent_path(), fs::path(settings_.options().saveDir))) {
+    sink_.information(Message(msg::ExportedToFile, {file, settings_.options().saveDir}));
+    if (!DatabaseFileName.empty()) DocumentFileName = DatabaseFileName;
+  }
+  UpdateTitle();
+  return true;
+}
+
+bool TDocumentCommands::SaveAs() {
+  const std::string initial = IsUnnamed() ? std::string() : DocumentFileName;
+  const auto file = dialogs_.saveFile(Message(msg::SaveDocumentFilter), ".tvx", initial);
+  if (!file) return false;
+  if (InDatabaseMode()) DatabaseFileName = DocumentFileName;
+  DocumentFileName = *file;
+  return Save(false);
+}
+
+std::string TDocumentCommands::TakeCurveFileName() { return FolderDatabase::CurveFileName(CurveCounter++); }
+
+fs::path TDocumentCommands::ChooseBackupName(const std::string& documentFile, const fs::path& dataFolder) {
+  const fs::path doc(documentFile);
+  fs::path folder = doc.parent_path();
+  if (folder.empty()) folder = dataFolder;
+  const std::string stem = doc.stem().string();
+  fs::path candidate = folder / (stem + ".bak.tvx");
+  for (int i = 0; FileExists(candidate) && i <= 1000000; ++i)
+    candidate = folder / (stem + ".bak" + std::to_string(i) + ".tvx");
+  return candidate;
+}
+
+std::string TDocumentCommands::BackupName() {
+  if (BackupFileName.empty()) BackupFileName = ChooseBackupName(DocumentFileName, settings_.dataFolder()).string();
+  return BackupFileName;
+}
+
+void TDocumentCommands::WriteBackup() {
+  try {
+    DocumentFile::SaveDocument(forest_, BackupName());
+  } catch (const std::exception& e) {
+    ShowError(e);
+  }
+}
+
+void TDocumentCommands::DeleteBackup() {
+  if (BackupFileName.empty()) return;
+  std::error_code ec;
+  fs::remove(BackupFileName, ec);
+}
+
+void TDocumentCommands::AfterCurveRecorded() {
+  Modified = true;
+  if (InDatabaseMode()) {
+    Save(false);
+  } else if (settings_.options().backupEnabled) {
+    WriteBackup();
+  }
+}
+
+}  // namespace velmora

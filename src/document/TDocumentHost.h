@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "Message.h"
+
+namespace velmora {
+
+// What the document commands ask of the main window around loading and
+// saving. Every hook is optional; the commands work without a window.
+struct TDocumentHost {
+  // The hint line of the status bar ("Opening file...", "Saving to file");
+  // ClearHint empties it.
+  std::function<void(const Message&)> ShowHint;
+  std::function<void()> ClearHint;
+  // The loading flag: set while files are read (the window skips its
+  // per-node reactions meanwhile).
+  std::function<void(bool)> SetLoading;
+  // Lets the window process pending events during long operations.
+  std::function<void()> ProcessMessages;
+  // The mirrored tree of the document must be built again.
+  std::function<void()> RebuildTree;
+  // The selection handling and the main chart after the document changed.
+  std::function<void()> SelectionChanged;
+  std::function<void()> UpdateChart;
+  // The thumbnail view takes the focus (when its tab is shown).
+  std::function<void()> FocusThumbnails;
+  // The title (document name and program name) changed.
+  std::function<void(const std::string&)> TitleChanged;
+  // A root node was read from a document: the window may show it at once.
+  std::function<void()> RootNodeLoaded;
+};
+
+}  // namespace velmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velmora {
+
+class JsonWriter;
+class TArrayDataStruct;
+class TNode;
+class TNodeForest;
+class TVAStruct;
+
+// The document side of velmora-cli: loading a file as the main window's
+// Open does and writing the forest as JSON.
+class CliDocument {
+ public:
+  // Loads `file` into the forest by its extension: ".tvx" document, ".mbd"
+  // folder database, anything else a two-column text import. Returns
+  // whether unknown blocks were skipped. Throws EFormatError (or a file
+  // system error) when the file cannot be used; a file without the
+  // document magic throws too, since it holds nothing to show.
+  static bool Load(TNodeForest& forest, const std::filesystem::path& file);
+
+  // Saves the forest by the extension of `file` (".tvx" or ".mbd").
+  static void Save(TNodeForest& forest, const std::filesystem::path& file);
+
+  // True for the extensions Save knows.
+  static bool CanSave(const std::filesystem::path& file);
+
+  // {"UnreadData": ..., "Nodes": [...]}, root nodes in tree order.
+  static void WriteForest(JsonWriter& json, TNodeForest& forest, bool unreadData);
+  static void WriteNode(JsonWriter& json, TNode& node);
+  static void WriteRecord(JsonWriter& json, TVAStruct& record);
+
+  // Registers the peak value calculation for the records (once).
+  static void UsePeakValues();
+};
+
+}  // namespace velmora
