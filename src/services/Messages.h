@@ -54,7 +54,7 @@ inline constexpr const char* OpenDocumentFilter = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* ImportFilter = QT_TRANSLATE_NOOP("Messages", "Any file|*.*|*.dat|*.dat");
 inline constexpr const char* SaveDocumentFilter = QT_TRANSLATE_NOOP("Messages", "*.tvx|*.tvx|*.mbd|*.mbd");
 inline constexpr const char* NotValidFloat = QT_TRANSLATE_NOOP("Messages", "'%s' is not a valid floating point value");
-inline constexpr const char* CurveWithoutDatabaseName = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" has no file name in the database and cannot be saved in the old format.");
+inline constexpr const char* NotADocumentFile = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a document file.");
 inline constexpr const char* TooManyPeaksForDatabase = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" holds %d peaks; the old format keeps only the first 21.");
 // Document forest and curve records.
 inline constexpr const char* RemoveSelectedQuery = QT_TRANSLATE_NOOP("Messages", "Remove selected?");
