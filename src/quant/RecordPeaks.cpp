@@ -1,0 +1,43 @@
+#include "RecordPeaks.h"
+
+#include "PeakTable.h"
+#include "TVAStruct.h"
+
+namespace velmora {
+
+std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPredefPeaks& predefined, int calcType,
+                                        int baselineType) {
+  const TDataArr shown = curve.DisplayData();
+  TPeakSearchInput input;
+  input.Points = shown;
+  input.Stored = curve.Data;
+  input.FullScale = OverloadThreshold(curve.Params.ValuesRange(), curve.Params.Modulation() != 0);
+  input.Invert = invert;
+  input.Predefined = predefined;
+  for (const auto& peak : curve.Peaks) input.ExistingNames.push_back(peak.Name);
+
+  const std::vector<TFoundPeak> found = SearchPeaks(input);
+  for (const auto& peak : found) {
+    curve.DeletePeak(peak.Name);
+    curve.AddPeak(peak.Name, calcType, peak.BeginIndex, peak.EndIndex);
+    const std::int32_t index = curve.FindPeak(peak.Name);
+    if (baselineType != 0) curve.SetPeakBaselineType(index, baselineType);
+    curve.SetAdditionConc(peak.Name, peak.AdditionConc);
+  }
+  return found;
+}
+
+TElementsPeaksArr BuildPeakTable(std::span<TVAStruct* const> checkedCurves) {
+  std::vector<TDataArr> shown;
+  shown.reserve(checkedCurves.size());
+  std::vector<TPeakTableCurve> curves;
+  curves.reserve(checkedCurves.size());
+  for (TVAStruct* curve : checkedCurves) {
+    if (curve == nullptr) continue;
+    shown.push_back(curve->DisplayData());
+    curves.push_back({&shown.back(), &curve->GetPeaks()});
+  }
+  return BuildPeakTable(std::span<const TPeakTableCurve>(curves));
+}
+
+}  // namespace velmora
