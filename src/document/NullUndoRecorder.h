@@ -6,7 +6,7 @@ namespace velmora {
 
 // The recorder a forest uses until the real one is attached: it keeps
 // nothing but honours Suspend so callers can bracket bulk work uniformly.
-class NullUndoRecorder final : public IUndoRecorder {
+class NullUndoRecorder : public IUndoRecorder {
  public:
   void RecordCheck(TNode*, bool) override {}
   void RecordFold(TNode*, bool) override {}
