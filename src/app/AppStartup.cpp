@@ -7,7 +7,12 @@
 #include "DataFolder.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "DemoDocument.h"
+#include "IDocumentCommands.h"
+#include "ScreenshotTour.h"
 #include "SplashWindow.h"
+#include "TImagePreviewBox.h"
+#include "TPluginsManager.h"
 
 namespace velmora {
 
@@ -24,10 +29,26 @@ fs::path AppStartup::documentsFolder() {
 
 fs::path AppStartup::programFolder() { return fs::path(QCoreApplication::applicationDirPath().toStdString()); }
 
-MainWindow* AppStartup::start(const QStringList& arguments) {
-  // 1. The data folder.
+MainWindow* AppStartup::start(const QStringList& rawArguments) {
+  // Hidden switches for demonstrations and the screenshot script.
+  QStringList arguments;
+  bool demo = false;
+  for (int i = 0; i < rawArguments.size(); ++i) {
+    const QString& a = rawArguments[i];
+    if (a == QLatin1String("--demo")) {
+      demo = true;
+    } else if (a == QLatin1String("--screenshots") && i + 1 < rawArguments.size()) {
+      screenshotFolder_ = rawArguments[++i];
+      demo = true;
+    } else {
+      arguments << a;
+    }
+  }
+
+  // 1. The data folder; the notification hub exists before any window.
   const fs::path documents = documentsFolder();
   settings_.setDataFolder(DataFolder::determine(programFolder(), documents));
+  TPluginsManager& hub = TPluginsManager::instance();
 
   // 2. The language is read before any window exists.
   const int localeId = Settings::readLocaleId(settings_.dataFolder());
@@ -40,7 +61,7 @@ MainWindow* AppStartup::start(const QStringList& arguments) {
   splash.showStatus(msg::SplashLoadingForms);
 
   // 4-5. Windows.
-  mainWindow_ = std::make_unique<MainWindow>(settings_);
+  mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
 
   // 6. Settings.
   splash.showStatus(msg::SplashLoadingParameters);
@@ -49,7 +70,15 @@ MainWindow* AppStartup::start(const QStringList& arguments) {
 
   // 8. The document named on the command line, or a new one.
   if (!arguments.isEmpty()) splash.showStatus(msg::SplashLoadingFile);
-  mainWindow_->newDocument();
+  if (!arguments.isEmpty() && documentCommands_) {
+    documentCommands_->OpenFile(arguments.join(u' '));
+  } else {
+    mainWindow_->newDocument();
+  }
+  if (demo) {
+    DemoDocument::build(mainWindow_->forest());
+    mainWindow_->forest().SelectNode(mainWindow_->forest().FirstRoot());
+  }
 
   // 9. A settings file next to the program moves to the per-user folder.
   settings_.setDataFolder(DataFolder::moveToPerUserFolder(settings_.dataFolder(), documents));
@@ -57,6 +86,10 @@ MainWindow* AppStartup::start(const QStringList& arguments) {
   // 11. Done.
   splash.close();
   mainWindow_->show();
+  if (!screenshotFolder_.isEmpty()) {
+    mainWindow_->resize(1440, 900);
+    ScreenshotTour::run(*mainWindow_, screenshotFolder_);
+  }
   return mainWindow_.get();
 }
 

@@ -8,6 +8,7 @@
 
 namespace velmora {
 
+class IDocumentCommands;
 class MainWindow;
 
 // The start-up sequence of the workstation: data folder, language, splash,
@@ -22,12 +23,20 @@ class AppStartup {
   MainWindow* start(const QStringList& arguments);
 
   Settings& settings() { return settings_; }
+  // The document commands that open the file named on the command line;
+  // not owned.
+  void setDocumentCommands(IDocumentCommands* commands) { documentCommands_ = commands; }
+  // Set by the hidden --screenshots switch: the application saves its
+  // pictures there and the caller quits.
+  const QString& screenshotFolder() const { return screenshotFolder_; }
   static std::filesystem::path documentsFolder();
   static std::filesystem::path programFolder();
 
  private:
   Settings settings_;
   std::unique_ptr<MainWindow> mainWindow_;
+  IDocumentCommands* documentCommands_ = nullptr;
+  QString screenshotFolder_;
 };
 
 }  // namespace velmora

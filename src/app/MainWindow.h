@@ -2,41 +2,158 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <memory>
 
+#include "MainActions.h"
+#include "MessageSink.h"
 #include "Settings.h"
+#include "TTableContent.h"
 
-class QCustomPlot;
+class QAction;
+class QDockWidget;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
 
 namespace velmora {
 
-// The workstation's main window: owns the open document and the main chart.
+class IDocumentCommands;
+class MainChartView;
+class PropertiesWindow;
+class StructureTree;
+class TArrayDataStruct;
+class TImagePreviewBox;
+class TNode;
+class TNodeForest;
+class TPluginsManager;
+
+// The workstation's main window: owns the open document (the thumbnail view
+// with its forest), the main chart with DisplayedCurves, the mirrored
+// "Structure" tree and the action list. Other windows reach the document
+// through it and follow it through the notification hub.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(Settings& settings, QWidget* parent = nullptr);
+  explicit MainWindow(Settings& settings, TPluginsManager* hub = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
+  // --- Document ---
   // Full path of the open document, or the "No name" text.
   QString documentFileName() const { return documentFileName_; }
+  void setDocumentFileName(const QString& fileName);
   bool modified() const { return modified_; }
-
-  // Applies the preferences read at start.
-  void applySettings();
+  void setModified(bool modified);
+  std::int32_t curveCounter() const { return curveCounter_; }
+  void setCurveCounter(std::int32_t value) { curveCounter_ = value; }
   // Starts an empty document (the "&New" command without its question).
   void newDocument();
   void updateTitle();
+  // The controller of Open, Save and the other file commands; not owned.
+  void setDocumentCommands(IDocumentCommands* commands) { documentCommands_ = commands; }
+  // Where questions and errors go (message boxes by default); not owned.
+  void setMessageSink(IMessageSink* sink);
+  IMessageSink& messageSink() const { return *sink_; }
+
+  TImagePreviewBox& tree() const { return *tree_; }
+  TNodeForest& forest() const;
+  StructureTree& structureTree() const { return *structure_; }
+  MainChartView& chartView() const { return *chartView_; }
+  TTableContentArr& DisplayedCurves();
+  PropertiesWindow& propertiesWindow() const { return *properties_; }
+  QDockWidget* peaksDock() const { return peaksDock_; }
+  QTabWidget* pages() const { return pages_; }
+  QMenu* nodePopupMenu() const { return nodePopup_; }
+  QLabel* statusPanel(int index) const { return statusPanels_[index]; }
+
+  // --- Actions ---
+  MainActions& actions() { return *actions_; }
+  QAction* action(const char* name) const { return actions_->action(name); }
+  // Re-evaluates the enabled and checked state of every action.
+  void updateActions();
+
+  // --- View ---
+  // 0 hide names, 1 comments, 2 database name, 3 measurement type.
+  int CaptionMode() const { return captionMode_; }
+  void setCaptionMode(int mode);
+  // A recording runs (drives the action states and the chart's visibility).
+  void setRecording(bool on);
+  bool recording() const { return recording_; }
+  void selectStructurePage();
+  void selectThumbnailsPage();
+
+  // Applies the preferences read at start; writes them back.
+  void applySettings();
+  void storeSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  void buildLayout();
+  void buildMenus();
+  void buildToolBar();
+  void buildNodePopup();
+  void connectActions();
+  void connectView();
   void retranslateUi();
+  void onSelectionChange();
+  void handleSelection();
+  void applyChartSettings();
+  bool querySave();
+
+  // Action handlers.
+  void NewActnExecute();
+  void RenameActnExecute();
+  void NodeTypeExecute(int type);
+  void SummActnExecute();
+  void UnSummActnExecute();
+  void MoveUpActnExecute();
+  void MoveDownActnExecute();
+  void DeleteActnExecute();
+  void FoldAllExecute(bool fold);
+  void PaintCaptionsActnExecute();
+  void ShowLegendActnExecute();
+  void setLegendStyle(int style);
+  void ChartBackgroundActnExecute();
+  void PropertiesActnExecute(bool show);
+  void AboutActnExecute();
+  void fillSeriesItems();
 
   Settings& settings_;
+  TPluginsManager& hub_;
+  std::unique_ptr<IMessageSink> ownSink_;
+  IMessageSink* sink_ = nullptr;
+  IDocumentCommands* documentCommands_ = nullptr;
+  MainActions* actions_ = nullptr;
+
   QString documentFileName_;
   bool modified_ = false;
-  QCustomPlot* chart_ = nullptr;
+  std::int32_t curveCounter_ = 0;
+  QString backupFileName_;
+  QString databaseFileName_;
+  int captionMode_ = 1;
+  bool recording_ = false;
+  bool selectionPending_ = false;
+  bool chartBackground_ = false;
+  QColor mainChartColor_ = Qt::white;
+
+  QToolBar* toolBar_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  TImagePreviewBox* tree_ = nullptr;
+  StructureTree* structure_ = nullptr;
+  MainChartView* chartView_ = nullptr;
+  QDockWidget* peaksDock_ = nullptr;
+  QMenu* nodePopup_ = nullptr;
+  QMenu* seriesMenuAnchor_ = nullptr;
+  QList<QAction*> seriesItems_;
+  PropertiesWindow* properties_ = nullptr;
   QLabel* statusPanels_[4] = {};
+  QList<QPair<QMenu*, const char*>> menus_;
 };
 
 }  // namespace velmora
