@@ -10,7 +10,8 @@ namespace velmora {
 std::string StreamText::ReadShortString(BinaryReader& in, std::size_t capacity) {
   if (in.remaining() >= capacity + 1) return in.shortString(capacity);
   if (in.atEnd()) return {};
-  const std::size_t length = std::min<std::size_t>(in.u8(), std::min(capacity, in.remaining()));
+  const std::size_t stated = in.u8();
+  const std::size_t length = std::min(stated, std::min(capacity, in.remaining()));
   std::string text = Cp1251::toUtf8(in.bytes(length));
   in.skip(in.remaining());
   return text;
