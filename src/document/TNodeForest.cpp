@@ -47,9 +47,7 @@ TNode* TNodeForest::NodeById(std::int32_t id) const {
   return AllNodes[static_cast<std::size_t>(id)].get();
 }
 
-TNode* TNodeForest::LastRoot() const {
-  return firstRoot_ ? firstRoot_->LastSibling() : nullptr;
-}
+TNode* TNodeForest::LastRoot() const { return firstRoot_ ? firstRoot_->LastSibling() : nullptr; }
 
 void TNodeForest::Unlink(TNode* node) {
   TNode* parent = node->Parent;

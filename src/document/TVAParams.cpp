@@ -14,8 +14,9 @@ namespace velmora {
 namespace {
 void CheckField(std::size_t offset, std::size_t size) {
   if (offset > TVAParams::kSize || size > TVAParams::kSize - offset) {
-    throw EFormatError(Message(msg::DataTruncated, {"record parameters", std::to_string(offset), std::to_string(size),
-                                                    std::to_string(TVAParams::kSize - std::min(offset, TVAParams::kSize))}));
+    throw EFormatError(
+        Message(msg::DataTruncated, {"record parameters", std::to_string(offset), std::to_string(size),
+                                     std::to_string(TVAParams::kSize - std::min(offset, TVAParams::kSize))}));
   }
 }
 }  // namespace

@@ -22,20 +22,34 @@ struct ParamField {
   std::size_t size;
 };
 constexpr ParamField kCommonFields[] = {
-    {TVAParams::oSweepRate, 4},          {TVAParams::oSweepStart, 4},
-    {TVAParams::oSweepEnd, 4},           {TVAParams::oElectrolysisPotential, 4},
-    {TVAParams::oElectrolysisTime, 4},   {TVAParams::oCleaningPotential, 4},
-    {TVAParams::oCleaningTime, 4},       {TVAParams::oPreparation1Potential, 4},
-    {TVAParams::oPreparation1Time, 4},   {TVAParams::oPreparation2Potential, 4},
-    {TVAParams::oPreparation2Time, 4},   {TVAParams::oCycle, 1},
-    {TVAParams::oCycleCount, 4},         {TVAParams::oCycleType, 4},
-    {TVAParams::oReserved53, 4},         {TVAParams::oStirrer, 1},
-    {TVAParams::oDelayAfterMixing, 4},   {TVAParams::oValuesRange, 4},
-    {TVAParams::oConjunctionType, 4},    {TVAParams::oModulation, 1},
-    {TVAParams::oModulationAmplitude, 4}, {TVAParams::oModulationFrequency, 4},
-    {TVAParams::oRetention, 1},          {TVAParams::oRetentionPotential, 4},
-    {TVAParams::oMeasurementType, 4},    {TVAParams::oTimeMode, 4},
-    {TVAParams::oSkipCycles, 4},         {TVAParams::oReserved225, 4},
+    {TVAParams::oSweepRate, 4},
+    {TVAParams::oSweepStart, 4},
+    {TVAParams::oSweepEnd, 4},
+    {TVAParams::oElectrolysisPotential, 4},
+    {TVAParams::oElectrolysisTime, 4},
+    {TVAParams::oCleaningPotential, 4},
+    {TVAParams::oCleaningTime, 4},
+    {TVAParams::oPreparation1Potential, 4},
+    {TVAParams::oPreparation1Time, 4},
+    {TVAParams::oPreparation2Potential, 4},
+    {TVAParams::oPreparation2Time, 4},
+    {TVAParams::oCycle, 1},
+    {TVAParams::oCycleCount, 4},
+    {TVAParams::oCycleType, 4},
+    {TVAParams::oReserved53, 4},
+    {TVAParams::oStirrer, 1},
+    {TVAParams::oDelayAfterMixing, 4},
+    {TVAParams::oValuesRange, 4},
+    {TVAParams::oConjunctionType, 4},
+    {TVAParams::oModulation, 1},
+    {TVAParams::oModulationAmplitude, 4},
+    {TVAParams::oModulationFrequency, 4},
+    {TVAParams::oRetention, 1},
+    {TVAParams::oRetentionPotential, 4},
+    {TVAParams::oMeasurementType, 4},
+    {TVAParams::oTimeMode, 4},
+    {TVAParams::oSkipCycles, 4},
+    {TVAParams::oReserved225, 4},
 };
 
 // The value every curve shares, or `differ`.
@@ -93,22 +107,30 @@ void TVAStruct::AfterCollect() {
   if (curves.empty()) return;
   for (const ParamField& f : kCommonFields) {
     if (f.size == 4) {
-      Params.SetInt(f.offset, Common<std::int32_t>(curves, [&](const TVAStruct& c) { return c.Params.GetInt(f.offset); }, 0));
+      Params.SetInt(f.offset, Common<std::int32_t>(
+                                  curves, [&](const TVAStruct& c) { return c.Params.GetInt(f.offset); }, 0));
     } else {
-      Params.SetByte(f.offset,
-                     Common<std::uint8_t>(curves, [&](const TVAStruct& c) { return c.Params.GetByte(f.offset); }, 0));
+      Params.SetByte(f.offset, Common<std::uint8_t>(
+                                   curves, [&](const TVAStruct& c) { return c.Params.GetByte(f.offset); }, 0));
     }
   }
-  const std::string comments =
-      Common<std::string>(curves, [](const TVAStruct& c) { return c.Params.Comments(); }, std::string());
+  const std::string comments = Common<std::string>(
+      curves, [](const TVAStruct& c) { return c.Params.Comments(); }, std::string());
   if (comments != Params.Comments()) Params.SetComments(comments);
-  FilterValue = Common<std::int32_t>(curves, [](const TVAStruct& c) { return c.FilterValue; }, -1);
-  StepExtra.ElectrodeDown = Common<std::uint8_t>(curves, [](const TVAStruct& c) { return c.StepExtra.ElectrodeDown; }, 0);
-  StepExtra.SamplerCell = Common<std::int32_t>(curves, [](const TVAStruct& c) { return c.StepExtra.SamplerCell; }, -1);
-  StepExtra.ElectrodeUp = Common<std::uint8_t>(curves, [](const TVAStruct& c) { return c.StepExtra.ElectrodeUp; }, 0);
-  StirrerType = Common<std::int32_t>(curves, [](const TVAStruct& c) { return c.StirrerType; }, -1);
-  StirrerSpeed = Common<std::int32_t>(curves, [](const TVAStruct& c) { return c.StirrerSpeed; }, -1);
-  Compensation = Common<std::uint8_t>(curves, [](const TVAStruct& c) { return c.Compensation; }, 0);
+  FilterValue = Common<std::int32_t>(
+      curves, [](const TVAStruct& c) { return c.FilterValue; }, -1);
+  StepExtra.ElectrodeDown = Common<std::uint8_t>(
+      curves, [](const TVAStruct& c) { return c.StepExtra.ElectrodeDown; }, 0);
+  StepExtra.SamplerCell = Common<std::int32_t>(
+      curves, [](const TVAStruct& c) { return c.StepExtra.SamplerCell; }, -1);
+  StepExtra.ElectrodeUp = Common<std::uint8_t>(
+      curves, [](const TVAStruct& c) { return c.StepExtra.ElectrodeUp; }, 0);
+  StirrerType = Common<std::int32_t>(
+      curves, [](const TVAStruct& c) { return c.StirrerType; }, -1);
+  StirrerSpeed = Common<std::int32_t>(
+      curves, [](const TVAStruct& c) { return c.StirrerSpeed; }, -1);
+  Compensation = Common<std::uint8_t>(
+      curves, [](const TVAStruct& c) { return c.Compensation; }, 0);
 }
 
 // --- Variables -----------------------------------------------------------------
@@ -187,17 +209,17 @@ const char* TVAStruct::MeasurementTypeCaption(std::int32_t type) {
 }
 
 const char* TVAStruct::VolumeCaption(std::int32_t index) {
-  static const char* const captions[] = {msg::VolumeSampleTaken,   msg::VolumePreliminaryDilution,
-                                         msg::VolumeAshingMass,    msg::VolumeAshSolution,
-                                         msg::VolumeBackground,    msg::VolumeAnalyteInCell,
-                                         msg::VolumeAddition1,     msg::VolumeAddition2,
-                                         msg::VolumeAddition3,     msg::VolumeReference};
+  static const char* const captions[] = {msg::VolumeSampleTaken, msg::VolumePreliminaryDilution,
+                                         msg::VolumeAshingMass,  msg::VolumeAshSolution,
+                                         msg::VolumeBackground,  msg::VolumeAnalyteInCell,
+                                         msg::VolumeAddition1,   msg::VolumeAddition2,
+                                         msg::VolumeAddition3,   msg::VolumeReference};
   return index >= 0 && index < kVolumeCount ? captions[index] : "";
 }
 
 const char* TVAStruct::ValuesRangeCaption(std::int32_t range) {
-  static const char* const captions[] = {msg::RangeCaption0, msg::RangeCaption1, msg::RangeCaption2,
-                                         msg::RangeCaption3, msg::RangeCaption4};
+  static const char* const captions[] = {msg::RangeCaption0, msg::RangeCaption1, msg::RangeCaption2, msg::RangeCaption3,
+                                         msg::RangeCaption4};
   return range >= 0 && range < 5 ? captions[range] : "";
 }
 

@@ -315,7 +315,10 @@ TEST(NodeForestPainting, FoldRenameAndHooks) {
   std::vector<std::string> hooks;
   f.OnCollapse = [&](TNode* x) { hooks.push_back("collapse " + x->Name); };
   f.OnExpand = [&](TNode* x) { hooks.push_back("expand " + x->Name); };
-  f.OnRename = [&](TNode* x, const std::string& name) { hooks.push_back("rename " + name); (void)x; };
+  f.OnRename = [&](TNode* x, const std::string& name) {
+    hooks.push_back("rename " + name);
+    (void)x;
+  };
   EXPECT_FALSE(n[0]->IsShown());
   g->ToggleFold();
   EXPECT_TRUE(n[0]->IsShown());

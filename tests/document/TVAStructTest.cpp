@@ -4,8 +4,8 @@
 
 #include "BinaryReader.h"
 #include "BinaryWriter.h"
-#include "FormatError.h"
 #include "ForestTestUtil.h"
+#include "FormatError.h"
 #include "TPeakRecord.h"
 
 namespace velmora {
@@ -22,8 +22,8 @@ TStructCollection Rows(std::initializer_list<TArrayDataStruct*> curves) {
 
 TEST(CurveAveraging, CommonGridAndLinearInterpolation) {
   TVAStruct a, b;
-  a.Data = Line(0, 1, 11, 0, 1);      // 0..10, step 1
-  b.Data = Line(2, 0.5, 21, 10, 0);   // 2..12, step 0.5, Y = 10
+  a.Data = Line(0, 1, 11, 0, 1);     // 0..10, step 1
+  b.Data = Line(2, 0.5, 21, 10, 0);  // 2..12, step 0.5, Y = 10
   TDataArr avg = TArrayDataStruct::AverageCurves(Rows({&a, &b}));
   ASSERT_EQ(avg.size(), 17u);  // 2..10 by 0.5
   EXPECT_DOUBLE_EQ(avg.front().X, 2.0);
@@ -365,11 +365,19 @@ TEST(RecordTexts, PropertyRowsAndCopies) {
   r.StirrerSpeed = 500;
   std::vector<std::string> lines;
   for (const TPropertyRow& row : r.PropertyRows()) lines.push_back(row.Property.format() + "=" + row.Value.format());
-  const std::vector<std::string> expected = {
-      "Property=Value", "Date=1899-12-30 00:00:00", "Values range=2 mkA", "Conjunction type=4x electrodes",
-      "Stirrer=Off", "Stirrer type=Regulated electrode", "Delay after mixing=0", "Speed=500 rpm",
-      "Cleaning=-100 mV 5 sec", "Sweep rate=60 mV/sec", "Sweep start=-800 mV", "Sweep end=200 mV",
-      "Comments=Cd test"};
+  const std::vector<std::string> expected = {"Property=Value",
+                                             "Date=1899-12-30 00:00:00",
+                                             "Values range=2 mkA",
+                                             "Conjunction type=4x electrodes",
+                                             "Stirrer=Off",
+                                             "Stirrer type=Regulated electrode",
+                                             "Delay after mixing=0",
+                                             "Speed=500 rpm",
+                                             "Cleaning=-100 mV 5 sec",
+                                             "Sweep rate=60 mV/sec",
+                                             "Sweep start=-800 mV",
+                                             "Sweep end=200 mV",
+                                             "Comments=Cd test"};
   EXPECT_EQ(lines, expected);
   EXPECT_STREQ(TVAStruct::MeasurementTypeCaption(5), "Reference");
   EXPECT_STREQ(TVAStruct::VolumeCaption(9), "Reference, cm^3^");
