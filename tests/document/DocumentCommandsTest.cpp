@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+#include "BinaryWriter.h"
+#include "ChunkWriter.h"
+#include "DocumentFile.h"
+#include "FileHeader.h"
+#include "ForestTestUtil.h"
+#include "IFileDialogs.h"
+#include "Messages.h"
+#include "RecordingMessageSink.h"
+#include "Settings.h"
+#include "TDocumentCommands.h"
+#include "TempDir.h"
+
+using namespace velmora;
+using velmora::test::AddLeaf;
+using velmora::test::Line;
+using velmora::test::RecordingMessageSink;
+using velmora::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers the dialogs from queues; an empty queue is a cancelled dialog.
+class ScriptedDialogs final : public IFileDialogs {
+ public:
+  std::deque<std::string> open;
+  std::deque<std::vector<std::string>> openMany;
+  std::deque<std::string> save;
+  std::vector<std::string> filters;
+
+  std::optional<std::string> openFile(const Message& filter) override {
+    filters.push_back(filter.text);
+    return take(open);
+  }
+  std::vector<std::string> openFiles(const Message& filter, const std::string&) override {
+    filters.push_back(filter.text);
+    if (openMany.empty()) return {};
+    auto v = openMany.front();
+    openMany.pop_front();
+    return v;
+  }
+  std::optional<std::string> saveFile(const Message& filter, const std::string&, const std::string&) override {
+    filters.push_back(filter.text);
+    return take(save);
+  }
+
+ private:
+  static std::optional<std::string> take(std::deque<std::string>& q) {
+    if (q.empty()) return std::nullopt;
+    std::string s = q.front();
+    q.pop_front();
+    return s;
+  }
+};
+
+struct Fixture {
+  TempDir dir;
+  TNodeForest forest;
+  Settings settings{dir.path()};
+  RecordingMessageSink sink;
+  ScriptedDialogs dialogs;
+  std::vector<std::string> titles;
+  TDocumentCommands commands{forest, settings, sink, dialogs, host()};
+
+  TDocumentHost host() {
+    TDocumentHost h;
+    h.TitleChanged = [this](const std::string& t) { titles.push_back(t); };
+    return h;
+  }
+
+  std::string file(const std::string& name) const { return (dir.path() / name).string(); }
+  void addCurve(const std::string& name) { AddLeaf(forest, forest.LastRoot(), nullptr, name, Line(0, 1, 5, 1, 1)); }
+  std::vector<std::string> kinds() const {
+    std::vector<std::string> k;
+    for (const auto& e : sink.entries) k.push_back(e.kind + ":" + e.templ);
+    return k;
+  }
+};
+
+}  // namespace
+
+TEST(DocumentCommands, NewAsksToSaveChanges) {
+  Fixture fx;
+  fx.addCurve("a");
+  fx.commands.New();  // not modified: no question
+  EXPECT_TRUE(fx.sink.entries.empty());
+  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.commands.DocumentFileName, "No name");
+  EXPECT_EQ(fx.commands.Title(), "No name - Velmora-VA (beta)");
+
+  fx.addCurve("b");
+  fx.commands.SetModified();
+  fx.commands.CurveCounter = 5;
+  fx.sink.queueAnswer(Answer::Cancel);
+  EXPECT_FALSE(fx.commands.New());
+  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_STREQ(fx.sink.entries.back().templ, msg::SaveChanges);
+
+  // No: the backup goes, the document is replaced.
+  fx.commands.WriteBackup();
+  const std::string backup = fx.commands.BackupFileName;
+  EXPECT_TRUE(fs::exists(backup));
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.commands.New());
+  EXPECT_FALSE(fs::exists(backup));
+  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.commands.CurveCounter, 0);
+  EXPECT_FALSE(fx.commands.Modified);
+
+  // Yes on an unnamed document runs "Save as..."; a cancelled dialog stops.
+  fx.addCurve("c");
+  fx.commands.SetModified();
+  fx.sink.queueAnswer(Answer::Yes);
+  EXPECT_FALSE(fx.commands.New());
+  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  fx.sink.queueAnswer(Answer::Yes);
+  fx.dialogs.save.push_back(fx.file("saved.tvx"));
+  EXPECT_TRUE(fx.commands.New());
+  EXPECT_TRUE(fs::exists(fx.file("saved.tvx")));
+}
+
+TEST(DocumentCommands, OpenByExtensionWithWarningsAndRecentFiles) {
+  Fixture fx;
+  fx.commands.OpenFile(fx.file("missing.tvx"));
+  EXPECT_EQ(fx.kinds(), (std::vector<std::string>{std::string("error:") + msg::FileNotFound}));
+
+  // A document with a block this version does not know.
+  BinaryWriter w;
+  FileHeader::write(w, "TVNX");
+  ChunkWriter cw(w);
+  cw.chunk(1, std::vector<std::uint8_t>{1, 'x'});
+  cw.chunk(99, std::vector<std::uint8_t>{0});
+  TempDir::writeFile(fx.file("new.tvx"), std::string(w.data().begin(), w.data().end()));
+  fx.sink.entries.clear();
+  fx.dialogs.open.push_back(fx.file("new.tvx"));
+  EXPECT_TRUE(fx.commands.Open());
+  EXPECT_EQ(fx.kinds(), (std::vector<std::string>{std::string("warning:") + msg::UnreadDataBlocks}));
+  EXPECT_EQ(fx.forest.FirstRoot()->Name, "x");
+  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("new.tvx"));
+  EXPECT_EQ(fx.titles.back(), "new.tvx - Velmora-VA (beta)");
+  EXPECT_EQ(fx.settings.recentFiles().back(), fx.file("new.tvx"));
+  EXPECT_EQ(fx.dialogs.filters.back(), std::string(msg::OpenDocumentFilter));
+
+  // "Append File" adds after the last root node and marks the document.
+  fx.dialogs.open.push_back(fx.file("new.tvx"));
+  EXPECT_TRUE(fx.commands.AppendFile());
+  EXPECT_TRUE(fx.commands.Modified);
+  EXPECT_NE(fx.forest.FirstRoot()->NextSibling, nullptr);
+
+  // An unknown extension clears the document and takes the name.
+  TempDir::writeFile(fx.file("notes.txt"), "1 2\n");
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.commands.OpenRecent(fx.file("notes.txt")));
+  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("notes.txt"));
+
+  // A damaged document keeps the nodes read before the damage.
+  std::vector<std::uint8_t> bytes = w.data();
+  bytes.push_back(1);
+  TempDir::writeFile(fx.file("cut.tvx"), std::string(bytes.begin(), bytes.end()));
+  fx.sink.entries.clear();
+  EXPECT_FALSE(fx.commands.OpenFile(fx.file("cut.tvx")));
+  EXPECT_EQ(fx.sink.entries.size(), 1u);
+  EXPECT_EQ(fx.sink.entries[0].kind, "error");
+  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_FALSE(fx.forest.Undo().Suspended());
+}
+
+TEST(DocumentCommands, ImportGoesOnAfterAFailingFile) {
+  Fixture fx;
+  TempDir::writeFile(fx.file("a.dat"), "1 2\n3 4\n");
+  TempDir::writeFile(fx.file("b.dat"), "1 2\nbad\n");
+  TempDir::writeFile(fx.file("c.dat"), "5 6\n");
+  fx.dialogs.openMany.push_back({fx.file("a.dat"), fx.file("b.dat"), fx.file("missing.dat"), fx.file("c.dat")});
+  EXPECT_EQ(fx.commands.Import(), 2);
+  EXPECT_TRUE(fx.commands.Modified);
+  EXPECT_TRUE(fx.sink.entries.empty());
+  std::vector<std::string> names;
+  for (TNode* n = fx.forest.FirstRoot(); n; n = n->NextSibling) names.push_back(n->Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(DocumentCommands, SaveInOldFormatAsksAndRefusesExistingIndex) {
+  Fixture fx;
+  fx.addCurve("a");
+  fx.commands.DocumentFileName = fx.file("db.mbd");
+  fx.sink.queueAnswer(Answer::Cancel);
+  EXPECT_FALSE(fx.commands.Save());
+  EXPECT_STREQ(fx.sink.entries.back().templ, msg::SaveInBundledFormat);
+
+  // No keeps the old format; the index is written with the curve files.
+  fx.sink.queueAnswer(Answer::No);
+  fx.commands.SetModified();
+  EXPECT_TRUE(fx.commands.Save());
+  EXPECT_TRUE(fs::exists(fx.file("db.mbd")));
+  EXPECT_TRUE(fs::exists(fx.file("_______0.dbd")));
+  EXPECT_FALSE(fx.commands.Modified);
+
+  // Over an existing index the Save command refuses...
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_FALSE(fx.commands.Save());
+  EXPECT_STREQ(fx.sink.entries.back().templ, msg::DatabaseAlreadyExists);
+  // ...but "Save as..." onto it goes ahead.
+  fx.dialogs.save.push_back(fx.file("db.mbd"));
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.commands.SaveAs());
+
+  // Yes turns it into a document file.
+  fx.sink.queueAnswer(Answer::Yes);
+  EXPECT_TRUE(fx.commands.Save());
+  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("db.tvx"));
+  EXPECT_TRUE(fs::exists(fx.file("db.tvx")));
+
+  // A document named after a file of another kind is saved through the
+  // dialog, never reported as saved without a file.
+  fx.commands.DocumentFileName = fx.file("notes.txt");
+  fx.commands.SetModified();
+  EXPECT_FALSE(fx.commands.Save());
+  EXPECT_TRUE(fx.commands.Modified);
+}
+
+TEST(DocumentCommands, DatabaseStorageMode) {
+  Fixture fx;
+  TempDir other;
+  fx.settings.options().saveType = 1;
+  fx.settings.options().saveDir = (fx.dir.path() / "").string();
+  fx.commands.NewDocument();
+  const std::string name = fx.commands.DocumentFileName;
+  EXPECT_EQ(fs::path(name).parent_path(), fx.dir.path());
+  EXPECT_NE(name.find(" 0.tvx"), std::string::npos);
+  TempDir::writeFile(name, "taken");
+  fx.commands.NewDocument();
+  EXPECT_NE(fx.commands.DocumentFileName.find(" 1.tvx"), std::string::npos);
+
+  // Each recorded curve saves the whole document.
+  fx.addCurve("a");
+  fx.commands.AfterCurveRecorded();
+  EXPECT_TRUE(fs::exists(fx.commands.DocumentFileName));
+  EXPECT_FALSE(fx.commands.Modified);
+
+  // "Save as..." into another folder exports and returns to the database.
+  const std::string database = fx.commands.DocumentFileName;
+  fx.dialogs.save.push_back((other.path() / "export.tvx").string());
+  EXPECT_TRUE(fx.commands.SaveAs());
+  EXPECT_TRUE(fs::exists(other.path() / "export.tvx"));
+  EXPECT_STREQ(fx.sink.entries.back().templ, msg::ExportedToFile);
+  EXPECT_EQ(fx.commands.DocumentFileName, database);
+}
+
+TEST(DocumentCommands, BackupNamesAndCurveNames) {
+  TempDir data;
+  EXPECT_EQ(TDocumentCommands::ChooseBackupName("No name", data.path()), data.path() / "No name.bak.tvx");
+  TempDir::writeFile(data / "No name.bak.tvx", "x");
+  EXPECT_EQ(TDocumentCommands::ChooseBackupName("No name", data.path()), data.path() / "No name.bak0.tvx");
+  TempDir::writeFile(data / "No name.bak0.tvx", "x");
+  EXPECT_EQ(TDocumentCommands::ChooseBackupName("No name", data.path()), data.path() / "No name.bak1.tvx");
+  const std::string doc = (data.path() / "run.tvx").string();
+  EXPECT_EQ(TDocumentCommands::ChooseBackupName(doc, "/elsewhere"), data.path() / "run.bak.tvx");
+
+  Fixture fx;
+  EXPECT_EQ(fx.commands.TakeCurveFileName(), "_______0.dbd");
+  EXPECT_EQ(fx.commands.TakeCurveFileName(), "_______1.dbd");
+  EXPECT_EQ(fx.commands.CurveCounter, 2);
+  // The backup name is chosen once; saving deletes the backup.
+  fx.addCurve("a");
+  fx.commands.AfterCurveRecorded();
+  const std::string backup = fx.commands.BackupFileName;
+  EXPECT_EQ(backup, fx.file("No name.bak.tvx"));
+  EXPECT_TRUE(fs::exists(backup));
+  fx.commands.AfterCurveRecorded();
+  EXPECT_EQ(fx.commands.BackupFileName, backup);
+  fx.dialogs.save.push_back(fx.file("doc.tvx"));
+  EXPECT_TRUE(fx.commands.Save());
+  EXPECT_FALSE(fs::exists(backup));
+
+  // Recent files keep the configured number, the oldest dropped.
+  for (int i = 0; i < 9; ++i) {
+    fx.commands.DocumentFileName = fx.file("d" + std::to_string(i) + ".tvx");
+    fx.commands.Save();
+  }
+  const auto recent = fx.settings.recentFiles();
+  ASSERT_EQ(recent.size(), 8u);
+  EXPECT_EQ(recent.front(), fx.file("d1.tvx"));
+  EXPECT_EQ(recent.back(), fx.file("d8.tvx"));
+}
