@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,9 @@ class LinkFrame {
 
   // A whole frame for `code` with `payload` (LEN = payload size + 1).
   static std::vector<std::uint8_t> build(std::uint8_t code, std::span<const std::uint8_t> payload);
+  static std::vector<std::uint8_t> build(std::uint8_t code, std::initializer_list<std::uint8_t> payload) {
+    return build(code, std::span<const std::uint8_t>(payload.begin(), payload.size()));
+  }
 
   // True when `frame` is exactly one frame with a matching length and check byte.
   static bool isValid(std::span<const std::uint8_t> frame);

@@ -330,6 +330,12 @@ void TTavrelDevice::ResetDevice() {
 
 void TTavrelDevice::ResetRoutine() {
   std::lock_guard lock(resetThreadLock_);
+  // Forget the add-on and the autosampler before the reset goes out: a quick
+  // answer may arrive while the frame is still being sent, and the add-on it
+  // reports must not be wiped afterwards.
+  addOnType_ = -1;
+  autoSamplerEnabled_ = false;
+  closeFrame_ = true;
   try {
     SendFrame(COM_RESET, {});
   } catch (const EDeviceError& e) {
@@ -338,9 +344,6 @@ void TTavrelDevice::ResetRoutine() {
     Raise(OnReset);
     return;
   }
-  addOnType_ = -1;
-  autoSamplerEnabled_ = false;
-  closeFrame_ = true;
   if (!Pause(1000)) return;
   ClearLinkState();
   const bool answered = event(AnswerGroup::Reset).wait(clock_.realDuration(3000));
