@@ -175,7 +175,8 @@ TEST(AutoSearch, InvertedCurvesOverloadAndPredefinedPeaks) {
   EXPECT_EQ(Names(SearchPeaks(Input(curve, 2.2))), (std::vector<std::string>{"Zn"}));
   EXPECT_TRUE(SearchPeaks(Input(curve, 0.2)).empty());
 
-  TPeakSearchInput named = Input(Voltammogram(kFourElements));
+  const TDataArr four = Voltammogram(kFourElements);
+  TPeakSearchInput named = Input(four);
   named.Predefined = {{"Cd", -700, 0, -500, 0.0, 0}, {"Pb", -500, 0, -300, 4.0, 0}};
   const std::vector<TFoundPeak> found = SearchPeaks(named);
   ASSERT_EQ(Names(found), (std::vector<std::string>{"Pb"}));  // Cd has no addition concentration
@@ -185,7 +186,7 @@ TEST(AutoSearch, InvertedCurvesOverloadAndPredefinedPeaks) {
 TEST(AutoSearch, OverlappingAndNoisyPeaks) {
   // Two overlapping peaks 60 mV apart around -900 mV are both found; both
   // enclose -900 and are named "Zn", so one Zn remains once added.
-  const std::vector<TFoundPeak> pair = SearchPeaks(Input(Voltammogram({{-930, 2.0}, {-870, 2.0}}, 1.0)));;
+  const std::vector<TFoundPeak> pair = SearchPeaks(Input(Voltammogram({{-930, 2.0}, {-870, 2.0}}, 1.0)));
   ASSERT_EQ(pair.size(), 2u);
   TPeaks peaks;
   AddFoundPeaks(peaks, pair, -1);
