@@ -34,8 +34,7 @@ void Fft(std::vector<std::complex<double>>& data, bool inverse) {
     // Twiddles computed directly rather than by repeated multiplication, so
     // that rounding does not accumulate along a stage.
     std::vector<std::complex<double>> twiddle(half);
-    for (std::size_t k = 0; k < half; ++k)
-      twiddle[k] = std::polar(1.0, angle * static_cast<double>(k));
+    for (std::size_t k = 0; k < half; ++k) twiddle[k] = std::polar(1.0, angle * static_cast<double>(k));
     for (std::size_t start = 0; start < n; start += len) {
       for (std::size_t k = 0; k < half; ++k) {
         const std::complex<double> u = data[start + k];
@@ -127,7 +126,9 @@ TDataArr SmoothMovingAverage(std::span<const TDataPoint> points, int n) {
   return result;
 }
 
-TDataArr Smooth(std::span<const TDataPoint> points, int filterValue) { return SmoothMovingAverage(points, filterValue); }
+TDataArr Smooth(std::span<const TDataPoint> points, int filterValue) {
+  return SmoothMovingAverage(points, filterValue);
+}
 
 double SemiIntegralScale() { return 4.0 / 3.0 * std::sqrt(0.004 / std::numbers::pi); }
 

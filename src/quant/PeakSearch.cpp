@@ -203,7 +203,8 @@ std::vector<TFoundPeak> SearchPeaks(const TPeakSearchInput& input) {
 
 void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType) {
   for (const auto& peak : found) {
-    const auto same = std::find_if(peaks.begin(), peaks.end(), [&](const TPeakRecord& p) { return p.Name == peak.Name; });
+    const auto same =
+        std::find_if(peaks.begin(), peaks.end(), [&](const TPeakRecord& p) { return p.Name == peak.Name; });
     if (same != peaks.end()) peaks.erase(same);
     TPeakRecord added;
     added.UnitTop = 0;

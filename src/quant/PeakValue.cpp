@@ -166,8 +166,7 @@ double ByIntersection(std::span<const TDataPoint> pts, int b, int e, double xB, 
   return value;
 }
 
-double ByPotentialDifference(std::span<const TDataPoint> pts, int b, int e, const TDataArr* paired,
-                             TPeakRecord& peak) {
+double ByPotentialDifference(std::span<const TDataPoint> pts, int b, int e, const TDataArr* paired, TPeakRecord& peak) {
   if (paired == nullptr || paired->empty()) return 0.0;
   int iMax = b, iMin = b;
   for (int i = b; i <= e; ++i) {

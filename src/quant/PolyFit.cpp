@@ -109,8 +109,8 @@ TPolyFit PolyFit(std::span<const double> x, std::span<const double> y, int coefC
   for (std::size_t i = 0; i < k; ++i) {
     const double ai = inT[i] / std::pow(scale, static_cast<double>(i));
     for (std::size_t p = 0; p <= i; ++p) {
-      fit.Coef[p] += ai * Binomial(static_cast<int>(i), static_cast<int>(p)) *
-                     std::pow(-mean, static_cast<double>(i - p));
+      fit.Coef[p] +=
+          ai * Binomial(static_cast<int>(i), static_cast<int>(p)) * std::pow(-mean, static_cast<double>(i - p));
     }
   }
   return fit;

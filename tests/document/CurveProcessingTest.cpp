@@ -73,7 +73,7 @@ TEST(SemiIntegrate, SmallPairAgainstHandValues) {
   const TSemiIntegral result = SemiIntegrate(first, second);
   const double c = SemiIntegralScale();
   EXPECT_NEAR(c, 0.0475766, 1e-7);
-  const double h1 = std::pow(2.0, 1.5) - 2.0;                        // w2 - 2 w1 + w0
+  const double h1 = std::pow(2.0, 1.5) - 2.0;                         // w2 - 2 w1 + w0
   const double h2 = std::pow(3.0, 1.5) - 2 * std::pow(2.0, 1.5) + 1;  // w3 - 2 w2 + w1
   ASSERT_EQ(result.First.size(), 1u);
   ASSERT_EQ(result.Second.size(), 1u);

@@ -167,8 +167,7 @@ TEST(AutoSearch, InvertedCurvesOverloadAndPredefinedPeaks) {
   // Searched upright, the dips are no peaks: only the humps between them are.
   input.Invert = 0;
   for (const auto& peak : inverted) EXPECT_LT(negative[peak.EndIndex].X - negative[peak.BeginIndex].X, 200.0);
-  for (const auto& hump : SearchPeaks(input))
-    EXPECT_GT(negative[hump.EndIndex].X - negative[hump.BeginIndex].X, 250.0);
+  for (const auto& hump : SearchPeaks(input)) EXPECT_GT(negative[hump.EndIndex].X - negative[hump.BeginIndex].X, 250.0);
 
   // Pb reaches the full scale of 2.2 µA (plus baseline): never added.
   const TDataArr curve = Voltammogram({{-900, 1.0}, {-400, 2.5}});

@@ -178,7 +178,7 @@ TEST(PeakValueTangents, TwoLinesChosenLineAndIntersection) {
   EXPECT_NEAR(crossing(20).PeakValue, 10.0, 1e-9);
   EXPECT_NEAR(crossing(20).MarkY1, 10.0, 1e-9);
   EXPECT_NEAR(crossing(28).PeakValue, 14.0, 1e-9);  // exactly on the border
-  EXPECT_EQ(crossing(40).PeakValue, 0.0);            // outside the span
+  EXPECT_EQ(crossing(40).PeakValue, 0.0);           // outside the span
   TDataArr parallel = Sampled(15, [](double x) { return x <= 7 ? x : x + 3; });
   EXPECT_EQ(Value(parallel, Peak(0, 14, CalcIntersection)), 0.0);
 }
