@@ -96,14 +96,14 @@ void MainWindow::buildLayout() {
   pages_->addTab(structure_, QString());
   pages_->addTab(tree_, QString());
   pages_->setCurrentWidget(tree_);
-  pages_->setMinimumWidth(140);
+  pages_->setMinimumWidth(180);
 
   chartView_ = new MainChartView(forest(), hub_, splitter_);
   splitter_->addWidget(pages_);
   splitter_->addWidget(chartView_);
   splitter_->setStretchFactor(0, 0);
   splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({170, 1000});
+  splitter_->setSizes({250, 1000});
   setCentralWidget(splitter_);
 
   peaksDock_ = new QDockWidget(this);
@@ -497,12 +497,18 @@ void MainWindow::connectView() {
   connect(v, &TImagePreviewBox::nodeExpanded, this, [this](TNode* node) { structure_->followFold(node, false); });
   connect(v, &TImagePreviewBox::nodeMovedUp, this, [this](TNode*) { structure_->rebuild(documentFileName_); });
   connect(v, &TImagePreviewBox::nodeMovedDown, this, [this](TNode*) { structure_->rebuild(documentFileName_); });
-  connect(v, &TImagePreviewBox::treeChanged, this, [this] { structure_->rebuild(documentFileName_); });
+  connect(v, &TImagePreviewBox::treeChanged, this, [this] {
+    structure_->rebuild(documentFileName_);
+    updateActions();
+  });
   connect(v, &TImagePreviewBox::decorationsChanged, this, [this](TNode* node) { structure_->updateCheckIcon(node); });
   connect(v, &TImagePreviewBox::seriesRefill, this,
           [this](TArrayDataStruct* record) { chartView_->refillSeries(record); });
   connect(v, &TImagePreviewBox::paintingChanged, this, [this](bool enabled) {
     if (!enabled) return;
+    // Structural changes made while painting was suspended were not reported.
+    structure_->rebuild(documentFileName_);
+    updateActions();
     if (selectionPending_) {
       handleSelection();
     } else {

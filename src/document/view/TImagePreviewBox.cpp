@@ -58,6 +58,8 @@ TImagePreviewBox::~TImagePreviewBox() {
 void TImagePreviewBox::connectHooks() {
   TNodeForest& f = *forest_;
   f.OnNodeSelectionChange = [this] {
+    // Selections set by program (SelectNode, SetSelection) scroll too.
+    if (forest_->Painting) ScrollIntoView();
     viewport()->update();
     emit selectionChanged();
   };
@@ -455,6 +457,8 @@ void TImagePreviewBox::mouseDoubleClickEvent(QMouseEvent* event) {
   clickAt(event->position().toPoint(), event->button(), event->modifiers(), true);
 }
 
+void TImagePreviewBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
 void TImagePreviewBox::wheelEvent(QWheelEvent* event) {
   QScrollBar* v = verticalScrollBar();
   v->setValue(v->value() - event->angleDelta().y() / 4);
@@ -593,11 +597,7 @@ void TImagePreviewBox::commitRename() {
   const std::string text = editor_->text().toStdString();
   editor_->hide();
   if (node->InForest() && text != node->Name) {
-    const bool hookRaised = forest_->ShowCaptions != 0;
-    node->SetName(text);
-    // The forest reports renames only while captions are painted; the
-    // windows that mirror the names must hear of every rename.
-    if (!hookRaised) emit nodeRenamed(node, qs(node->Name));
+    node->SetName(text);  // reports the rename through the forest's hook
     viewport()->update();
   }
   setFocus(Qt::OtherFocusReason);
