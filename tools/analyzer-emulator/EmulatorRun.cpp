@@ -105,25 +105,25 @@ std::int16_t EmulatorRun::rawCurrent(double microAmps) const {
   return static_cast<std::int16_t>(std::clamp(std::lround(raw), -9999L, 9999L));
 }
 
-void EmulatorRun::emit(std::vector<std::uint8_t>& out, std::int16_t w1, std::int16_t w2) {
+void EmulatorRun::push(std::vector<std::uint8_t>& out, std::int16_t w1, std::int16_t w2) {
   std::uint8_t bytes[4];
   LinkFrame::writeWordBE(bytes, w1);
   LinkFrame::writeWordBE(bytes + 2, w2);
   out.insert(out.end(), bytes, bytes + 4);
 }
 
-void EmulatorRun::emitSample(std::vector<std::uint8_t>& out, const Sweep& sweep, int k) {
+void EmulatorRun::pushSample(std::vector<std::uint8_t>& out, const Sweep& sweep, int k) {
   if (isTimeMode(step_.timeMode)) {
     const double seconds = std::max(0, k) * std::max(1, step_.sweepRate) / 1000.0;
     const double i = model_.current(sweep.fromMv, true) + 0.5 * std::exp(-seconds / 2.0);
     lastPotential_ = std::max(0, k);
-    emit(out, static_cast<std::int16_t>(lastPotential_), rawCurrent(i));
+    push(out, static_cast<std::int16_t>(lastPotential_), rawCurrent(i));
     return;
   }
   const int index = std::max(0, k);
   const double e = sweep.fromMv + (sweep.toMv - sweep.fromMv) * index / std::max(1, sweep.points - 1);
   lastPotential_ = toDeviceUnits(e);
-  emit(out, static_cast<std::int16_t>(lastPotential_), rawCurrent(model_.current(e, sweep.toMv > sweep.fromMv)));
+  push(out, static_cast<std::int16_t>(lastPotential_), rawCurrent(model_.current(e, sweep.toMv > sweep.fromMv)));
 }
 
 void EmulatorRun::advance(std::int64_t nowMs, std::vector<std::uint8_t>& out) {
@@ -151,12 +151,12 @@ void EmulatorRun::advance(std::int64_t nowMs, std::vector<std::uint8_t>& out) {
       const int k = std::max(0, nextSample_);
       const std::int64_t due = sweep.start + span * k / std::max(1, sweep.points);
       if (due > nowMs) break;
-      if (sweep.recorded) emitSample(out, sweep, nextSample_);
+      if (sweep.recorded) pushSample(out, sweep, nextSample_);
       ++nextSample_;
     }
     if (nextSample_ < sweep.points || nowMs < sweep.end) break;
     if (sweep.recorded) {
-      emit(out, static_cast<std::int16_t>(lastPotential_), static_cast<std::int16_t>(protocol::EndMarker));
+      push(out, static_cast<std::int16_t>(lastPotential_), static_cast<std::int16_t>(protocol::EndMarker));
       ++completedSweeps_;
     }
     ++sweepIndex_;

@@ -60,8 +60,8 @@ class EmulatorRun {
   double toMv(int deviceUnits) const;
   std::int16_t toDeviceUnits(double mv) const;
   std::int16_t rawCurrent(double microAmps) const;
-  void emit(std::vector<std::uint8_t>& out, std::int16_t w1, std::int16_t w2);
-  void emitSample(std::vector<std::uint8_t>& out, const Sweep& sweep, int k);
+  void push(std::vector<std::uint8_t>& out, std::int16_t w1, std::int16_t w2);
+  void pushSample(std::vector<std::uint8_t>& out, const Sweep& sweep, int k);
 
   EmulatorStep step_;
   Context context_;

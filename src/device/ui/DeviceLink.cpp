@@ -1,0 +1,115 @@
+#include "DeviceLink.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+#include <QTimer>
+
+#include "EDeviceError.h"
+#include "ScaledClock.h"
+#include "UiText.h"
+
+namespace velmora {
+
+namespace {
+enum Kind { KindError, KindWarning, KindInformation };
+}
+
+DeviceLink::DeviceLink(IMessageSink& uiSink, QObject* parent)
+    : DeviceLink(uiSink, ScaledClock::realTime(), ScaledClock::realTime(), parent) {}
+
+DeviceLink::DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorClock, QObject* parent)
+    : QObject(parent), uiSink_(uiSink), clock_(clock), emulatorClock_(emulatorClock) {
+  device_ = std::make_unique<TTavrelDevice>(static_cast<IMessageSink&>(*this), clock_);
+  device_->OnStatusChange = [this] {
+    QMetaObject::invokeMethod(this, [this] {
+      noteActive();
+      emit statusChanged();
+    }, Qt::QueuedConnection);
+  };
+  device_->OnReset = [this] {
+    QMetaObject::invokeMethod(this, [this] {
+      noteActive();
+      emit resetDone();
+    }, Qt::QueuedConnection);
+  };
+  device_->OnSamplerPositionChange = [this](int position) {
+    QMetaObject::invokeMethod(this, [this, position] { emit samplerPositionChanged(position); }, Qt::QueuedConnection);
+  };
+  // A command issued from this thread lets queued work run while it waits,
+  // but never the user's input.
+  device_->ProcessMessages = [this] {
+    if (QThread::currentThread() == thread()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+}
+
+DeviceLink::~DeviceLink() {
+  // The device closes the port and joins its reset threads first.
+  device_.reset();
+  port_.port.reset();
+}
+
+void DeviceLink::configure(const std::string& portName, bool useNew3in1, int asInitTimeout) {
+  device_->SetPort(nullptr);
+  if (port_.port) port_.port->close();
+  port_ = SerialPortFactory::create(portName, emulatorClock_);
+  device_->SetPort(port_.port.get());
+  device_->SetPortName(port_.name);
+  device_->SetUseNew3in1(useNew3in1);
+  device_->SetASInitTimeout(asInitTimeout);
+}
+
+bool DeviceLink::openPort() {
+  if (!port_.port) configure(SerialPortFactory::EmulatorName, device_->UseNew3in1(), device_->ASInitTimeout());
+  try {
+    device_->OpenPort();
+    return true;
+  } catch (const EDeviceError& e) {
+    uiSink_.error(e.message());
+    emit messageShown(UiText::message(e.message()));
+    return false;
+  }
+}
+
+void DeviceLink::openPortLater(int ms) { QTimer::singleShot(ms, this, [this] { openPort(); }); }
+
+void DeviceLink::reset() {
+  if (!port_.port) configure(SerialPortFactory::EmulatorName, device_->UseNew3in1(), device_->ASInitTimeout());
+  try {
+    device_->ResetDevice();
+  } catch (const EDeviceError& e) {
+    uiSink_.error(e.message());
+    emit messageShown(UiText::message(e.message()));
+    emit resetDone();
+  }
+}
+
+QString DeviceLink::statusText() const { return UiText::message(device_->StatusAsText()); }
+
+void DeviceLink::noteActive() {
+  const bool now = device_->Active();
+  if (now == lastActive_) return;
+  lastActive_ = now;
+  emit connectedChanged(now);
+}
+
+void DeviceLink::post(const Message& message, int kind) {
+  QMetaObject::invokeMethod(this, [this, message, kind] {
+    if (kind == KindError)
+      uiSink_.error(message);
+    else if (kind == KindWarning)
+      uiSink_.warning(message);
+    else
+      uiSink_.information(message);
+    emit messageShown(UiText::message(message));
+  }, Qt::QueuedConnection);
+}
+
+void DeviceLink::error(const Message& message) { post(message, KindError); }
+void DeviceLink::warning(const Message& message) { post(message, KindWarning); }
+void DeviceLink::information(const Message& message) { post(message, KindInformation); }
+// The device never asks; nobody could answer from its threads.
+Answer DeviceLink::askYesNo(const Message&) { return Answer::No; }
+Answer DeviceLink::askYesNoCancel(const Message&) { return Answer::Cancel; }
+
+}  // namespace velmora

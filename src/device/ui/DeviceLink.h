@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "MessageSink.h"
+#include "SerialPortFactory.h"
+#include "TTavrelDevice.h"
+
+namespace velmora {
+
+class IClock;
+
+// The main window's link to the analyzer: owns the device component and its
+// serial port (real or emulated, by the configured name), and turns the
+// device's events, raised on the port's and the reset threads, into signals
+// on the thread of this object (the UI thread). Messages from the device are
+// shown through the window's sink, on this thread as well.
+class DeviceLink : public QObject, private IMessageSink {
+  Q_OBJECT
+ public:
+  // `uiSink` shows messages; it is only called on this object's thread.
+  // `clock` paces the protocol (real time in the workstation).
+  explicit DeviceLink(IMessageSink& uiSink, QObject* parent = nullptr);
+  DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorClock, QObject* parent = nullptr);
+  ~DeviceLink() override;
+
+  // Chooses the port for the configured name; closes a port opened before.
+  void configure(const std::string& portName, bool useNew3in1, int asInitTimeout);
+  // Opens the port; failures are shown and reported as false.
+  bool openPort();
+  // Opens the port after `ms` milliseconds (the workstation waits a second
+  // after start-up).
+  void openPortLater(int ms = 1000);
+  // Starts the reset handshake; failures are shown.
+  void reset();
+
+  TTavrelDevice& device() { return *device_; }
+  bool emulated() const { return port_.emulated(); }
+  // The built-in emulator when the port is emulated, else null.
+  AnalyzerEmulator* emulator() const { return port_.emulator.get(); }
+  QString portName() const { return QString::fromStdString(port_.name); }
+  bool active() const { return device_->Active(); }
+  bool resetting() const { return device_->Resetting(); }
+  // StatusAsText, translated.
+  QString statusText() const;
+
+ signals:
+  void statusChanged();
+  void resetDone();
+  void connectedChanged(bool active);
+  void samplerPositionChanged(int position);
+  // Every message the device showed, translated (after the sink showed it).
+  void messageShown(const QString& text);
+
+ private:
+  void error(const Message& message) override;
+  void warning(const Message& message) override;
+  void information(const Message& message) override;
+  Answer askYesNo(const Message& message) override;
+  Answer askYesNoCancel(const Message& message) override;
+  void post(const Message& message, int kind);
+  void noteActive();
+
+  IMessageSink& uiSink_;
+  IClock& clock_;
+  IClock& emulatorClock_;
+  SerialPortFactory::Port port_;
+  std::unique_ptr<TTavrelDevice> device_;
+  bool lastActive_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,114 @@
+#include "SerialPortQt.h"
+
+#include <QLoggingCategory>
+#include <QMetaObject>
+#include <QSerialPort>
+
+namespace velmora {
+
+Q_LOGGING_CATEGORY(lcSerial, "velmora.device.serial")
+
+SerialPortQt::SerialPortQt() {
+  thread_.setObjectName(QStringLiteral("Serial port"));
+  context_ = new QObject;
+  context_->moveToThread(&thread_);
+  QObject::connect(&thread_, &QThread::finished, context_, &QObject::deleteLater);
+  thread_.start();
+}
+
+SerialPortQt::~SerialPortQt() {
+  close();
+  thread_.quit();
+  thread_.wait();
+}
+
+template <typename F>
+void SerialPortQt::onPortThread(F&& f) {
+  if (QThread::currentThread() == &thread_) {
+    f();
+    return;
+  }
+  QMetaObject::invokeMethod(context_, std::forward<F>(f), Qt::BlockingQueuedConnection);
+}
+
+bool SerialPortQt::open(const std::string& name, std::string& error) {
+  bool ok = false;
+  onPortThread([&] {
+    if (!port_) {
+      port_ = new QSerialPort(context_);
+      QObject::connect(port_, &QSerialPort::readyRead, context_, [this] { deliver(); });
+      QObject::connect(port_, &QSerialPort::errorOccurred, context_, [this](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::ResourceError) {
+          // The device went away (unplugged adapter): stop using it.
+          qCWarning(lcSerial) << "serial port lost:" << port_->errorString();
+          open_ = false;
+          port_->close();
+        }
+      });
+    }
+    if (port_->isOpen()) port_->close();
+    port_->setPortName(QString::fromStdString(name));
+    port_->setBaudRate(QSerialPort::Baud19200);
+    port_->setDataBits(QSerialPort::Data8);
+    port_->setParity(QSerialPort::NoParity);
+    port_->setStopBits(QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_->open(QIODevice::ReadWrite)) {
+      error = port_->errorString().toStdString();
+      return;
+    }
+    // Pseudo-terminals have no modem lines; failing to drop them is harmless.
+    if (!port_->setDataTerminalReady(false) || !port_->setRequestToSend(false))
+      qCDebug(lcSerial) << "cannot clear DTR/RTS on" << port_->portName();
+    port_->clearError();
+    ok = true;
+  });
+  if (ok) {
+    std::lock_guard lock(mutex_);
+    name_ = name;
+  }
+  open_ = ok;
+  return ok;
+}
+
+void SerialPortQt::close() {
+  if (!thread_.isRunning()) return;
+  onPortThread([&] {
+    if (port_ && port_->isOpen()) port_->close();
+  });
+  open_ = false;
+}
+
+std::string SerialPortQt::name() const {
+  std::lock_guard lock(mutex_);
+  return name_;
+}
+
+std::size_t SerialPortQt::write(std::span<const std::uint8_t> bytes) {
+  if (!open_) return 0;
+  qint64 written = 0;
+  onPortThread([&] {
+    if (!port_ || !port_->isOpen()) return;
+    written = port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (written > 0) port_->waitForBytesWritten(100);
+  });
+  return written > 0 ? static_cast<std::size_t>(written) : 0;
+}
+
+void SerialPortQt::setReceiveHandler(ReceiveHandler handler) {
+  std::lock_guard lock(mutex_);
+  handler_ = std::move(handler);
+}
+
+void SerialPortQt::deliver() {
+  const QByteArray data = port_->readAll();
+  if (data.isEmpty()) return;
+  ReceiveHandler handler;
+  {
+    std::lock_guard lock(mutex_);
+    handler = handler_;
+  }
+  if (handler) handler(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())));
+}
+
+}  // namespace velmora

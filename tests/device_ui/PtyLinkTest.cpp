@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <atomic>
+#include <memory>
+
+#include "AnalyzerEmulator.h"
+#include "DeviceLink.h"
+#include "PseudoTerminalHost.h"
+#include "RecordingMessageSink.h"
+#include "ScaledClock.h"
+#include "SerialPortFactory.h"
+#include "SerialPortQt.h"
+#include "TTavrelDevice.h"
+#include "TempDir.h"
+
+// The device component through QtSerialPort and a real pseudo-terminal
+// served by the emulator, as the workstation meets a real analyzer.
+
+namespace velmora {
+namespace {
+
+// Runs the event loop until `condition` holds or `ms` pass.
+bool spinUntil(const std::function<bool()>& condition, int ms = 10000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+class PtyLink : public ::testing::Test {
+ protected:
+  // Protocol pauses run ten times faster; the emulated program 200 times.
+  PtyLink() : deviceClock(10.0), emulatorClock(200.0) {}
+  ~PtyLink() override {
+    link.reset();
+    host.reset();
+  }
+
+  void serve(AnalyzerEmulator::Config config = {}) {
+    link.reset();
+    host.reset();
+    emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, std::move(config));
+    host = std::make_unique<PseudoTerminalHost>(emulator);
+    std::string error;
+    ASSERT_TRUE(host->start(dir / "ttyVA", error)) << error;
+  }
+  void connectLink() {
+    link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+    link->configure((dir / "ttyVA").string(), false, 3000);
+  }
+  // Resets through the link and waits for the handshake to end.
+  bool resetLink() {
+    QSignalSpy done(link.get(), &DeviceLink::resetDone);
+    link->reset();
+    return spinUntil([&] { return done.count() > 0; });
+  }
+  bool messageShown(const std::string& text) const {
+    for (const auto& e : sink.entries)
+      if (e.text == text) return true;
+    return false;
+  }
+
+  test::TempDir dir;
+  ScaledClock deviceClock;
+  ScaledClock emulatorClock;
+  test::RecordingMessageSink sink;  // only used on this (the UI) thread
+  std::shared_ptr<AnalyzerEmulator> emulator;
+  std::unique_ptr<PseudoTerminalHost> host;
+  std::unique_ptr<DeviceLink> link;
+};
+
+TEST_F(PtyLink, FactoryChoosesTheEmulatorUnlessAPortExists) {
+  serve();
+  EXPECT_TRUE(SerialPortFactory::create("emulator", emulatorClock).emulated());
+  EXPECT_TRUE(SerialPortFactory::create("EMULATOR", emulatorClock).emulated());
+  EXPECT_TRUE(SerialPortFactory::create("", emulatorClock).emulated());
+  EXPECT_TRUE(SerialPortFactory::create("COM1", emulatorClock).emulated());
+  const auto real = SerialPortFactory::create((dir / "ttyVA").string(), emulatorClock);
+  EXPECT_FALSE(real.emulated());
+  EXPECT_NE(dynamic_cast<SerialPortQt*>(real.port.get()), nullptr);
+}
+
+TEST_F(PtyLink, ResetReadsCalibrationResistorsSerialNumberAndVersion) {
+  serve();
+  connectLink();
+  ASSERT_FALSE(link->emulated());
+  QSignalSpy connected(link.get(), &DeviceLink::connectedChanged);
+  ASSERT_TRUE(resetLink());
+  ASSERT_TRUE(sink.entries.empty()) << sink.entries.front().text;
+  TTavrelDevice& d = link->device();
+  EXPECT_TRUE(d.Active());
+  EXPECT_EQ(d.DeviceType(), 1);
+  EXPECT_EQ(d.AddOnType(), 1);
+  EXPECT_EQ(d.CalibrationBlock().toImage(), AnalyzerEmulator::defaultCalibration().toImage());
+  EXPECT_EQ(d.CalibrationBlock().Gain, 140);
+  EXPECT_EQ(d.Resistor(), 255 - 200);
+  EXPECT_EQ(d.NomberKlb(), 0x0012D687);
+  EXPECT_EQ(d.Version(), "VA-EMU 1.04");
+  EXPECT_EQ(link->statusText(), QStringLiteral("Ready for measurment"));
+  ASSERT_TRUE(spinUntil([&] { return connected.count() > 0; }));
+  EXPECT_TRUE(connected.last().at(0).toBool());
+}
+
+TEST_F(PtyLink, InjectedFaultsShowTheirMessageAndLeaveTheLinkOffLine) {
+  struct Case {
+    const char* fault;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"uncalibrated", "Divice is not calibrated"},
+      {"silent=0xC5", "No responce from device on reset."},
+      {"silent=0xCC", "No responce from device. Command №204"},
+      {"crc=0xC6", "Error CRC"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
+    sink.entries.clear();
+    AnalyzerEmulator::Config config;
+    std::string error;
+    ASSERT_TRUE(config.faults.parse(c.fault, error));
+    serve(config);
+    connectLink();
+    ASSERT_TRUE(resetLink());
+    EXPECT_TRUE(spinUntil([&] { return messageShown(c.message); }, 5000));
+    EXPECT_FALSE(link->active());
+    EXPECT_FALSE(link->resetting());
+  }
+}
+
+TEST_F(PtyLink, SplitFramesAndCommandTimeOutsAfterwards) {
+  AnalyzerEmulator::Config config;
+  std::string error;
+  ASSERT_TRUE(config.faults.parse("split", error));
+  serve(config);
+  connectLink();
+  ASSERT_TRUE(resetLink());
+  EXPECT_TRUE(sink.entries.empty());
+  EXPECT_TRUE(link->active());
+
+  // The analyzer stops answering the motor command: the link goes off line.
+  EmulatorFaults faults;
+  ASSERT_TRUE(faults.parse("silent=0xD9", error));
+  emulator->setFaults(faults);
+  QSignalSpy status(link.get(), &DeviceLink::statusChanged);
+  link->device().SetMixerOnOff(true);
+  EXPECT_TRUE(spinUntil([&] { return messageShown("No responce from device. Command №217"); }, 5000));
+  EXPECT_FALSE(link->active());
+  EXPECT_EQ(link->device().DeviceStatus(), -1);
+  EXPECT_TRUE(spinUntil([&] { return status.count() > 0; }));
+
+  // A new reset brings it back.
+  emulator->setFaults({});
+  sink.entries.clear();
+  ASSERT_TRUE(resetLink());
+  EXPECT_TRUE(link->active());
+  EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(PtyLink, BuiltInEmulatorAndAMissingPort) {
+  link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+  link->configure("COM1", false, 3000);
+  EXPECT_TRUE(link->emulated());
+  ASSERT_NE(link->emulator(), nullptr);
+  ASSERT_TRUE(resetLink());
+  EXPECT_TRUE(link->active());
+
+  // A device path that vanished after configuration cannot be opened.
+  serve();
+  link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+  link->configure((dir / "ttyVA").string(), false, 3000);
+  host.reset();
+  sink.entries.clear();
+  EXPECT_FALSE(link->openPort());
+  ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_EQ(sink.entries[0].kind, "error");
+  EXPECT_NE(sink.entries[0].text.find("Cannot open the serial port"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora
