@@ -165,6 +165,47 @@ inline constexpr const char* CalcNameByAbsHeightLine = QT_TRANSLATE_NOOP("Messag
 inline constexpr const char* UnitMicroAmpere = QT_TRANSLATE_NOOP("Messages", "µA");
 inline constexpr const char* UnitMicroAmpereMillivolt = QT_TRANSLATE_NOOP("Messages", "µA*mV");
 inline constexpr const char* UnitMillivolt = QT_TRANSLATE_NOOP("Messages", "mV");
+// Concentration calculation: methods, units, parameters and abscissas.
+inline constexpr const char* MethodOneAddition = QT_TRANSLATE_NOOP("Messages", "One standard addition method");
+inline constexpr const char* MethodStandardAdditions = QT_TRANSLATE_NOOP("Messages", "Standard additions method");
+inline constexpr const char* MethodThreeAdditionsHg = QT_TRANSLATE_NOOP("Messages", "Three standard additions method (Hg)");
+inline constexpr const char* MethodComparative = QT_TRANSLATE_NOOP("Messages", "Comparative method");
+inline constexpr const char* MethodCalibrationCurve = QT_TRANSLATE_NOOP("Messages", "Calibration curve");
+inline constexpr const char* MethodByCalibration = QT_TRANSLATE_NOOP("Messages", "By calibration");
+inline constexpr const char* ConcUnitMm3 = QT_TRANSLATE_NOOP("Messages", "mm^3^");
+inline constexpr const char* ConcUnitCm3 = QT_TRANSLATE_NOOP("Messages", "cm^3^");
+inline constexpr const char* ConcUnitDm3 = QT_TRANSLATE_NOOP("Messages", "dm^3^");
+inline constexpr const char* ConcUnitM3 = QT_TRANSLATE_NOOP("Messages", "m^3^");
+inline constexpr const char* ConcUnitUg = QT_TRANSLATE_NOOP("Messages", "µg");
+inline constexpr const char* ConcUnitMg = QT_TRANSLATE_NOOP("Messages", "mg");
+inline constexpr const char* ConcUnitG = QT_TRANSLATE_NOOP("Messages", "g");
+inline constexpr const char* ConcUnitKg = QT_TRANSLATE_NOOP("Messages", "kg");
+inline constexpr const char* ConcParamAliquot = QT_TRANSLATE_NOOP("Messages", "Aliquot volume, cm^3^");
+inline constexpr const char* ConcParamDilution = QT_TRANSLATE_NOOP("Messages", "Dilution factor");
+inline constexpr const char* ConcParamSampleMass = QT_TRANSLATE_NOOP("Messages", "Sample mass, g");
+inline constexpr const char* ConcParamPreparedVolume = QT_TRANSLATE_NOOP("Messages", "Prepared volume, cm^3^");
+inline constexpr const char* ConcParamCellVolume = QT_TRANSLATE_NOOP("Messages", "Cell volume, cm^3^");
+inline constexpr const char* ConcCoefElectrons = QT_TRANSLATE_NOOP("Messages", "Number of electrons transferred in the redox event");
+inline constexpr const char* ConcCoefArea = QT_TRANSLATE_NOOP("Messages", "Electrode area, cm^2^");
+inline constexpr const char* ConcCoefConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, mol/dm^3^");
+inline constexpr const char* ConcCoefTemperature = QT_TRANSLATE_NOOP("Messages", "Temperature, K");
+inline constexpr const char* ConcCoefViscosity = QT_TRANSLATE_NOOP("Messages", "Kinematic viscosity of the solution, cm^2^/s");
+inline constexpr const char* ConcDiffusionCoefficient = QT_TRANSLATE_NOOP("Messages", "Diffusion coefficient, cm^2^/s");
+inline constexpr const char* ConcSelectSeries = QT_TRANSLATE_NOOP("Messages", "Select series using checkboxes");
+inline constexpr const char* AbscissaConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration");
+inline constexpr const char* AbscissaSweepRateRoot = QT_TRANSLATE_NOOP("Messages", "Square root of the sweep rate");
+inline constexpr const char* AbscissaAngularFrequencyRoot = QT_TRANSLATE_NOOP("Messages", "Square root of the angular frequency");
+inline constexpr const char* AbscissaCleaningPotential = QT_TRANSLATE_NOOP("Messages", "Cleaning potential");
+inline constexpr const char* AbscissaCleaningTime = QT_TRANSLATE_NOOP("Messages", "Cleaning time");
+inline constexpr const char* AbscissaPreparation1Potential = QT_TRANSLATE_NOOP("Messages", "Preparation 1 potential");
+inline constexpr const char* AbscissaPreparation1Time = QT_TRANSLATE_NOOP("Messages", "Preparation 1 time");
+inline constexpr const char* AbscissaPreparation2Potential = QT_TRANSLATE_NOOP("Messages", "Preparation 2 potential");
+inline constexpr const char* AbscissaPreparation2Time = QT_TRANSLATE_NOOP("Messages", "Preparation 2 time");
+inline constexpr const char* AbscissaElectrolysisPotential = QT_TRANSLATE_NOOP("Messages", "Electrolysis potential");
+inline constexpr const char* AbscissaElectrolysisTime = QT_TRANSLATE_NOOP("Messages", "Electrolysis time");
+inline constexpr const char* AbscissaDelayAfterMixing = QT_TRANSLATE_NOOP("Messages", "Delay after mixing");
+inline constexpr const char* AbscissaModulationAmplitude = QT_TRANSLATE_NOOP("Messages", "Modulation amplitude");
+inline constexpr const char* AbscissaModulationFrequency = QT_TRANSLATE_NOOP("Messages", "Modulation frequency");
 
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.
