@@ -234,6 +234,27 @@ inline constexpr const char* CalcUnknownVariable = QT_TRANSLATE_NOOP("Messages",
 inline constexpr const char* CalcDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
 inline constexpr const char* CalcErrorLine = QT_TRANSLATE_NOOP("Messages", "%s '%s'");
 
+// Undo and redo: the names of the undo steps.
+inline constexpr const char* UndoRemoveSelected = QT_TRANSLATE_NOOP("Messages", "Remove selected");
+inline constexpr const char* UndoRename = QT_TRANSLATE_NOOP("Messages", "Rename");
+inline constexpr const char* UndoChangeNodeType = QT_TRANSLATE_NOOP("Messages", "Change node type");
+inline constexpr const char* UndoShowHideSeries = QT_TRANSLATE_NOOP("Messages", "Show/Hide series");
+inline constexpr const char* UndoFoldUnfold = QT_TRANSLATE_NOOP("Messages", "Fold/Unfold");
+inline constexpr const char* UndoMoveUp = QT_TRANSLATE_NOOP("Messages", "Move up");
+inline constexpr const char* UndoMoveDown = QT_TRANSLATE_NOOP("Messages", "Move down");
+inline constexpr const char* UndoCheck = QT_TRANSLATE_NOOP("Messages", "Check");
+inline constexpr const char* UndoGroupNodes = QT_TRANSLATE_NOOP("Messages", "Group nodes");
+inline constexpr const char* UndoSeparateNodes = QT_TRANSLATE_NOOP("Messages", "Separate nodes");
+inline constexpr const char* UndoDataChange = QT_TRANSLATE_NOOP("Messages", "Data change");
+inline constexpr const char* UndoPeakChange = QT_TRANSLATE_NOOP("Messages", "Peak change");
+inline constexpr const char* UndoNewPeak = QT_TRANSLATE_NOOP("Messages", "New peak");
+inline constexpr const char* UndoRemovePeak = QT_TRANSLATE_NOOP("Messages", "Remove peak");
+inline constexpr const char* UndoPeaksAutoSearch = QT_TRANSLATE_NOOP("Messages", "Peaks auto search");
+inline constexpr const char* UndoRenamePeak = QT_TRANSLATE_NOOP("Messages", "Rename peak");
+inline constexpr const char* UndoParametersChange = QT_TRANSLATE_NOOP("Messages", "Parameters change");
+inline constexpr const char* UndoPotentialShift = QT_TRANSLATE_NOOP("Messages", "Potential shift");
+inline constexpr const char* UndoPasteData = QT_TRANSLATE_NOOP("Messages", "Paste data");
+
 // --- Reports ---------------------------------------------------------------
 
 }  // namespace velmora::msg
