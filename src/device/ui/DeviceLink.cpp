@@ -19,7 +19,7 @@ DeviceLink::DeviceLink(IMessageSink& uiSink, QObject* parent)
     : DeviceLink(uiSink, ScaledClock::realTime(), ScaledClock::realTime(), parent) {}
 
 DeviceLink::DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorClock, QObject* parent)
-    : QObject(parent), uiSink_(uiSink), clock_(clock), emulatorClock_(emulatorClock) {
+    : QObject(parent), uiSink_(&uiSink), clock_(clock), emulatorClock_(emulatorClock) {
   device_ = std::make_unique<TTavrelDevice>(static_cast<IMessageSink&>(*this), clock_);
   device_->OnStatusChange = [this] {
     QMetaObject::invokeMethod(this, [this] {
@@ -65,8 +65,7 @@ bool DeviceLink::openPort() {
     device_->OpenPort();
     return true;
   } catch (const EDeviceError& e) {
-    uiSink_.error(e.message());
-    emit messageShown(UiText::message(e.message()));
+    showError(e.message());
     return false;
   }
 }
@@ -78,10 +77,14 @@ void DeviceLink::reset() {
   try {
     device_->ResetDevice();
   } catch (const EDeviceError& e) {
-    uiSink_.error(e.message());
-    emit messageShown(UiText::message(e.message()));
+    showError(e.message());
     emit resetDone();
   }
+}
+
+void DeviceLink::showError(const Message& message) {
+  uiSink_->error(message);
+  emit messageShown(UiText::message(message));
 }
 
 QString DeviceLink::statusText() const { return UiText::message(device_->StatusAsText()); }
@@ -96,11 +99,11 @@ void DeviceLink::noteActive() {
 void DeviceLink::post(const Message& message, int kind) {
   QMetaObject::invokeMethod(this, [this, message, kind] {
     if (kind == KindError)
-      uiSink_.error(message);
+      uiSink_->error(message);
     else if (kind == KindWarning)
-      uiSink_.warning(message);
+      uiSink_->warning(message);
     else
-      uiSink_.information(message);
+      uiSink_->information(message);
     emit messageShown(UiText::message(message));
   }, Qt::QueuedConnection);
 }

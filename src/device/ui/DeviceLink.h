@@ -44,6 +44,10 @@ class DeviceLink : public QObject, private IMessageSink {
   QString portName() const { return QString::fromStdString(port_.name); }
   bool active() const { return device_->Active(); }
   bool resetting() const { return device_->Resetting(); }
+  // Where messages go from now on (only called on this object's thread).
+  void setMessageSink(IMessageSink& sink) { uiSink_ = &sink; }
+  // Shows an error raised to a command of this thread.
+  void showError(const Message& message);
   // StatusAsText, translated.
   QString statusText() const;
 
@@ -64,7 +68,7 @@ class DeviceLink : public QObject, private IMessageSink {
   void post(const Message& message, int kind);
   void noteActive();
 
-  IMessageSink& uiSink_;
+  IMessageSink* uiSink_;
   IClock& clock_;
   IClock& emulatorClock_;
   SerialPortFactory::Port port_;

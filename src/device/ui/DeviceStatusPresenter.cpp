@@ -1,0 +1,86 @@
+#include "DeviceStatusPresenter.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPalette>
+
+#include "DeviceLink.h"
+#include "EDeviceError.h"
+
+namespace velmora {
+
+DeviceStatusPresenter::DeviceStatusPresenter(DeviceLink& link, QAction* resetAction, QAction* mixerAction,
+                                             QLabel* statusPanel, QObject* parent)
+    : QObject(parent), link_(link), reset_(resetAction), mixer_(mixerAction), panel_(statusPanel) {
+  indicator_ = new QLabel;
+  indicator_->setObjectName(QStringLiteral("ConnectionIndicator"));
+  indicator_->setFixedSize(14, 14);
+  indicator_->setAutoFillBackground(true);
+  indicator_->setFrameShape(QFrame::Panel);
+  indicator_->setFrameShadow(QFrame::Sunken);
+  blink_.setInterval(400);
+  connect(&blink_, &QTimer::timeout, this, [this] {
+    blinkGreen_ = !blinkGreen_;
+    paintIndicator(true);
+  });
+  if (reset_) connect(reset_, &QAction::triggered, this, [this] { onReset(); });
+  if (mixer_) connect(mixer_, &QAction::triggered, this, [this] { onMixer(); });
+  connect(&link_, &DeviceLink::statusChanged, this, [this] { refresh(); });
+  connect(&link_, &DeviceLink::resetDone, this, [this] { refresh(); });
+  connect(&link_, &DeviceLink::connectedChanged, this, [this] { refresh(); });
+  refresh();
+}
+
+DeviceStatusPresenter::~DeviceStatusPresenter() {
+  // The indicator is deleted with the window that holds it; a never-placed one here.
+  if (indicator_ && !indicator_->parent()) delete indicator_;
+}
+
+void DeviceStatusPresenter::onReset() {
+  if (reset_) reset_->setEnabled(false);
+  link_.reset();
+  refresh();
+}
+
+void DeviceStatusPresenter::onMixer() {
+  const bool on = !mixerOn_;
+  try {
+    link_.device().SetMixerOnOff(on);
+  } catch (const EDeviceError& e) {
+    link_.showError(e.message());
+    return;
+  }
+  mixerOn_ = on;
+  if (mixer_ && mixer_->isCheckable()) mixer_->setChecked(on);
+  refresh();
+}
+
+void DeviceStatusPresenter::setRecording(bool on) {
+  recording_ = on;
+  refresh();
+}
+
+void DeviceStatusPresenter::refresh() {
+  const bool active = link_.active();
+  if (reset_) reset_->setEnabled(!link_.resetting());
+  if (mixer_) mixer_->setEnabled(active && !recording_);
+  if (panel_) panel_->setText(link_.statusText());
+  if (active && !blink_.isActive()) {
+    blink_.start();
+    paintIndicator(true);
+  } else if (!active && blink_.isActive()) {
+    blink_.stop();
+  }
+  if (!active) paintIndicator(false);
+}
+
+void DeviceStatusPresenter::paintIndicator(bool lit) {
+  if (!indicator_) return;
+  QPalette p = indicator_->palette();
+  const QColor face = indicator_->style() ? QPalette().color(QPalette::Button) : QColor(Qt::lightGray);
+  p.setColor(QPalette::Window, lit ? (blinkGreen_ ? QColor(Qt::green) : QColor(Qt::red)) : face);
+  indicator_->setPalette(p);
+  indicator_->setToolTip(lit ? link_.portName() : QString());
+}
+
+}  // namespace velmora
