@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "DataFolder.h"
+#include "DocumentCommandsController.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "DemoDocument.h"
@@ -62,6 +63,10 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 4-5. Windows.
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
+  // The File commands; the window owns their controller.
+  auto* fileCommands = new DocumentCommandsController(*mainWindow_, settings_);
+  mainWindow_->setDocumentCommands(fileCommands);
+  if (documentCommands_ == nullptr) documentCommands_ = fileCommands;
 
   // 6. Settings.
   splash.showStatus(msg::SplashLoadingParameters);

@@ -106,8 +106,12 @@ std::string TDocumentCommands::DatabaseDocumentName() const {
 
 void TDocumentCommands::NewDocument() {
   DocumentFileName = InDatabaseMode() ? DatabaseDocumentName() : std::string(msg::NoName);
-  forest_.SetSelection({});
-  forest_.Clear();
+  if (host_.ClearDocument) {
+    host_.ClearDocument();
+  } else {
+    forest_.SetSelection({});
+    forest_.Clear();
+  }
   CurveCounter = 0;
   BackupFileName.clear();
   if (host_.RebuildTree) host_.RebuildTree();

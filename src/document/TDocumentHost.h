@@ -19,6 +19,9 @@ struct TDocumentHost {
   std::function<void(bool)> SetLoading;
   // Lets the window process pending events during long operations.
   std::function<void()> ProcessMessages;
+  // Clears the document in the window (the thumbnail view with its nodes,
+  // selection and undo); when unset the forest is cleared directly.
+  std::function<void()> ClearDocument;
   // The mirrored tree of the document must be built again.
   std::function<void()> RebuildTree;
   // The selection handling and the main chart after the document changed.

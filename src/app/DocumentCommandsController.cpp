@@ -1,0 +1,136 @@
+#include "DocumentCommandsController.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "MainWindow.h"
+#include "Messages.h"
+#include "UiText.h"
+#include "Settings.h"
+
+namespace velmora {
+
+DocumentCommandsController::DocumentCommandsController(MainWindow& window, Settings& settings)
+    : QObject(&window), window_(window), settings_(settings), dialogs_(&window) {
+  TDocumentHost host;
+  host.ShowHint = [this](const Message& m) { window_.statusBar()->showMessage(UiText::message(m)); };
+  host.ClearHint = [this] { window_.statusBar()->clearMessage(); };
+  host.ProcessMessages = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  host.ClearDocument = [this] { window_.newDocument(); };
+  host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
+  host.FocusThumbnails = [this] { window_.selectThumbnailsPage(); };
+  host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  commands_ = std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_,
+                                                  std::move(host));
+  commands_->DecimalSeparator = '.';
+
+  for (const char* name : {"OpenActn", "AppendFileActn", "ImportActn", "SaveActn", "SaveAsActn", "RecentFilesActn"})
+    window_.actions().adopt(name);
+  if (QAction* recent = window_.action("RecentFilesActn")) {
+    recentMenu_ = recent->menu();
+    if (recentMenu_ != nullptr) connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+  }
+  // The settings are read after the windows exist: show the menu once the
+  // start-up is through.
+  QTimer::singleShot(0, this, [this] { updateRecentMenu(); });
+}
+
+DocumentCommandsController::~DocumentCommandsController() = default;
+
+void DocumentCommandsController::pull() {
+  commands_->Modified = window_.modified();
+  commands_->CurveCounter = window_.curveCounter();
+}
+
+void DocumentCommandsController::push() {
+  const QString name = commands_->IsUnnamed() ? QCoreApplication::translate("Messages", msg::NoName)
+                                              : UiText::fromStd(commands_->DocumentFileName);
+  window_.setDocumentFileName(name);
+  window_.setCurveCounter(commands_->CurveCounter);
+  window_.setModified(commands_->Modified);
+  window_.updateTitle();
+  window_.updateActions();
+  updateRecentMenu();
+}
+
+bool DocumentCommandsController::New() {
+  pull();
+  const bool done = commands_->New();
+  push();
+  return done;
+}
+
+void DocumentCommandsController::Open() {
+  pull();
+  commands_->Open();
+  push();
+}
+
+void DocumentCommandsController::OpenFile(const QString& fileName) {
+  pull();
+  commands_->OpenFile(UiText::toStd(fileName));
+  push();
+}
+
+void DocumentCommandsController::AppendFile() {
+  pull();
+  commands_->AppendFile();
+  push();
+}
+
+void DocumentCommandsController::Import() {
+  pull();
+  commands_->Import();
+  push();
+}
+
+void DocumentCommandsController::Save() {
+  pull();
+  commands_->Save();
+  push();
+}
+
+void DocumentCommandsController::SaveAs() {
+  pull();
+  commands_->SaveAs();
+  push();
+}
+
+bool DocumentCommandsController::QuerySave() {
+  pull();
+  const bool go = commands_->AskSaveChanges();
+  push();
+  return go;
+}
+
+void DocumentCommandsController::AfterCurveRecorded() {
+  pull();
+  commands_->AfterCurveRecorded();
+  push();
+}
+
+void DocumentCommandsController::updateRecentMenu() {
+  if (QAction* recent = window_.action("RecentFilesActn"))
+    recent->setVisible(!settings_.recentFiles().empty());
+}
+
+void DocumentCommandsController::fillRecentMenu() {
+  if (recentMenu_ == nullptr) return;
+  recentMenu_->clear();
+  const auto files = settings_.recentFiles();
+  for (auto it = files.rbegin(); it != files.rend(); ++it) {
+    const QString file = UiText::fromStd(*it);
+    QAction* item = recentMenu_->addAction(file);
+    connect(item, &QAction::triggered, this, [this, file] {
+      pull();
+      commands_->OpenRecent(UiText::toStd(file));
+      push();
+    });
+  }
+}
+
+}  // namespace velmora
