@@ -17,6 +17,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "DeviceLink.h"
+#include "DeviceStatusPresenter.h"
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
 #include "Messages.h"
@@ -61,6 +63,11 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   connectActions();
   connectView();
   properties_ = new PropertiesWindow(forest(), hub_, this);
+  // The analyzer link; its port opens once the settings are applied.
+  deviceLink_ = new DeviceLink(*sink_, this);
+  devicePresenter_ =
+      new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
+  statusBar()->addPermanentWidget(devicePresenter_->indicator());
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
 
@@ -77,7 +84,10 @@ MainWindow::~MainWindow() {
 TNodeForest& MainWindow::forest() const { return tree_->forest(); }
 TTableContentArr& MainWindow::DisplayedCurves() { return chartView_->DisplayedCurves(); }
 
-void MainWindow::setMessageSink(IMessageSink* sink) { sink_ = sink ? sink : ownSink_.get(); }
+void MainWindow::setMessageSink(IMessageSink* sink) {
+  sink_ = sink ? sink : ownSink_.get();
+  if (deviceLink_) deviceLink_->setMessageSink(*sink_);
+}
 
 // --- Layout -------------------------------------------------------------------
 
@@ -413,6 +423,9 @@ void MainWindow::applySettings() {
                                                : captionMode_ == 2 ? "NameNameActn" : "NameTypeActn")
       ->setChecked(true);
   applyChartSettings();
+  // The port named in the settings (or the built-in emulator) opens a second later.
+  deviceLink_->configure(o.portName, o.useNew3in1, o.asInitTimeout);
+  deviceLink_->openPortLater(1000);
   updateActions();
 }
 
@@ -573,6 +586,7 @@ void MainWindow::updateActions() {
 void MainWindow::setRecording(bool on) {
   recording_ = on;
   chartView_->setRecording(on);
+  devicePresenter_->setRecording(on);
   updateActions();
 }
 

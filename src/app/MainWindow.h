@@ -19,6 +19,8 @@ class QToolBar;
 
 namespace velmora {
 
+class DeviceLink;
+class DeviceStatusPresenter;
 class IDocumentCommands;
 class MainChartView;
 class PropertiesWindow;
@@ -66,6 +68,8 @@ class MainWindow : public QMainWindow {
   QTabWidget* pages() const { return pages_; }
   QMenu* nodePopupMenu() const { return nodePopup_; }
   QLabel* statusPanel(int index) const { return statusPanels_[index]; }
+  // The analyzer link (device component and serial port).
+  DeviceLink& deviceLink() const { return *deviceLink_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -153,6 +157,8 @@ class MainWindow : public QMainWindow {
   QList<QAction*> seriesItems_;
   PropertiesWindow* properties_ = nullptr;
   QLabel* statusPanels_[4] = {};
+  DeviceLink* deviceLink_ = nullptr;
+  DeviceStatusPresenter* devicePresenter_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

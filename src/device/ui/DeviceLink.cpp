@@ -50,13 +50,16 @@ DeviceLink::~DeviceLink() {
 }
 
 void DeviceLink::configure(const std::string& portName, bool useNew3in1, int asInitTimeout) {
+  device_->SetUseNew3in1(useNew3in1);
+  device_->SetASInitTimeout(asInitTimeout);
+  // Settings applied again with the same port keep the link as it is.
+  if (port_.port && portName == configuredName_) return;
+  configuredName_ = portName;
   device_->SetPort(nullptr);
   if (port_.port) port_.port->close();
   port_ = SerialPortFactory::create(portName, emulatorClock_);
   device_->SetPort(port_.port.get());
   device_->SetPortName(port_.name);
-  device_->SetUseNew3in1(useNew3in1);
-  device_->SetASInitTimeout(asInitTimeout);
 }
 
 bool DeviceLink::openPort() {

@@ -27,7 +27,8 @@ class DeviceLink : public QObject, private IMessageSink {
   DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorClock, QObject* parent = nullptr);
   ~DeviceLink() override;
 
-  // Chooses the port for the configured name; closes a port opened before.
+  // Chooses the port for the configured name; a different name closes the
+  // port opened before (the link goes off line), the same name keeps it.
   void configure(const std::string& portName, bool useNew3in1, int asInitTimeout);
   // Opens the port; failures are shown and reported as false.
   bool openPort();
@@ -72,6 +73,7 @@ class DeviceLink : public QObject, private IMessageSink {
   IClock& clock_;
   IClock& emulatorClock_;
   SerialPortFactory::Port port_;
+  std::string configuredName_;
   std::unique_ptr<TTavrelDevice> device_;
   bool lastActive_ = false;
 };
