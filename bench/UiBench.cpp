@@ -1,0 +1,99 @@
+// Thumbnail view and main chart with a large document, on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScrollBar>
+
+#include "DemoDocument.h"
+#include "MainChartView.h"
+#include "MainWindow.h"
+#include "Settings.h"
+#include "TImagePreviewBox.h"
+#include "TNodeForest.h"
+#include "TPluginsManager.h"
+
+using namespace velmora;
+
+namespace {
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "bench_ui";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication a(argc, argv);
+  return a;
+}
+
+// A document of 1 000 leaves, shown: the time until the first screen of
+// thumbnails is painted.
+void BM_FirstThumbnailsOf1000Leaves(benchmark::State& state) {
+  app();
+  for (auto _ : state) {
+    TImagePreviewBox view;
+    view.resize(260, 900);
+    DemoDocument::buildFlat(view.forest(), 1000);
+    view.show();
+    QPixmap pm = view.viewport()->grab();
+    benchmark::DoNotOptimize(pm);
+    state.PauseTiming();
+    view.hide();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FirstThumbnailsOf1000Leaves)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Building the document alone (for comparison with the figure above).
+void BM_Build1000Leaves(benchmark::State& state) {
+  app();
+  for (auto _ : state) {
+    TNodeForest forest;
+    DemoDocument::buildFlat(forest, 1000);
+    benchmark::DoNotOptimize(forest.Count());
+  }
+}
+BENCHMARK(BM_Build1000Leaves)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// "Select all" in a document of 1 000 leaves: DisplayedCurves rebuilt and
+// the main chart redrawn.
+void BM_SelectAllRedrawsMainChart(benchmark::State& state) {
+  app();
+  Settings settings;
+  TPluginsManager hub;
+  MainWindow w(settings, &hub);
+  w.resize(1440, 900);
+  w.show();
+  DemoDocument::buildFlat(w.forest(), 1000);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    w.forest().SelectAll();
+    w.chartView().redrawNow();
+    state.PauseTiming();
+    w.forest().SelectNode(nullptr);
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  w.setModified(false);
+}
+BENCHMARK(BM_SelectAllRedrawsMainChart)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Scrolling through the whole view a page at a time.
+void BM_ScrollThrough1000Thumbnails(benchmark::State& state) {
+  app();
+  TImagePreviewBox view;
+  view.resize(260, 900);
+  DemoDocument::buildFlat(view.forest(), 1000);
+  view.show();
+  for (auto _ : state) {
+    QScrollBar* v = view.verticalScrollBar();
+    for (int pos = 0; pos <= v->maximum(); pos += v->pageStep()) {
+      v->setValue(pos);
+      QPixmap pm = view.viewport()->grab();
+      benchmark::DoNotOptimize(pm);
+    }
+  }
+}
+BENCHMARK(BM_ScrollThrough1000Thumbnails)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
