@@ -65,6 +65,13 @@ void BM_SaveDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+void BM_DocumentBytes(benchmark::State& state) {
+  TNodeForest f;
+  BuildDocument(f);
+  for (auto _ : state) benchmark::DoNotOptimize(DocumentFile::DocumentBytes(f));
+}
+BENCHMARK(BM_DocumentBytes)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 void BM_LoadDocument(benchmark::State& state) {
   const auto& image = DocumentImage();
   for (auto _ : state) {

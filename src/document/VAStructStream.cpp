@@ -50,7 +50,10 @@ void VAStructStream::SaveToStream(const TVAStruct& r, BinaryWriter& out) {
   if (!r.IsGroup()) {
     cw.doubleChunk(TagXShift, r.XShift);
     cw.begin(TagPoints);
-    w.reserve(w.size() + 4 + 16 * r.Data.size() + 4096);
+    // Grow geometrically: reserving the exact size per record would copy
+    // the whole document image once per curve.
+    const std::size_t needed = w.size() + 4 + 16 * r.Data.size() + 4096;
+    if (needed > w.data().capacity()) w.reserve(std::max(needed, 2 * w.data().capacity()));
     w.i32(static_cast<std::int32_t>(r.Data.size()));
     for (const TDataPoint& p : r.Data) {
       w.f64(p.X);
