@@ -3,16 +3,19 @@
 #include <cmath>
 
 #include "IDisplayTransforms.h"
+#include "TCurveDisplayTransforms.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 
 namespace velmora {
 
 namespace {
-const IDisplayTransforms* gTransforms = nullptr;
+const IDisplayTransforms* gTransforms = &TCurveDisplayTransforms::Instance();
 }  // namespace
 
-void TArrayDataStruct::SetDisplayTransforms(const IDisplayTransforms* transforms) { gTransforms = transforms; }
+void TArrayDataStruct::SetDisplayTransforms(const IDisplayTransforms* transforms) {
+  gTransforms = transforms ? transforms : &TCurveDisplayTransforms::Instance();
+}
 
 TArrayDataStruct::TArrayDataStruct(TNode* node) : TBasicDataStruct(node) {}
 
@@ -38,6 +41,16 @@ void TArrayDataStruct::SetData(const TDataArr& points) {
   InvalidateCaches();
   RefillSeries();
   NotifyChanged(false);
+  // The partner's semi-integral is computed from these points too.
+  if (Partner && !Detached && Partner != this) {
+    Partner->SemiIntegralValid = 0;
+    const TNodeForest* forest = Forest();
+    if (forest && forest->SemiIntegralMode) {
+      Partner->InvalidateCaches();
+      Partner->RefillSeries();
+      Partner->NotifyChanged(false);
+    }
+  }
 }
 
 void TArrayDataStruct::NotifyChanged(bool /*refill*/) {
@@ -75,7 +88,10 @@ void TArrayDataStruct::GetDisplayData(TDataArr& out) const {
     }
     points = &ShiftCache;
   }
-  if (forest->SemilogMode && gTransforms) {
+  // An averaging group's points are averages of displayed points: they are
+  // in semilogarithmic form already.
+  const bool averaged = NodeType == 0 && IsGroup();
+  if (forest->SemilogMode && gTransforms && !averaged) {
     if (!LogValid) {
       LogCache.clear();
       gTransforms->Semilog(*this, *points, LogCache);
@@ -113,20 +129,6 @@ void TArrayDataStruct::UpdateBounds(std::size_t from) {
     if (p.Y > MaxY) MaxY = p.Y;
     if (p.Y < MinY) MinY = p.Y;
   }
-}
-
-void TArrayDataStruct::SetXShift(double shift) {
-  if (IsGroup()) {
-    // Applies to every leaf below the group.
-    for (TNode* child = Node->FirstChild; child; child = child->NextSibling) {
-      if (TArrayDataStruct* rec = child->ArrayRecord()) rec->SetXShift(shift);
-    }
-    return;
-  }
-  XShift = shift;
-  InvalidateCaches();
-  RefillSeries();
-  NotifyChanged(true);
 }
 
 std::int32_t TArrayDataStruct::IndexOfPotential(double x) const {

@@ -73,8 +73,21 @@ class TArrayDataStruct : public TBasicDataStruct {
   // `from` 0 resets the bounds; then widens them with display points
   // from..last.
   void UpdateBounds(std::size_t from);
+  // --- Curve edits (TArrayDataStructEdits.cpp) ---
+  // Each goes through SetData (or records the shift), so it is recorded for
+  // undo; addressed to a group it applies to every leaf curve below it.
   void SetXShift(double shift);
-  double GetXShift() const { return XShift; }
+  // A leaf's own shift; for a group the shift its leaves share (see
+  // GroupXShift).
+  double GetXShift() const;
+  void Smooth(std::int32_t window);
+  // 0 negates X, 1 negates Y.
+  void Invert(std::int32_t axis);
+  void Subtract(const TDataArr& points);
+  // The leaf curves an edit addressed to this record changes: itself for a
+  // leaf; every leaf below for a group; for an averaged column the curves it
+  // averages. Each curve once.
+  std::vector<TArrayDataStruct*> EditTargets();
   // Index of the first point at or beyond `x` in the sweep direction; the
   // last index when none qualifies; -1 for an empty curve.
   std::int32_t IndexOfPotential(double x) const;
@@ -101,6 +114,7 @@ class TArrayDataStruct : public TBasicDataStruct {
   // True when this record's node is a group (has children).
   bool IsGroup() const;
   // Process-wide display transforms of the curve processing; not owned.
+  // Null restores the built-in ones (TCurveDisplayTransforms).
   static void SetDisplayTransforms(const IDisplayTransforms* transforms);
 
  protected:

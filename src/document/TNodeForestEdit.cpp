@@ -242,7 +242,10 @@ void TNodeForest::SetSemiIntegralMode(bool on) {
   SemiIntegralMode = on ? 1 : 0;
   for (auto& n : AllNodes) {
     if (TArrayDataStruct* rec = n->ArrayRecord()) {
-      rec->InvalidateCaches();
+      // The semi-integral cache stays valid for its points; what is built
+      // on the base points is not.
+      rec->ShiftValid = 0;
+      rec->LogValid = 0;
       rec->RefillSeries();
       n->NeedsRepaint = 1;
     }
@@ -255,7 +258,7 @@ void TNodeForest::SetSemilogMode(bool on) {
   SemilogMode = on ? 1 : 0;
   for (auto& n : AllNodes) {
     if (TArrayDataStruct* rec = n->ArrayRecord()) {
-      rec->InvalidateCaches();
+      // The caches stay valid: each stage only reads the one before it.
       rec->RefillSeries();
       n->NeedsRepaint = 1;
     }
