@@ -327,9 +327,6 @@ void MainWindow::retranslateUi() {
   pages_->setTabText(pages_->indexOf(tree_), tr("Thumbnails"));
   peaksDock_->setWindowTitle(tr("Peaks"));
   actions_->retranslate();
-  if (documentFileName_.isEmpty() || modified_ == false) {
-    // "No name" follows the language.
-  }
   updateTitle();
 }
 

@@ -100,6 +100,9 @@ void TImagePreviewBox::connectHooks() {
   };
   f.OnSeriesRefill = [this](TArrayDataStruct* record) { emit seriesRefill(record); };
   f.OnPaintingChange = [this](bool enabled) {
+    // A document cleared while painting was suspended reported no tree change.
+    if (forest_->Count() < knownNodeCount_) dropAllThumbnails();
+    knownNodeCount_ = forest_->Count();
     invalidateLayout();
     emit paintingChanged(enabled);
   };
