@@ -11,12 +11,14 @@ constexpr int kUsageError = 2;
 // Commands defined in their own source files.
 CliCommand DumpCommand();
 CliCommand ConvertCommand();
+CliCommand CalcCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
       DumpCommand(),
       ConvertCommand(),
+      CalcCommand(),
   };
   return commands;
 }

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "CliCommands.h"
+#include "CustomCalcFile.h"
+#include "DocumentFile.h"
+#include "TCalculator.h"
+#include "TNode.h"
+#include "TNodeForest.h"
+#include "TPeakValueEvaluator.h"
+#include "TVAStruct.h"
+#include "TempDir.h"
+
+using namespace velmora;
+using velmora::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliResult {
+  int status = 0;
+  std::string out, err;
+};
+
+CliResult Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  CliResult r;
+  r.status = CliCommands::run(args, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+// A flat curve with one triangular peak of `height` at -500 mV; its value
+// by height over the borders -600..-400 mV is exactly `height`.
+void AddCurve(TNodeForest& f, int role, double height, double addConc) {
+  TNode* n = f.CreateNode();
+  n->SetNameSilently("c" + std::to_string(f.Count()));
+  n->SetRecord(std::make_unique<TVAStruct>(n));
+  f.InsertNode(nullptr, f.LastRoot(), n);
+  TDataArr points;
+  for (int i = 0; i <= 100; ++i) {
+    const double x = -1000.0 + 10.0 * i;
+    points.push_back({x, std::max(0.0, height * (1.0 - std::fabs(x + 500.0) / 100.0))});
+  }
+  TVAStruct& va = *n->VA();
+  va.SetData(points);
+  va.Params.SetMeasurementType(role);
+  va.Volumes[0] = 5.0;
+  va.Volumes[1] = 2.0;
+  va.Volumes[5] = 10.0;
+  va.Volumes[6] = 0.1;
+  va.ResUnitTop = va.RecalcUnitTop = 5;
+  va.ResUnitBottom = va.RecalcUnitBottom = 2;
+  va.AddPeak("Pb", 0, 40, 60);
+  va.SetAdditionConc("Pb", addConc);
+}
+
+class CalcCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("VELMORA_DATA_FOLDER", dir.path().string().c_str(), 1); }
+  void TearDown() override {
+    ::unsetenv("VELMORA_DATA_FOLDER");
+    TVAStruct::SetPeakEvaluator(nullptr);
+  }
+  std::string Save(const std::vector<std::pair<int, double>>& roles) {
+    TNodeForest f;
+    for (const auto& [role, height] : roles) AddCurve(f, role, height, 1.0);
+    const fs::path file = dir / ("doc" + std::to_string(++saved) + ".tvx");
+    DocumentFile::SaveDocument(f, file);
+    return file.string();
+  }
+  TempDir dir;
+  int saved = 0;
+};
+
+TEST_F(CalcCommandTest, OneAdditionFromTheFirstCurvesMethod) {
+  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}})});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"Method\":0"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"RequirementsMet\":true"), std::string::npos);
+  EXPECT_NE(r.out.find("\"Name\":\"Pb\""), std::string::npos);
+  EXPECT_NE(r.out.find("\"AddConc\":1"), std::string::npos);
+  // 0.1 / 10.2 in the cell, ×4 (Vc·D/VAL) in the sample.
+  EXPECT_NE(r.out.find("\"CellResult\":0.00980392156862745"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"SampleResult\":0.0392156862745098"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"CalcType\":0"), std::string::npos);
+
+  // Comparative method without a reference curve: requirements fail.
+  const CliResult c = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "3"});
+  ASSERT_EQ(c.status, 0);
+  EXPECT_NE(c.out.find("\"RequirementsMet\":false"), std::string::npos);
+  EXPECT_NE(c.out.find("\"CellResult\":-1"), std::string::npos);
+}
+
+TEST_F(CalcCommandTest, UseTicksTheCurveCheckBoxes) {
+  const std::string file = Save({{1, 10.0}, {1, 12.0}, {2, 20.0}});
+  EXPECT_NE(Cli({"calc", file}).out.find("\"RequirementsMet\":false"), std::string::npos);
+  EXPECT_NE(Cli({"calc", file, "--use", "0,1,2"}).out.find("\"RequirementsMet\":false"), std::string::npos);
+  const CliResult r = Cli({"calc", file, "--use", "0,2"});
+  EXPECT_NE(r.out.find("\"RequirementsMet\":true"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"CellResult\":0.00980392156862745"), std::string::npos) << r.out;
+  const CliResult beyond = Cli({"calc", file, "--use", "0,3"});
+  EXPECT_EQ(beyond.status, 1);
+  EXPECT_FALSE(beyond.err.empty());
+}
+
+TEST_F(CalcCommandTest, CustomMethodsComeFromTheDataFolder) {
+  TCalculator calculator;
+  TCustomMethod method;
+  method.Name = "double";
+  calculator.BuildMethod("I0*2+C1", method);
+  ASSERT_FALSE(method.Vars.empty());
+  CustomCalcFile::Save(dir.path(), {method});
+  // IB would need a background curve; I0 and C1 need nothing more.
+  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"Method\":6"), std::string::npos);
+  EXPECT_NE(r.out.find("\"SampleResult\":21"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"CellResult\":-1"), std::string::npos);
+  EXPECT_EQ(Cli({"calc", Save({{1, 10.0}}), "--method", "7"}).status, 1);
+
+  // A damaged CustomCalc file is unusable input, not a crash.
+  TempDir::writeFile(dir / "CustomCalc", std::string("\x01\x00\x00\x00\xff\xff\xff\x7f", 8));
+  const CliResult bad = Cli({"calc", Save({{1, 10.0}})});
+  EXPECT_EQ(bad.status, 1);
+}
+
+TEST_F(CalcCommandTest, UsageAndUnusableInput) {
+  EXPECT_EQ(Cli({"calc"}).status, 2);
+  EXPECT_EQ(Cli({"calc", "a.tvx", "--method"}).status, 2);
+  EXPECT_EQ(Cli({"calc", "a.tvx", "--method", "x"}).status, 2);
+  EXPECT_EQ(Cli({"calc", "a.tvx", "--use", "1,,2"}).status, 2);
+  EXPECT_EQ(Cli({"calc", "a.tvx", "--use", "-1"}).status, 2);
+  EXPECT_EQ(Cli({"calc", "a.tvx", "b.tvx"}).status, 2);
+  const CliResult missing = Cli({"calc", (dir / "none.tvx").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.out.empty());
+  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+}
+
+}  // namespace

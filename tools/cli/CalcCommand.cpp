@@ -1,0 +1,180 @@
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <ostream>
+
+#include "CliCommands.h"
+#include "CliDocument.h"
+#include "CustomCalcFile.h"
+#include "DataFolder.h"
+#include "JsonWriter.h"
+#include "Numbers.h"
+#include "TCalculator.h"
+#include "TConcCalculation.h"
+#include "TNodeForest.h"
+#include "TVAStruct.h"
+
+namespace velmora {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage = "calc FILE [--method N] [--use I,J,...]";
+
+int Usage(std::ostream& err, const std::string& problem) {
+  err << "velmora-cli calc: " << problem << "; usage: " << kUsage << "\n";
+  return 2;
+}
+
+// The data folder as the workstation determines it; VELMORA_DATA_FOLDER
+// overrides it (tests, or a workstation installed elsewhere).
+fs::path CliDataFolder() {
+  if (const char* forced = std::getenv("VELMORA_DATA_FOLDER"); forced && *forced) return fs::path(forced);
+  std::error_code ec;
+  fs::path program = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  fs::path home = std::getenv("HOME") ? fs::path(std::getenv("HOME")) : fs::current_path(ec);
+  fs::path documents = fs::is_directory(home / "Documents", ec) ? home / "Documents" : home;
+  return DataFolder::determine(program, documents);
+}
+
+// The curves the main chart shows when every root node is selected, in
+// list order: each node's rows of curves, or the node's own curve.
+std::vector<TVAStruct*> DisplayedCurves(TNodeForest& forest) {
+  std::vector<TVAStruct*> curves;
+  for (TNode* node = forest.FirstRoot(); node; node = node->NextSibling) {
+    TArrayDataStruct* record = node->ArrayRecord();
+    if (!record) continue;
+    TStructCollection rows = record->Curves;
+    if (rows.empty() && !record->IsGroup() && !record->Data.empty()) rows = {{record}};
+    for (const auto& row : rows) {
+      for (TArrayDataStruct* curve : row) {
+        if (auto* va = dynamic_cast<TVAStruct*>(curve)) curves.push_back(va);
+      }
+    }
+  }
+  return curves;
+}
+
+bool ParseUse(const std::string& text, std::vector<std::size_t>& rows) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = text.find(',', start);
+    const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const auto value = ParseInteger(item);
+    if (!value || *value < 0) return false;
+    rows.push_back(static_cast<std::size_t>(*value));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return true;
+}
+
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string file;
+  bool haveMethod = false;
+  int method = 0;
+  bool haveUse = false;
+  std::vector<std::size_t> use;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--method" || a == "--use") {
+      if (i + 1 >= args.size()) return Usage(err, "missing value after " + a);
+      const std::string& v = args[++i];
+      if (a == "--method") {
+        const auto n = ParseInteger(v);
+        if (!n || *n < 0 || *n > 1000000) return Usage(err, "bad method number '" + v + "'");
+        method = static_cast<int>(*n);
+        haveMethod = true;
+      } else {
+        if (!ParseUse(v, use)) return Usage(err, "bad curve positions '" + v + "'");
+        haveUse = true;
+      }
+    } else if (a.rfind("--", 0) == 0 || !file.empty()) {
+      return Usage(err, "unexpected argument '" + a + "'");
+    } else {
+      file = a;
+    }
+  }
+  if (file.empty()) return Usage(err, "missing FILE");
+
+  CliDocument::UsePeakValues();
+  TNodeForest forest;
+  TCustomMethodArr customMethods;
+  try {
+    CliDocument::Load(forest, file);
+    CustomCalcFile::Load(CliDataFolder(), customMethods);
+  } catch (const std::exception& e) {
+    err << e.what() << "\n";
+    return 1;
+  }
+
+  const std::vector<TVAStruct*> curves = DisplayedCurves(forest);
+  TCalculator calculator;
+  TConcCalculation calc;
+  calc.SetCurves(curves);
+  calc.SetCustomMethods(&customMethods);
+  calc.SetMethodEvaluator([&calculator](const TCustomMethod& m) { return calculator.EvaluateMethod(m); });
+  if (!haveMethod) {
+    if (curves.empty()) {
+      err << "velmora-cli calc: " << file << " holds no curves\n";
+      return 1;
+    }
+    if (curves.front()->HasCustomMethod) {
+      calc.TakeMethodFromCurves();
+      method = calc.Method();
+    } else {
+      method = curves.front()->CalculationMethod;
+    }
+  }
+  if (!calc.SelectMethod(method) || method < 0) {
+    err << "velmora-cli calc: method " << method << " is not available\n";
+    return 1;
+  }
+  calc.Recalculate();
+  if (haveUse) {
+    for (std::size_t row : use) {
+      if (row >= curves.size()) {
+        err << "velmora-cli calc: curve position " << row << " is beyond the " << curves.size() << " curves\n";
+        return 1;
+      }
+    }
+    if (calc.CheckBoxesOffered()) {
+      for (std::size_t row : use) calc.SetRowChecked(row, true);
+    }
+  }
+
+  JsonWriter json;
+  json.beginObject();
+  json.field("Method", method);
+  json.field("RequirementsMet", calc.RequirementsMet());
+  json.key("Elements").beginArray();
+  for (const TCalcElement& e : calc.Elements()) {
+    json.beginObject();
+    json.field("Name", e.Name);
+    json.field("AddConc", e.AddConc);
+    json.field("CellResult", e.CellResult);
+    json.field("SampleResult", e.SampleResult);
+    json.field("UnitTop", static_cast<int>(e.UnitTop));
+    json.field("UnitBottom", static_cast<int>(e.UnitBottom));
+    json.field("CalcType", static_cast<int>(e.CalcType));
+    json.endObject();
+  }
+  json.endArray();
+  json.endObject();
+  out << json.str() << "\n";
+  return 0;
+}
+
+}  // namespace
+
+CliCommand CalcCommand() {
+  return {"calc", kUsage,
+          "Loads a document as dump does, shows every root node and computes the concentrations with method N "
+          "(default: the first curve's; 6 + i is custom method i of the CustomCalc file in the data folder, "
+          "which VELMORA_DATA_FOLDER overrides). --use ticks the check boxes of the curves at those 0-based "
+          "positions.",
+          RunCalc};
+}
+
+}  // namespace velmora
