@@ -40,12 +40,14 @@ DeviceUnits::CalibrationReading DeviceUnits::CalibrationCurrent(int deviceType, 
   return reading;
 }
 
-std::uint16_t DeviceUnits::CalibrCoefficient(double potentialMv, double resistanceOhm, int range, std::int32_t lastRawCurrent) {
+std::uint16_t DeviceUnits::CalibrCoefficient(double potentialMv, double resistanceOhm, int range,
+                                             std::int32_t lastRawCurrent) {
   if (resistanceOhm == 0.0 || lastRawCurrent == 0 || range < 0 || range >= static_cast<int>(CalibrationScale.size()))
     throw EDeviceError(Message(msg::CalibrDivisionByZero));
   const double k = std::fabs(potentialMv / resistanceOhm * CalibrationScale[range] / lastRawCurrent) * 32768.0;
   const std::int64_t rounded = RoundHalfEven(k);
-  if (!std::isfinite(k) || rounded > 65535) throw EDeviceError(Message(msg::CalibrCoefficientTooLarge, {std::to_string(rounded)}));
+  if (!std::isfinite(k) || rounded > 65535)
+    throw EDeviceError(Message(msg::CalibrCoefficientTooLarge, {std::to_string(rounded)}));
   return static_cast<std::uint16_t>(rounded);
 }
 

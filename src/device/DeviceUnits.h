@@ -35,7 +35,8 @@ class DeviceUnits {
   // The "Calibr" coefficient: round(|U / R * CalibrationScale[r] / c| * 32768).
   // Throws EDeviceError when R or c is 0, the range is unknown, or the
   // coefficient exceeds 65535.
-  static std::uint16_t CalibrCoefficient(double potentialMv, double resistanceOhm, int range, std::int32_t lastRawCurrent);
+  static std::uint16_t CalibrCoefficient(double potentialMv, double resistanceOhm, int range,
+                                         std::int32_t lastRawCurrent);
 };
 
 }  // namespace velmora

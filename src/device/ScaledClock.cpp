@@ -2,7 +2,8 @@
 
 namespace velmora {
 
-ScaledClock::ScaledClock(double factor) : factor_(factor > 0.0 ? factor : 1.0), start_(std::chrono::steady_clock::now()) {}
+ScaledClock::ScaledClock(double factor)
+    : factor_(factor > 0.0 ? factor : 1.0), start_(std::chrono::steady_clock::now()) {}
 
 std::int64_t ScaledClock::nowMs() const {
   const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_);

@@ -19,22 +19,24 @@ TTavrelDevice::TTavrelDevice(IMessageSink& sink, IClock& clock) : sink_(sink), c
 
 TTavrelDevice::~TTavrelDevice() {
   stopping_ = true;
-  {
-    std::lock_guard lock(stopMutex_);
-  }
+  { std::lock_guard lock(stopMutex_); }
   stopCv_.notify_all();
   for (auto& e : events_) e.set();
-  if (port_) {
-    port_->close();
-    port_->setReceiveHandler(nullptr);
+  if (ISerialPort* port = port_.load()) {
+    port->close();
+    port->setReceiveHandler(nullptr);
   }
   threads_.joinAll();
 }
 
 void TTavrelDevice::SetPort(ISerialPort* port) {
-  if (port_) port_->setReceiveHandler(nullptr);
+  std::lock_guard lock(frameSendLock_);
+  if (ISerialPort* old = port_.load(); old && old != port) {
+    old->close();
+    old->setReceiveHandler(nullptr);
+  }
   port_ = port;
-  if (port_) port_->setReceiveHandler([this](std::span<const std::uint8_t> chunk) { ReceiveBytes(chunk); });
+  if (port) port->setReceiveHandler([this](std::span<const std::uint8_t> chunk) { ReceiveBytes(chunk); });
 }
 
 void TTavrelDevice::SetPortName(std::string name) {
@@ -48,11 +50,12 @@ std::string TTavrelDevice::PortName() const {
 }
 
 void TTavrelDevice::OpenPort() {
-  if (!port_) throw EDeviceError(Message(msg::ComPortNotSpecified));
-  if (port_->isOpen()) return;
+  ISerialPort* port = port_.load();
+  if (!port) throw EDeviceError(Message(msg::ComPortNotSpecified));
+  if (port->isOpen()) return;
   const std::string name = PortName();
   std::string error;
-  if (!port_->open(name, error)) throw EDeviceError(Message(msg::CannotOpenPort, {name, error}));
+  if (!port->open(name, error)) throw EDeviceError(Message(msg::CannotOpenPort, {name, error}));
 }
 
 bool TTavrelDevice::Pause(std::int64_t ms) {
@@ -80,7 +83,8 @@ void TTavrelDevice::SendFrame(std::uint8_t code, std::span<const std::uint8_t> p
     if (payload.size() + 5 > txBuffer_.size()) throw EDeviceError(Message(msg::OutputError));
     for (std::size_t i = 0; i < payload.size(); ++i) txBuffer_[4 + i] = payload[i];
     const std::size_t size = LinkFrame::complete(txBuffer_.data(), txBuffer_.size(), code, payload.size() + 1);
-    const std::size_t written = (port_ && port_->isOpen()) ? port_->write(std::span(txBuffer_.data(), size)) : 0;
+    ISerialPort* port = port_.load();
+    const std::size_t written = (port && port->isOpen()) ? port->write(std::span(txBuffer_.data(), size)) : 0;
     Pause(50);
     if (written == 0) throw EDeviceError(Message(msg::OutputError));
     ++framesSent_;
@@ -108,7 +112,8 @@ bool TTavrelDevice::Exchange(std::uint8_t code, std::span<const std::uint8_t> pa
   return false;
 }
 
-bool TTavrelDevice::SendAndWait(std::uint8_t code, std::span<const std::uint8_t> payload, int timeoutMs, AnswerGroup group) {
+bool TTavrelDevice::SendAndWait(std::uint8_t code, std::span<const std::uint8_t> payload, int timeoutMs,
+                                AnswerGroup group) {
   return Exchange(code, payload, timeoutMs, group, true);
 }
 
@@ -125,28 +130,45 @@ void TTavrelDevice::ClearLinkState() {
 
 TTavrelDevice::AnswerGroup TTavrelDevice::GroupOf(std::uint8_t code) {
   switch (code) {
-    case COM_WRITE_PARAM_ARRAY: return AnswerGroup::WriteParamArray;
-    case COM_READ_PARAM: return AnswerGroup::ReadParam;
-    case COM_RESET: return AnswerGroup::Reset;
-    case COM_STATUS: return AnswerGroup::Status;
-    case COM_START: return AnswerGroup::Start;
-    case COM_READ_DATA: return AnswerGroup::ReadData;
+    case COM_WRITE_PARAM_ARRAY:
+      return AnswerGroup::WriteParamArray;
+    case COM_READ_PARAM:
+      return AnswerGroup::ReadParam;
+    case COM_RESET:
+      return AnswerGroup::Reset;
+    case COM_STATUS:
+      return AnswerGroup::Status;
+    case COM_START:
+      return AnswerGroup::Start;
+    case COM_READ_DATA:
+      return AnswerGroup::ReadData;
     case COM_SET_DAC:
     case COM_SET_RANGE:
     case COM_SET_ELECTROD:
     case COM_READ_ADC:
-    case COM_READ_ADC_MODUL: return AnswerGroup::Adc;
-    case COM_READ_DAC: return AnswerGroup::ReadDac;
-    case COM_READ_RESISTOR: return AnswerGroup::Resistor;
-    case COM_WRITE_EEPROM: return AnswerGroup::WriteEeprom;
-    case COM_READ_EEPROM: return AnswerGroup::ReadEeprom;
-    case COM_READ_NOMER: return AnswerGroup::Nomer;
+    case COM_READ_ADC_MODUL:
+      return AnswerGroup::Adc;
+    case COM_READ_DAC:
+      return AnswerGroup::ReadDac;
+    case COM_READ_RESISTOR:
+      return AnswerGroup::Resistor;
+    case COM_WRITE_EEPROM:
+      return AnswerGroup::WriteEeprom;
+    case COM_READ_EEPROM:
+      return AnswerGroup::ReadEeprom;
+    case COM_READ_NOMER:
+      return AnswerGroup::Nomer;
     case COM_MOTOR:
-    case COM_SET_STIRRER: return AnswerGroup::Motor;
-    case COM_VER_DATA: return AnswerGroup::Version;
-    case COM_ZAMPLER_C: return AnswerGroup::Sampler;
-    case COM_READ_3IN1: return AnswerGroup::Read3in1;
-    default: return AnswerGroup::None;
+    case COM_SET_STIRRER:
+      return AnswerGroup::Motor;
+    case COM_VER_DATA:
+      return AnswerGroup::Version;
+    case COM_ZAMPLER_C:
+      return AnswerGroup::Sampler;
+    case COM_READ_3IN1:
+      return AnswerGroup::Read3in1;
+    default:
+      return AnswerGroup::None;
   }
 }
 
@@ -229,9 +251,9 @@ void TTavrelDevice::Dispatch(std::span<const std::uint8_t> rx) {
     }
     case COM_READ_NOMER:
       if (!has(8)) return;
-      nomberKlb_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(rx[5]) | (static_cast<std::uint32_t>(rx[6]) << 8) |
-                                             (static_cast<std::uint32_t>(rx[7]) << 16) |
-                                             (static_cast<std::uint32_t>(rx[8]) << 24));
+      nomberKlb_ = static_cast<std::int32_t>(
+          static_cast<std::uint32_t>(rx[5]) | (static_cast<std::uint32_t>(rx[6]) << 8) |
+          (static_cast<std::uint32_t>(rx[7]) << 16) | (static_cast<std::uint32_t>(rx[8]) << 24));
       break;
     case COM_READ_ADC:
     case COM_READ_ADC_MODUL: {
@@ -377,7 +399,8 @@ bool TTavrelDevice::FollowUpRoutine() {
     std::span<const std::uint8_t> payload;
     int timeout;
   };
-  const Essential essentials[] = {{COM_READ_EEPROM, eeprom, 3000}, {COM_READ_RESISTOR, {}, 2000}, {COM_READ_NOMER, nomer, 3000}};
+  const Essential essentials[] = {
+      {COM_READ_EEPROM, eeprom, 3000}, {COM_READ_RESISTOR, {}, 2000}, {COM_READ_NOMER, nomer, 3000}};
   for (const auto& e : essentials) {
     if (!Exchange(e.code, e.payload, e.timeout, GroupOf(e.code), false)) {
       if (stopping_) return false;

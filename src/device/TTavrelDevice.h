@@ -67,6 +67,7 @@ class TTavrelDevice {
 
   // The serial port (not owned; it must outlive the device or be detached
   // with SetPort(nullptr)). Its receive handler is pointed at ReceiveBytes.
+  // Swapping waits for a frame being written; the previous port is closed.
   void SetPort(ISerialPort* port);
   ISerialPort* Port() const { return port_; }
   void SetPortName(std::string name);
@@ -187,7 +188,8 @@ class TTavrelDevice {
 
  private:
   AnswerEvent& event(AnswerGroup group) { return events_[static_cast<std::size_t>(group)]; }
-  bool Exchange(std::uint8_t code, std::span<const std::uint8_t> payload, int timeoutMs, AnswerGroup group, bool report);
+  bool Exchange(std::uint8_t code, std::span<const std::uint8_t> payload, int timeoutMs, AnswerGroup group,
+                bool report);
   void Dispatch(std::span<const std::uint8_t> rx);
   void DispatchReset(std::span<const std::uint8_t> rx, std::size_t len);
   void ResetRoutine();
@@ -199,7 +201,7 @@ class TTavrelDevice {
 
   IMessageSink& sink_;
   IClock& clock_;
-  ISerialPort* port_ = nullptr;
+  std::atomic<ISerialPort*> port_{nullptr};
 
   std::atomic<bool> active_{false};
   std::atomic<bool> resetting_{false};

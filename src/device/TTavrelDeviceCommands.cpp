@@ -60,17 +60,28 @@ Message TTavrelDevice::StatusText(int status, bool recording) {
   if (status == -1) return Message("");
   const int stage = status & StageMask;
   switch (stage) {
-    case StageIdle: return Message(recording ? msg::StageComplete : msg::ReadyForMeasurement);
-    case StageElectrolysis: return Message(msg::StageElectrolysis);
-    case StageMeasurement: return Message(msg::StageMeasurement);
-    case StageCleaning: return Message(msg::StageCleaning);
-    case StageOverflow: return Message(msg::CircularBufferOverflow);
-    case StagePreparation1: return Message(msg::StagePreparation1);
-    case StagePreparation2: return Message(msg::StagePreparation2);
-    case StageMercuryGap: return Message(msg::MercuryJetGap);
-    case Stage3in1Recovering: return Message(msg::Electrode3in1Recovering);
-    case 15: return Message("");
-    default: return Message(msg::StatusNumber, {std::to_string(stage)});
+    case StageIdle:
+      return Message(recording ? msg::StageComplete : msg::ReadyForMeasurement);
+    case StageElectrolysis:
+      return Message(msg::StageElectrolysis);
+    case StageMeasurement:
+      return Message(msg::StageMeasurement);
+    case StageCleaning:
+      return Message(msg::StageCleaning);
+    case StageOverflow:
+      return Message(msg::CircularBufferOverflow);
+    case StagePreparation1:
+      return Message(msg::StagePreparation1);
+    case StagePreparation2:
+      return Message(msg::StagePreparation2);
+    case StageMercuryGap:
+      return Message(msg::MercuryJetGap);
+    case Stage3in1Recovering:
+      return Message(msg::Electrode3in1Recovering);
+    case 15:
+      return Message("");
+    default:
+      return Message(msg::StatusNumber, {std::to_string(stage)});
   }
 }
 

@@ -113,8 +113,9 @@ class EmulatorLink : public ::testing::Test {
   // Height of the peak near `mv` above the straight line between its sides.
   static double peakHeight(const std::vector<Point>& curve, double mv, double* at = nullptr) {
     auto near = [&](double e) {
-      return *std::min_element(curve.begin(), curve.end(),
-                               [e](const Point& a, const Point& b) { return std::fabs(a.mv - e) < std::fabs(b.mv - e); });
+      return *std::min_element(curve.begin(), curve.end(), [e](const Point& a, const Point& b) {
+        return std::fabs(a.mv - e) < std::fabs(b.mv - e);
+      });
     };
     const Point left = near(mv - 90), right = near(mv + 90);
     double best = -1e9;
@@ -318,7 +319,8 @@ TEST_F(EmulatorLink, RunFaultsStopWithTheirStage) {
     const auto curves = runStep(strippingStep(2), &stage);
     EXPECT_TRUE(curves.empty());
     EXPECT_EQ(stage, std::string(fault) == "overflow" ? 4 : 7);
-    EXPECT_EQ(device->StatusAsText().format(), std::string(fault) == "overflow" ? "Circular buffer overflow" : "Mercury jet gap");
+    EXPECT_EQ(device->StatusAsText().format(),
+              std::string(fault) == "overflow" ? "Circular buffer overflow" : "Mercury jet gap");
     TearDown();
   }
 }

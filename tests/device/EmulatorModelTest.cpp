@@ -29,8 +29,10 @@ class EmulatorHarness {
   explicit EmulatorHarness(AnalyzerEmulator::Config config = {}) : emulator(clock, std::move(config)) {
     emulator.setOutput([this](std::span<const std::uint8_t> chunk) {
       assembler.feed(chunk, [this](FrameAssembler::Result r, std::span<const std::uint8_t> f) {
-        if (r == FrameAssembler::Result::Frame) frames.emplace_back(f.begin(), f.end());
-        else ++badFrames;
+        if (r == FrameAssembler::Result::Frame)
+          frames.emplace_back(f.begin(), f.end());
+        else
+          ++badFrames;
       });
     });
   }

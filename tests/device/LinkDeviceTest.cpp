@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <mutex>
+#include <random>
 #include <vector>
 
+#include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "EDeviceError.h"
 #include "LinkFrame.h"
@@ -280,6 +282,38 @@ TEST_F(LinkDevice, ResetWithoutPortIsRefused) {
     EXPECT_STREQ(e.what(), "Com-port component is not specified!");
   }
   EXPECT_EQ(lonely.Description().format(), "Usage of new 3 in 1 electrode is impossible");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Line noise and hostile frames never crash the receiver or the emulator,
+// and the link keeps assembling good frames afterwards.
+TEST(LinkRobustness, RandomBytesAreSurvived) {
+  test::LockedMessageSink sink;
+  ScaledClock clock(1000.0);
+  TTavrelDevice device(sink, clock);
+  AnalyzerEmulator emulator(clock, {});
+  std::size_t emulatorOutput = 0;
+  emulator.setOutput([&](std::span<const std::uint8_t> chunk) { emulatorOutput += chunk.size(); });
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    Bytes chunk(1 + random() % 200);
+    for (auto& b : chunk) b = static_cast<std::uint8_t>(random() % 4 == 0 ? 0xA5 : random());
+    // Short lengths keep frames completing inside the noise.
+    if (chunk.size() > 3 && chunk[0] == 0xA5) chunk[2] = 0;
+    device.ReceiveBytes(chunk);
+    emulator.receive(chunk);
+    emulator.tick();
+  }
+  // Close whatever frame the noise left open, then a good status answer gets through.
+  device.ClearLinkState();
+  device.ReceiveBytes(LinkFrame::build(0xC6, {0x02}));
+  EXPECT_EQ(device.DeviceStatus(), 2);
+  EXPECT_GE(emulatorOutput, 0u);
 }
 
 }  // namespace

@@ -55,7 +55,9 @@ TEST(LinkFrame, CompleteRefusesFramesThatDoNotFit) {
 TEST(FrameAssembler, AssemblesSplitFramesAndDropsNoise) {
   FrameAssembler a;
   const Bytes frame = LinkFrame::build(0xDA, Bytes{'V', '1', 0xA5, '2'});  // a start byte inside is data
-  const auto c = feed(a, {{0x00, 0x13, 0x37}, {frame.begin(), frame.begin() + 2}, {frame.begin() + 2, frame.begin() + 5},
+  const auto c = feed(a, {{0x00, 0x13, 0x37},
+                          {frame.begin(), frame.begin() + 2},
+                          {frame.begin() + 2, frame.begin() + 5},
                           {frame.begin() + 5, frame.end()}});
   ASSERT_EQ(c.frames.size(), 1u);
   EXPECT_EQ(c.results[0], FrameAssembler::Result::Frame);
@@ -152,8 +154,8 @@ TEST(CalibrationBlock, PacksFieldsAndExchangesImageBytes) {
 TEST(DeviceUnits, ConvertsPotentialsWithHalvesToEven) {
   EXPECT_EQ(DeviceUnits::ToDeviceUnits(0, 5000, -5.5), -6);
   EXPECT_EQ(DeviceUnits::ToDeviceUnits(0, 5000, 2.5), 2);
-  EXPECT_EQ(DeviceUnits::ToDeviceUnits(1, 20000, 5), 2);   // 2.5 -> 2
-  EXPECT_EQ(DeviceUnits::ToDeviceUnits(1, 20000, 7), 4);   // 3.5 -> 4
+  EXPECT_EQ(DeviceUnits::ToDeviceUnits(1, 20000, 5), 2);  // 2.5 -> 2
+  EXPECT_EQ(DeviceUnits::ToDeviceUnits(1, 20000, 7), 4);  // 3.5 -> 4
   EXPECT_EQ(DeviceUnits::ToDeviceUnits(1, 10042, -1000), -996);
   EXPECT_DOUBLE_EQ(DeviceUnits::FromDeviceUnits(1, 10042, -996), -996 / 10000.0 * 10042);
   EXPECT_DOUBLE_EQ(DeviceUnits::FromDeviceUnits(0, 10042, -996), -996);

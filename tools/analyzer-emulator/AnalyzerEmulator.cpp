@@ -89,7 +89,8 @@ void AnalyzerEmulator::tick() {
   flush(chunks);
 }
 
-void AnalyzerEmulator::answer(std::uint8_t code, std::vector<std::uint8_t> payload, std::int64_t now, std::int64_t delayMs) {
+void AnalyzerEmulator::answer(std::uint8_t code, std::vector<std::uint8_t> payload, std::int64_t now,
+                              std::int64_t delayMs) {
   if (config_.faults.silent.count(code)) return;
   std::vector<std::uint8_t> frame = LinkFrame::build(code, payload);
   if (config_.faults.corruptAll || config_.faults.corrupt.count(code)) frame.back() ^= 0x5A;
@@ -112,7 +113,8 @@ void AnalyzerEmulator::releaseDue(std::int64_t now) {
     std::size_t pos = 0;
     while (pos < frame.size()) {
       const std::size_t n = std::min<std::size_t>(frame.size() - pos, 1 + random_() % 5);
-      ready_.emplace_back(frame.begin() + static_cast<std::ptrdiff_t>(pos), frame.begin() + static_cast<std::ptrdiff_t>(pos + n));
+      ready_.emplace_back(frame.begin() + static_cast<std::ptrdiff_t>(pos),
+                          frame.begin() + static_cast<std::ptrdiff_t>(pos + n));
       pos += n;
     }
   }
@@ -155,7 +157,8 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
         answer(code, {flag, 0}, now, kResetDelay);
       else
         answer(code,
-               {flag, static_cast<std::uint8_t>(config_.addOnType), static_cast<std::uint8_t>(std::min(255, stirrerSpeed_ / 10)), 0},
+               {flag, static_cast<std::uint8_t>(config_.addOnType),
+                static_cast<std::uint8_t>(std::min(255, stirrerSpeed_ / 10)), 0},
                now, kResetDelay);
       break;
     }
@@ -237,7 +240,9 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       break;  // the analyzer does not answer
     case COM_READ_RESISTOR:
       answer(code,
-             {config_.calibration.Precise, config_.calibration.Gain, config_.calibration.Offset, config_.calibration.Coarse}, now);
+             {config_.calibration.Precise, config_.calibration.Gain, config_.calibration.Offset,
+              config_.calibration.Coarse},
+             now);
       break;
     case COM_READ_NOMER: {
       const auto n = static_cast<std::uint32_t>(config_.serialNumber);
@@ -259,7 +264,7 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
         // resistor of the selected range.
         const int range = code == COM_READ_ADC ? range_ : 5;
         const double mv = DeviceUnits::FromDeviceUnits(config_.deviceType, config_.calibration.KDac,
-                                                        code == COM_READ_ADC ? dacValue_ : arg16(1));
+                                                       code == COM_READ_ADC ? dacValue_ : arg16(1));
         const double counts = mv / DeviceUnits::DefaultBenchResistance[range] * DeviceUnits::CalibrationScale[range];
         const double coeff = config_.calibration.Coeff[range] == 0 ? 32768.0 : config_.calibration.Coeff[range];
         const double c = counts * 32768.0 / coeff + (static_cast<int>(random_() % 3) - 1);

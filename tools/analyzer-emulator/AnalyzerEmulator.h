@@ -32,9 +32,9 @@ namespace velmora {
 class AnalyzerEmulator {
  public:
   struct Config {
-    int deviceType = 1;      // 0 without potential scale, 1 with KDac
-    int addOnType = 1;       // stirrer add-on reported on reset, -1 none
-    int mixerSpeed = 1000;   // rpm
+    int deviceType = 1;     // 0 without potential scale, 1 with KDac
+    int addOnType = 1;      // stirrer add-on reported on reset, -1 none
+    int mixerSpeed = 1000;  // rpm
     bool autosampler = false;
     bool supports3in1 = true;
     std::string version = "VA-EMU 1.04";

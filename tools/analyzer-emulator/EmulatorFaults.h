@@ -9,13 +9,13 @@ namespace velmora {
 
 // Faults the analyzer emulator can be told to show.
 struct EmulatorFaults {
-  bool notCalibrated = false;           // the reset answer lacks the calibrated flag
-  std::set<std::uint8_t> silent;        // commands that get no answer
-  std::set<std::uint8_t> corrupt;       // commands whose answers carry a wrong check byte
-  bool corruptAll = false;              // every answer carries a wrong check byte
-  bool splitFrames = false;             // answers arrive in small pieces after line noise
-  bool bufferOverflow = false;          // the measurement stops with "Circular buffer overflow"
-  bool mercuryJetGap = false;           // the measurement stops with "Mercury jet gap"
+  bool notCalibrated = false;      // the reset answer lacks the calibrated flag
+  std::set<std::uint8_t> silent;   // commands that get no answer
+  std::set<std::uint8_t> corrupt;  // commands whose answers carry a wrong check byte
+  bool corruptAll = false;         // every answer carries a wrong check byte
+  bool splitFrames = false;        // answers arrive in small pieces after line noise
+  bool bufferOverflow = false;     // the measurement stops with "Circular buffer overflow"
+  bool mercuryJetGap = false;      // the measurement stops with "Mercury jet gap"
 
   // Parses one --fault value: "uncalibrated", "silent=0xD2,0xC6",
   // "crc=0xC6" or "crc=all", "split", "overflow", "mercury-gap".

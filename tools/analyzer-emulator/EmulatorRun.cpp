@@ -85,8 +85,8 @@ double EmulatorRun::toMv(int deviceUnits) const {
 }
 
 std::int16_t EmulatorRun::toDeviceUnits(double mv) const {
-  return static_cast<std::int16_t>(
-      std::clamp<std::int64_t>(DeviceUnits::ToDeviceUnits(context_.deviceType, context_.calibration.KDac, mv), -32768, 32767));
+  return static_cast<std::int16_t>(std::clamp<std::int64_t>(
+      DeviceUnits::ToDeviceUnits(context_.deviceType, context_.calibration.KDac, mv), -32768, 32767));
 }
 
 std::int16_t EmulatorRun::rawCurrent(double microAmps) const {

@@ -42,13 +42,33 @@ EmulatorStep EmulatorStep::decode(const Words& w) {
 
 EmulatorStep::Words EmulatorStep::encode() const {
   auto u = [](int v) { return static_cast<std::uint16_t>(static_cast<unsigned>(v) & 0xFFFFu); };
-  return {u(sweepRate),       u(sweepStart),           u(sweepEnd),          u(electrolysisPotential),
-          u(electrolysisTime), u(cleaningPotential),   u(cleaningTime),      u(preparation1Potential),
-          u(preparation1Time), u(preparation2Potential), u(preparation2Time), u(cycle ? 1 : 0),
-          u(cycleCount),      u(cycleType),            u(reserved53),        u(stirrer ? 1 : 0),
-          u(delayAfterMixing), u(valuesRange),         u(conjunctionType),   u(modulation ? 1 : 0),
-          u(modulationAmplitude), u(modulationFrequency), u(retention),      u(retentionPotential),
-          u(timeMode),        u(skipCycles),           u(index)};
+  return {u(sweepRate),
+          u(sweepStart),
+          u(sweepEnd),
+          u(electrolysisPotential),
+          u(electrolysisTime),
+          u(cleaningPotential),
+          u(cleaningTime),
+          u(preparation1Potential),
+          u(preparation1Time),
+          u(preparation2Potential),
+          u(preparation2Time),
+          u(cycle ? 1 : 0),
+          u(cycleCount),
+          u(cycleType),
+          u(reserved53),
+          u(stirrer ? 1 : 0),
+          u(delayAfterMixing),
+          u(valuesRange),
+          u(conjunctionType),
+          u(modulation ? 1 : 0),
+          u(modulationAmplitude),
+          u(modulationFrequency),
+          u(retention),
+          u(retentionPotential),
+          u(timeMode),
+          u(skipCycles),
+          u(index)};
 }
 
 }  // namespace velmora

@@ -55,8 +55,8 @@ SampleModel::Concentrations SampleModel::cellConcentrations() const {
 std::string SampleModel::describe() const {
   const auto c = cellConcentrations();
   char text[160];
-  std::snprintf(text, sizeof text, "cell %.3f mL: Zn %.3f, Cd %.3f, Pb %.3f, Cu %.3f ug/L", volumeMl_, c[Zn], c[Cd], c[Pb],
-                c[Cu]);
+  std::snprintf(text, sizeof text, "cell %.3f mL: Zn %.3f, Cd %.3f, Pb %.3f, Cu %.3f ug/L", volumeMl_, c[Zn], c[Cd],
+                c[Pb], c[Cu]);
   return text;
 }
 

@@ -31,10 +31,11 @@ volatile std::sig_atomic_t g_stop = 0;
 void onSignal(int) { g_stop = 1; }
 
 void usage() {
-  std::fprintf(stderr,
-               "usage: velmora-analyzer-emulator --link PATH [--speed N] [--fault F]... [--device-type 0|1]\n"
-               "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
-               "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
+  std::fprintf(
+      stderr,
+      "usage: velmora-analyzer-emulator --link PATH [--speed N] [--fault F]... [--device-type 0|1]\n"
+      "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
+      "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
 }
 
 // "Zn=12.5" items into concentrations; false on a bad item.

@@ -22,19 +22,26 @@ DeviceLink::DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorCloc
     : QObject(parent), uiSink_(&uiSink), clock_(clock), emulatorClock_(emulatorClock) {
   device_ = std::make_unique<TTavrelDevice>(static_cast<IMessageSink&>(*this), clock_);
   device_->OnStatusChange = [this] {
-    QMetaObject::invokeMethod(this, [this] {
-      noteActive();
-      emit statusChanged();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          noteActive();
+          emit statusChanged();
+        },
+        Qt::QueuedConnection);
   };
   device_->OnReset = [this] {
-    QMetaObject::invokeMethod(this, [this] {
-      noteActive();
-      emit resetDone();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          noteActive();
+          emit resetDone();
+        },
+        Qt::QueuedConnection);
   };
   device_->OnSamplerPositionChange = [this](int position) {
-    QMetaObject::invokeMethod(this, [this, position] { emit samplerPositionChanged(position); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, position] { emit samplerPositionChanged(position); }, Qt::QueuedConnection);
   };
   // A command issued from this thread lets queued work run while it waits,
   // but never the user's input.
@@ -73,7 +80,9 @@ bool DeviceLink::openPort() {
   }
 }
 
-void DeviceLink::openPortLater(int ms) { QTimer::singleShot(ms, this, [this] { openPort(); }); }
+void DeviceLink::openPortLater(int ms) {
+  QTimer::singleShot(ms, this, [this] { openPort(); });
+}
 
 void DeviceLink::reset() {
   if (!port_.port) configure(SerialPortFactory::EmulatorName, device_->UseNew3in1(), device_->ASInitTimeout());
@@ -100,15 +109,18 @@ void DeviceLink::noteActive() {
 }
 
 void DeviceLink::post(const Message& message, int kind) {
-  QMetaObject::invokeMethod(this, [this, message, kind] {
-    if (kind == KindError)
-      uiSink_->error(message);
-    else if (kind == KindWarning)
-      uiSink_->warning(message);
-    else
-      uiSink_->information(message);
-    emit messageShown(UiText::message(message));
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this, message, kind] {
+        if (kind == KindError)
+          uiSink_->error(message);
+        else if (kind == KindWarning)
+          uiSink_->warning(message);
+        else
+          uiSink_->information(message);
+        emit messageShown(UiText::message(message));
+      },
+      Qt::QueuedConnection);
 }
 
 void DeviceLink::error(const Message& message) { post(message, KindError); }

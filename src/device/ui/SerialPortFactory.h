@@ -18,8 +18,8 @@ class SerialPortFactory {
  public:
   struct Port {
     std::unique_ptr<ISerialPort> port;
-    std::string name;                             // the name to open
-    std::shared_ptr<AnalyzerEmulator> emulator;   // set when emulated
+    std::string name;                            // the name to open
+    std::shared_ptr<AnalyzerEmulator> emulator;  // set when emulated
     bool emulated() const { return emulator != nullptr; }
   };
 

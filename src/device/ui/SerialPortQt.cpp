@@ -108,7 +108,8 @@ void SerialPortQt::deliver() {
     std::lock_guard lock(mutex_);
     handler = handler_;
   }
-  if (handler) handler(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())));
+  if (handler)
+    handler(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())));
 }
 
 }  // namespace velmora

@@ -35,7 +35,7 @@ class SerialPortQt final : public ISerialPort {
   void deliver();
 
   QThread thread_;
-  QObject* context_ = nullptr;  // lives on thread_
+  QObject* context_ = nullptr;   // lives on thread_
   QSerialPort* port_ = nullptr;  // child of context_, used on thread_ only
   std::atomic<bool> open_{false};
   mutable std::mutex mutex_;
