@@ -1,0 +1,90 @@
+// Standard additions on voltammograms of the analyzer emulator's model:
+// the calculation must recover the sample concentrations it was given.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "SampleModel.h"
+#include "TConcCalculation.h"
+#include "TNode.h"
+#include "TNodeForest.h"
+#include "TPeakValueEvaluator.h"
+#include "TVAStruct.h"
+#include "VoltammogramModel.h"
+
+using namespace velmora;
+
+namespace {
+
+TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
+  TPeakValueEvaluator::Install();
+  const SampleModel::Concentrations sample = {400.0, 150.0, 250.0, 300.0};  // µg/L
+  SampleModel cell;
+  cell.fillSupportingElectrolyte(9.0, {0, 0, 0, 0});
+  VoltammogramModel model(7);
+  VoltammogramModel::Conditions conditions;
+  conditions.electrolysisPotentialMv = -1400.0;
+  conditions.electrolysisTimeS = 60.0;
+  conditions.stirred = true;
+
+  TNodeForest forest;
+  std::vector<TVAStruct*> curves;
+  // Small volumes of concentrated standards, as in the laboratory: the
+  // regression does not correct the analyte for dilution, so the additions
+  // must change the cell volume by no more than a percent or so.
+  const double addVolume = 0.02;  // mL of each single-element standard
+  const double standard = 10.0;   // mg/L
+  auto record = [&](int role) {
+    model.prepare(conditions, cell.cellConcentrations());
+    TNode* n = forest.CreateNode();
+    n->SetRecord(std::make_unique<TVAStruct>(n));
+    forest.InsertNode(nullptr, forest.LastRoot(), n);
+    TDataArr points;
+    for (double e = -1300.0; e <= 100.0; e += 2.0) points.push_back({e, model.current(e, true)});
+    TVAStruct& va = *n->VA();
+    va.SetData(points);
+    va.Params.SetMeasurementType(role);
+    va.Volumes[0] = 1.0;                            // aliquot
+    va.Volumes[1] = 1.0;                            // no dilution
+    va.Volumes[5] = 10.0;                           // cell
+    va.Volumes[6] = va.Volumes[7] = 4 * addVolume;  // the four standards make one addition
+    va.ResUnitTop = va.RecalcUnitTop = 4;
+    va.ResUnitBottom = va.RecalcUnitBottom = 2;  // µg/dm³
+    for (int k = 0; k < SampleModel::ElementCount; ++k) {
+      const auto el = static_cast<SampleModel::Element>(k);
+      const double ep = SampleModel::peakPotential(el);
+      const auto index = [&](double x) { return static_cast<std::int32_t>(std::lround((x + 1300.0) / 2.0)); };
+      va.AddPeak(SampleModel::name(el), 1, index(ep - 70.0), index(ep + 70.0));
+      // The four standards count as one addition of 0.08 mL at 2500 µg/L.
+      va.SetAdditionConc(SampleModel::name(el), standard * 1000.0 / 4.0);
+    }
+    curves.push_back(&va);
+  };
+  // The supporting electrolyte first: its signal is the background that
+  // the additions line is read against.
+  record(0);
+  cell.addSample(1.0, sample);
+  record(1);
+  for (int role = 2; role <= 3; ++role) {
+    for (int k = 0; k < SampleModel::ElementCount; ++k)
+      cell.addStandard(static_cast<SampleModel::Element>(k), addVolume, standard);
+    record(role);
+  }
+
+  TConcCalculation calc;
+  calc.SetCurves(curves);
+  ASSERT_TRUE(calc.SelectMethod(1));
+  calc.Recalculate();
+  ASSERT_TRUE(calc.RequirementsMet());
+  ASSERT_EQ(calc.Elements().size(), 4u);
+  for (const TCalcElement& e : calc.Elements()) {
+    const double expected = sample[SampleModel::elementOf(e.Name)];
+    const double error = (e.SampleResult - expected) / expected;
+    std::printf("  %-2s sample %.1f µg/L, found %.1f (%+.2f %%)\n", e.Name.c_str(), expected, e.SampleResult,
+                100.0 * error);
+    EXPECT_NEAR(error, 0.0, 0.05) << e.Name;
+  }
+  TVAStruct::SetPeakEvaluator(nullptr);
+}
+
+}  // namespace
