@@ -22,7 +22,6 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.ProcessMessages = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   host.ClearDocument = [this] { window_.newDocument(); };
   host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
-  host.FocusThumbnails = [this] { window_.selectThumbnailsPage(); };
   host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   commands_ = std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_,
                                                   std::move(host));

@@ -102,7 +102,7 @@ TEST(CliDump, UsageAndUnusableInput) {
 TEST(CliDump, JsonShape) {
   TempDir dir;
   WriteSample(dir / "doc.tvx");
-  CliRun r = Cli({"dump", (dir / "doc.tvx").string(), "--semilog"});
+  CliRun r = Cli({"dump", (dir / "doc.tvx").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string& j = r.out;
   EXPECT_EQ(j.rfind(R"({"UnreadData":false,"Nodes":[{"Id":0,"Name":"group","Checked":true,"Folded":false,"NodeType":2,)", 0),
@@ -120,6 +120,12 @@ TEST(CliDump, JsonShape) {
   EXPECT_NE(j.find(R"("Peaks":[{"Name":"Zn","BeginIndex":1,"EndIndex":3,"PeakValue":)"), std::string::npos);
   EXPECT_NE(j.find(R"("HasCustomMethod":false)"), std::string::npos);
   EXPECT_EQ(j.back(), '\n');
+
+  // The display modes change "Display" of the leaves, never "Data".
+  CliRun log = Cli({"dump", (dir / "doc.tvx").string(), "--semilog"});
+  ASSERT_EQ(log.status, 0);
+  EXPECT_NE(log.out.find(R"("Name":"c","Checked":false,"Folded":false,"NodeType":1,"Record":{"Data":[[0,0.5],)"),
+            std::string::npos);
 }
 
 TEST(CliConvert, DocumentsComeOutByteIdenticalAndDatabasesReadBack) {
