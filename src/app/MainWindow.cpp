@@ -22,6 +22,7 @@
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
 #include "Messages.h"
+#include "PeaksHost.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
 #include "StoredColor.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
+  peaks_ = new PeaksHost(*this, hub_);
 
   resize(1280, 800);
   retranslateUi();
@@ -412,6 +414,7 @@ void MainWindow::applySettings() {
   action("PaintGridActn")->setChecked(o.paintGrid);
   action("ShowPeakBordersActn")->setChecked(o.showPeakBorders);
   action("ShowEachBorderActn")->setChecked(o.showEachBorder);
+  peaks_->applySettings(o);
   setLegendStyle(o.legendStyle);
   captionMode_ = std::clamp(o.captionsType, 0, 3);
   tree_->SetShowCaptions(captionMode_ != 0);
@@ -434,6 +437,7 @@ void MainWindow::storeSettings() {
   o.paintGrid = action("PaintGridActn")->isChecked();
   o.showPeakBorders = action("ShowPeakBordersActn")->isChecked();
   o.showEachBorder = action("ShowEachBorderActn")->isChecked();
+  peaks_->storeSettings(o);
   o.legendStyle = chartView_->legendStyle();
   o.captionsType = captionMode_;
   o.mainChart = StoredColor::fromQColor(mainChartColor_);

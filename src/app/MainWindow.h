@@ -23,6 +23,7 @@ class DeviceLink;
 class DeviceStatusPresenter;
 class IDocumentCommands;
 class MainChartView;
+class PeaksHost;
 class PropertiesWindow;
 class StructureTree;
 class TArrayDataStruct;
@@ -64,6 +65,8 @@ class MainWindow : public QMainWindow {
   MainChartView& chartView() const { return *chartView_; }
   TTableContentArr& DisplayedCurves();
   PropertiesWindow& propertiesWindow() const { return *properties_; }
+  // The Peaks window, the peak marking and the peak actions.
+  PeaksHost& peaks() const { return *peaks_; }
   QDockWidget* peaksDock() const { return peaksDock_; }
   QTabWidget* pages() const { return pages_; }
   QMenu* nodePopupMenu() const { return nodePopup_; }
@@ -156,6 +159,7 @@ class MainWindow : public QMainWindow {
   QMenu* seriesMenuAnchor_ = nullptr;
   QList<QAction*> seriesItems_;
   PropertiesWindow* properties_ = nullptr;
+  PeaksHost* peaks_ = nullptr;
   QLabel* statusPanels_[4] = {};
   DeviceLink* deviceLink_ = nullptr;
   DeviceStatusPresenter* devicePresenter_ = nullptr;

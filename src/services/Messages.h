@@ -165,6 +165,9 @@ inline constexpr const char* CalcNameByAbsHeightLine = QT_TRANSLATE_NOOP("Messag
 inline constexpr const char* UnitMicroAmpere = QT_TRANSLATE_NOOP("Messages", "µA");
 inline constexpr const char* UnitMicroAmpereMillivolt = QT_TRANSLATE_NOOP("Messages", "µA*mV");
 inline constexpr const char* UnitMillivolt = QT_TRANSLATE_NOOP("Messages", "mV");
+// Peak editing: questions before changing every peak.
+inline constexpr const char* AskChangeAllCalcTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks calculation types?");
+inline constexpr const char* AskChangeAllBaselineTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks baseline types?");
 // Concentration calculation: methods, units, parameters and abscissas.
 inline constexpr const char* MethodOneAddition = QT_TRANSLATE_NOOP("Messages", "One standard addition method");
 inline constexpr const char* MethodStandardAdditions = QT_TRANSLATE_NOOP("Messages", "Standard additions method");
