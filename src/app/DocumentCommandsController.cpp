@@ -9,8 +9,8 @@
 
 #include "MainWindow.h"
 #include "Messages.h"
-#include "UiText.h"
 #include "Settings.h"
+#include "UiText.h"
 
 namespace velmora {
 
@@ -23,8 +23,8 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.ClearDocument = [this] { window_.newDocument(); };
   host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
   host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-  commands_ = std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_,
-                                                  std::move(host));
+  commands_ =
+      std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_, std::move(host));
   commands_->DecimalSeparator = '.';
 
   for (const char* name : {"OpenActn", "AppendFileActn", "ImportActn", "SaveActn", "SaveAsActn", "RecentFilesActn"})
@@ -113,8 +113,7 @@ void DocumentCommandsController::AfterCurveRecorded() {
 }
 
 void DocumentCommandsController::updateRecentMenu() {
-  if (QAction* recent = window_.action("RecentFilesActn"))
-    recent->setVisible(!settings_.recentFiles().empty());
+  if (QAction* recent = window_.action("RecentFilesActn")) recent->setVisible(!settings_.recentFiles().empty());
 }
 
 void DocumentCommandsController::fillRecentMenu() {

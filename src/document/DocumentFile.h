@@ -57,8 +57,7 @@ class DocumentFile {
   // other than 100 throws "Unknown file format %s". Painting and the undo
   // recorder are suspended while reading and restored afterwards, also on
   // failure. Returns 1 when unknown blocks were skipped, else 0.
-  static int LoadDocument(TNodeForest& forest, const std::filesystem::path& file,
-                          const RootNodeHook& onRootNode = {});
+  static int LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode = {});
   // The same from a file image already in memory.
   static int LoadDocumentBytes(TNodeForest& forest, const std::vector<std::uint8_t>& bytes,
                                const RootNodeHook& onRootNode = {});

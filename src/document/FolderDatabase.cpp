@@ -1,9 +1,9 @@
 #include "FolderDatabase.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <chrono>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -92,7 +92,9 @@ void FolderDatabase::ReadCurveFile(TVAStruct& record, const std::vector<std::uin
   }
   record.Peaks = std::move(peaks);
   const std::int32_t n = in.i32();
-  if (n < 0) throw EFormatError(Message(msg::DataCountTooLarge, {"the point count", std::to_string(n), std::to_string(in.remaining())}));
+  if (n < 0)
+    throw EFormatError(
+        Message(msg::DataCountTooLarge, {"the point count", std::to_string(n), std::to_string(in.remaining())}));
   in.requireElements(static_cast<std::uint64_t>(n), 16, "the point count");
   TDataArr points(static_cast<std::size_t>(n));
   for (TDataPoint& p : points) {

@@ -46,8 +46,8 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
 
 }  // namespace
 
-TDocumentCommands::TDocumentCommands(TNodeForest& forest, Settings& settings, IMessageSink& sink,
-                                     IFileDialogs& dialogs, TDocumentHost host)
+TDocumentCommands::TDocumentCommands(TNodeForest& forest, Settings& settings, IMessageSink& sink, IFileDialogs& dialogs,
+                                     TDocumentHost host)
     : DocumentFileName(msg::NoName),
       forest_(forest),
       settings_(settings),

@@ -23,7 +23,8 @@ namespace {
 // cannot fit in what remains are damage.
 std::size_t ReadCount(BinaryReader& in, std::size_t elementSize, const char* what) {
   const std::int32_t n = in.i32();
-  if (n < 0) throw EFormatError(Message(msg::DataCountTooLarge, {what, std::to_string(n), std::to_string(in.remaining())}));
+  if (n < 0)
+    throw EFormatError(Message(msg::DataCountTooLarge, {what, std::to_string(n), std::to_string(in.remaining())}));
   in.requireElements(static_cast<std::uint64_t>(n), elementSize, what);
   return static_cast<std::size_t>(n);
 }

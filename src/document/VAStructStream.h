@@ -22,10 +22,10 @@ class VAStructStream {
     TagDatabaseName = 18,
     TagOldParamsAndPeaks = 19,  // read only
     TagDateAndParams = 20,
-    TagOldPeaks = 21,           // read only
+    TagOldPeaks = 21,  // read only
     TagAveragedColumns = 22,
     TagOwnVolume = 23,
-    TagPeaks279 = 24,           // read only
+    TagPeaks279 = 24,  // read only
     TagPeaks = 25,
     TagResultUnits = 26,
     TagVolumes = 27,

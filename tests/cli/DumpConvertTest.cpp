@@ -105,8 +105,9 @@ TEST(CliDump, JsonShape) {
   CliRun r = Cli({"dump", (dir / "doc.tvx").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string& j = r.out;
-  EXPECT_EQ(j.rfind(R"({"UnreadData":false,"Nodes":[{"Id":0,"Name":"group","Checked":true,"Folded":false,"NodeType":2,)", 0),
-            0u);
+  EXPECT_EQ(
+      j.rfind(R"({"UnreadData":false,"Nodes":[{"Id":0,"Name":"group","Checked":true,"Folded":false,"NodeType":2,)", 0),
+      0u);
   // The group's first averaged column averages a (Y 1..5) and b (Y 3..7).
   EXPECT_NE(j.find(R"("AveragedColumns":[{"Data":[[0,2],[0.1,3],)"), std::string::npos);
   EXPECT_NE(j.find(R"("Children":[{"Id":1,"Name":"a")"), std::string::npos);

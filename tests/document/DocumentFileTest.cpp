@@ -9,8 +9,8 @@
 #include "ChunkWriter.h"
 #include "DocumentFile.h"
 #include "FileHeader.h"
-#include "FormatError.h"
 #include "ForestTestUtil.h"
+#include "FormatError.h"
 #include "TempDir.h"
 #include "VAStructStream.h"
 
@@ -131,8 +131,8 @@ TEST(DocumentFile, RecordStreamTagOrderForLeafAndGroup) {
   TNodeForest f;
   TNode* g = AddLeaf(f, nullptr, nullptr, "g");
   TNode* leaf = AddFilledLeaf(f, nullptr, g, "leaf", 1);
-  const std::vector<int> leafTags = {41, 16, 17, 43, 18, 20, 23, 26, 28, 29, 25, 40, 42,
-                                     30, 31, 27, 38, 39, 32, 33, 34, 35, 36, 37};
+  const std::vector<int> leafTags = {41, 16, 17, 43, 18, 20, 23, 26, 28, 29, 25, 40,
+                                     42, 30, 31, 27, 38, 39, 32, 33, 34, 35, 36, 37};
   EXPECT_EQ(Tags(RecordBytes(*leaf->VA())), leafTags);
   // A group stores no points; with node type 2 its columns replace the peaks.
   g->VA()->NodeType = 2;

@@ -6,8 +6,8 @@
 #include "BinaryWriter.h"
 #include "FileIo.h"
 #include "FolderDatabase.h"
-#include "FormatError.h"
 #include "ForestTestUtil.h"
+#include "FormatError.h"
 #include "OldPeakEntry.h"
 #include "TempDir.h"
 
@@ -118,8 +118,8 @@ TEST(FolderDatabase, CurvesWithoutUsableNamesGetFreshNumbers) {
   TempDir dir;
   TNodeForest f;
   AddCurve(f, "_______3.dbd", 1);
-  AddCurve(f, "", 2);                // imported from text
-  AddCurve(f, "_______3.dbd", 3);    // the same curve appended twice
+  AddCurve(f, "", 2);                  // imported from text
+  AddCurve(f, "_______3.dbd", 3);      // the same curve appended twice
   AddCurve(f, "../../escape.dbd", 4);  // never outside the folder
   FolderDatabase::SaveFolderDatabase(f, dir / "db.mbd");
   EXPECT_EQ(ReadIndex(dir / "db.mbd"), 6);

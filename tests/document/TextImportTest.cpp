@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "FormatError.h"
 #include "ForestTestUtil.h"
+#include "FormatError.h"
 #include "TempDir.h"
 #include "TextImport.h"
 

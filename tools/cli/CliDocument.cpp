@@ -10,7 +10,6 @@
 #include "FileIo.h"
 #include "FolderDatabase.h"
 #include "FormatError.h"
-#include "IPeakEvaluator.h"
 #include "JsonWriter.h"
 #include "Messages.h"
 #include "TNode.h"
@@ -19,8 +18,8 @@
 #include "TVAStruct.h"
 #include "TextImport.h"
 
-#if __has_include("PeakValue.h")
-#include "PeakValue.h"
+#if __has_include("TPeakValueEvaluator.h")
+#include "TPeakValueEvaluator.h"
 #define VELMORA_CLI_PEAK_VALUES 1
 #endif
 
@@ -109,32 +108,12 @@ void WritePeak(JsonWriter& j, const TPeakRecord& p) {
   j.endObject();
 }
 
-#ifdef VELMORA_CLI_PEAK_VALUES
-// Peak values by the peak's calculation type over the displayed points;
-// the paired curve of a cyclic pair joins in when it has the same peak.
-class CliPeakEvaluator final : public IPeakEvaluator {
- public:
-  void Evaluate(const TVAStruct& curve, TPeakRecord& peak) const override {
-    const TDataArr points = curve.DisplayData();
-    TDataArr pairedPoints;
-    const TDataArr* paired = nullptr;
-    if (const auto* partner = dynamic_cast<const TVAStruct*>(curve.Partner)) {
-      if (partner->FindPeak(peak.Name) >= 0) {
-        pairedPoints = partner->DisplayData();
-        paired = &pairedPoints;
-      }
-    }
-    CalcPeakValue(points, paired, peak);
-  }
-};
-#endif
-
 }  // namespace
 
 void CliDocument::UsePeakValues() {
 #ifdef VELMORA_CLI_PEAK_VALUES
-  static const CliPeakEvaluator evaluator;
-  TVAStruct::SetPeakEvaluator(&evaluator);
+  // The same peak values as the workstation's.
+  TPeakValueEvaluator::Install();
 #endif
 }
 

@@ -39,7 +39,11 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
   for (const auto& n : forest.AllNodes)
     if (n->InForest()) ++nodes;
   JsonWriter json;
-  json.beginObject().field("Input", args[0]).field("Output", args[1]).field("UnreadData", unread).field("NodeCount", nodes);
+  json.beginObject()
+      .field("Input", args[0])
+      .field("Output", args[1])
+      .field("UnreadData", unread)
+      .field("NodeCount", nodes);
   json.endObject();
   out << json.str() << "\n";
   return 0;
