@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "CurveCommands.h"
 #include "DataFolder.h"
 #include "DocumentCommandsController.h"
 #include "MainWindow.h"
@@ -63,6 +64,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 4-5. Windows.
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
+  // The undo recorder and the curve commands, before any document loads.
+  curveCommands_ = new CurveCommands(*mainWindow_, settings_);
   // The File commands; the window owns their controller.
   auto* fileCommands = new DocumentCommandsController(*mainWindow_, settings_);
   mainWindow_->setDocumentCommands(fileCommands);
@@ -72,6 +75,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   splash.showStatus(msg::SplashLoadingParameters);
   settings_.load();
   mainWindow_->applySettings();
+  curveCommands_->applySettings();
 
   // 8. The document named on the command line, or a new one.
   if (!arguments.isEmpty()) splash.showStatus(msg::SplashLoadingFile);

@@ -8,6 +8,7 @@
 
 namespace velmora {
 
+class CurveCommands;
 class IDocumentCommands;
 class MainWindow;
 
@@ -35,6 +36,7 @@ class AppStartup {
  private:
   Settings settings_;
   std::unique_ptr<MainWindow> mainWindow_;
+  CurveCommands* curveCommands_ = nullptr;  // owned by the main window
   IDocumentCommands* documentCommands_ = nullptr;
   QString screenshotFolder_;
 };

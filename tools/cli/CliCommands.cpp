@@ -11,6 +11,8 @@ constexpr int kUsageError = 2;
 // Commands defined in their own source files.
 CliCommand DumpCommand();
 CliCommand ConvertCommand();
+CliCommand PeaksCommand();
+CliCommand ProcessCommand();
 CliCommand CalcCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
@@ -18,6 +20,8 @@ const std::vector<CliCommand>& CliCommands::all() {
       // Commands register here as they arrive.
       DumpCommand(),
       ConvertCommand(),
+      PeaksCommand(),
+      ProcessCommand(),
       CalcCommand(),
   };
   return commands;
