@@ -168,6 +168,11 @@ inline constexpr const char* UnitMillivolt = QT_TRANSLATE_NOOP("Messages", "mV")
 // Peak editing: questions before changing every peak.
 inline constexpr const char* AskChangeAllCalcTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks calculation types?");
 inline constexpr const char* AskChangeAllBaselineTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks baseline types?");
+// Predefined peaks given to the command-line tool as JSON.
+inline constexpr const char* JsonDamaged = QT_TRANSLATE_NOOP("Messages", "The JSON text is damaged near byte %d.");
+inline constexpr const char* JsonTooDeep = QT_TRANSLATE_NOOP("Messages", "The JSON text nests deeper than %d levels.");
+inline constexpr const char* PredefPeaksNotList = QT_TRANSLATE_NOOP("Messages", "The predefined peaks must be a list of objects.");
+inline constexpr const char* PredefPeakBadField = QT_TRANSLATE_NOOP("Messages", "Predefined peak %d: the field \"%s\" has a wrong value.");
 // Concentration calculation: methods, units, parameters and abscissas.
 inline constexpr const char* MethodOneAddition = QT_TRANSLATE_NOOP("Messages", "One standard addition method");
 inline constexpr const char* MethodStandardAdditions = QT_TRANSLATE_NOOP("Messages", "Standard additions method");

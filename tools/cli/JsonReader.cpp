@@ -1,0 +1,234 @@
+#include "JsonReader.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "FormatError.h"
+#include "Messages.h"
+
+namespace velmora {
+
+namespace {
+
+class Parser {
+ public:
+  explicit Parser(std::string_view text) : s_(text) {}
+
+  JsonValue document() {
+    JsonValue v = value(0);
+    skipSpace();
+    if (pos_ != s_.size()) fail();
+    return v;
+  }
+
+ private:
+  [[noreturn]] void fail() const { throw EFormatError(Message(msg::JsonDamaged, {std::to_string(pos_)})); }
+
+  void skipSpace() {
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r')) ++pos_;
+  }
+
+  bool take(char c) {
+    skipSpace();
+    if (pos_ < s_.size() && s_[pos_] == c) {
+      ++pos_;
+      return true;
+    }
+    return false;
+  }
+
+  void expectWord(std::string_view word) {
+    if (s_.substr(pos_, word.size()) != word) fail();
+    pos_ += word.size();
+  }
+
+  JsonValue value(int depth) {
+    if (depth >= JsonReader::kMaxDepth) {
+      throw EFormatError(Message(msg::JsonTooDeep, {std::to_string(JsonReader::kMaxDepth)}));
+    }
+    skipSpace();
+    if (pos_ >= s_.size()) fail();
+    JsonValue v;
+    const char c = s_[pos_];
+    if (c == '{') {
+      ++pos_;
+      v.kind = JsonValue::Kind::Object;
+      if (take('}')) return v;
+      do {
+        skipSpace();
+        std::string key = string();
+        if (!take(':')) fail();
+        v.fields.emplace_back(std::move(key), value(depth + 1));
+      } while (take(','));
+      if (!take('}')) fail();
+    } else if (c == '[') {
+      ++pos_;
+      v.kind = JsonValue::Kind::Array;
+      if (take(']')) return v;
+      do {
+        v.items.push_back(value(depth + 1));
+      } while (take(','));
+      if (!take(']')) fail();
+    } else if (c == '"') {
+      v.kind = JsonValue::Kind::String;
+      v.text = string();
+    } else if (c == 't') {
+      expectWord("true");
+      v.kind = JsonValue::Kind::Bool;
+      v.flag = true;
+    } else if (c == 'f') {
+      expectWord("false");
+      v.kind = JsonValue::Kind::Bool;
+    } else if (c == 'n') {
+      expectWord("null");
+    } else {
+      v.kind = JsonValue::Kind::Number;
+      v.number = number();
+    }
+    return v;
+  }
+
+  double number() {
+    const std::size_t start = pos_;
+    auto digits = [this] {
+      const std::size_t from = pos_;
+      while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_;
+      return pos_ > from;
+    };
+    if (pos_ < s_.size() && s_[pos_] == '-') ++pos_;
+    if (pos_ < s_.size() && s_[pos_] == '0') {
+      ++pos_;
+    } else if (!digits()) {
+      fail();
+    }
+    if (pos_ < s_.size() && s_[pos_] == '.') {
+      ++pos_;
+      if (!digits()) fail();
+    }
+    if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
+      ++pos_;
+      if (pos_ < s_.size() && (s_[pos_] == '+' || s_[pos_] == '-')) ++pos_;
+      if (!digits()) fail();
+    }
+    const std::string text(s_.substr(start, pos_ - start));
+    errno = 0;
+    const double v = std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(v)) fail();
+    return v;
+  }
+
+  unsigned hex4() {
+    if (pos_ + 4 > s_.size()) fail();
+    unsigned v = 0;
+    for (int i = 0; i < 4; ++i) {
+      const char h = s_[pos_++];
+      v <<= 4;
+      if (h >= '0' && h <= '9') {
+        v |= static_cast<unsigned>(h - '0');
+      } else if (h >= 'a' && h <= 'f') {
+        v |= static_cast<unsigned>(h - 'a' + 10);
+      } else if (h >= 'A' && h <= 'F') {
+        v |= static_cast<unsigned>(h - 'A' + 10);
+      } else {
+        fail();
+      }
+    }
+    return v;
+  }
+
+  static void appendUtf8(std::string& out, unsigned cp) {
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (cp >> 18));
+      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+
+  std::string string() {
+    if (pos_ >= s_.size() || s_[pos_] != '"') fail();
+    ++pos_;
+    std::string out;
+    for (;;) {
+      if (pos_ >= s_.size()) fail();
+      const char c = s_[pos_++];
+      if (c == '"') return out;
+      if (static_cast<unsigned char>(c) < 0x20) fail();
+      if (c != '\\') {
+        out += c;
+        continue;
+      }
+      if (pos_ >= s_.size()) fail();
+      const char e = s_[pos_++];
+      switch (e) {
+        case '"':
+          out += '"';
+          break;
+        case '\\':
+          out += '\\';
+          break;
+        case '/':
+          out += '/';
+          break;
+        case 'b':
+          out += '\b';
+          break;
+        case 'f':
+          out += '\f';
+          break;
+        case 'n':
+          out += '\n';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case 't':
+          out += '\t';
+          break;
+        case 'u': {
+          unsigned cp = hex4();
+          if (cp >= 0xD800 && cp < 0xDC00) {
+            if (pos_ + 2 > s_.size() || s_[pos_] != '\\' || s_[pos_ + 1] != 'u') fail();
+            pos_ += 2;
+            const unsigned low = hex4();
+            if (low < 0xDC00 || low >= 0xE000) fail();
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+          } else if (cp >= 0xDC00 && cp < 0xE000) {
+            fail();
+          }
+          appendUtf8(out, cp);
+          break;
+        }
+        default:
+          fail();
+      }
+    }
+  }
+
+  std::string_view s_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+const JsonValue* JsonValue::field(std::string_view name) const {
+  const JsonValue* found = nullptr;
+  for (const auto& [key, v] : fields) {
+    if (key == name) found = &v;
+  }
+  return found;
+}
+
+JsonValue JsonReader::Parse(std::string_view text) { return Parser(text).document(); }
+
+}  // namespace velmora
