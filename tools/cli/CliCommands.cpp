@@ -18,7 +18,11 @@ CliCommand CalcCommand();
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
-      DumpCommand(), ConvertCommand(), PeaksCommand(), ProcessCommand(), CalcCommand(),
+      DumpCommand(),
+      ConvertCommand(),
+      PeaksCommand(),
+      ProcessCommand(),
+      CalcCommand(),
   };
   return commands;
 }
