@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+
+#include "TCalcSerie.h"
+
+class QCustomPlot;
+class QCPGraph;
+class QCPItemText;
+
+namespace velmora {
+
+// Draws one regression series on a chart: the points (with value marks
+// while Labels is on), the fitted line, the level lines and the result
+// mark with its x value. Only Points appears in a legend.
+class TCalcSeriePlot {
+ public:
+  explicit TCalcSeriePlot(QCustomPlot* chart);
+  ~TCalcSeriePlot();
+  TCalcSeriePlot(const TCalcSeriePlot&) = delete;
+  TCalcSeriePlot& operator=(const TCalcSeriePlot&) = delete;
+
+  TCalcSerie& serie() { return serie_; }
+  const TCalcSerie& serie() const { return serie_; }
+  bool attached() const { return attached_; }
+  QCustomPlot* chart() const { return chart_; }
+
+  // Puts the four series on the chart / takes them off.
+  void Attach();
+  void Detach();
+  // Moves the series to another chart, attached there when they were here.
+  void SetChart(QCustomPlot* chart);
+  // Copies the series' points into the graphs (after a filling or fit).
+  void Redraw();
+
+ private:
+  void create();
+  void destroy();
+  void clearMarks();
+
+  QCustomPlot* chart_ = nullptr;
+  TCalcSerie serie_;
+  bool attached_ = false;
+  QCPGraph* points_ = nullptr;
+  QCPGraph* line_ = nullptr;
+  QCPGraph* level_ = nullptr;
+  QCPGraph* result_ = nullptr;
+  QList<QCPItemText*> marks_;
+};
+
+}  // namespace velmora
