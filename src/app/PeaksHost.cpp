@@ -19,6 +19,7 @@ namespace velmora {
 PeaksHost::PeaksHost(MainWindow& window, TPluginsManager& hub) : QObject(&window), window_(window) {
   // Peak values are computed wherever a curve's peaks are read.
   TPeakValueEvaluator::Install();
+  for (const char* name : TPeaksController::commandActions()) window.actions().adopt(name);
   controller_ = new TPeaksController(*this, hub, this);
 }
 

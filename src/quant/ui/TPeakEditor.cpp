@@ -11,7 +11,8 @@
 
 namespace velmora {
 
-TPeakEditor::TPeakEditor(TTableContentArr& displayed, IUndoRecorder& undo) : displayed_(displayed), undo_(undo) {}
+TPeakEditor::TPeakEditor(TTableContentArr& displayed, std::function<IUndoRecorder&()> undo)
+    : displayed_(displayed), undo_(std::move(undo)) {}
 
 std::vector<TVAStruct*> TPeakEditor::Displayed() const {
   std::vector<TVAStruct*> out;
@@ -45,17 +46,17 @@ TElementsPeaksArr TPeakEditor::BuildTable() const {
 
 std::vector<TVAStruct*> TPeakEditor::AutoSearch(int invert, const TPredefPeaks& predefined, int calcType,
                                                 int baselineType) {
-  undo_.BeginAllPeaks(Displayed());
+  undo().BeginAllPeaks(Displayed());
   const std::vector<TVAStruct*> checked = Checked();
   for (TVAStruct* c : checked) AutoSearchPeaks(*c, invert, predefined, calcType, baselineType);
-  undo_.CommitAllPeaks(UndoAction::PeaksAutoSearch);
+  undo().CommitAllPeaks(UndoAction::PeaksAutoSearch);
   return checked;
 }
 
 // --- Manual marking -------------------------------------------------------------
 
 std::vector<TVAStruct*> TPeakEditor::BeginNewPeak(double potential, int calcType) {
-  undo_.BeginAllPeaks(Displayed());
+  undo().BeginAllPeaks(Displayed());
   const std::vector<TVAStruct*> checked = Checked();
   for (TVAStruct* c : checked) {
     // A leftover of an interrupted creation would be found first by name.
@@ -86,7 +87,7 @@ std::vector<TVAStruct*> TPeakEditor::FinishNewPeak(const std::string& name, doub
     c->RenamePeak(std::string(), name);
     c->SetAdditionConc(name, additionConc);
   }
-  undo_.CommitAllPeaks(UndoAction::NewPeak);
+  undo().CommitAllPeaks(UndoAction::NewPeak);
   return checked;
 }
 
@@ -97,7 +98,7 @@ std::vector<TVAStruct*> TPeakEditor::CancelNewPeak() {
 }
 
 void TPeakEditor::BeginBorderChange(const std::string& name) {
-  undo_.BeginPeakChange(Holding(name), name);
+  undo().BeginPeakChange(Holding(name), name);
   borderChangeOpen_ = true;
 }
 
@@ -122,7 +123,7 @@ std::vector<TVAStruct*> TPeakEditor::MoveBorders(const std::string& name, double
 void TPeakEditor::CommitBorderChange() {
   if (!borderChangeOpen_) return;
   borderChangeOpen_ = false;
-  undo_.CommitPeakChange();
+  undo().CommitPeakChange();
 }
 
 // --- Types ----------------------------------------------------------------------
@@ -130,18 +131,18 @@ void TPeakEditor::CommitBorderChange() {
 std::vector<TVAStruct*> TPeakEditor::SetPeakCalcType(const std::string& name, int calcType) {
   const std::vector<TVAStruct*> curves = Holding(name);
   if (curves.empty()) return curves;
-  undo_.BeginPeakChange(curves, name);
+  undo().BeginPeakChange(curves, name);
   for (TVAStruct* c : curves) c->SetPeakCalcType(c->FindPeak(name), calcType);
-  undo_.CommitPeakChange();
+  undo().CommitPeakChange();
   return curves;
 }
 
 std::vector<TVAStruct*> TPeakEditor::SetPeakBaselineType(const std::string& name, int baselineType) {
   const std::vector<TVAStruct*> curves = Holding(name);
   if (curves.empty()) return curves;
-  undo_.BeginPeakChange(curves, name);
+  undo().BeginPeakChange(curves, name);
   for (TVAStruct* c : curves) c->SetPeakBaselineType(c->FindPeak(name), baselineType);
-  undo_.CommitPeakChange();
+  undo().CommitPeakChange();
   return curves;
 }
 
@@ -166,11 +167,11 @@ bool TPeakEditor::SetAllCalcTypes(int calcType, IMessageSink& sink) {
     return false;
   }
   const std::vector<TVAStruct*> curves = Displayed();
-  undo_.BeginAllPeaks(curves);
+  undo().BeginAllPeaks(curves);
   for (TVAStruct* c : curves) {
     if (!c->Peaks.empty()) c->SetPeakCalcType(-1, calcType);
   }
-  undo_.CommitAllPeaks(UndoAction::PeakChange2);
+  undo().CommitAllPeaks(UndoAction::PeakChange2);
   return true;
 }
 
@@ -179,11 +180,11 @@ bool TPeakEditor::SetAllBaselineTypes(int baselineType, IMessageSink& sink) {
     return false;
   }
   const std::vector<TVAStruct*> curves = Displayed();
-  undo_.BeginAllPeaks(curves);
+  undo().BeginAllPeaks(curves);
   for (TVAStruct* c : curves) {
     if (!c->Peaks.empty()) c->SetPeakBaselineType(-1, baselineType);
   }
-  undo_.CommitAllPeaks(UndoAction::PeakChange2);
+  undo().CommitAllPeaks(UndoAction::PeakChange2);
   return true;
 }
 
@@ -194,16 +195,16 @@ bool TPeakEditor::RenamePeak(const std::string& oldName, const std::string& newN
   const std::vector<TVAStruct*> curves = Holding(oldName);
   if (curves.empty()) return false;
   for (TVAStruct* c : curves) c->RenamePeak(oldName, newName);
-  undo_.RecordRenamePeak(curves, oldName, newName);
+  undo().RecordRenamePeak(curves, oldName, newName);
   return true;
 }
 
 bool TPeakEditor::RemovePeak(const std::string& name) {
   const std::vector<TVAStruct*> curves = Holding(name);
   if (curves.empty()) return false;
-  undo_.BeginAllPeaks(Displayed());
+  undo().BeginAllPeaks(Displayed());
   for (TVAStruct* c : curves) c->DeletePeak(name);
-  undo_.CommitAllPeaks(UndoAction::RemovePeak);
+  undo().CommitAllPeaks(UndoAction::RemovePeak);
   return true;
 }
 
@@ -218,10 +219,10 @@ std::optional<double> TPeakEditor::PeakPotential(const std::string& name) const 
 
 void TPeakEditor::ShiftAll(double delta) {
   const std::vector<TVAStruct*> curves = Displayed();
-  undo_.BeginXShift();
-  for (TVAStruct* c : curves) undo_.AddXShift(c);
+  undo().BeginXShift();
+  for (TVAStruct* c : curves) undo().AddXShift(c);
   for (TVAStruct* c : curves) c->SetXShift(c->GetXShift() + delta);
-  undo_.CommitXShift();
+  undo().CommitXShift();
 }
 
 }  // namespace velmora

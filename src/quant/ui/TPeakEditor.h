@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,8 @@ class TVAStruct;
 // every displayed curve that holds the peak.
 class TPeakEditor {
  public:
-  TPeakEditor(TTableContentArr& displayed, IUndoRecorder& undo);
+  // `undo` gives the recorder in force at each edit.
+  TPeakEditor(TTableContentArr& displayed, std::function<IUndoRecorder&()> undo);
 
   // Curve records of the displayed curves, in list order (checked ones only
   // for Checked()).
@@ -82,8 +84,10 @@ class TPeakEditor {
   void ShiftAll(double delta);
 
  private:
+  IUndoRecorder& undo() const { return undo_(); }
+
   TTableContentArr& displayed_;
-  IUndoRecorder& undo_;
+  std::function<IUndoRecorder&()> undo_;
   bool borderChangeOpen_ = false;
 };
 

@@ -32,16 +32,12 @@ constexpr const char* kCalcActions[8] = {"CalcByHeightActn",       "CalcBySquare
                                          "CalcLinSlopeActn",       "CalcByMinMaxWLines2Actn"};
 constexpr const char* kBaselineActions[2] = {"BaseLineLineActn", "BaseLinePolyActn"};
 
-constexpr const char* kAdopted[] = {"PeaksAutoSearchActn",    "SetPeakBordersActn",  "ChangePeakCalculationTypeActn",
-                                    "ChangeBaseLineTypeActn", "RenamePeakActn",      "RemovePeakActn",
-                                    "SetXShiftByPeakActn",    "ShowPeakBordersActn", "ShowEachBorderActn",
-                                    "ShowPeakHintActn"};
-
 }  // namespace
 
 TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObject* parent)
     : QObject(parent), host_(host) {
-  editor_ = std::make_unique<TPeakEditor>(host.DisplayedCurves(), host.undoRecorder());
+  editor_ = std::make_unique<TPeakEditor>(host.DisplayedCurves(),
+                                          [this]() -> IUndoRecorder& { return host_.undoRecorder(); });
   QDockWidget* dock = host.peaksDock();
   form_ = new TPeaksSelectionForm(host, hub, dock ? static_cast<QWidget*>(dock) : host.window());
   if (dock) {
@@ -80,6 +76,18 @@ TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObje
 }
 
 TPeaksController::~TPeaksController() = default;
+
+const std::vector<const char*>& TPeaksController::commandActions() {
+  static const std::vector<const char*> names = {
+      "PeaksAutoSearchActn",    "SetPeakBordersActn",     "ChangePeakCalculationTypeActn",
+      "ChangeBaseLineTypeActn", "RenamePeakActn",         "RemovePeakActn",
+      "SetXShiftByPeakActn",    "ShowPeakBordersActn",    "ShowEachBorderActn",
+      "ShowPeakHintActn",       "CalcByHeightActn",       "CalcBySquareActn",
+      "CalcByMinMaxActn",       "CalcByMinMaxWLinesActn", "CalcIntersectionActn",
+      "CalcPotDiffActn",        "CalcLinSlopeActn",       "CalcByMinMaxWLines2Actn",
+      "BaseLineLineActn",       "BaseLinePolyActn"};
+  return names;
+}
 
 bool TPeaksController::eventFilter(QObject* watched, QEvent* event) {
   // Closing the docked window by its title button turns the marking off.
@@ -175,13 +183,7 @@ void TPeaksController::updateActions() {
 }
 
 void TPeaksController::wire() {
-  for (const char* name : kAdopted) {
-    if (QAction* a = host_.action(name)) a->setEnabled(true);
-  }
-  for (const char* name : kCalcActions) {
-    if (QAction* a = host_.action(name)) a->setEnabled(true);
-  }
-  for (const char* name : kBaselineActions) {
+  for (const char* name : commandActions()) {
     if (QAction* a = host_.action(name)) a->setEnabled(true);
   }
   auto on = [this](const char* name, auto&& fn) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TElementPeak.h"
 #include "TPeakBandsLayer.h"
@@ -36,6 +37,9 @@ class TPeaksController : public QObject {
   TPeakEditor& editor() const { return *editor_; }
   const TElementsPeaksArr& table() const { return table_; }
   const TPeakDrawing& drawing() const { return drawing_; }
+
+  // The main window's actions these commands bring.
+  static const std::vector<const char*>& commandActions();
 
   // Rebuilds the table, the grid, the drawing and the action states, and
   // redraws the chart.
