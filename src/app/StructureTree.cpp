@@ -1,6 +1,7 @@
 #include "StructureTree.h"
 
 #include <QHeaderView>
+#include <QItemSelection>
 #include <algorithm>
 #include <QMouseEvent>
 
@@ -72,11 +73,16 @@ void StructureTree::addChildren(QTreeWidgetItem* parentItem, TNode* first, int l
 
 void StructureTree::followSelection() {
   syncing_ = true;
-  clearSelection();
+  // One selection change for the whole set: item by item is quadratic.
   const TNodeForest& f = view_.forest();
+  QItemSelection selection;
   for (TNode* n : f.Selection) {
-    if (QTreeWidgetItem* item = items_.value(n)) item->setSelected(true);
+    if (QTreeWidgetItem* item = items_.value(n)) {
+      const QModelIndex index = indexFromItem(item);
+      selection.select(index, index);
+    }
   }
+  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   if (QTreeWidgetItem* item = items_.value(f.FocusedNode)) {
     setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
     scrollToItem(item);
