@@ -79,6 +79,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
 }
 
 MainWindow::~MainWindow() {
+  // The peak windows go while everything they use still stands.
+  delete peaks_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();
 }

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "CalcTypeCycle.h"
+#include "DemoDocument.h"
 #include "IUndoRecorder.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
@@ -424,4 +425,42 @@ TEST(PeaksDrawing, BandsFollowTheSwitches) {
   EXPECT_LT(bands->index(), win.chart()->layer("grid")->index());
   const QImage image = win.chart()->toPixmap(800, 500).toImage();
   EXPECT_FALSE(image.isNull());
+}
+
+// Writes a picture of the main window after a search over the demo document
+// when VELMORA_PEAKS_SCREENSHOT names a PNG file (for looking at it).
+TEST(PeaksDrawing, DemoScreenshot) {
+  const QByteArray target = qgetenv("VELMORA_PEAKS_SCREENSHOT");
+  if (target.isEmpty()) GTEST_SKIP() << "VELMORA_PEAKS_SCREENSHOT not set";
+  Window win(0);
+  DemoDocument::build(win.w.forest());
+  TNode* sample = win.w.forest().FirstRoot();
+  if (sample->Folded) sample->Unfold();
+  TNode* analyte = sample->FirstChild->NextSibling;
+  if (analyte->Folded) analyte->Unfold();
+  TNodesArr replicates;
+  for (TNode* n = analyte->FirstChild; n; n = n->NextSibling) replicates.push_back(n);
+  win.w.forest().SetSelection(replicates);
+  win.w.resize(1500, 900);
+  win.settle();
+  win.trigger("PeaksAutoSearchActn");
+  win.w.action("ShowPeakHintActn")->setChecked(true);
+  win.trigger("SetPeakBordersActn");
+  win.w.resizeDocks({win.w.peaksDock()}, {300}, Qt::Horizontal);
+  win.settle();
+  ASSERT_TRUE(win.w.grab().save(QString::fromLocal8Bit(target)));
+}
+
+TEST(PeaksDrawing, SyntheticScreenshot) {
+  const QByteArray target = qgetenv("VELMORA_PEAKS_SCREENSHOT");
+  if (target.isEmpty()) GTEST_SKIP() << "VELMORA_PEAKS_SCREENSHOT not set";
+  Window win(3);
+  win.w.resize(1500, 900);
+  win.trigger("PeaksAutoSearchActn");
+  win.w.action("ShowPeakHintActn")->setChecked(true);
+  win.trigger("SetPeakBordersActn");
+  win.w.resizeDocks({win.w.peaksDock()}, {330}, Qt::Horizontal);
+  win.settle();
+  EXPECT_EQ(win.names(), (std::vector<std::string>{"Zn", "Cd", "Pb", "Cu"}));
+  ASSERT_TRUE(win.w.grab().save(QString::fromLocal8Bit(target).replace(".png", "-synthetic.png")));
 }

@@ -39,6 +39,7 @@ TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObje
   editor_ = std::make_unique<TPeakEditor>(host.DisplayedCurves(),
                                           [this]() -> IUndoRecorder& { return host_.undoRecorder(); });
   QDockWidget* dock = host.peaksDock();
+  dock_ = dock;
   form_ = new TPeaksSelectionForm(host, hub, dock ? static_cast<QWidget*>(dock) : host.window());
   if (dock) {
     dock->setWidget(form_);
@@ -57,8 +58,8 @@ TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObje
   };
   if (QCustomPlot* chart = host.mainChart()) {
     auto source = [this]() -> const TPeakDrawing& { return drawing_; };
-    new TPeakBandsLayer(chart, TPeakBandsLayer::Role::Bands, source);
-    new TPeakBandsLayer(chart, TPeakBandsLayer::Role::Marks, source);
+    bands_ = new TPeakBandsLayer(chart, TPeakBandsLayer::Role::Bands, source);
+    marks_ = new TPeakBandsLayer(chart, TPeakBandsLayer::Role::Marks, source);
   }
   connect(form_, &TPeaksSelectionForm::curvesRebuilt, this, &TPeaksController::refresh);
   connect(form_, &TPeaksSelectionForm::checksChanged, this, &TPeaksController::refresh);
@@ -75,7 +76,16 @@ TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObje
   refresh();
 }
 
-TPeaksController::~TPeaksController() = default;
+TPeaksController::~TPeaksController() {
+  // The chart, the dock and the hub may outlive the controller: nothing of
+  // theirs may reach it afterwards.
+  if (dock_) dock_->removeEventFilter(this);
+  delete bands_;
+  delete marks_;
+  delete form_;
+}
+
+TPeaksSelectionForm& TPeaksController::form() const { return *form_; }
 
 const std::vector<const char*>& TPeaksController::commandActions() {
   static const std::vector<const char*> names = {
@@ -91,7 +101,7 @@ const std::vector<const char*>& TPeaksController::commandActions() {
 
 bool TPeaksController::eventFilter(QObject* watched, QEvent* event) {
   // Closing the docked window by its title button turns the marking off.
-  if (watched == host_.peaksDock() && event->type() == QEvent::Close) {
+  if (event->type() == QEvent::Close && watched == dock_) {
     if (QAction* a = host_.action("SetPeakBordersActn"); a && a->isChecked()) a->setChecked(false);
   }
   return QObject::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "TPeakBandsLayer.h"
 
 class QAction;
+class QDockWidget;
 class QMenu;
 
 namespace velmora {
@@ -32,7 +34,7 @@ class TPeaksController : public QObject {
   TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObject* parent = nullptr);
   ~TPeaksController() override;
 
-  TPeaksSelectionForm& form() const { return *form_; }
+  TPeaksSelectionForm& form() const;
   TPeakMarking& marking() const { return *marking_; }
   TPeakEditor& editor() const { return *editor_; }
   const TElementsPeaksArr& table() const { return table_; }
@@ -87,8 +89,11 @@ class TPeaksController : public QObject {
   void addPeakItems(QMenu* menu, const TElementPeak& row);
 
   IPeaksHost& host_;
+  QPointer<QDockWidget> dock_;
+  QPointer<TPeakBandsLayer> bands_;
+  QPointer<TPeakBandsLayer> marks_;
   std::unique_ptr<TPeakEditor> editor_;
-  TPeaksSelectionForm* form_ = nullptr;
+  QPointer<TPeaksSelectionForm> form_;
   TPeakMarking* marking_ = nullptr;
   TElementsPeaksArr table_;
   TPeakDrawing drawing_;
