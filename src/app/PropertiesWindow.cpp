@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <map>
@@ -37,11 +38,16 @@ PropertiesWindow::PropertiesWindow(TNodeForest& forest, TPluginsManager& hub, QW
   layout->addWidget(grid_);
   grid_->installEventFilter(this);
 
+  // Subscriptions outlive windows (the hub never removes them): the
+  // handlers check that this window still exists.
   TPlugin& plugin = hub.Register();
-  plugin.OnSelectionDone = [this](void*) {
-    if (isVisible()) refresh();
+  QPointer<PropertiesWindow> self(this);
+  plugin.OnSelectionDone = [self](void*) {
+    if (self && self->isVisible()) self->refresh();
   };
-  plugin.OnLanguageChange = [this] { retranslate(); };
+  plugin.OnLanguageChange = [self] {
+    if (self) self->retranslate();
+  };
   retranslate();
 }
 

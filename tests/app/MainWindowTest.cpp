@@ -335,3 +335,20 @@ TEST(NotificationHub, CallsAssignedHandlersInRegistrationOrder) {
   twice.NotifyChartDrawn(nullptr);
   EXPECT_EQ(calls.size(), 2u);
 }
+
+TEST(NotificationHub, WindowsDestroyedBeforeTheHubAreNotCalled) {
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  TPluginsManager hub;
+  auto first = std::make_unique<MainWindow>(settings, &hub);
+  first.reset();  // its Properties window's subscription stays behind
+  MainWindow second(settings, &hub);
+  TNode* n;
+  {
+    TPaintingGuard g(second.forest());
+    n = addLeaf(second.forest(), "x", "db");
+  }
+  second.forest().SelectNode(n);
+  hub.NotifyLanguageChange();
+  EXPECT_EQ(second.forest().FocusedNode, n);
+}
