@@ -101,8 +101,7 @@ void DemoDocument::build(TNodeForest& forest, int samples, int replicates) {
       const double level = kLevels[step] * (1.0 + 0.3 * s);
       for (int k = 0; k < replicates; ++k) {
         date += 95.0 / 86400.0;
-        addLeaf(forest, group, number++, step, kSteps[step], stripping(rng, level, drift(rng)),
-                date);
+        addLeaf(forest, group, number++, step, kSteps[step], stripping(rng, level, drift(rng)), date);
       }
     }
     if (s > 0) sample->Fold();

@@ -245,9 +245,7 @@ void MainActions::adopt(const char* name) {
   }
 }
 
-bool MainActions::isAvailable(const QAction* action) const {
-  return action && !action->property(kPending).toBool();
-}
+bool MainActions::isAvailable(const QAction* action) const { return action && !action->property(kPending).toBool(); }
 
 void MainActions::setEnabled(const char* name, bool enabled) {
   QAction* a = action(name);

@@ -46,9 +46,12 @@ int shiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
 
 int buttonOf(Qt::MouseButton b) {
   switch (b) {
-    case Qt::RightButton: return TPlugin::ButtonRight;
-    case Qt::MiddleButton: return TPlugin::ButtonMiddle;
-    default: return TPlugin::ButtonLeft;
+    case Qt::RightButton:
+      return TPlugin::ButtonRight;
+    case Qt::MiddleButton:
+      return TPlugin::ButtonMiddle;
+    default:
+      return TPlugin::ButtonLeft;
   }
 }
 
@@ -308,10 +311,17 @@ void MainChartView::applyLegendPlacement() {
   if (legendStyle_ == 0) return;
   Qt::Alignment align = Qt::AlignRight | Qt::AlignTop;
   switch (legendStyle_) {
-    case 2: align = Qt::AlignLeft | Qt::AlignTop; break;
-    case 3: align = Qt::AlignHCenter | Qt::AlignTop; break;
-    case 4: align = Qt::AlignHCenter | Qt::AlignBottom; break;
-    default: break;
+    case 2:
+      align = Qt::AlignLeft | Qt::AlignTop;
+      break;
+    case 3:
+      align = Qt::AlignHCenter | Qt::AlignTop;
+      break;
+    case 4:
+      align = Qt::AlignHCenter | Qt::AlignBottom;
+      break;
+    default:
+      break;
   }
   const bool horizontal = legendStyle_ >= 3;
   legend->setFillOrder(horizontal ? QCPLayoutGrid::foColumnsFirst : QCPLayoutGrid::foRowsFirst);

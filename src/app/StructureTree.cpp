@@ -2,8 +2,8 @@
 
 #include <QHeaderView>
 #include <QItemSelection>
-#include <algorithm>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ActionIcons.h"
 #include "CaptionPainter.h"

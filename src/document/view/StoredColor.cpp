@@ -11,14 +11,22 @@ QColor StoredColor::toQColor(std::int32_t stored) {
     // System colours: the few the settings use, from the current palette.
     const QPalette pal = QApplication::palette();
     switch (v & 0xFFu) {
-      case 5: return pal.color(QPalette::Base);             // window
-      case 8: return pal.color(QPalette::Text);             // window text
-      case 13: return pal.color(QPalette::Highlight);       // highlight
-      case 14: return pal.color(QPalette::HighlightedText);
-      case 15: return pal.color(QPalette::Button);          // button face
-      case 16: return pal.color(QPalette::Mid);             // button shadow
-      case 18: return pal.color(QPalette::ButtonText);
-      default: return pal.color(QPalette::Highlight);
+      case 5:
+        return pal.color(QPalette::Base);  // window
+      case 8:
+        return pal.color(QPalette::Text);  // window text
+      case 13:
+        return pal.color(QPalette::Highlight);  // highlight
+      case 14:
+        return pal.color(QPalette::HighlightedText);
+      case 15:
+        return pal.color(QPalette::Button);  // button face
+      case 16:
+        return pal.color(QPalette::Mid);  // button shadow
+      case 18:
+        return pal.color(QPalette::ButtonText);
+      default:
+        return pal.color(QPalette::Highlight);
     }
   }
   return QColor(static_cast<int>(v & 0xFFu), static_cast<int>((v >> 8) & 0xFFu), static_cast<int>((v >> 16) & 0xFFu));

@@ -143,11 +143,20 @@ void TImagePreviewBox::saveSettings(Options& o) const {
 
 void TImagePreviewBox::SetColor(int kind, const QColor& value) {
   switch (kind) {
-    case 0: params_.selectColor = value; break;
-    case 1: params_.dataColor = value; break;
-    case 2: params_.nodeBackColor = value; break;
-    case 3: params_.nodeBorderColor = value; break;
-    default: return;
+    case 0:
+      params_.selectColor = value;
+      break;
+    case 1:
+      params_.dataColor = value;
+      break;
+    case 2:
+      params_.nodeBackColor = value;
+      break;
+    case 3:
+      params_.nodeBorderColor = value;
+      break;
+    default:
+      return;
   }
   if (forest_->Painting) RepaintAll();
 }
@@ -166,10 +175,17 @@ void TImagePreviewBox::SetSpacing(int kind, int value) {
 
 void TImagePreviewBox::SetPictureParam(int kind, int value) {
   switch (kind) {
-    case 0: params_.picWidth = std::clamp(value, 16, 2000); break;
-    case 1: params_.picHeight = std::clamp(value, 12, 2000); break;
-    case 2: params_.fields = std::clamp(value, 0, 200); break;
-    default: return;
+    case 0:
+      params_.picWidth = std::clamp(value, 16, 2000);
+      break;
+    case 1:
+      params_.picHeight = std::clamp(value, 12, 2000);
+      break;
+    case 2:
+      params_.fields = std::clamp(value, 0, 200);
+      break;
+    default:
+      return;
   }
   invalidateLayout();
   if (forest_->Painting) RepaintAll();
