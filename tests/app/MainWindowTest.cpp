@@ -352,3 +352,62 @@ TEST(NotificationHub, WindowsDestroyedBeforeTheHubAreNotCalled) {
   hub.NotifyLanguageChange();
   EXPECT_EQ(second.forest().FocusedNode, n);
 }
+
+TEST(MainWindowSettings, ViewSettingsRoundTripThroughTheSettingsFile) {
+  test::TempDir dir;
+  {
+    Settings settings{dir.path()};
+    Options& o = settings.options();
+    o.picWidth = 140;
+    o.picHeight = 105;
+    o.nodeBackColor = 0x00F0E0D0;  // stored as 0x00BBGGRR
+    o.legendStyle = 3;
+    o.captionsType = 2;
+    o.paintGrid = false;
+    o.mainChart = 0x00C0FFFF;
+    TPluginsManager hub;
+    MainWindow w(settings, &hub);
+    w.applySettings();
+    EXPECT_EQ(w.tree().params().picWidth, 140);
+    EXPECT_EQ(w.tree().params().nodeBackColor, QColor(0xD0, 0xE0, 0xF0));
+    EXPECT_EQ(w.chartView().legendStyle(), 3);
+    EXPECT_TRUE(w.action("ShowLegendTopActn")->isChecked());
+    EXPECT_EQ(w.CaptionMode(), 2);
+    EXPECT_FALSE(w.action("PaintGridActn")->isChecked());
+    w.action("PaintGridActn")->trigger();
+    w.action("ShowLegendActn")->trigger();  // 3 -> 4
+    w.close();
+  }
+  Settings reread{dir.path()};
+  reread.load();
+  const Options& o = reread.options();
+  EXPECT_EQ(o.picWidth, 140);
+  EXPECT_EQ(o.nodeBackColor, 0x00F0E0D0);
+  EXPECT_EQ(o.selectColor, -16777203);  // still the system highlight
+  EXPECT_EQ(o.legendStyle, 4);
+  EXPECT_EQ(o.captionsType, 2);
+  EXPECT_TRUE(o.paintGrid);
+  EXPECT_EQ(o.mainChart, 0x00C0FFFF);
+}
+
+TEST(MainWindowView, StructureCheckIconTogglesWithoutSelectingAndTextsFollowTheLanguage) {
+  Window win;
+  DemoDocument::build(win.f(), 1, 2);
+  TNode* sample = win.f().FirstRoot();
+  TNode* child = sample->FirstChild;
+  win.w.selectStructurePage();
+  QApplication::processEvents();
+  StructureTree& tree = win.w.structureTree();
+  win.f().SelectNode(sample);
+  const QRect r = tree.visualItemRect(tree.itemOf(child));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(r.left() + 8, r.center().y()));
+  EXPECT_EQ(child->Checked, 0);
+  EXPECT_EQ(win.f().Selection, TNodesArr({sample}));
+  // A language switch re-reads every text in place.
+  win.w.pages()->setTabText(0, "x");
+  win.w.action("SaveActn")->setText("x");
+  QEvent change(QEvent::LanguageChange);
+  QApplication::sendEvent(&win.w, &change);
+  EXPECT_EQ(win.w.pages()->tabText(0), "Structure");
+  EXPECT_EQ(win.w.action("SaveActn")->text(), "&Save");
+}
