@@ -24,9 +24,16 @@ std::size_t LinkFrame::complete(std::uint8_t* buffer, std::size_t bufferSize, st
 
 std::vector<std::uint8_t> LinkFrame::build(std::uint8_t code, std::span<const std::uint8_t> payload) {
   const std::size_t len = payload.size() + 1;
-  std::vector<std::uint8_t> frame(len + 4);
-  for (std::size_t i = 0; i < payload.size(); ++i) frame[4 + i] = payload[i];
-  complete(frame.data(), frame.size(), code, len);
+  if (len > 0xFFFF) throw std::length_error("analyzer frame too long");
+  // Appended byte by byte: GCC's overflow analysis misreads indexed writes into a freshly sized vector.
+  std::vector<std::uint8_t> frame;
+  frame.reserve(len + 4);
+  frame.push_back(protocol::StartByte);
+  frame.push_back(static_cast<std::uint8_t>(len & 0xFF));
+  frame.push_back(static_cast<std::uint8_t>(len >> 8));
+  frame.push_back(code);
+  frame.insert(frame.end(), payload.begin(), payload.end());
+  frame.push_back(checkByte(frame.data(), len));
   return frame;
 }
 
