@@ -1,6 +1,12 @@
 # Warnings, sanitizers and the shapes of our targets.
 
 set(VELMORA_WARNINGS -Wall -Wextra -Wshadow -Werror)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # GCC 12's optimiser-driven buffer analyses report false positives inside the
+  # standard library at -O2 (std::string, std::vector); keep them as warnings.
+  list(APPEND VELMORA_WARNINGS -Wno-error=restrict -Wno-error=stringop-overflow
+       -Wno-error=stringop-overread -Wno-error=array-bounds)
+endif()
 
 if(VELMORA_SANITIZE)
   add_compile_options(-fsanitize=${VELMORA_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)

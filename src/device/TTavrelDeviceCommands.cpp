@@ -46,7 +46,7 @@ std::string TTavrelDevice::VersionText() const {
 std::string TTavrelDevice::ReadVersion() {
   if (!Exchange(COM_VER_DATA, {}, 1000, AnswerGroup::Version, false)) {
     std::lock_guard lock(fieldsMutex_);
-    version_ = "-";
+    version_.assign(1, '-');
     return version_;
   }
   return VersionText();
