@@ -20,7 +20,7 @@ struct Element {
   double width;      // mV
 };
 
-constexpr Element kElements[] = {{-1010, 0.9, 28}, {-660, 0.55, 22}, {-455, 0.75, 24}, {-95, 0.45, 34}};
+constexpr Element kElements[] = {{-930, 0.9, 28}, {-620, 0.55, 22}, {-420, 0.75, 24}, {-180, 0.45, 34}};
 
 TDataArr stripping(std::mt19937& rng, double concentration, double drift, int points = 1300) {
   std::normal_distribution<double> noise(0.0, 0.006);

@@ -2,9 +2,11 @@
 // the calculation must recover the sample concentrations it was given.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SampleModel.h"
+#include "RecordPeaks.h"
 #include "TConcCalculation.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -84,6 +86,44 @@ TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
                 100.0 * error);
     EXPECT_NEAR(error, 0.0, 0.05) << e.Name;
   }
+  TVAStruct::SetPeakEvaluator(nullptr);
+}
+
+// One click of "Peaks auto search" on a voltammogram of the emulator names
+// its four peaks after the elements, each within its own potential window.
+TEST(CalcEmulatorTest, AutoSearchNamesTheEmulatorPeaksAfterTheElements) {
+  TPeakValueEvaluator::Install();
+  SampleModel cell;
+  cell.addSample(1.0, {400.0, 150.0, 250.0, 300.0});
+  VoltammogramModel model(11);
+  VoltammogramModel::Conditions conditions;
+  conditions.electrolysisPotentialMv = -1400.0;
+  conditions.electrolysisTimeS = 60.0;
+  conditions.stirred = true;
+  model.prepare(conditions, cell.cellConcentrations());
+
+  TNodeForest forest;
+  TNode* n = forest.CreateNode();
+  n->SetRecord(std::make_unique<TVAStruct>(n));
+  forest.InsertNode(nullptr, forest.LastRoot(), n);
+  TDataArr points;
+  for (double e = -1300.0; e <= 100.0; e += 2.0) points.push_back({e, model.current(e, true)});
+  TVAStruct& va = *n->VA();
+  va.SetData(points);
+  va.Params.SetValuesRange(2);  // 20 µA full scale, as the emulator records these heights
+
+  const std::vector<TFoundPeak> found = AutoSearchPeaks(va, 0, {}, 1);
+  std::vector<std::string> names;
+  for (const TFoundPeak& p : found) {
+    names.push_back(p.Name);
+    const auto el = SampleModel::elementOf(p.Name);
+    ASSERT_LT(el, SampleModel::ElementCount) << p.Name;
+    const double ep = SampleModel::peakPotential(el);
+    EXPECT_LT(points[static_cast<std::size_t>(std::min(p.BeginIndex, p.EndIndex))].X, ep) << p.Name;
+    EXPECT_GT(points[static_cast<std::size_t>(std::max(p.BeginIndex, p.EndIndex))].X, ep) << p.Name;
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Cd", "Cu", "Pb", "Zn"}));
   TVAStruct::SetPeakEvaluator(nullptr);
 }
 

@@ -8,7 +8,8 @@ namespace velmora {
 namespace {
 
 constexpr const char* kNames[] = {"Zn", "Cd", "Pb", "Cu"};
-constexpr double kPeakPotentials[] = {-1000.0, -600.0, -400.0, -30.0};
+// Where each element strips on the mercury film in the usual acetate background.
+constexpr double kPeakPotentials[] = {-930.0, -620.0, -420.0, -180.0};
 
 }  // namespace
 
