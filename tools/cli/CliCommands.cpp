@@ -14,6 +14,7 @@ CliCommand ConvertCommand();
 CliCommand PeaksCommand();
 CliCommand ProcessCommand();
 CliCommand CalcCommand();
+CliCommand RecordCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& CliCommands::all() {
       PeaksCommand(),
       ProcessCommand(),
       CalcCommand(),
+      RecordCommand(),
   };
   return commands;
 }

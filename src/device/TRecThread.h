@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+
+#include "AcquisitionDecoder.h"
+#include "ProgramStep.h"
+
+namespace velmora {
+
+class TAcquisitionRun;
+class TTavrelDevice;
+
+// The worker of one acquisition run: for every step of the program set it
+// pre-conditions the 3-in-1 electrode and moves the autosampler when asked,
+// applies the step's settings, loads and starts the step, polls the
+// analyzer's status every 50 ms, fetches and decodes the data points and
+// cuts them into voltammograms at the end markers, raising the run's
+// events. It owns no device state: positions and counters live in the run.
+class TRecThread {
+ public:
+  TRecThread(TAcquisitionRun& run, TTavrelDevice& device);
+
+  // The whole run, on the calling (worker) thread.
+  void Execute();
+
+  const TRecPoints& DataBuf() const { return decoder_.DataBuf(); }
+  const AcquisitionDecoder& Decoder() const { return decoder_; }
+
+  // The pre-conditioning step of the 3-in-1 electrode: all zero except
+  // SweepRate 50, ElectrolysisTime 1 and Retention 1.
+  static ProgramStep PreconditioningStep();
+
+ private:
+  // One step at the current position; returns false when the worker must
+  // end at once (a fault was reported).
+  void RunStep(const ProgramStep& step);
+  void Precondition();
+  void ApplyStepSettings(const ProgramStep& step);
+  void WriteStep(const ProgramStep& step);
+  // Polls until the stage is 0 or the run stops. `onlyConditioning` handles
+  // just the stages 1 and 2 besides the data bit.
+  void Poll(bool onlyConditioning);
+  void ReadData();
+  void VoltammogramEnd();
+  // Moves to the next step, program or repetition, or ends the run.
+  void Advance();
+  bool Recording() const;
+
+  TAcquisitionRun& run_;
+  TTavrelDevice& device_;
+  AcquisitionDecoder decoder_;
+  ProgramStep current_;
+};
+
+}  // namespace velmora
