@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QEvent>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,8 +22,10 @@
 #include "DeviceStatusPresenter.h"
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
+#include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
+#include "TStatForm.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
 #include "StoredColor.h"
@@ -69,9 +72,22 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   devicePresenter_ =
       new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
+  optionsController_ = new OptionsController(*this, settings_);
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
   peaks_ = new PeaksHost(*this, hub_);
+  // "Calculations chart": the regression series of the curves shown, floating until a calculation window docks it.
+  statForm_ = new TStatForm(hub_, this);
+  actions().adopt("StatActn");
+  statForm_->setCurveSource([this] {
+    std::vector<TVAStruct*> curves;
+    for (const TTableContent& row : DisplayedCurves())
+      if (auto* va = dynamic_cast<TVAStruct*>(row.Curve)) curves.push_back(va);
+    return curves;
+  });
+  connect(action("StatActn"), &QAction::toggled, statForm_, [this](bool on) { statForm_->setVisible(on); });
+  connect(statForm_, &TStatForm::visibilityChanged, this,
+          [this](bool visible) { action("StatActn")->setChecked(visible); });
 
   resize(1280, 800);
   retranslateUi();
@@ -81,6 +97,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
 MainWindow::~MainWindow() {
   // The peak windows go while everything they use still stands.
   delete peaks_;
+  delete statForm_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();
 }
@@ -379,7 +396,8 @@ void MainWindow::setModified(bool modified) {
 }
 
 void MainWindow::updateTitle() {
-  setWindowTitle(documentFileName_ + " - " + catalogue(msg::AppTitle));
+  // The title shows the file's name only; the full path stays in the structure tree and recent files.
+  setWindowTitle(QFileInfo(documentFileName_).fileName() + " - " + catalogue(msg::AppTitle));
   statusPanels_[0]->setText(modified_ ? catalogue(msg::Modified) : QString());
 }
 
@@ -443,6 +461,11 @@ void MainWindow::storeSettings() {
   o.legendStyle = chartView_->legendStyle();
   o.captionsType = captionMode_;
   o.mainChart = StoredColor::fromQColor(mainChartColor_);
+}
+
+void MainWindow::setMainChartColor(const QColor& color) {
+  mainChartColor_ = color;
+  applyChartSettings();
 }
 
 void MainWindow::applyChartSettings() {

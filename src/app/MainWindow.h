@@ -24,6 +24,8 @@ class DeviceStatusPresenter;
 class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
+class TStatForm;
+class OptionsController;
 class PropertiesWindow;
 class StructureTree;
 class TArrayDataStruct;
@@ -67,6 +69,7 @@ class MainWindow : public QMainWindow {
   PropertiesWindow& propertiesWindow() const { return *properties_; }
   // The Peaks window, the peak marking and the peak actions.
   PeaksHost& peaks() const { return *peaks_; }
+  TStatForm* statForm() const { return statForm_; }
   QDockWidget* peaksDock() const { return peaksDock_; }
   QTabWidget* pages() const { return pages_; }
   QMenu* nodePopupMenu() const { return nodePopup_; }
@@ -92,6 +95,10 @@ class MainWindow : public QMainWindow {
 
   // Applies the preferences read at start; writes them back.
   void applySettings();
+  // The "Options" dialog behind "Settings...".
+  OptionsController& optionsController() const { return *optionsController_; }
+  // The "MainChart" colour, shown while "Chart &background" is on.
+  void setMainChartColor(const QColor& color);
   void storeSettings();
 
  protected:
@@ -160,9 +167,11 @@ class MainWindow : public QMainWindow {
   QList<QAction*> seriesItems_;
   PropertiesWindow* properties_ = nullptr;
   PeaksHost* peaks_ = nullptr;
+  TStatForm* statForm_ = nullptr;
   QLabel* statusPanels_[4] = {};
   DeviceLink* deviceLink_ = nullptr;
   DeviceStatusPresenter* devicePresenter_ = nullptr;
+  OptionsController* optionsController_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

@@ -23,6 +23,7 @@
 #include "TNode.h"
 #include "TPaintingGuard.h"
 #include "TPluginsManager.h"
+#include "TStatForm.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
 #include "ThumbnailPainter.h"
@@ -306,6 +307,37 @@ TEST(MainWindowView, PropertiesWindowShowsTheFocusedNodeAndClosesWithoutOne) {
   win.f().SelectNode(nullptr);
   EXPECT_FALSE(p.isVisible());
   EXPECT_FALSE(win.w.action("PropertiesActn")->isChecked());
+}
+
+TEST(MainWindowView, CalculationsChartTogglesTheStatisticsWindowOverTheShownCurves) {
+  Window win;
+  TNode* a;
+  TNode* b;
+  {
+    TPaintingGuard g(win.f());
+    a = addLeaf(win.f(), "Sample", "_______1.dbd", 1);
+    b = addLeaf(win.f(), "Addition", "_______2.dbd", 2);
+    for (TNode* n : {a, b}) {
+      n->VA()->AddPeak("Zn", 1, 20, 40);
+      n->VA()->AddPeak("Cd", 1, 50, 70);
+    }
+  }
+  win.f().SelectAll();
+  QApplication::processEvents();
+  win.trigger("StatActn");
+  TStatForm* stat = win.w.statForm();
+  ASSERT_NE(stat, nullptr);
+  EXPECT_TRUE(stat->isVisible());
+  EXPECT_EQ(stat->windowTitle(), "Calculation statistics");
+  EXPECT_EQ(stat->serieCount(), 2);  // one series per element of the shown curves
+  // Closing the window unchecks the action; the action opens it again.
+  stat->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(win.w.action("StatActn")->isChecked());
+  win.trigger("StatActn");
+  EXPECT_TRUE(stat->isVisible());
+  win.trigger("StatActn");
+  EXPECT_FALSE(stat->isVisible());
 }
 
 TEST(NotificationHub, CallsAssignedHandlersInRegistrationOrder) {

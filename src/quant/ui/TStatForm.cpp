@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "CalcMethods.h"
@@ -74,9 +75,11 @@ TStatForm::TStatForm(TPluginsManager& hub, QWidget* parent) : QWidget(parent, Qt
   connect(trends_, &QCheckBox::toggled, this, [this] { Refresh(); });
   connect(legend_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { LegendItemChanged(item); });
 
+  // The hub outlives the windows: the handler checks that this window still lives.
   TPlugin& plugin = hub.Register();
-  plugin.OnSelectionDone = [this](void*) {
-    if (isVisible()) Refresh();
+  const QPointer<TStatForm> self(this);
+  plugin.OnSelectionDone = [self](void*) {
+    if (self && self->isVisible()) self->Refresh();
   };
   retranslateUi();
 }
