@@ -145,6 +145,27 @@ inline constexpr const char* CalibrCoefficientTooLarge =
     QT_TRANSLATE_NOOP("Messages", "The coefficient %s is too large: it must not exceed 65535.");
 inline constexpr const char* CalibrDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
 inline constexpr const char* MixerSpeedTooHigh = QT_TRANSLATE_NOOP("Messages", "The stirrer speed %d rpm is too high: it must stay below 2560 rpm.");
+// Record parameters editor and program table.
+inline constexpr const char* ProgramOpenFilter = QT_TRANSLATE_NOOP("Messages", "All types of programs|*.prg;*.car;*.vap|Single step program *.prg|*.prg|Multistep program *.car|*.car|New multistep program *.vap|*.vap");
+inline constexpr const char* ProgramSaveFilter = QT_TRANSLATE_NOOP("Messages", "New multistep program *.vap|*.vap|Multistep program *.car|*.car|Single step program *.prg|*.prg");
+inline constexpr const char* ProgramFileNotProgram = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program file of a known type.");
+inline constexpr const char* ProgramFileCannotOpen = QT_TRANSLATE_NOOP("Messages", "Cannot open file \"%s\".");
+inline constexpr const char* RecCaptionRate = QT_TRANSLATE_NOOP("Messages", "Rate");
+inline constexpr const char* RecCaptionDiscrete = QT_TRANSLATE_NOOP("Messages", "Discrete");
+inline constexpr const char* RecCaptionRange = QT_TRANSLATE_NOOP("Messages", "Range");
+inline constexpr const char* RecCaptionStart = QT_TRANSLATE_NOOP("Messages", "Start");
+inline constexpr const char* RecCaptionPotential = QT_TRANSLATE_NOOP("Messages", "Potential");
+inline constexpr const char* RecCaptionEnd = QT_TRANSLATE_NOOP("Messages", "End");
+inline constexpr const char* RecCaptionN = QT_TRANSLATE_NOOP("Messages", "N");
+inline constexpr const char* RecCaptionMeasurmentTime = QT_TRANSLATE_NOOP("Messages", "Measurment time");
+inline constexpr const char* RecUnitMvPerSec = QT_TRANSLATE_NOOP("Messages", "mV/sec");
+inline constexpr const char* RecUnitVPerSec = QT_TRANSLATE_NOOP("Messages", "V/sec");
+inline constexpr const char* RecUnitMsec = QT_TRANSLATE_NOOP("Messages", "msec");
+inline constexpr const char* RecUnitMv = QT_TRANSLATE_NOOP("Messages", "mV");
+inline constexpr const char* RecUnitSec = QT_TRANSLATE_NOOP("Messages", "sec");
+inline constexpr const char* RecModulationGroup = QT_TRANSLATE_NOOP("Messages", "Modulation");
+inline constexpr const char* RecImpulsGroup = QT_TRANSLATE_NOOP("Messages", "Impuls mv/msec");
+inline constexpr const char* ProgramTableNoValue = QT_TRANSLATE_NOOP("Messages", "----");
 // Acquisition run.
 inline constexpr const char* ResetInstrumentFirst = QT_TRANSLATE_NOOP("Messages", "Reset the instrument by pressing \"R\" button");
 inline constexpr const char* StopAndResetQuery = QT_TRANSLATE_NOOP("Messages", "Do you really want to stop and reset the device?");

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "FormLayout.h"
+#include "ProgramEditModel.h"
+#include "StepForm.h"
+
+class QAction;
+
+namespace velmora {
+
+class DeviceLink;
+class IFileDialogs;
+class IMessageSink;
+class RecordDeviceActions;
+class RecordFormWidgets;
+class Settings;
+class TPar_Tbl;
+
+// The "Record parameters" window: a stay-on-top tool window where the
+// operator writes the voltammetric programs that a recording runs, one step
+// at a time, with the run options (loops, current limit, shut-down) and the
+// commands that act on the analyzer at once. Its companion is the "Program"
+// table. The program set is kept between sessions in the data folder.
+class TOldStyleRecordForm : public QWidget {
+  Q_OBJECT
+ public:
+  // `sink` shows errors of files; device errors go through the link.
+  TOldStyleRecordForm(DeviceLink& link, Settings& settings, IFileDialogs& dialogs, IMessageSink& sink,
+                      QWidget* parent = nullptr);
+  ~TOldStyleRecordForm() override;
+
+  // --- the editor's interface --------------------------------------------------
+  // Stores the shown step, makes (program, step) current (a step outside the
+  // program becomes 0) and shows it.
+  void SelectStep(int program, int step);
+  // Stores the shown step and returns a copy of the program set.
+  TVAProgramsArray GetPrograms();
+  // Replaces the set and selects program 0, step 0.
+  void SetPrograms(const TVAProgramsArray& programs);
+  void StoreStep();
+  void ShowStep();
+  int CurrentProgram() const { return model_.CurrentProgram(); }
+  int CurrentStep() const { return model_.CurrentStep(); }
+  bool MethodEditMode() const { return model_.MethodEditMode; }
+  void SetMethodEditMode(bool on);
+  bool CompactView() const { return model_.CompactView; }
+  void SetCompactView(bool on);
+  const ProgramEditModel& model() const { return model_; }
+
+  // Run options read at the start of a recording.
+  int LoopsCount() const;
+  bool CurrentRestriction() const;
+  double MaxCurrent() const;
+  bool ShutDown() const;
+  bool CurrentControl() const;
+
+  // Writes the program set to the data folder; false (and nothing shown)
+  // when that fails.
+  bool SaveProgramSet();
+
+  // --- wiring ---------------------------------------------------------------------
+  // The main window's commands on the toolbar: mixer on/off, start, start
+  // from the current step and stop (any may be null).
+  void setToolBarActions(QAction* mixer, QAction* start, QAction* startFromCurrent, QAction* stop);
+  // Tells whether the stirrer is running (the main window's mixer command).
+  void setMixerRunning(std::function<bool()> running) { mixerRunning_ = std::move(running); }
+  // A recording started or ended: the analyzer commands wait for its end.
+  void setRecording(bool on);
+  TPar_Tbl* table() const { return table_; }
+  RecordFormWidgets& widgets() const { return *ui_; }
+
+ signals:
+  // "Loops count" changed (the run reads it again at start).
+  void loopsCountChanged(int count);
+  // The shared smoothing filter setting changed ("Input filter").
+  void inputFilterChanged(int value);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void connectControls();
+  void retranslateUi();
+  StepForm readForm() const;
+  void writeForm(const StepForm& form);
+  StepForm::Environment environment() const;
+  void applyLayout();
+  void updateNavigation();
+  void readDevice();
+  void refreshDevice();
+  void onStepFieldEdited();
+  // Runs an edit of the set: stores the shown step first, shows the current
+  // step after.
+  void edit(const std::function<void()>& change);
+  void openFile();
+  void saveFile();
+  void toggleTable();
+  void refreshTable();
+  void onMixerModeChosen(int index);
+  void onSpeedChosen(int speed);
+  void onSamplerCellChosen(int index);
+  void onElectrode(bool down);
+  template <typename F>
+  void deviceCommand(F&& command);
+
+  QPointer<DeviceLink> link_;  // the main window's; it may go first at exit
+  Settings& settings_;
+  IFileDialogs& dialogs_;
+  IMessageSink& sink_;
+  std::unique_ptr<RecordFormWidgets> ui_;
+  std::unique_ptr<RecordDeviceActions> device_;
+  TPar_Tbl* table_ = nullptr;
+  ProgramEditModel model_;
+  StepForm shown_;
+  bool updating_ = false;   // the window is writing its controls
+  bool selecting_ = false;  // inside SelectStep
+  bool recording_ = false;
+  bool addOnFitted_ = false;  // as the analyzer last reported
+  bool samplerPresent_ = false;
+  std::function<bool()> mixerRunning_;
+};
+
+}  // namespace velmora
