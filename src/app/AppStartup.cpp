@@ -8,6 +8,7 @@
 #include "DataFolder.h"
 #include "DocumentCommandsController.h"
 #include "MainWindow.h"
+#include "RecordingReceiver.h"
 #include "Messages.h"
 #include "DemoDocument.h"
 #include "IDocumentCommands.h"
@@ -95,6 +96,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   // 11. Done.
   splash.close();
   mainWindow_->show();
+  // Curves recorded in a session that did not end normally.
+  mainWindow_->recordingReceiver().offerRecovery();
   if (!screenshotFolder_.isEmpty()) {
     mainWindow_->resize(1440, 900);
     ScreenshotTour::run(*mainWindow_, screenshotFolder_);

@@ -25,6 +25,7 @@
 #include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
+#include "RecordingReceiver.h"
 #include "TStatForm.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
       new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
   optionsController_ = new OptionsController(*this, settings_);
+  recordingReceiver_ = new RecordingReceiver(*this, settings_, *deviceLink_);
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
   peaks_ = new PeaksHost(*this, hub_);
@@ -97,6 +99,9 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
 MainWindow::~MainWindow() {
   // The peak windows go while everything they use still stands.
   delete peaks_;
+  // A run still going ends before the document and the link go.
+  delete recordingReceiver_;
+  recordingReceiver_ = nullptr;
   delete statForm_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();
@@ -395,6 +400,7 @@ void MainWindow::setModified(bool modified) {
   updateTitle();
 }
 
+  emit modifiedChanged(modified);
 void MainWindow::updateTitle() {
   // The title shows the file's name only; the full path stays in the structure tree and recent files.
   setWindowTitle(QFileInfo(documentFileName_).fileName() + " - " + catalogue(msg::AppTitle));

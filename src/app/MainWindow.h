@@ -21,6 +21,7 @@ namespace velmora {
 
 class DeviceLink;
 class DeviceStatusPresenter;
+class RecordingReceiver;
 class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
@@ -75,6 +76,8 @@ class MainWindow : public QMainWindow {
   QMenu* nodePopupMenu() const { return nodePopup_; }
   QLabel* statusPanel(int index) const { return statusPanels_[index]; }
   // The analyzer link (device component and serial port).
+  // The acquisition run's side of the window (start, stop, live trace).
+  RecordingReceiver& recordingReceiver() const { return *recordingReceiver_; }
   DeviceLink& deviceLink() const { return *deviceLink_; }
 
   // --- Actions ---
@@ -105,6 +108,10 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
+ signals:
+  // The modified flag changed (false: the document was saved or closed).
+  void modifiedChanged(bool modified);
+
 
  private:
   void buildLayout();
@@ -175,4 +182,5 @@ class MainWindow : public QMainWindow {
   QList<QPair<QMenu*, const char*>> menus_;
 };
 
+  RecordingReceiver* recordingReceiver_ = nullptr;
 }  // namespace velmora

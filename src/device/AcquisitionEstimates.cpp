@@ -107,8 +107,9 @@ std::int64_t AcquisitionEstimates::StageTimeLeft(const ProgramStep& st, int devi
       const int mode = st.TimeMode();
       if (mode == 0 || mode == 4) {
         if (st.SweepRate() == 0) return 0;
+        // t is one sweep; a full cycle is two of them.
         const double k = st.CycleType() + 1.0;
-        double t = std::fabs(static_cast<double>(st.SweepStart()) - st.SweepEnd()) * k / st.SweepRate();
+        double t = std::fabs(static_cast<double>(st.SweepStart()) - st.SweepEnd()) / st.SweepRate();
         if (mode == 4) t /= 1000.0;
         if (!st.Cycle()) return static_cast<std::int64_t>(std::ceil(t));
         std::int64_t v = 0;

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+#include "TAcquisitionRun.h"
+#include "TRecordPlacement.h"
+#include "TRecoveryJournal.h"
+#include "TVAProgramsArray.h"
+
+namespace velmora {
+
+class DeviceLink;
+class MainWindow;
+class Settings;
+class TNode;
+
+// What a start action hands to the run: the program set and the run options
+// of the record-parameters editor (or of whoever prepared the run).
+struct RecordingProgramSource {
+  TVAProgramsArray Programs;
+  int LoopCount = 1;
+  bool CurrentControl = false;
+  // The live current limit: a |Y| above the limit (µA) ends the run.
+  bool CurrentLimit = false;
+  double CurrentLimitMicroAmps = 0.0;
+  // Save and power the computer off at the end of the run.
+  bool ShutDown = false;
+  // The position "Start from current step" starts at.
+  int CurrentProgram = 0;
+  int CurrentStep = 0;
+};
+
+// The main window's side of an acquisition run: the start, pause and stop
+// actions, the live trace on the "Recording series", the countdown and the
+// status text in the status bar, the placement of every finished
+// voltammogram in the document, the backup after each curve, and the
+// recovery journal that keeps each curve on disk until the document is
+// saved.
+//
+// The run's worker raises its events on its own thread; the synchronised
+// ones are run here on the UI thread while the worker waits, the data
+// batches are queued and drawn once per batch.
+class RecordingReceiver : public QObject {
+  Q_OBJECT
+ public:
+  RecordingReceiver(MainWindow& window, Settings& settings, DeviceLink& link);
+  ~RecordingReceiver() override;
+
+  // The record-parameters editor installs its program set here; until then
+  // "&Start record" runs "VAPrograms.vap" of the data folder (or the default
+  // set). Installing a source makes "Start from &current step" available.
+  void setProgramSource(std::function<RecordingProgramSource()> source);
+  // Called at each step start to show the running program and step (when
+  // the settings value RecordType is 0).
+  void setFollowStep(std::function<void(int program, int step)> follow);
+
+  // "&Start record": the whole set from its first step.
+  void start();
+  // "Start from &current step": from (program, step), 0-based.
+  void startFromStep(int program, int step);
+  // "&Stop": asks, then resets the analyzer.
+  void stop();
+
+  TAcquisitionRun& run() { return *run_; }
+  TRecordPlacement& placement() { return placement_; }
+  TRecoveryJournal& journal() { return *journal_; }
+  // The text of the status panel (also shown by the autosampler and wizard).
+  QString statusText() const;
+  // Offers to restore the curves of an unfinished session; returns the
+  // number of curves restored. Called once at start-up.
+  int offerRecovery();
+  // Seconds shown by the countdown.
+  std::int64_t totalSecondsLeft() const { return totalSeconds_; }
+  std::int64_t stageSecondsLeft() const { return stageSeconds_; }
+  // Plain seconds below a minute, "m:ss" below an hour, else "h:mm:ss".
+  static QString formatSeconds(std::int64_t seconds);
+
+ signals:
+  // A finished voltammogram was placed in the document.
+  void curveRecorded(TNode* node);
+  // The run ended (normally, stopped, reset or failed).
+  void runFinished();
+
+ private:
+  RecordingProgramSource programSource() const;
+  void startRun(int program, int step, bool fromCurrent);
+  void updateActions();
+  void refreshStatusText();
+  void clearLiveTrace();
+  void flushLive();
+  void tick();
+  void runSynchronised(const std::function<void()>& fn);
+  TNode* placeCurve(const TRecPoints& points);
+  void afterCurve();
+
+  // Handlers of the run's and the link's events.
+  void TavrelDevice1RecordStart();
+  void TavrelDevice1SingleRecordStart();
+  void TavrelDevice1DataReceived(const TRecPoints& data);
+  void TavrelDevice1SingleRecordEnd();
+  void TavrelDevice1RecordEnd();
+  void TavrelDevice1StatusChange(bool force);
+  void TavrelDevice1Reset();
+  void runFailed(const Message& message);
+
+  MainWindow& window_;
+  Settings& settings_;
+  DeviceLink& link_;
+  std::unique_ptr<TAcquisitionRun> run_;
+  TRecordPlacement placement_;
+  std::unique_ptr<TRecoveryJournal> journal_;
+  std::function<RecordingProgramSource()> source_;
+  std::function<void(int, int)> follow_;
+  RecordingProgramSource active_;
+
+  std::atomic<bool> closing_{false};
+  std::mutex liveMutex_;
+  TRecPoints pending_;
+  bool flushQueued_ = false;
+  TRecPoints liveCurve_;  // UI thread: the points shown of the running voltammogram
+  bool limitHit_ = false;
+
+  QTimer countdown_;
+  std::int64_t totalSeconds_ = 0;
+  std::int64_t stageSeconds_ = 0;
+  int lastStatus_ = -2;
+  bool uiRecording_ = false;
+  bool recoveryChecked_ = false;
+};
+
+}  // namespace velmora
