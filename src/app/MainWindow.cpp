@@ -23,6 +23,7 @@
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
 #include "OptionsController.h"
+#include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
 #include "RecordingReceiver.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   devicePresenter_ =
       new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
+  optionsController_ = new OptionsController(*this, settings_);
   optionsController_ = new OptionsController(*this, settings_);
   recordingReceiver_ = new RecordingReceiver(*this, settings_, *deviceLink_);
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
@@ -467,6 +469,11 @@ void MainWindow::storeSettings() {
   o.legendStyle = chartView_->legendStyle();
   o.captionsType = captionMode_;
   o.mainChart = StoredColor::fromQColor(mainChartColor_);
+}
+
+void MainWindow::setMainChartColor(const QColor& color) {
+  mainChartColor_ = color;
+  applyChartSettings();
 }
 
 void MainWindow::setMainChartColor(const QColor& color) {

@@ -27,6 +27,7 @@ class MainChartView;
 class PeaksHost;
 class TStatForm;
 class OptionsController;
+class OptionsController;
 class PropertiesWindow;
 class StructureTree;
 class TArrayDataStruct;
@@ -98,6 +99,10 @@ class MainWindow : public QMainWindow {
 
   // Applies the preferences read at start; writes them back.
   void applySettings();
+  // The "Options" dialog behind "Settings...".
+  OptionsController& optionsController() const { return *optionsController_; }
+  // The "MainChart" colour, shown while "Chart &background" is on.
+  void setMainChartColor(const QColor& color);
   // The "Options" dialog behind "Settings...".
   OptionsController& optionsController() const { return *optionsController_; }
   // The "MainChart" colour, shown while "Chart &background" is on.
@@ -178,6 +183,7 @@ class MainWindow : public QMainWindow {
   QLabel* statusPanels_[4] = {};
   DeviceLink* deviceLink_ = nullptr;
   DeviceStatusPresenter* devicePresenter_ = nullptr;
+  OptionsController* optionsController_ = nullptr;
   OptionsController* optionsController_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };

@@ -289,6 +289,11 @@ inline constexpr const char* UndoParametersChange = QT_TRANSLATE_NOOP("Messages"
 inline constexpr const char* UndoPotentialShift = QT_TRANSLATE_NOOP("Messages", "Potential shift");
 inline constexpr const char* UndoPasteData = QT_TRANSLATE_NOOP("Messages", "Paste data");
 
+// Options dialog.
+inline constexpr const char* UnableToOpenComPort = QT_TRANSLATE_NOOP("Messages", "Unable to open com port");
+inline constexpr const char* OptionsSaveDirMissing = QT_TRANSLATE_NOOP("Messages", "The folder \"%s\" does not exist. Choose an existing folder for the central database.");
+inline constexpr const char* OptionsDeviceOffLine = QT_TRANSLATE_NOOP("Messages", "The analyzer is not on line. Connect it on the \"Ports\" page with \"Test\" first.");
+
 // --- Reports ---------------------------------------------------------------
 
 }  // namespace velmora::msg
