@@ -41,6 +41,9 @@ OptionsImagesPage::OptionsImagesPage(QWidget* parent) : QWidget(parent) {
   const auto addSpin = [&](int row, int column, const char* caption, QSpinBox* box) {
     auto* label = text_.bind(new QLabel(thumbs), caption);
     label->setBuddy(box);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The first column lines up with the colour captions below.
+    if (column == 0) label->setMinimumWidth(95);
     size->addWidget(label, row, column);
     size->addWidget(box, row, column + 1);
   };
@@ -48,16 +51,17 @@ OptionsImagesPage::OptionsImagesPage(QWidget* parent) : QWidget(parent) {
   addSpin(0, 2, QT_TRANSLATE_NOOP("TOptionsForm", "Height"), height_);
   addSpin(1, 0, QT_TRANSLATE_NOOP("TOptionsForm", "Fields"), fields_);
   addSpin(1, 2, QT_TRANSLATE_NOOP("TOptionsForm", "Margin"), margin_);
-  size->setColumnMinimumWidth(2, 60);
+  size->setColumnMinimumWidth(2, 70);
   size->setColumnStretch(4, 1);
 
   auto* thumbColors = new QFormLayout;
   thumbColors->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  const auto addColor = [&](QFormLayout* form, QWidget* owner, const char* caption, ColorKind kind) {
+  const auto addColor = [&](QFormLayout* form, QWidget* owner, const char* caption, ColorKind kind,
+                            int labelWidth = 95) {
     colors_[kind]->setParent(owner);
     auto* label = text_.bind(new QLabel(owner), caption);
     label->setBuddy(colors_[kind]->list());
-    label->setMinimumWidth(95);
+    label->setMinimumWidth(labelWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->addRow(label, colors_[kind]);
   };
@@ -76,9 +80,9 @@ OptionsImagesPage::OptionsImagesPage(QWidget* parent) : QWidget(parent) {
   auto* peaks = text_.bind(new QGroupBox(chart), QT_TRANSLATE_NOOP("TOptionsForm", "Peaks colors"));
   auto* peaksForm = new QFormLayout(peaks);
   peaksForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Superimposed:"), Superimposed);
-  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Matching:"), Matching);
-  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Caption:"), Caption);
+  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Superimposed:"), Superimposed, 83);
+  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Matching:"), Matching, 83);
+  addColor(peaksForm, peaks, QT_TRANSLATE_NOOP("TOptionsForm", "Caption:"), Caption, 83);
   auto* chartLayout = new QVBoxLayout(chart);
   chartLayout->addLayout(chartForm);
   chartLayout->addWidget(peaks);
