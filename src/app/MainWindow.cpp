@@ -30,6 +30,7 @@
 #include "TStatForm.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
+#include "RecordParametersHost.h"
 #include "StoredColor.h"
 #include "StructureTree.h"
 #include "TImagePreviewBox.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
   peaks_ = new PeaksHost(*this, hub_);
+  recordParams_ = new RecordParametersHost(*this, settings_);
   // "Calculations chart": the regression series of the curves shown, floating until a calculation window docks it.
   statForm_ = new TStatForm(hub_, this);
   actions().adopt("StatActn");
@@ -626,6 +628,7 @@ void MainWindow::setRecording(bool on) {
   recording_ = on;
   chartView_->setRecording(on);
   devicePresenter_->setRecording(on);
+  recordParams_->setRecording(on);
   updateActions();
 }
 

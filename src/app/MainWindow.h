@@ -25,6 +25,7 @@ class RecordingReceiver;
 class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
+class RecordParametersHost;
 class TStatForm;
 class OptionsController;
 class OptionsController;
@@ -80,6 +81,9 @@ class MainWindow : public QMainWindow {
   // The acquisition run's side of the window (start, stop, live trace).
   RecordingReceiver& recordingReceiver() const { return *recordingReceiver_; }
   DeviceLink& deviceLink() const { return *deviceLink_; }
+  DeviceStatusPresenter* devicePresenter() const { return devicePresenter_; }
+  // The "Record parameters" window and its wiring.
+  RecordParametersHost& recordParameters() const { return *recordParams_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -189,4 +193,5 @@ class MainWindow : public QMainWindow {
 };
 
   RecordingReceiver* recordingReceiver_ = nullptr;
+  RecordParametersHost* recordParams_ = nullptr;
 }  // namespace velmora
