@@ -58,13 +58,13 @@ TOldStyleRecordForm::TOldStyleRecordForm(DeviceLink& link, Settings& settings, I
   connect(&link, &DeviceLink::resetDone, this, [this] {
     StoreStep();
     readDevice();
-    ShowStep();
+    ShowStep(false);
   });
   connect(&link, &DeviceLink::statusChanged, this, [this] { refreshDevice(); });
   connect(&link, &DeviceLink::connectedChanged, this, [this] { refreshDevice(); });
   readDevice();
   retranslateUi();
-  ShowStep();
+  ShowStep(false);
   refreshDevice();
   adjustSize();
 }
@@ -105,13 +105,13 @@ void TOldStyleRecordForm::StoreStep() {
   shown_ = form;
 }
 
-void TOldStyleRecordForm::ShowStep() {
+void TOldStyleRecordForm::ShowStep(bool followFilter) {
   const ProgramStep& step = model_.Current();
   StepForm form = StepForm::FromStep(step, environment());
   writeForm(form);
   shown_ = readForm();  // as the controls hold it (lists clamp unknown indices)
   // The shared filter setting follows the step shown.
-  if (settings_.options().filter != step.FilterValue()) {
+  if (followFilter && settings_.options().filter != step.FilterValue()) {
     settings_.options().filter = step.FilterValue();
     emit inputFilterChanged(step.FilterValue());
   }

@@ -43,7 +43,9 @@ class TOldStyleRecordForm : public QWidget {
   // Replaces the set and selects program 0, step 0.
   void SetPrograms(const TVAProgramsArray& programs);
   void StoreStep();
-  void ShowStep();
+  // `followFilter`: the shared filter setting takes the step's value (not
+  // when the window is only refreshed, so the stored setting survives start-up).
+  void ShowStep(bool followFilter = true);
   int CurrentProgram() const { return model_.CurrentProgram(); }
   int CurrentStep() const { return model_.CurrentStep(); }
   bool MethodEditMode() const { return model_.MethodEditMode; }
