@@ -325,18 +325,23 @@ void RecordingReceiver::afterCurve() {
   if (!window_.modified()) journal_->Clear();
 }
 
-void RecordingReceiver::TavrelDevice1RecordEnd() {
+void RecordingReceiver::endRunUi() {
   clearLiveTrace();
-  QApplication::beep();
   placement_.ForgetRoot();
-  uiRecording_ = false;
   countdown_.stop();
   totalSeconds_ = stageSeconds_ = 0;
+  if (!uiRecording_) return;
+  uiRecording_ = false;
   window_.setRecording(false);
   window_.chartView().scheduleRedraw();
   updateActions();
   refreshStatusText();
   emit runFinished();
+}
+
+void RecordingReceiver::TavrelDevice1RecordEnd() {
+  QApplication::beep();
+  endRunUi();
   if (active_.ShutDown) {
     if (QAction* save = window_.action("SaveActn")) save->trigger();
     QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
@@ -344,12 +349,12 @@ void RecordingReceiver::TavrelDevice1RecordEnd() {
 }
 
 void RecordingReceiver::runFailed(const Message& message) {
-  // The analyzer stopped with a fault: the operator stops or resets.
+  // The analyzer stopped with a fault: the operator stops or resets (the
+  // device still counts as recording, so "&Stop" stays available).
   countdown_.stop();
   clearLiveTrace();
   refreshStatusText();
   window_.messageSink().error(message);
-  emit runFinished();
 }
 
 void RecordingReceiver::TavrelDevice1StatusChange(bool force) {
@@ -357,26 +362,18 @@ void RecordingReceiver::TavrelDevice1StatusChange(bool force) {
   if (!force && status == lastStatus_ && status != -1) return;
   lastStatus_ = status;
   stageSeconds_ = run_->StageTimeLeft();
-  if (uiRecording_ && !link_.device().Recording() && !run_->Running()) {
-    // The run ended without its end event (a reset or a lost link).
-    uiRecording_ = false;
-    countdown_.stop();
-    window_.setRecording(false);
-    clearLiveTrace();
-  }
+  // The run ended without its end event (a reset or a lost link).
+  if (uiRecording_ && !link_.device().Recording() && !run_->Running()) endRunUi();
   refreshStatusText();
   updateActions();
 }
 
 void RecordingReceiver::TavrelDevice1Reset() {
-  clearLiveTrace();
-  placement_.ForgetRoot();
-  countdown_.stop();
-  totalSeconds_ = stageSeconds_ = 0;
-  if (uiRecording_ && !link_.device().Recording()) {
-    uiRecording_ = false;
-    window_.setRecording(false);
-    emit runFinished();
+  if (!link_.device().Recording()) {
+    endRunUi();
+  } else {
+    clearLiveTrace();
+    placement_.ForgetRoot();
   }
   TavrelDevice1StatusChange(true);
 }

@@ -99,6 +99,8 @@ class RecordingReceiver : public QObject {
   void runSynchronised(const std::function<void()>& fn);
   TNode* placeCurve(const TRecPoints& points);
   void afterCurve();
+  // The window leaves the recording state (once per run).
+  void endRunUi();
 
   // Handlers of the run's and the link's events.
   void TavrelDevice1RecordStart();

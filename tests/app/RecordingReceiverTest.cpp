@@ -1,0 +1,182 @@
+// The main window records from the built-in analyzer emulator: actions,
+// live trace, status text, the tree of a run, the recovery journal, stop.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "DeviceLink.h"
+#include "MainChartView.h"
+#include "MainWindow.h"
+#include "ProgramFiles.h"
+#include "RecordingMessageSink.h"
+#include "RecordingReceiver.h"
+#include "TNode.h"
+#include "TNodeForest.h"
+#include "TPluginsManager.h"
+#include "TRecoveryJournal.h"
+#include "TVAStruct.h"
+#include "TempDir.h"
+#include "qcustomplot.h"
+
+using namespace velmora;
+
+namespace {
+
+ProgramStep Sweep(int from, int to, const char* comment) {
+  ProgramStep s = ProgramStep::Default();
+  s.SetSweepRate(2000);
+  s.SetSweepStart(from);
+  s.SetSweepEnd(to);
+  s.SetElectrolysisTime(1);
+  s.SetComments(comment);
+  return s;
+}
+
+struct Window {
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  TPluginsManager hub;
+  test::RecordingMessageSink sink;
+  std::unique_ptr<MainWindow> w;
+  explicit Window(const std::filesystem::path& data = {}) {
+    if (!data.empty()) settings.setDataFolder(data);
+    w = std::make_unique<MainWindow>(settings, &hub);
+    w->setMessageSink(&sink);
+    w->show();
+  }
+  RecordingReceiver& rec() { return w->recordingReceiver(); }
+  bool goOnline() {
+    w->deviceLink().configure("emulator", false, 100);
+    if (!w->deviceLink().openPort()) return false;
+    w->deviceLink().reset();
+    // On line once the link's reset news reached the window.
+    return QTest::qWaitFor([&] { return w->action("RecordActn")->isEnabled(); }, 20000);
+  }
+  // The run takes its programs from the record-parameters editor.
+  void useProgram(const TVAProgramsArray& programs) {
+    w->recordingReceiver().setProgramSource([programs] {
+      RecordingProgramSource source;
+      source.Programs = programs;
+      return source;
+    });
+  }
+  bool hasEntry(const std::string& text) const {
+    for (const auto& e : sink.entries)
+      if (e.text == text) return true;
+    return false;
+  }
+};
+
+TEST(RecordingReceiverTest, StartNeedsAnActiveAnalyzer) {
+  Window win;
+  win.w->action("RecordActn")->setEnabled(true);
+  win.w->action("RecordActn")->trigger();
+  EXPECT_TRUE(win.hasEntry("Reset the instrument by pressing \"R\" button"));
+  EXPECT_FALSE(win.w->recording());
+  EXPECT_EQ(RecordingReceiver::formatSeconds(59), "59");
+  EXPECT_EQ(RecordingReceiver::formatSeconds(125), " 2: 5");
+  EXPECT_EQ(RecordingReceiver::formatSeconds(3725), "1: 2: 5");
+}
+
+TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
+  Window win;
+  win.useProgram({{Sweep(-1200, 100, "step one"), Sweep(-1000, 0, "step two")}});
+  win.settings.options().insertType = 1;
+  win.rec().offerRecovery();  // nothing to restore
+  ASSERT_TRUE(win.goOnline());
+  QAction* record = win.w->action("RecordActn");
+  QAction* stop = win.w->action("StopActn");
+  EXPECT_TRUE(record->isEnabled());
+  EXPECT_FALSE(stop->isEnabled());
+
+  QSignalSpy curves(&win.rec(), &RecordingReceiver::curveRecorded);
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  int maxLive = 0;
+  bool sawCountdown = false;
+  QTimer probe;
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    maxLive = std::max(maxLive, win.w->chartView().recordingSeries()->dataCount());
+    if (win.w->statusPanel(2)->text().contains(QStringLiteral("left"))) sawCountdown = true;
+  });
+  probe.start(20);
+  record->trigger();
+  EXPECT_TRUE(win.w->recording());
+  EXPECT_FALSE(record->isEnabled());
+  EXPECT_TRUE(stop->isEnabled());
+  EXPECT_FALSE(win.w->action("PauseActn")->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 60000));
+  probe.stop();
+  for (const auto& e : win.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+
+  EXPECT_EQ(curves.count(), 2);
+  EXPECT_GT(maxLive, 10);
+  EXPECT_TRUE(sawCountdown);
+  EXPECT_FALSE(win.w->recording());
+  EXPECT_TRUE(record->isEnabled());
+  EXPECT_EQ(win.w->chartView().recordingSeries()->dataCount(), 0);
+  TNode* root = win.w->forest().FirstRoot();
+  ASSERT_NE(root, nullptr);
+  ASSERT_NE(root->FirstChild, nullptr);
+  EXPECT_EQ(root->FirstChild->Name, "step one");
+  EXPECT_EQ(root->LastChild()->VA()->DatabaseName, "_______1.dbd");
+  EXPECT_EQ(win.w->curveCounter(), 2);
+  EXPECT_TRUE(win.w->modified());
+
+  // Each curve is on disk until the document is saved or closed.
+  TRecoveryJournal& journal = win.rec().journal();
+  EXPECT_EQ(journal.Read().Entries.size(), 2u);
+  win.w->setModified(false);
+  EXPECT_FALSE(journal.HasEntries());
+}
+
+TEST(RecordingReceiverTest, OffersTheCurvesOfAnUnfinishedSession) {
+  test::TempDir data;
+  {
+    TRecoveryJournal journal(TRecoveryJournal::PathIn(data.path()));
+    TVAStruct r;
+    r.DatabaseName = "_______4.dbd";
+    for (int i = 0; i < 50; ++i) r.Data.push_back({i * 1.0, i * 0.5});
+    journal.Append(r, "lost curve");
+  }
+  {
+    Window win(data.path());
+    win.sink.queueAnswer(Answer::Yes);
+    EXPECT_EQ(win.rec().offerRecovery(), 1);
+    ASSERT_NE(win.w->forest().FirstRoot(), nullptr);
+    EXPECT_EQ(win.w->forest().FirstRoot()->Name, "lost curve");
+    EXPECT_EQ(win.w->forest().FirstRoot()->VA()->Data.size(), 50u);
+    EXPECT_TRUE(win.w->modified());
+    // Still kept: the restored document is not saved yet.
+    EXPECT_TRUE(win.rec().journal().HasEntries());
+  }
+  Window again(data.path());
+  again.sink.queueAnswer(Answer::No);
+  EXPECT_EQ(again.rec().offerRecovery(), 0);
+  EXPECT_FALSE(again.rec().journal().HasEntries());
+}
+
+TEST(RecordingReceiverTest, StopAsksAndResetsTheAnalyzer) {
+  Window win;
+  ProgramStep slow = Sweep(-1200, 100, "slow");
+  slow.SetElectrolysisTime(60);
+  win.useProgram({{slow}});
+  ASSERT_TRUE(win.goOnline());
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  win.w->action("RecordActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return win.rec().totalSecondsLeft() > 0; }, 10000));
+  win.sink.queueAnswer(Answer::No);
+  win.w->action("StopActn")->trigger();
+  EXPECT_TRUE(win.w->recording());
+  win.sink.queueAnswer(Answer::Yes);
+  win.w->action("StopActn")->trigger();
+  EXPECT_TRUE(win.hasEntry("Do you really want to stop and reset the device?"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0 && win.w->deviceLink().active(); }, 20000));
+  EXPECT_FALSE(win.w->recording());
+  EXPECT_EQ(win.w->forest().FirstRoot(), nullptr);
+  EXPECT_TRUE(win.w->action("RecordActn")->isEnabled());
+}
+
+}  // namespace
