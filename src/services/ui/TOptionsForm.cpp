@@ -123,6 +123,8 @@ TOptionsForm::TOptionsForm(IOptionsDeviceHost* host, IMessageSink& sink, QWidget
   connect(cancel_, &QPushButton::clicked, this, &TOptionsForm::reject);
   connect(reset_, &QPushButton::clicked, this, [this] { resetPage(); });
   connect(help_, &QPushButton::clicked, this, [this] { showHelp(); });
+  // A reset reads the analyzer's calibration anew.
+  connect(ports_, &OptionsPortsPage::testFinished, calibration_, [this] { calibration_->showDevice(); });
 
   retranslate();
   selectPage(General);
