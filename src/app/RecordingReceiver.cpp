@@ -111,6 +111,9 @@ RecordingReceiver::~RecordingReceiver() {
   closing_ = true;
   run_->StopRecording();
   run_.reset();
+  // The window closes normally: the user has saved the document or chosen
+  // to drop its changes, so nothing is left to recover.
+  if (recoveryChecked_) journal_->Clear();
 }
 
 void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()> source) {

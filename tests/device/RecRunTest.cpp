@@ -213,14 +213,16 @@ TEST_F(RecRun, RunsOverAPseudoTerminal) {
   device->OnReset = [this] { ++resets; };
   ASSERT_TRUE(resetAndWait());
   ASSERT_TRUE(device->Active());
-  TAcquisitionRun r(*device, clock);
   std::atomic<int> curves{0};
-  r.OnSingleRecordEnd = [&] {
-    if (r.DataBuf().size() > 100) ++curves;
-  };
-  r.SetVAProgram({{Sweep(-1200, 100), Sweep(-1000, 0)}});
-  r.StartRecording();
-  ASSERT_TRUE(r.WaitFinished(std::chrono::seconds(60)));
+  {
+    TAcquisitionRun r(*device, clock);
+    r.OnSingleRecordEnd = [&] {
+      if (r.DataBuf().size() > 100) ++curves;
+    };
+    r.SetVAProgram({{Sweep(-1200, 100), Sweep(-1000, 0)}});
+    r.StartRecording();
+    ASSERT_TRUE(r.WaitFinished(std::chrono::seconds(60)));
+  }
   EXPECT_EQ(curves.load(), 2);
   device.reset();
   port.reset();

@@ -187,7 +187,10 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   device->SetPort(serial.get());
   device->SetPortName(port);
 
+  std::unique_ptr<TAcquisitionRun> run;
+  // The run goes before the device, the device before its port.
   auto finish = [&](int status) {
+    run.reset();
     device.reset();
     serial.reset();
     return status;
@@ -210,35 +213,35 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   if (!device->Active()) return finish(fail("the analyzer did not come on line"));
 
-  TAcquisitionRun run(*device, clock);
-  run.SetVAProgram(programs);
-  run.SetLoopCount(loops);
+  run = std::make_unique<TAcquisitionRun>(*device, clock);
+  run->SetVAProgram(programs);
+  run->SetLoopCount(loops);
   device->SetInputFilter(defaults.filter);
   std::atomic<bool> runFailed{false};
-  run.OnRunError = [&](const Message& m) {
+  run->OnRunError = [&](const Message& m) {
     sink.add(m);
     runFailed = true;
   };
-  run.OnSingleRecordEnd = [&] {
+  run->OnSingleRecordEnd = [&] {
     TRecordedCurve curve;
-    curve.Step = run.CurrentStep().Raw;
-    for (const TRecPoint& p : run.DataBuf()) curve.Points.push_back({p.X, p.Y});
-    curve.LoopCount = run.LoopCount();
-    curve.LoopNumber = run.LoopNumber();
-    curve.ProgramNumber = run.ProgramNumber();
-    curve.ProgramStep = run.ProgramStep();
-    curve.ProgramStepCycle = run.ProgramStepCycle();
-    curve.NodesToCreate = run.NodesToCreate();
-    curve.ProgramsWithVAGrams = run.ProgramsWithVAGrams();
-    curve.NodesInCurrentProgram = run.NodesInCurrentProgram();
+    curve.Step = run->CurrentStep().Raw;
+    for (const TRecPoint& p : run->DataBuf()) curve.Points.push_back({p.X, p.Y});
+    curve.LoopCount = run->LoopCount();
+    curve.LoopNumber = run->LoopNumber();
+    curve.ProgramNumber = run->ProgramNumber();
+    curve.ProgramStep = run->ProgramStep();
+    curve.ProgramStepCycle = run->ProgramStepCycle();
+    curve.NodesToCreate = run->NodesToCreate();
+    curve.ProgramsWithVAGrams = run->ProgramsWithVAGrams();
+    curve.NodesInCurrentProgram = run->NodesInCurrentProgram();
     if (curve.Points.size() <= 2) return;
     if (placement.Place(curve, FolderDatabase::CurveFileName(counter))) {
       ++counter;
       ++curves;
     }
   };
-  run.StartRecording(0, 0);
-  while (!run.WaitFinished(std::chrono::milliseconds(500))) {
+  run->StartRecording(0, 0);
+  while (!run->WaitFinished(std::chrono::milliseconds(500))) {
   }
   if (runFailed) device->SetRecording(false);
 
