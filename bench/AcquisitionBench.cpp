@@ -2,8 +2,8 @@
 // the main chart redrawn once per batch of points.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <qcustomplot.h>
+#include <QApplication>
 
 #include <cmath>
 #include <vector>
@@ -65,8 +65,8 @@ void BM_DecodeDataStream(benchmark::State& state) {
   }
   benchmark::DoNotOptimize(points);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
-  state.counters["x_line_rate"] = benchmark::Counter(static_cast<double>(bytes.size()) / 2000.0,
-                                                     benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["x_line_rate"] =
+      benchmark::Counter(static_cast<double>(bytes.size()) / 2000.0, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_DecodeDataStream);
 

@@ -78,10 +78,12 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   run_->OnRecordEnd = [this] { runSynchronised([this] { TavrelDevice1RecordEnd(); }); };
   // The last event of a run: queued, so a new start never waits for it.
   run_->OnStatusChange = [this] {
-    QMetaObject::invokeMethod(this, [this] { TavrelDevice1StatusChange(true); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { TavrelDevice1StatusChange(true); }, Qt::QueuedConnection);
   };
   run_->OnRunError = [this](const Message& m) {
-    QMetaObject::invokeMethod(this, [this, m] { runFailed(m); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, m] { runFailed(m); }, Qt::QueuedConnection);
   };
 
   for (const char* name : {"RecordActn", "StopActn"}) window_.actions().adopt(name);
@@ -242,7 +244,9 @@ void RecordingReceiver::TavrelDevice1DataReceived(const TRecPoints& data) {
     pending_.insert(pending_.end(), data.begin(), data.end());
     if (!flushQueued_) flushQueued_ = queue = true;
   }
-  if (queue) QMetaObject::invokeMethod(this, [this] { flushLive(); }, Qt::QueuedConnection);
+  if (queue)
+    QMetaObject::invokeMethod(
+        this, [this] { flushLive(); }, Qt::QueuedConnection);
 }
 
 void RecordingReceiver::flushLive() {
@@ -440,8 +444,7 @@ int RecordingReceiver::offerRecovery() {
       const auto count = static_cast<int>(contents.Entries.size());
       if (count == 0) {
         journal_->Clear();
-      } else if (window_.messageSink().askYesNo(Message(msg::RecoveryQuery, {std::to_string(count)})) ==
-                 Answer::Yes) {
+      } else if (window_.messageSink().askYesNo(Message(msg::RecoveryQuery, {std::to_string(count)})) == Answer::Yes) {
         bool fresh = true;
         if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
           fresh = commands->New();

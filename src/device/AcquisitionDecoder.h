@@ -33,7 +33,7 @@ class AcquisitionDecoder {
  public:
   // Current-range factors: index 0..4 the ranges "200 nA" .. "2 mA" without
   // modulation, 5..9 the same with modulation.
-  static constexpr std::array<double, 10> RangeFactor = {0.0001, 0.001, 0.01, 0.1, 1,
+  static constexpr std::array<double, 10> RangeFactor = {0.0001,  0.001,  0.01,  0.1,  1,
                                                          0.00001, 0.0001, 0.001, 0.01, 0.1};
 
   // What decoding needs to know about the analyzer and the running step.
@@ -77,8 +77,8 @@ class AcquisitionDecoder {
   // The calibrated current of a raw word w with the step's range and the
   // analyzer's zero and gain (before the range factor). Also returns the
   // zero-corrected raw value of modulated readings in `rawCurrent`.
-  static double CalibratedCurrent(const ProgramStep& step, int deviceType, const TCalibrationBlock& calibration,
-                                  int w, std::int32_t* rawCurrent = nullptr);
+  static double CalibratedCurrent(const ProgramStep& step, int deviceType, const TCalibrationBlock& calibration, int w,
+                                  std::int32_t* rawCurrent = nullptr);
   // Index into RangeFactor for the step.
   static int RangeIndex(const ProgramStep& step);
   // The backward smoothing pass over a finished voltammogram: from the last

@@ -15,7 +15,7 @@ bool IsSweep(const ProgramStep& s) { return s.SweepStart() != s.SweepEnd(); }
 }  // namespace
 
 AcquisitionEstimates::Counts AcquisitionEstimates::CountCurves(const TVAProgramsArray& programs, int program,
-                                                                int step) {
+                                                               int step) {
   Counts c;
   if (program < 0) program = 0;
   for (std::size_t p = static_cast<std::size_t>(program); p < programs.size(); ++p) {
@@ -54,8 +54,8 @@ std::int64_t AcquisitionEstimates::ProgramTimeLeft(const TVAProgramsArray& progr
     const std::size_t first = (static_cast<int>(p) == program && step > 0) ? static_cast<std::size_t>(step) : 0;
     for (std::size_t s = first; s < programs[p].size(); ++s) {
       const ProgramStep& st = programs[p][s];
-      const std::int64_t stages = std::int64_t{st.CleaningTime()} + st.Preparation1Time() + st.Preparation2Time() +
-                                  st.ElectrolysisTime();
+      const std::int64_t stages =
+          std::int64_t{st.CleaningTime()} + st.Preparation1Time() + st.Preparation2Time() + st.ElectrolysisTime();
       whole += stages;
       const bool anyStage = st.CleaningTime() != 0 || st.Preparation1Time() != 0 || st.Preparation2Time() != 0 ||
                             st.ElectrolysisTime() != 0;
@@ -75,7 +75,8 @@ std::int64_t AcquisitionEstimates::ProgramTimeLeft(const TVAProgramsArray& progr
         }
       } else if (mode >= 1 && mode <= 3) {
         if (st.SweepRate() != 0)
-          scan += static_cast<double>(RoundHalfEven(st.SweepRate() * (static_cast<double>(st.SweepEnd()) - 1) / 1000.0));
+          scan +=
+              static_cast<double>(RoundHalfEven(st.SweepRate() * (static_cast<double>(st.SweepEnd()) - 1) / 1000.0));
       }
     }
   }
@@ -90,7 +91,8 @@ std::int64_t AcquisitionEstimates::StageTimeLeft(const ProgramStep& st, int devi
       return std::int64_t{st.ElectrolysisTime()} + delay;
     case protocol::StageCleaning: {
       std::int64_t v = st.CleaningTime();
-      if (delay > 0 && st.Preparation1Time() == 0 && st.Preparation2Time() == 0 && st.ElectrolysisTime() == 0) v += delay;
+      if (delay > 0 && st.Preparation1Time() == 0 && st.Preparation2Time() == 0 && st.ElectrolysisTime() == 0)
+        v += delay;
       return v;
     }
     case protocol::StagePreparation1: {
@@ -117,7 +119,8 @@ std::int64_t AcquisitionEstimates::StageTimeLeft(const ProgramStep& st, int devi
         if (st.CycleCount() > 0) v += static_cast<std::int64_t>(std::ceil(k * st.CycleCount() * t));
         return v;
       }
-      if (mode >= 1 && mode <= 3) return RoundHalfEven(st.SweepRate() * (static_cast<double>(st.SweepEnd()) - 1) / 1000.0);
+      if (mode >= 1 && mode <= 3)
+        return RoundHalfEven(st.SweepRate() * (static_cast<double>(st.SweepEnd()) - 1) / 1000.0);
       return 0;
     }
     default:

@@ -89,7 +89,8 @@ velmora::ProgramStep TAcquisitionRun::CurrentStep() const {
   std::lock_guard lock(programMutex_);
   const auto p = static_cast<std::size_t>(programNumber_.load());
   const auto s = static_cast<std::size_t>(programStep_.load());
-  if (programNumber_ < 0 || programStep_ < 0 || p >= program_.size() || s >= program_[p].size()) return velmora::ProgramStep();
+  if (programNumber_ < 0 || programStep_ < 0 || p >= program_.size() || s >= program_[p].size())
+    return velmora::ProgramStep();
   return program_[p][s];
 }
 

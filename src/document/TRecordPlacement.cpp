@@ -26,9 +26,9 @@ constexpr std::size_t kStirrerSpeed = 260;
 constexpr std::size_t kCompensation = 264;
 
 std::int32_t IntAt(const std::array<std::uint8_t, TRecordedCurve::kStepSize>& step, std::size_t offset) {
-  const std::uint32_t v = static_cast<std::uint32_t>(step[offset]) | (static_cast<std::uint32_t>(step[offset + 1]) << 8) |
-                          (static_cast<std::uint32_t>(step[offset + 2]) << 16) |
-                          (static_cast<std::uint32_t>(step[offset + 3]) << 24);
+  const std::uint32_t v =
+      static_cast<std::uint32_t>(step[offset]) | (static_cast<std::uint32_t>(step[offset + 1]) << 8) |
+      (static_cast<std::uint32_t>(step[offset + 2]) << 16) | (static_cast<std::uint32_t>(step[offset + 3]) << 24);
   return static_cast<std::int32_t>(v);
 }
 
@@ -41,8 +41,7 @@ double TRecordPlacement::NowDate() const { return Now ? Now() : DateTime::now();
 std::string TRecordPlacement::DefaultDateTimeText(double date) {
   const DateTime::Parts p = DateTime::split(date);
   char text[48];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", p.day, p.month, p.year, p.hour, p.minute,
-                p.second);
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", p.day, p.month, p.year, p.hour, p.minute, p.second);
   return text;
 }
 

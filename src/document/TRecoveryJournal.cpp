@@ -93,7 +93,7 @@ void TRecoveryJournal::Append(const TVAStruct& record, const std::string& captio
   const bool existed = fs::exists(file_, ec);
   const int fd = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) ThrowCannotCreate(file_, errno);
-  struct stat st{};
+  struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   if (ok && st.st_size == 0) {
     BinaryWriter header;

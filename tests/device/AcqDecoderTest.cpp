@@ -41,8 +41,8 @@ TEST(AcqDecoderTest, CalibratedCurrentFollowsDeviceTypeRangeAndModulation) {
   EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 1, cal, 221), 100);  // 100.5 to even
   EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 1, cal, 223), 102);  // 101.5 to even
   // Device type 0 reads inverted around 2048, and a negative value gains 4.
-  EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 0, cal, 2000), 14);     // (2048-2000-20)/2
-  EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 0, cal, 2100), -34);    // (-72+4)/2
+  EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 0, cal, 2000), 14);   // (2048-2000-20)/2
+  EXPECT_EQ(AcquisitionDecoder::CalibratedCurrent(step, 0, cal, 2100), -34);  // (-72+4)/2
   // Modulation uses range 5; in time mode 5 the raw value is returned as it is.
   step.SetModulation(true);
   std::int32_t raw = 0;
@@ -129,7 +129,7 @@ TEST(AcqDecoderTest, ForwardAndBackwardFilters) {
   ASSERT_EQ(done.size(), 4u);
   EXPECT_DOUBLE_EQ(done[0].Y, 100);
   EXPECT_DOUBLE_EQ(done[1].Y, 150);
-  EXPECT_DOUBLE_EQ(done[3].Y, 62.5);           // (62.5 + 62.5) / 2
+  EXPECT_DOUBLE_EQ(done[3].Y, 62.5);  // (62.5 + 62.5) / 2
   EXPECT_DOUBLE_EQ(done[2].Y, (62.5 + 125) / 2);
 }
 

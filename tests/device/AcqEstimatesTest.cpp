@@ -27,9 +27,9 @@ ProgramStep Cycled(int type, int count, int skip = 0) {
 
 TEST(AcqEstimatesTest, CountCurvesFromAPosition) {
   TVAProgramsArray set;
-  set.push_back({Step(0, 0), Step(0, 0)});                     // conditioning only
+  set.push_back({Step(0, 0), Step(0, 0)});                    // conditioning only
   set.push_back({Step(-1000, 0), Cycled(1, 3), Step(5, 5)});  // 1 + 6 voltammograms
-  set.push_back({Cycled(0, 2)});                               // 2 voltammograms
+  set.push_back({Cycled(0, 2)});                              // 2 voltammograms
   auto c = AcquisitionEstimates::CountCurves(set, 0, 0);
   EXPECT_EQ(c.NodesToCreate, 3);
   EXPECT_EQ(c.VAgrammsCount, 9);
@@ -67,12 +67,12 @@ TEST(AcqEstimatesTest, ProgramTimeLeft) {
   a.SetElectrolysisTime(60);
   a.SetStirrer(true);
   a.SetDelayAfterMixing(7);
-  ProgramStep b = Step(-500, 0, 0);  // rate 0: the previous step's scan time
+  ProgramStep b = Step(-500, 0, 0);   // rate 0: the previous step's scan time
   ProgramStep c = Step(0, 301, 200);  // time mode 1: 200 ms * 300 points = 60 s
   c.SetTimeMode(1);
-  ProgramStep d = Cycled(1, 3, 1);  // 10 s per sweep: ceil(10*2*1) + ceil(10*2*3) = 80
-  ProgramStep e = Step(-300, 0, 70);   // 4.29 s, ceil 5
-  e.SetTimeMode(5);                    // mode 5 adds nothing
+  ProgramStep d = Cycled(1, 3, 1);    // 10 s per sweep: ceil(10*2*1) + ceil(10*2*3) = 80
+  ProgramStep e = Step(-300, 0, 70);  // 4.29 s, ceil 5
+  e.SetTimeMode(5);                   // mode 5 adds nothing
   TVAProgramsArray set{{a, b}, {c, d, e}};
   EXPECT_EQ(AcquisitionEstimates::ProgramTimeLeft(set, 0, 0), 5 + 60 + 7 + 10 + 10 + 60 + 80);
   EXPECT_EQ(AcquisitionEstimates::ProgramTimeLeft(set, 1, 1), 80);

@@ -118,10 +118,10 @@ TEST_F(RecRun, ProgramsAndRepetitionsRunInOrder) {
   EXPECT_EQ(run->NodesToCreate(), 2);
   EXPECT_EQ(run->ProgramsWithVAGrams(), 2);
   ASSERT_TRUE(run->WaitFinished(std::chrono::seconds(60)));
-  const std::vector<std::string> expected = {
-      "start",     "step 0.0.0", "curve", "step 0.0.1", "step 0.1.0", "curve", "step 1.0.0", "curve",
-      "step 1.0.1", "step 1.1.0", "curve", "step 2.0.0", "curve",     "step 2.0.1", "step 2.1.0", "curve",
-      "end",       "status"};
+  const std::vector<std::string> expected = {"start", "step 0.0.0", "curve", "step 0.0.1", "step 0.1.0",
+                                             "curve", "step 1.0.0", "curve", "step 1.0.1", "step 1.1.0",
+                                             "curve", "step 2.0.0", "curve", "step 2.0.1", "step 2.1.0",
+                                             "curve", "end",        "status"};
   EXPECT_EQ(Events(), expected);
   EXPECT_EQ(run->VAgrammsRecorded(), 6);
   EXPECT_FALSE(device->Recording());
@@ -168,7 +168,8 @@ TEST_F(RecRun, StopEndsTheRunNormallyAndResetWithoutEndEvents) {
 }
 
 TEST_F(RecRun, FaultsEndTheWorkerWithTheirMessage) {
-  for (const auto& [fault, text] : {std::pair{"overflow", "Circular buffer overflow"}, {"mercury-gap", "Mercury jet gap"}}) {
+  for (const auto& [fault, text] :
+       {std::pair{"overflow", "Circular buffer overflow"}, {"mercury-gap", "Mercury jet gap"}}) {
     AnalyzerEmulator::Config config;
     std::string problem;
     ASSERT_TRUE(config.faults.parse(fault, problem));

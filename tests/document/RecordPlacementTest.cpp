@@ -21,10 +21,10 @@ TRecordedCurve Curve(int loop, int program, int step) {
   PutInt(c, 8, 0);      // SweepEnd
   c.Step[84] = 1;       // Comments "s"
   c.Step[85] = 's';
-  c.Step[245] = 3;        // SamplerCell
-  PutInt(c, 256, 2);      // StirrerType
-  PutInt(c, 260, 1500);   // StirrerSpeed
-  c.Step[264] = 17;       // Compensation
+  c.Step[245] = 3;       // SamplerCell
+  PutInt(c, 256, 2);     // StirrerType
+  PutInt(c, 260, 1500);  // StirrerSpeed
+  c.Step[264] = 17;      // Compensation
   c.Points = {{-1000, 1}, {-500, 2}, {0, 3}};
   c.LoopNumber = loop;
   c.ProgramNumber = program;
@@ -106,8 +106,8 @@ TEST_F(RecordPlacementTest, TreeModeNestsRepetitionsProgramsAndSteps) {
   ASSERT_EQ(Children(root), 2);
   for (TNode* loop = root->FirstChild; loop; loop = loop->NextSibling) {
     ASSERT_EQ(Children(loop), 2);
-    EXPECT_EQ(Children(loop->FirstChild), 2);           // the steps of program 0
-    EXPECT_FALSE(loop->LastChild()->HasChildren());     // program 1: one step, no step level
+    EXPECT_EQ(Children(loop->FirstChild), 2);        // the steps of program 0
+    EXPECT_FALSE(loop->LastChild()->HasChildren());  // program 1: one step, no step level
   }
   // A new run starts a new root.
   placement.ForgetRoot();
