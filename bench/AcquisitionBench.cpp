@@ -87,6 +87,8 @@ void BM_LiveTraceBatchRedraw(benchmark::State& state) {
     values.push_back(std::sin(i / 200.0));
   }
   series->setData(keys, values);
+  QApplication::processEvents();
+  if (!window.chartView().chartShown()) state.SkipWithError("the chart is not shown");
   double x = keys.back();
   for (auto _ : state) {
     QVector<double> k, v;
