@@ -23,7 +23,6 @@
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
 #include "OptionsController.h"
-#include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
 #include "RecordingReceiver.h"
@@ -75,9 +74,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   devicePresenter_ =
       new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
-  optionsController_ = new OptionsController(*this, settings_);
-  optionsController_ = new OptionsController(*this, settings_);
   recordingReceiver_ = new RecordingReceiver(*this, settings_, *deviceLink_);
+  optionsController_ = new OptionsController(*this, settings_);
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
   peaks_ = new PeaksHost(*this, hub_);
@@ -101,11 +99,11 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
 }
 
 MainWindow::~MainWindow() {
-  // The peak windows go while everything they use still stands.
-  delete peaks_;
   // A run still going ends before the document and the link go.
   delete recordingReceiver_;
   recordingReceiver_ = nullptr;
+  // The peak windows go while everything they use still stands.
+  delete peaks_;
   delete statForm_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();
@@ -402,9 +400,9 @@ void MainWindow::setModified(bool modified) {
   if (modified_ == modified) return;
   modified_ = modified;
   updateTitle();
+  emit modifiedChanged(modified);
 }
 
-  emit modifiedChanged(modified);
 void MainWindow::updateTitle() {
   // The title shows the file's name only; the full path stays in the structure tree and recent files.
   setWindowTitle(QFileInfo(documentFileName_).fileName() + " - " + catalogue(msg::AppTitle));
@@ -471,11 +469,6 @@ void MainWindow::storeSettings() {
   o.legendStyle = chartView_->legendStyle();
   o.captionsType = captionMode_;
   o.mainChart = StoredColor::fromQColor(mainChartColor_);
-}
-
-void MainWindow::setMainChartColor(const QColor& color) {
-  mainChartColor_ = color;
-  applyChartSettings();
 }
 
 void MainWindow::setMainChartColor(const QColor& color) {

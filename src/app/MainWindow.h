@@ -28,7 +28,6 @@ class PeaksHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
-class OptionsController;
 class PropertiesWindow;
 class StructureTree;
 class TArrayDataStruct;
@@ -78,9 +77,9 @@ class MainWindow : public QMainWindow {
   QMenu* nodePopupMenu() const { return nodePopup_; }
   QLabel* statusPanel(int index) const { return statusPanels_[index]; }
   // The analyzer link (device component and serial port).
+  DeviceLink& deviceLink() const { return *deviceLink_; }
   // The acquisition run's side of the window (start, stop, live trace).
   RecordingReceiver& recordingReceiver() const { return *recordingReceiver_; }
-  DeviceLink& deviceLink() const { return *deviceLink_; }
   DeviceStatusPresenter* devicePresenter() const { return devicePresenter_; }
   // The "Record parameters" window and its wiring.
   RecordParametersHost& recordParameters() const { return *recordParams_; }
@@ -107,20 +106,16 @@ class MainWindow : public QMainWindow {
   OptionsController& optionsController() const { return *optionsController_; }
   // The "MainChart" colour, shown while "Chart &background" is on.
   void setMainChartColor(const QColor& color);
-  // The "Options" dialog behind "Settings...".
-  OptionsController& optionsController() const { return *optionsController_; }
-  // The "MainChart" colour, shown while "Chart &background" is on.
-  void setMainChartColor(const QColor& color);
   void storeSettings();
+
+ signals:
+  // The modified flag changed (false: the document was saved or closed).
+  void modifiedChanged(bool modified);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
- signals:
-  // The modified flag changed (false: the document was saved or closed).
-  void modifiedChanged(bool modified);
-
 
  private:
   void buildLayout();
@@ -187,11 +182,10 @@ class MainWindow : public QMainWindow {
   QLabel* statusPanels_[4] = {};
   DeviceLink* deviceLink_ = nullptr;
   DeviceStatusPresenter* devicePresenter_ = nullptr;
-  OptionsController* optionsController_ = nullptr;
+  RecordingReceiver* recordingReceiver_ = nullptr;
+  RecordParametersHost* recordParams_ = nullptr;
   OptionsController* optionsController_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 
-  RecordingReceiver* recordingReceiver_ = nullptr;
-  RecordParametersHost* recordParams_ = nullptr;
 }  // namespace velmora

@@ -145,6 +145,11 @@ inline constexpr const char* CalibrCoefficientTooLarge =
     QT_TRANSLATE_NOOP("Messages", "The coefficient %s is too large: it must not exceed 65535.");
 inline constexpr const char* CalibrDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
 inline constexpr const char* MixerSpeedTooHigh = QT_TRANSLATE_NOOP("Messages", "The stirrer speed %d rpm is too high: it must stay below 2560 rpm.");
+// Acquisition run.
+inline constexpr const char* ResetInstrumentFirst = QT_TRANSLATE_NOOP("Messages", "Reset the instrument by pressing \"R\" button");
+inline constexpr const char* StopAndResetQuery = QT_TRANSLATE_NOOP("Messages", "Do you really want to stop and reset the device?");
+inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP("Messages", "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
+inline constexpr const char* RecoveryDamaged = QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
 // Record parameters editor and program table.
 inline constexpr const char* ProgramOpenFilter = QT_TRANSLATE_NOOP("Messages", "All types of programs|*.prg;*.car;*.vap|Single step program *.prg|*.prg|Multistep program *.car|*.car|New multistep program *.vap|*.vap");
 inline constexpr const char* ProgramSaveFilter = QT_TRANSLATE_NOOP("Messages", "New multistep program *.vap|*.vap|Multistep program *.car|*.car|Single step program *.prg|*.prg");
@@ -166,11 +171,6 @@ inline constexpr const char* RecUnitSec = QT_TRANSLATE_NOOP("Messages", "sec");
 inline constexpr const char* RecModulationGroup = QT_TRANSLATE_NOOP("Messages", "Modulation");
 inline constexpr const char* RecImpulsGroup = QT_TRANSLATE_NOOP("Messages", "Impuls mv/msec");
 inline constexpr const char* ProgramTableNoValue = QT_TRANSLATE_NOOP("Messages", "----");
-// Acquisition run.
-inline constexpr const char* ResetInstrumentFirst = QT_TRANSLATE_NOOP("Messages", "Reset the instrument by pressing \"R\" button");
-inline constexpr const char* StopAndResetQuery = QT_TRANSLATE_NOOP("Messages", "Do you really want to stop and reset the device?");
-inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP("Messages", "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
-inline constexpr const char* RecoveryDamaged = QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
 
 // --- Quantitation ----------------------------------------------------------
 // Peak search, peak values and their vocabulary.
