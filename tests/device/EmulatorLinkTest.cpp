@@ -10,6 +10,7 @@
 #include "DeviceTestSupport.h"
 #include "DeviceUnits.h"
 #include "EmulatorSerialPort.h"
+#include "SampleModel.h"
 #include "LinkFrame.h"
 #include "ScaledClock.h"
 #include "TTavrelDevice.h"
@@ -270,25 +271,26 @@ TEST_F(EmulatorLink, VoltammogramShowsStrippingPeaksThatScale) {
   EXPECT_GT(curve.size(), 600u);
   EXPECT_NEAR(curve.front().mv, -1200, 5);
   EXPECT_NEAR(curve.back().mv, 100, 5);
+  const auto ep = [](SampleModel::Element e) { return SampleModel::peakPotential(e); };
   double at = 0;
-  const double pb30 = peakHeight(curve, -400, &at);
-  EXPECT_NEAR(at, -400, 15);
+  const double pb30 = peakHeight(curve, ep(SampleModel::Pb), &at);
+  EXPECT_NEAR(at, ep(SampleModel::Pb), 15);
   EXPECT_GT(pb30, 0.1);
-  EXPECT_GT(peakHeight(curve, -1000), 0.1);
-  EXPECT_GT(peakHeight(curve, -600), 0.03);
-  EXPECT_GT(peakHeight(curve, -30), 0.05);
+  EXPECT_GT(peakHeight(curve, ep(SampleModel::Zn)), 0.1);
+  EXPECT_GT(peakHeight(curve, ep(SampleModel::Cd)), 0.03);
+  EXPECT_GT(peakHeight(curve, ep(SampleModel::Cu)), 0.05);
 
   // Twice the deposition time, twice the peak.
   curves = runStep(strippingStep(60));
   ASSERT_EQ(curves.size(), 1u);
-  EXPECT_NEAR(peakHeight(curves[0], -400) / pb30, 2.0, 0.25);
+  EXPECT_NEAR(peakHeight(curves[0], ep(SampleModel::Pb)) / pb30, 2.0, 0.25);
 
   // A standard addition of lead doubles its concentration in the cell.
   emulator->addStandard(SampleModel::Pb, 0.2, 1.0);
   curves = runStep(strippingStep(30));
   ASSERT_EQ(curves.size(), 1u);
   const double ratio = emulator->sample().cellConcentrations()[SampleModel::Pb] / 10.0;
-  EXPECT_NEAR(peakHeight(curves[0], -400) / pb30, ratio, 0.25 * ratio);
+  EXPECT_NEAR(peakHeight(curves[0], ep(SampleModel::Pb)) / pb30, ratio, 0.25 * ratio);
   EXPECT_TRUE(sink.texts().empty());
 }
 

@@ -115,8 +115,10 @@ TEST(EmulatorModel, PeaksScaleWithConcentrationAndElectrolysisTime) {
   EXPECT_NEAR(h60[SampleModel::Zn] / h30[SampleModel::Zn], 2.0, 1e-9);
   EXPECT_NEAR(h60[SampleModel::Pb] / h30[SampleModel::Pb], 4.0, 1e-9);
   // The peak stands out of the baseline at its potential on anodic sweeps only.
-  EXPECT_GT(m.idealCurrent(-400, true) - m.idealCurrent(-250, true), 0.8 * h60[SampleModel::Pb]);
-  EXPECT_LT(m.idealCurrent(-400, false), m.idealCurrent(-400, true) - 0.5 * h60[SampleModel::Pb]);
+  const double pb = SampleModel::peakPotential(SampleModel::Pb);
+  const double between = (pb + SampleModel::peakPotential(SampleModel::Cd)) / 2.0;  // baseline between two peaks
+  EXPECT_GT(m.idealCurrent(pb, true) - m.idealCurrent(between, true), 0.8 * h60[SampleModel::Pb]);
+  EXPECT_LT(m.idealCurrent(pb, false), m.idealCurrent(pb, true) - 0.5 * h60[SampleModel::Pb]);
   // Zinc does not deposit at -900 mV; copper does.
   c.electrolysisPotentialMv = -900;
   m.prepare(c, {10, 10, 10, 10});
