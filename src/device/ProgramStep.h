@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "StepHeadLayout.h"
+
 namespace velmora {
 
 class BinaryReader;
@@ -19,44 +21,15 @@ class BinaryWriter;
 //
 // Bytes 0..243 are the head that every recorded curve keeps as its record
 // parameters, 244..255 the autosampler part, 256..268 the add-on part.
-class ProgramStep {
+class ProgramStep : public StepHeadLayout {
  public:
   static constexpr std::size_t kSize = 269;
-  static constexpr std::size_t kHeadSize = 244;
   static constexpr std::size_t kExtraOffset = 244;
   static constexpr std::size_t kExtraSize = 12;
   static constexpr std::size_t kAddOnOffset = 256;
-  static constexpr std::size_t kCommentsCapacity = 128;
 
-  enum Offset : std::size_t {
-    oSweepRate = 0,
-    oSweepStart = 4,
-    oSweepEnd = 8,
-    oElectrolysisPotential = 12,
-    oElectrolysisTime = 16,
-    oCleaningPotential = 20,
-    oCleaningTime = 24,
-    oPreparation1Potential = 28,
-    oPreparation1Time = 32,
-    oPreparation2Potential = 36,
-    oPreparation2Time = 40,
-    oCycle = 44,
-    oCycleCount = 45,
-    oCycleType = 49,
-    oReserved53 = 53,
-    oStirrer = 57,
-    oDelayAfterMixing = 58,
-    oValuesRange = 62,
-    oConjunctionType = 66,
-    oModulation = 70,
-    oModulationAmplitude = 71,
-    oModulationFrequency = 75,
-    oRetention = 79,
-    oRetentionPotential = 80,
-    oComments = 84,
-    oMeasurementType = 213,
-    oTimeMode = 217,
-    oSkipCycles = 221,
+  // Beyond the head: the autosampler and add-on parts.
+  enum StepOffset : std::size_t {
     oElectrodeDown = 244,
     oSamplerCell = 245,
     oElectrodeUp = 249,

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "StepHeadLayout.h"
+
 namespace velmora {
 
 class BinaryReader;
@@ -15,43 +17,9 @@ class BinaryWriter;
 // image is kept as it was read (reserved bytes and string tails included) so
 // it round-trips exactly; the accessors read and write the packed fields
 // little-endian at their offsets.
-class TVAParams {
+class TVAParams : public StepHeadLayout {
  public:
-  static constexpr std::size_t kSize = 244;
-  static constexpr std::size_t kCommentsCapacity = 128;
-
-  // Field offsets within the block.
-  enum Offset : std::size_t {
-    oSweepRate = 0,
-    oSweepStart = 4,
-    oSweepEnd = 8,
-    oElectrolysisPotential = 12,
-    oElectrolysisTime = 16,
-    oCleaningPotential = 20,
-    oCleaningTime = 24,
-    oPreparation1Potential = 28,
-    oPreparation1Time = 32,
-    oPreparation2Potential = 36,
-    oPreparation2Time = 40,
-    oCycle = 44,
-    oCycleCount = 45,
-    oCycleType = 49,
-    oReserved53 = 53,
-    oStirrer = 57,
-    oDelayAfterMixing = 58,
-    oValuesRange = 62,
-    oConjunctionType = 66,
-    oModulation = 70,
-    oModulationAmplitude = 71,
-    oModulationFrequency = 75,
-    oRetention = 79,
-    oRetentionPotential = 80,
-    oComments = 84,
-    oMeasurementType = 213,
-    oTimeMode = 217,
-    oSkipCycles = 221,
-    oReserved225 = 225,
-  };
+  static constexpr std::size_t kSize = kHeadSize;
 
   std::array<std::uint8_t, kSize> Raw{};
 
