@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "FlagScope.h"
 #include "TAllPeaksObj.h"
 #include "TArrayDataStruct.h"
 #include "TDataMultiChangeObj.h"
@@ -24,18 +25,6 @@
 namespace velmora {
 
 namespace {
-
-// Sets a flag for the lifetime of the scope, also when the work throws.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 // Replaces (or adds, or removes when `present` is 0) the peak of that name.
 void PutPeakBack(TVAStruct& curve, const std::string& name, const TPeakRecord& peak, bool present) {

@@ -4,6 +4,7 @@
 
 #include "CalcMethods.h"
 #include "ConcUnits.h"
+#include "FlagScope.h"
 #include "TNoCalibrations.h"
 #include "TVAStruct.h"
 
@@ -12,18 +13,6 @@ namespace velmora {
 namespace {
 
 constexpr double kMissing = -1.0;
-
-// Clears a flag when leaving a scope, also on exceptions.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 // The value common to `values` by the rule of the calculation parameters:
 // zero entries are skipped until a value is held, any entry that differs

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "Cp1251.h"
 #include "FormatError.h"
 #include "Messages.h"
 
@@ -137,24 +138,6 @@ class Parser {
     return v;
   }
 
-  static void appendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-
   std::string string() {
     if (pos_ >= s_.size() || s_[pos_] != '"') fail();
     ++pos_;
@@ -206,7 +189,7 @@ class Parser {
           } else if (cp >= 0xDC00 && cp < 0xE000) {
             fail();
           }
-          appendUtf8(out, cp);
+          appendUtf8(out, static_cast<char32_t>(cp));
           break;
         }
         default:
