@@ -6,12 +6,13 @@
 
 #include "CurveCommands.h"
 #include "DataFolder.h"
-#include "DocumentCommandsController.h"
-#include "MainWindow.h"
-#include "RecordingReceiver.h"
-#include "Messages.h"
 #include "DemoDocument.h"
+#include "DocumentCommandsController.h"
 #include "IDocumentCommands.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "RecordParametersHost.h"
+#include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
@@ -67,6 +68,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
   // The undo recorder and the curve commands, before any document loads.
   curveCommands_ = new CurveCommands(*mainWindow_, settings_);
+  mainWindow_->recordParameters().linkFilterBox(curveCommands_->filterBox());
   // The File commands; the window owns their controller.
   auto* fileCommands = new DocumentCommandsController(*mainWindow_, settings_);
   mainWindow_->setDocumentCommands(fileCommands);

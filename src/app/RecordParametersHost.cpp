@@ -1,6 +1,8 @@
 #include "RecordParametersHost.h"
 
 #include <QAction>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "DeviceLink.h"
 #include "DeviceStatusPresenter.h"
@@ -67,6 +69,17 @@ RecordParametersHost::RecordParametersHost(MainWindow& window, Settings& setting
 }
 
 RecordParametersHost::~RecordParametersHost() = default;
+
+void RecordParametersHost::linkFilterBox(QSpinBox* filterBox) {
+  if (!filterBox) return;
+  // "Input filter" here and "Smoothing filter value" in the main window show one setting.
+  connect(form_, &TOldStyleRecordForm::inputFilterChanged, filterBox, [filterBox](int value) {
+    const QSignalBlocker block(filterBox);
+    filterBox->setValue(value);
+  });
+  TOldStyleRecordForm* form = form_;
+  connect(filterBox, &QSpinBox::valueChanged, form_, [form](int value) { form->setInputFilter(value); });
+}
 
 void RecordParametersHost::setRecording(bool on) { form_->setRecording(on); }
 

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <memory>
 
+class QSpinBox;
+
 namespace velmora {
 
 class IFileDialogs;
@@ -23,6 +25,9 @@ class RecordParametersHost : public QObject {
 
   TOldStyleRecordForm& form() const { return *form_; }
   void setRecording(bool on);
+  // Keeps the main window's "Smoothing filter value" and the window's
+  // "Input filter" equal, both ways.
+  void linkFilterBox(QSpinBox* filterBox);
 
  private:
   void toggle();

@@ -6,7 +6,9 @@
 #include "CurveCommands.h"
 #include "CurveProcessing.h"
 #include "MainWindow.h"
+#include "RecordParametersHost.h"
 #include "TNodeForest.h"
+#include "TOldStyleRecordForm.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
 
@@ -99,6 +101,29 @@ TEST(CurveCommands, UndoCaptionsAndCommandsOnTheDisplayedCurves) {
   w.newDocument();
   EXPECT_EQ(undo->text(), "Undo");
   EXPECT_FALSE(undo->isEnabled());
+}
+
+// "Smoothing filter value" in the main window and "Input filter" in the
+// record parameters window show one setting: a change in either shows in both.
+TEST(CurveCommands, FilterValueIsSharedWithTheRecordParametersWindow) {
+  velmora::test::TempDir dir;
+  Settings settings;
+  settings.setDataFolder(dir.path());
+  settings.options().filter = 2;
+  MainWindow w(settings);
+  auto* commands = new CurveCommands(w, settings);
+  commands->applySettings();
+  w.recordParameters().linkFilterBox(commands->filterBox());
+  auto* inputFilter = w.recordParameters().form().findChild<QSpinBox*>(QStringLiteral("FilterSpin"));
+  ASSERT_NE(inputFilter, nullptr);
+
+  commands->filterBox()->setValue(7);
+  EXPECT_EQ(settings.options().filter, 7);
+  EXPECT_EQ(inputFilter->value(), 7);
+
+  inputFilter->setValue(11);
+  EXPECT_EQ(settings.options().filter, 11);
+  EXPECT_EQ(commands->filterBox()->value(), 11);
 }
 
 }  // namespace

@@ -105,6 +105,12 @@ void TOldStyleRecordForm::StoreStep() {
   shown_ = form;
 }
 
+void TOldStyleRecordForm::setInputFilter(int value) {
+  if (ui_->filterSpin->value() == value) return;
+  const QSignalBlocker block(ui_->filterSpin);
+  ui_->filterSpin->setValue(value);
+}
+
 void TOldStyleRecordForm::ShowStep(bool followFilter) {
   const ProgramStep& step = model_.Current();
   StepForm form = StepForm::FromStep(step, environment());

@@ -73,6 +73,9 @@ class TOldStyleRecordForm : public QWidget {
   void setMixerRunning(std::function<bool()> running) { mixerRunning_ = std::move(running); }
   // A recording started or ended: the analyzer commands wait for its end.
   void setRecording(bool on);
+  // Shows the shared smoothing filter setting changed elsewhere (the main
+  // window's "Smoothing filter value"); the step takes it when stored.
+  void setInputFilter(int value);
   TPar_Tbl* table() const { return table_; }
   RecordFormWidgets& widgets() const { return *ui_; }
 
