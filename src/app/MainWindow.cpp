@@ -30,7 +30,7 @@
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
 #include "RecordParametersHost.h"
-#include "StoredColor.h"
+#include "ColorValue.h"
 #include "StructureTree.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
@@ -436,7 +436,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::applySettings() {
   const Options& o = settings_.options();
   tree_->loadSettings(o);
-  mainChartColor_ = StoredColor::toQColor(o.mainChart);
+  mainChartColor_ = ColorValue::toQColor(o.mainChart);
   action("PaintXAxisActn")->setChecked(o.paintXAxis);
   action("PaintYAxisActn")->setChecked(o.paintYAxis);
   action("PaintGridActn")->setChecked(o.paintGrid);
@@ -468,7 +468,7 @@ void MainWindow::storeSettings() {
   peaks_->storeSettings(o);
   o.legendStyle = chartView_->legendStyle();
   o.captionsType = captionMode_;
-  o.mainChart = StoredColor::fromQColor(mainChartColor_);
+  o.mainChart = ColorValue::fromQColor(mainChartColor_);
 }
 
 void MainWindow::setMainChartColor(const QColor& color) {

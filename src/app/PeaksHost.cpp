@@ -3,10 +3,10 @@
 #include <QAction>
 
 #include "CalcTypeCycle.h"
+#include "ColorValue.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Options.h"
-#include "StoredColor.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -58,9 +58,9 @@ void PeaksHost::curvesEdited() {
 void PeaksHost::checksChanged() { window_.chartView().scheduleRedraw(); }
 void PeaksHost::redrawChart() { window_.chartView().scheduleRedraw(); }
 bool PeaksHost::blackAndWhite() { return window_.chartView().blackAndWhite(); }
-QColor PeaksHost::peaksColor() { return StoredColor::toQColor(peaksColor_); }
-QColor PeaksHost::crossPeaksColor() { return StoredColor::toQColor(crossPeaksColor_); }
-QColor PeaksHost::peakCaptionColor() { return StoredColor::toQColor(captionColor_); }
+QColor PeaksHost::peaksColor() { return ColorValue::toQColor(peaksColor_); }
+QColor PeaksHost::crossPeaksColor() { return ColorValue::toQColor(crossPeaksColor_); }
+QColor PeaksHost::peakCaptionColor() { return ColorValue::toQColor(captionColor_); }
 
 QColor PeaksHost::curveColor(int colorIndex) {
   if (blackAndWhite()) return Qt::black;

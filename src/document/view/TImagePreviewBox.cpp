@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "CaptionPainter.h"
+#include "ColorValue.h"
 #include "Options.h"
-#include "StoredColor.h"
 #include "TArrayDataStruct.h"
 #include "ThumbnailPainter.h"
 
@@ -122,10 +122,10 @@ void TImagePreviewBox::loadSettings(const Options& o) {
   params_.imageMargin = std::clamp(o.imageMargin, 0, 200);
   params_.selectColor = (static_cast<std::uint32_t>(o.selectColor) & 0xFF000000u) == 0xFF000000u
                             ? QColor()
-                            : StoredColor::toQColor(o.selectColor);
-  params_.dataColor = StoredColor::toQColor(o.dataColor);
-  params_.nodeBackColor = StoredColor::toQColor(o.nodeBackColor);
-  params_.nodeBorderColor = StoredColor::toQColor(o.nodeBorderColor);
+                            : ColorValue::toQColor(o.selectColor);
+  params_.dataColor = ColorValue::toQColor(o.dataColor);
+  params_.nodeBackColor = ColorValue::toQColor(o.nodeBackColor);
+  params_.nodeBorderColor = ColorValue::toQColor(o.nodeBorderColor);
   RepaintAll();
 }
 
@@ -135,10 +135,10 @@ void TImagePreviewBox::saveSettings(Options& o) const {
   o.fields = params_.fields;
   o.imageMargin = params_.imageMargin;
   // The system highlight stays a reference to the system colour.
-  o.selectColor = params_.selectColor.isValid() ? StoredColor::fromQColor(params_.selectColor) : -16777203;
-  o.dataColor = StoredColor::fromQColor(params_.dataColor);
-  o.nodeBackColor = StoredColor::fromQColor(params_.nodeBackColor);
-  o.nodeBorderColor = StoredColor::fromQColor(params_.nodeBorderColor);
+  o.selectColor = params_.selectColor.isValid() ? ColorValue::fromQColor(params_.selectColor) : -16777203;
+  o.dataColor = ColorValue::fromQColor(params_.dataColor);
+  o.nodeBackColor = ColorValue::fromQColor(params_.nodeBackColor);
+  o.nodeBorderColor = ColorValue::fromQColor(params_.nodeBorderColor);
 }
 
 void TImagePreviewBox::SetColor(int kind, const QColor& value) {
