@@ -24,8 +24,10 @@ QApplication& app() {
   static char name[] = "bench_acquisition";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
+  // Never destroyed: Qt's own statics go first at exit, and a static
+  // application object would then crash while tearing down.
+  static auto* a = new QApplication(argc, argv);
+  return *a;
 }
 
 // One voltammogram of 4 000 samples with its end marker, as the line delivers it.

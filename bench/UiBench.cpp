@@ -23,8 +23,10 @@ QApplication& app() {
   static char name[] = "bench_ui";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
+  // Never destroyed: Qt's own statics go first at exit, and a static
+  // application object would then crash while tearing down.
+  static auto* a = new QApplication(argc, argv);
+  return *a;
 }
 
 // A document of 1 000 leaves, shown: the time until the first screen of
