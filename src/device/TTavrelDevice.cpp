@@ -124,7 +124,7 @@ void TTavrelDevice::ClearLinkState() {
   allowNew3in1_ = false;
   deviceStatus_ = -1;
   std::lock_guard lock(fieldsMutex_);
-  version_ = "-";
+  version_.assign(1, '-');
   dataAnswer_.clear();
 }
 
