@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,15 +33,8 @@
 namespace velmora {
 namespace {
 
-bool spin(const std::function<bool()>& condition, int ms = 15000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+// Runs the event loop until `condition` holds or `ms` pass.
+bool spin(const std::function<bool()>& condition, int ms = 15000) { return QTest::qWaitFor(condition, ms); }
 
 // Answers the file dialogs from a queue of names.
 class ScriptedDialogs final : public IFileDialogs {
@@ -100,7 +92,7 @@ TEST_F(RecordWindow, EditsNavigationEnableRulesAndKeys) {
   u.mixerCheck->setChecked(true);
   EXPECT_TRUE(u.mixerDelay->isEnabled());
   EXPECT_FALSE(u.modulationAmplitude->isEnabled());
-  EXPECT_FALSE(u.samplerGroup->isEnabled());  // no autosampler
+  EXPECT_FALSE(u.samplerGroup->isEnabled());   // no autosampler
   EXPECT_FALSE(u.mixerModeList->isEnabled());  // no add-on before a reset
 
   // Key filtering: letters dropped, one minus only.

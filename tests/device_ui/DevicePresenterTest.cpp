@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
@@ -15,15 +15,8 @@
 namespace velmora {
 namespace {
 
-bool spin(const std::function<bool()>& condition, int ms = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+// Runs the event loop until `condition` holds or `ms` pass.
+bool spin(const std::function<bool()>& condition, int ms = 10000) { return QTest::qWaitFor(condition, ms); }
 
 TEST(DevicePresenter, ResetActionPanelIndicatorAndMixer) {
   ScaledClock deviceClock(10.0), emulatorClock(200.0);

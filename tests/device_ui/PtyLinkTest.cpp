@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 #include <atomic>
 #include <memory>
 
@@ -23,15 +23,7 @@ namespace velmora {
 namespace {
 
 // Runs the event loop until `condition` holds or `ms` pass.
-bool spinUntil(const std::function<bool()>& condition, int ms = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+bool spinUntil(const std::function<bool()>& condition, int ms = 10000) { return QTest::qWaitFor(condition, ms); }
 
 class PtyLink : public ::testing::Test {
  protected:

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,15 +26,8 @@
 namespace velmora {
 namespace {
 
-bool spin(const std::function<bool()>& condition, int ms = 20000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+// Runs the event loop until `condition` holds or `ms` pass.
+bool spin(const std::function<bool()>& condition, int ms = 20000) { return QTest::qWaitFor(condition, ms); }
 
 // The dialog on a link to the built-in emulator, with protocol time sped up.
 struct Rig {
