@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SampleModel.h"
 #include "RecordPeaks.h"
+#include "SampleModel.h"
 #include "TConcCalculation.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -18,16 +18,35 @@ using namespace velmora;
 
 namespace {
 
+// Deposition at -1400 mV for 60 s in a stirred cell.
+VoltammogramModel::Conditions Deposition() {
+  VoltammogramModel::Conditions conditions;
+  conditions.electrolysisPotentialMv = -1400.0;
+  conditions.electrolysisTimeS = 60.0;
+  conditions.stirred = true;
+  return conditions;
+}
+
+// A new root curve holding the prepared model's anodic sweep from -1300 to
+// +100 mV in 2 mV steps.
+TVAStruct& RecordSweep(TNodeForest& forest, VoltammogramModel& model) {
+  TNode* n = forest.CreateNode();
+  n->SetRecord(std::make_unique<TVAStruct>(n));
+  forest.InsertNode(nullptr, forest.LastRoot(), n);
+  TDataArr points;
+  for (double e = -1300.0; e <= 100.0; e += 2.0) points.push_back({e, model.current(e, true)});
+  TVAStruct& va = *n->VA();
+  va.SetData(points);
+  return va;
+}
+
 TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
   TPeakValueEvaluator::Install();
   const SampleModel::Concentrations sample = {400.0, 150.0, 250.0, 300.0};  // µg/L
   SampleModel cell;
   cell.fillSupportingElectrolyte(9.0, {0, 0, 0, 0});
   VoltammogramModel model(7);
-  VoltammogramModel::Conditions conditions;
-  conditions.electrolysisPotentialMv = -1400.0;
-  conditions.electrolysisTimeS = 60.0;
-  conditions.stirred = true;
+  const VoltammogramModel::Conditions conditions = Deposition();
 
   TNodeForest forest;
   std::vector<TVAStruct*> curves;
@@ -38,13 +57,7 @@ TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
   const double standard = 10.0;   // mg/L
   auto record = [&](int role) {
     model.prepare(conditions, cell.cellConcentrations());
-    TNode* n = forest.CreateNode();
-    n->SetRecord(std::make_unique<TVAStruct>(n));
-    forest.InsertNode(nullptr, forest.LastRoot(), n);
-    TDataArr points;
-    for (double e = -1300.0; e <= 100.0; e += 2.0) points.push_back({e, model.current(e, true)});
-    TVAStruct& va = *n->VA();
-    va.SetData(points);
+    TVAStruct& va = RecordSweep(forest, model);
     va.Params.SetMeasurementType(role);
     va.Volumes[0] = 1.0;                            // aliquot
     va.Volumes[1] = 1.0;                            // no dilution
@@ -96,20 +109,11 @@ TEST(CalcEmulatorTest, AutoSearchNamesTheEmulatorPeaksAfterTheElements) {
   SampleModel cell;
   cell.addSample(1.0, {400.0, 150.0, 250.0, 300.0});
   VoltammogramModel model(11);
-  VoltammogramModel::Conditions conditions;
-  conditions.electrolysisPotentialMv = -1400.0;
-  conditions.electrolysisTimeS = 60.0;
-  conditions.stirred = true;
-  model.prepare(conditions, cell.cellConcentrations());
+  model.prepare(Deposition(), cell.cellConcentrations());
 
   TNodeForest forest;
-  TNode* n = forest.CreateNode();
-  n->SetRecord(std::make_unique<TVAStruct>(n));
-  forest.InsertNode(nullptr, forest.LastRoot(), n);
-  TDataArr points;
-  for (double e = -1300.0; e <= 100.0; e += 2.0) points.push_back({e, model.current(e, true)});
-  TVAStruct& va = *n->VA();
-  va.SetData(points);
+  TVAStruct& va = RecordSweep(forest, model);
+  const TDataArr& points = va.Data;
   va.Params.SetValuesRange(2);  // 20 µA full scale, as the emulator records these heights
 
   const std::vector<TFoundPeak> found = AutoSearchPeaks(va, 0, {}, 1);
