@@ -161,11 +161,10 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
   placement_.FilterValue = settings_.options().filter;
   placement_.CalculationMethod = settings_.options().calculationMethod;
   limitHit_ = false;
-  // The built-in analyzer measures a prepared sample.
-  if (AnalyzerEmulator* emulator = link_.emulator(); emulator && emulator->sample().volumeMl() <= 0.0) {
-    emulator->fillSupportingElectrolyte(10.0, {0.0, 0.0, 0.0, 0.0});
-    emulator->addSample(1.0, {400.0, 150.0, 250.0, 300.0});
-  }
+  // The built-in analyzer's operator fills the cell as the step being
+  // started asks (background, sample, additions).
+  if (AnalyzerEmulator* emulator = link_.emulator())
+    emulator->setMeasurementSource([run = run_.get()] { return run->CurrentStep().MeasurementType(); });
   run_->StartRecording(fromCurrent ? program : 0, fromCurrent ? step : 0);
   uiRecording_ = true;
   window_.setRecording(true);

@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "AcquisitionDecoder.h"
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "DeviceUnits.h"
 #include "EmulatorSerialPort.h"
 #include "SampleModel.h"
-#include "LinkFrame.h"
 #include "ScaledClock.h"
 #include "TTavrelDevice.h"
 
@@ -54,36 +54,32 @@ class EmulatorLink : public ::testing::Test {
     return waitUntil([&] { return resets.load() > before; });
   }
 
-  // Loads and runs one step; returns the voltammograms it produced.
+  // Loads and runs one step; returns the voltammograms it produced, read
+  // through the program's decoder.
   std::vector<std::vector<Point>> runStep(const EmulatorStep& step, int* finalStage = nullptr) {
     device->WriteStepWords(0, step.encode());
     device->StartStep();
-    const TCalibrationBlock cal = device->CalibrationBlock();
-    static constexpr double kRangeFactor[] = {0.0001, 0.001, 0.01, 0.1, 1};
-    std::vector<std::vector<Point>> curves(1);
-    std::vector<std::uint8_t> bytes;
+    AcquisitionDecoder decoder;
+    AcquisitionDecoder::Context context;
+    context.Step.SetValuesRange(step.valuesRange);
+    context.Step.SetModulation(step.modulation);
+    context.Step.SetTimeMode(step.timeMode);
+    context.DeviceType = device->DeviceType();
+    context.Calibration = device->CalibrationBlock();
+    decoder.SetContext(context);
+    decoder.BeginStep();
+    std::vector<std::vector<Point>> curves;
+    auto keep = [&] {
+      curves.emplace_back();
+      for (const TRecPoint& p : decoder.DataBuf()) curves.back().push_back({p.X, p.Y});
+    };
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (std::chrono::steady_clock::now() < deadline) {
       device->ReadStatus();
       const int status = device->DeviceStatus();
       if (status < 0) break;
       if (status & 0x40) {
-        const auto data = device->ReadDataBytes();
-        bytes.insert(bytes.end(), data.begin(), data.end());
-        std::size_t pos = 0;
-        for (; pos + 4 <= bytes.size(); pos += 4) {
-          const int w1 = LinkFrame::readInt16BE(&bytes[pos]);
-          const int w2 = LinkFrame::readInt16BE(&bytes[pos + 2]);
-          if (w2 == 10000) {
-            curves.emplace_back();
-            continue;
-          }
-          const int r = step.valuesRange;
-          const double c = w2 - cal.Zero[r];
-          curves.back().push_back(
-              {device->FromDeviceUnits(w1), std::nearbyint(cal.Coeff[r] * c / 32768.0) * kRangeFactor[r]});
-        }
-        bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(pos));
+        decoder.Feed(device->ReadDataBytes(), keep);
         continue;
       }
       const int stage = status & 0x0F;
@@ -92,7 +88,6 @@ class EmulatorLink : public ::testing::Test {
         break;
       }
     }
-    curves.pop_back();  // nothing follows the last end marker
     return curves;
   }
 
@@ -175,6 +170,7 @@ TEST_F(EmulatorLink, ResetHandshakeBringsTheLinkOnLine) {
   device->ReadResistors();
   EXPECT_EQ(device->CalibrationBlock().Coarse, 4);
   EXPECT_TRUE(sink.texts().empty());
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(EmulatorLink, CalibrationMeasurementAndReferencePotential) {
@@ -193,6 +189,7 @@ TEST_F(EmulatorLink, CalibrationMeasurementAndReferencePotential) {
   EXPECT_NEAR(k, block.Coeff[4], 100);
   EXPECT_NEAR(device->VSP(), -480, 2);
   EXPECT_TRUE(sink.texts().empty());
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(EmulatorLink, AutosamplerIsDetectedAndMoves) {
@@ -210,6 +207,7 @@ TEST_F(EmulatorLink, AutosamplerIsDetectedAndMoves) {
   device->SetElectrodeDown(true);
   EXPECT_TRUE(emulator->electrodeDown());
   EXPECT_TRUE(sink.texts().empty());
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(EmulatorLink, FaultsGiveTheirMessagesAndLeaveTheLinkOffLine) {
@@ -292,6 +290,7 @@ TEST_F(EmulatorLink, VoltammogramShowsStrippingPeaksThatScale) {
   const double ratio = emulator->sample().cellConcentrations()[SampleModel::Pb] / 10.0;
   EXPECT_NEAR(peakHeight(curves[0], ep(SampleModel::Pb)) / pb30, ratio, 0.25 * ratio);
   EXPECT_TRUE(sink.texts().empty());
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(EmulatorLink, CyclesGiveOneVoltammogramPerSweep) {
@@ -307,6 +306,7 @@ TEST_F(EmulatorLink, CyclesGiveOneVoltammogramPerSweep) {
   s.skipCycles = 1;
   const auto curves = runStep(s);
   EXPECT_EQ(curves.size(), 4u);
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(EmulatorLink, RunFaultsStopWithTheirStage) {

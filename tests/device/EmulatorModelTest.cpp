@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cmath>
 #include <vector>
 
+#include "AcquisitionDecoder.h"
 #include "AnalyzerEmulator.h"
 #include "EmulatorFaults.h"
+#include "EmulatorHarness.h"
 #include "EmulatorStep.h"
 #include "FrameAssembler.h"
 #include "LinkFrame.h"
@@ -15,45 +17,7 @@ namespace velmora {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-class ManualClock final : public IClock {
- public:
-  std::int64_t nowMs() const override { return now; }
-  std::chrono::nanoseconds realDuration(std::int64_t ms) const override { return std::chrono::milliseconds(ms); }
-  std::atomic<std::int64_t> now{0};
-};
-
-// Drives an emulator frame by frame and collects its answers.
-class EmulatorHarness {
- public:
-  explicit EmulatorHarness(AnalyzerEmulator::Config config = {}) : emulator(clock, std::move(config)) {
-    emulator.setOutput([this](std::span<const std::uint8_t> chunk) {
-      assembler.feed(chunk, [this](FrameAssembler::Result r, std::span<const std::uint8_t> f) {
-        if (r == FrameAssembler::Result::Frame)
-          frames.emplace_back(f.begin(), f.end());
-        else
-          ++badFrames;
-      });
-    });
-  }
-  // Sends a command and returns its answer frame (empty when none came).
-  Bytes command(std::uint8_t code, const Bytes& payload = {}) {
-    frames.clear();
-    emulator.receive(LinkFrame::build(code, payload));
-    emulator.tick();
-    return frames.empty() ? Bytes{} : frames.back();
-  }
-  void advance(std::int64_t ms) {
-    clock.now += ms;
-    emulator.tick();
-  }
-
-  ManualClock clock;
-  AnalyzerEmulator emulator;
-  FrameAssembler assembler;
-  std::vector<Bytes> frames;
-  int badFrames = 0;
-};
+using test::EmulatorHarness;
 
 TEST(EmulatorModel, StepWordsRoundTripWithSignedPotentials) {
   EmulatorStep s;
@@ -165,13 +129,7 @@ TEST(EmulatorModel, ExecutesStagesAndStreamsDataWithEndMarkers) {
   s.sweepStart = -500;
   s.sweepEnd = -300;
   s.valuesRange = 1;
-  Bytes payload{0};
-  for (auto w : s.encode()) {
-    payload.push_back(static_cast<std::uint8_t>(w >> 8));
-    payload.push_back(static_cast<std::uint8_t>(w & 0xFF));
-  }
-  payload.push_back(0);
-  EXPECT_EQ(h.command(0xC2, payload), LinkFrame::build(0xC2, {}));
+  EXPECT_EQ(h.command(0xC2, EmulatorHarness::stepPayload(s)), LinkFrame::build(0xC2, {}));
   EXPECT_EQ(h.command(0xC7, {0, 1}), LinkFrame::build(0xC7, {}));
   EXPECT_EQ(h.emulator.status(), 3);
   h.advance(2100);
@@ -183,18 +141,29 @@ TEST(EmulatorModel, ExecutesStagesAndStreamsDataWithEndMarkers) {
   EXPECT_EQ(h.emulator.status() & 0x0F, 2);
   h.advance(5000);
   EXPECT_EQ(h.emulator.status(), 0x40);  // complete, data waiting
-  Bytes data;
-  while (h.emulator.status() & 0x40) {
-    const Bytes answer = h.command(0xC8);
-    ASSERT_GE(answer.size(), 6u);
-    data.insert(data.end(), answer.begin() + 5, answer.end() - 1);
-  }
-  ASSERT_EQ(data.size() % 4, 0u);
-  // Two leading samples, the sweep, then the end marker.
-  const std::size_t pairs = data.size() / 4;
-  EXPECT_EQ(LinkFrame::readInt16BE(&data[data.size() - 2]), 10000);
-  EXPECT_EQ(pairs, 2u + 100u + 1u);
+
+  // One answer hands out the whole sweep; the program's decoder reads it
+  // as one voltammogram over the swept potentials.
+  const Bytes answer = h.command(0xC8);
+  ASSERT_GE(answer.size(), 6u);
   EXPECT_EQ(h.emulator.status(), 0);
+  AcquisitionDecoder decoder;
+  AcquisitionDecoder::Context context;
+  context.Step.SetValuesRange(1);
+  context.Calibration = AnalyzerEmulator::defaultCalibration();
+  decoder.SetContext(context);
+  decoder.BeginStep();
+  std::vector<TRecPoints> curves;
+  const auto batch =
+      decoder.Feed(std::span(answer).subspan(5, answer.size() - 6), [&] { curves.push_back(decoder.DataBuf()); });
+  EXPECT_TRUE(batch.EndSeen);
+  EXPECT_EQ(decoder.UnreadBytes(), 0u);
+  ASSERT_EQ(curves.size(), 1u);
+  ASSERT_EQ(curves[0].size(), 100u);  // the two settling samples are dropped
+  EXPECT_NEAR(curves[0].front().X, -500 * 1.0042, 3.0);
+  EXPECT_NEAR(curves[0].back().X, -300 * 1.0042, 3.0);
+  for (const TRecPoint& p : curves[0]) EXPECT_LE(std::fabs(p.Y), 10.1);  // µA: within the 2 µA range's ADC
+  EXPECT_EQ(h.emulator.refusedFrames(), 0);
 }
 
 }  // namespace

@@ -128,6 +128,7 @@ TEST_F(RecRun, ProgramsAndRepetitionsRunInOrder) {
   for (std::size_t n : curveSizes) EXPECT_GT(n, 100u);
   EXPECT_GT(livePoints.load(), 0);
   EXPECT_TRUE(sink.texts().empty());
+  EXPECT_EQ(emulator->refusedFrames(), 0) << emulator->refusals().front();
 }
 
 TEST_F(RecRun, CycledStepCountsItsCyclesAndStartsFromAGivenStep) {
@@ -143,6 +144,7 @@ TEST_F(RecRun, CycledStepCountsItsCyclesAndStartsFromAGivenStep) {
   EXPECT_EQ(Count("curve"), 4);
   EXPECT_EQ(cycles, (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(Count("step 0.0.0"), 0);
+  EXPECT_EQ(emulator->refusedFrames(), 0);
 }
 
 TEST_F(RecRun, StopEndsTheRunNormallyAndResetWithoutEndEvents) {
@@ -225,6 +227,7 @@ TEST_F(RecRun, RunsOverAPseudoTerminal) {
     ASSERT_TRUE(r.WaitFinished(std::chrono::seconds(60)));
   }
   EXPECT_EQ(curves.load(), 2);
+  EXPECT_EQ(served->refusedFrames(), 0);
   device.reset();
   port.reset();
   host.stop();

@@ -5,6 +5,7 @@
 
 #include "DeviceProtocol.h"
 #include "DeviceUnits.h"
+#include "EmulatorCommandRules.h"
 #include "LinkFrame.h"
 
 namespace velmora {
@@ -17,6 +18,10 @@ namespace {
 constexpr std::int64_t kResetDelay = 300;
 constexpr std::int64_t kSamplerMoveDelay = 1500;
 constexpr std::int64_t kElectrodeDelay = 800;
+// The reference of the 3-in-1 electrode reads about -480 mV; a step held at
+// the opposite potential recovers the electrode.
+constexpr double kRecoveryPotentialMv = 480.0;
+constexpr std::size_t kRefusalsKept = 100;
 
 std::vector<std::uint8_t> word(int value) {
   std::vector<std::uint8_t> w(2);
@@ -41,9 +46,14 @@ TCalibrationBlock AnalyzerEmulator::defaultCalibration() {
 }
 
 AnalyzerEmulator::AnalyzerEmulator(IClock& clock, Config config)
-    : clock_(clock), config_(std::move(config)), random_(static_cast<std::uint32_t>(config_.seed)) {
+    : clock_(clock),
+      config_(std::move(config)),
+      random_(static_cast<std::uint32_t>(config_.seed)),
+      cellOperator_(config_.recipe),
+      cellSequence_(config_.cellSequence) {
   stirrerType_ = std::max(0, config_.addOnType);
   stirrerSpeed_ = config_.mixerSpeed;
+  line_.setPaced(config_.realtime);
 }
 
 void AnalyzerEmulator::setOutput(Output output) {
@@ -68,8 +78,10 @@ void AnalyzerEmulator::receive(std::span<const std::uint8_t> bytes) {
     const std::int64_t now = clock_.nowMs();
     advanceRun(now);
     assembler_.feed(bytes, [&](FrameAssembler::Result result, std::span<const std::uint8_t> frame) {
-      // A damaged command is ignored, as the analyzer does.
-      if (result == FrameAssembler::Result::Frame) handleFrame(frame, now);
+      if (result == FrameAssembler::Result::Frame)
+        handleFrame(frame, now);
+      else
+        refuse(result == FrameAssembler::Result::CheckError ? "wrong check byte" : "LEN beyond the buffer");
     });
     releaseDue(now);
     chunks.swap(ready_);
@@ -92,32 +104,38 @@ void AnalyzerEmulator::tick() {
 void AnalyzerEmulator::answer(std::uint8_t code, std::vector<std::uint8_t> payload, std::int64_t now,
                               std::int64_t delayMs) {
   if (config_.faults.silent.count(code)) return;
+  report(code, std::move(payload), now + delayMs);
+}
+
+void AnalyzerEmulator::report(std::uint8_t code, std::vector<std::uint8_t> payload, std::int64_t at) {
   std::vector<std::uint8_t> frame = LinkFrame::build(code, payload);
   if (config_.faults.corruptAll || config_.faults.corrupt.count(code)) frame.back() ^= 0x5A;
-  // Answers leave in order: a quick answer never overtakes a slow one.
-  std::int64_t due = now + delayMs;
-  if (!delayed_.empty()) due = std::max(due, delayed_.back().due);
-  delayed_.push_back({due, std::move(frame)});
+  // Line noise before the frame.
+  if (config_.faults.splitFrames) frame.insert(frame.begin(), {0x00, 0x13});
+  line_.send(std::move(frame), at);
 }
 
 void AnalyzerEmulator::releaseDue(std::int64_t now) {
-  while (!delayed_.empty() && delayed_.front().due <= now) {
-    std::vector<std::uint8_t> frame = std::move(delayed_.front().frame);
-    delayed_.pop_front();
+  for (auto& bytes : line_.release(now)) {
     if (!config_.faults.splitFrames) {
-      ready_.push_back(std::move(frame));
+      ready_.push_back(std::move(bytes));
       continue;
     }
-    // Line noise before the frame, then the frame in small pieces.
-    ready_.push_back({0x00, 0x13});
+    // The bytes arrive in small pieces.
     std::size_t pos = 0;
-    while (pos < frame.size()) {
-      const std::size_t n = std::min<std::size_t>(frame.size() - pos, 1 + random_() % 5);
-      ready_.emplace_back(frame.begin() + static_cast<std::ptrdiff_t>(pos),
-                          frame.begin() + static_cast<std::ptrdiff_t>(pos + n));
+    while (pos < bytes.size()) {
+      const std::size_t n = std::min<std::size_t>(bytes.size() - pos, 1 + random_() % 5);
+      ready_.emplace_back(bytes.begin() + static_cast<std::ptrdiff_t>(pos),
+                          bytes.begin() + static_cast<std::ptrdiff_t>(pos + n));
       pos += n;
     }
   }
+}
+
+void AnalyzerEmulator::refuse(const std::string& reason) {
+  ++refused_;
+  refusals_.push_back(reason);
+  if (refusals_.size() > kRefusalsKept) refusals_.pop_front();
 }
 
 void AnalyzerEmulator::advanceRun(std::int64_t now) {
@@ -127,6 +145,18 @@ void AnalyzerEmulator::advanceRun(std::int64_t now) {
     overflowed_ = true;
     data_.resize(DataBufferSize);
     run_->fail(StageOverflow);
+  }
+  if (!completionReported_ && run_->failedStage() == 0 && now >= run_->endMs()) {
+    // The analyzer reports the parameters of the step it has completed.
+    completionReported_ = true;
+    const EmulatorStep::Words words = run_->step().encode();
+    std::vector<std::uint8_t> payload{static_cast<std::uint8_t>(run_->step().index)};
+    for (const std::uint16_t w : words) {
+      payload.push_back(static_cast<std::uint8_t>(w >> 8));
+      payload.push_back(static_cast<std::uint8_t>(w & 0xFF));
+    }
+    payload.push_back(0);
+    report(COM_READ_PARAM_ARRAY, std::move(payload), run_->endMs());
   }
 }
 
@@ -139,8 +169,52 @@ int AnalyzerEmulator::statusByte(std::int64_t now) {
 
 void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int64_t now) {
   ++commands_;
+  if (config_.logFrames) received_.emplace_back(frame.begin(), frame.end());
   const std::uint8_t code = frame[3];
   const std::span<const std::uint8_t> p = frame.subspan(4, frame.size() - 5);
+  std::string reason;
+  if (!EmulatorCommandRules::accepts(code, p, reason)) {
+    refuse(reason);
+    return;
+  }
+  execute(code, p, now);
+}
+
+void AnalyzerEmulator::startStep(const EmulatorStep& step, std::int64_t now) {
+  // Before a recorded step the operator fills the cell as its measurement
+  // type asks.
+  if (step.sweepStart != step.sweepEnd) {
+    int type = -1;
+    if (measurementSource_)
+      type = measurementSource_();
+    else if (!cellSequence_.empty())
+      type = cellSequence_[sequencePos_++ % cellSequence_.size()];
+    if (type >= 0) {
+      sample_ = cellOperator_.cellFor(type, sample_);
+      lastFilledFor_ = type;
+    }
+  }
+  EmulatorRun::Context context;
+  context.deviceType = config_.deviceType;
+  context.calibration = config_.calibration;
+  context.cell = sample_.cellConcentrations();
+  context.bufferOverflow = config_.faults.bufferOverflow;
+  context.mercuryJetGap = config_.faults.mercuryJetGap;
+  context.seed = config_.seed + static_cast<std::uint64_t>(++runCount_);
+  data_.clear();
+  overflowed_ = false;
+  completionReported_ = false;
+  run_ = std::make_unique<EmulatorRun>(step, context, now);
+  answer(COM_START, {}, now);
+  // A step held at the potential opposite to the 3-in-1 reference recovers
+  // that electrode; the analyzer says so on its own.
+  const double held = DeviceUnits::FromDeviceUnits(config_.deviceType, config_.calibration.KDac, step.sweepStart);
+  if (config_.supports3in1 && step.sweepStart == step.sweepEnd && step.electrolysisPotential == step.sweepStart &&
+      std::fabs(held - kRecoveryPotentialMv) <= 10.0)
+    report(COM_VOSST_EL, {}, now);
+}
+
+void AnalyzerEmulator::execute(std::uint8_t code, std::span<const std::uint8_t> p, std::int64_t now) {
   auto arg = [&](std::size_t i) -> int { return i < p.size() ? p[i] : 0; };
   auto arg16 = [&](std::size_t i) -> int { return i + 1 < p.size() ? LinkFrame::readInt16BE(&p[i]) : 0; };
   switch (code) {
@@ -149,7 +223,8 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       data_.clear();
       overflowed_ = false;
       motorOn_ = false;
-      delayed_.clear();
+      completionReported_ = false;
+      line_.clear();
       const std::uint8_t flag = config_.faults.notCalibrated ? 0x00 : ResetCalibrated;
       if (config_.deviceType == 0)
         answer(code, {flag}, now, kResetDelay);
@@ -166,7 +241,6 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       answer(code, {static_cast<std::uint8_t>(statusByte(now))}, now);
       break;
     case COM_WRITE_PARAM_ARRAY: {
-      if (p.size() < 1 + 2 * StepWordCount) return;  // malformed: no answer
       EmulatorStep::Words words{};
       for (std::size_t i = 0; i < StepWordCount; ++i) words[i] = static_cast<std::uint16_t>(arg16(1 + 2 * i));
       steps_[p[0]] = EmulatorStep::decode(words);
@@ -174,27 +248,18 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       break;
     }
     case COM_START: {
-      auto it = steps_.find(0);
-      if (it != steps_.end()) {
-        EmulatorRun::Context context;
-        context.deviceType = config_.deviceType;
-        context.calibration = config_.calibration;
-        context.cell = sample_.cellConcentrations();
-        context.bufferOverflow = config_.faults.bufferOverflow;
-        context.mercuryJetGap = config_.faults.mercuryJetGap;
-        context.seed = config_.seed + static_cast<std::uint64_t>(++runCount_);
-        data_.clear();
-        overflowed_ = false;
-        run_ = std::make_unique<EmulatorRun>(it->second, context, now);
+      auto it = steps_.find(p[0]);
+      if (it == steps_.end()) {
+        refuse("start of a step that was never loaded");
+        return;
       }
-      answer(code, {}, now);
+      startStep(it->second, now);
       break;
     }
     case COM_READ_DATA: {
       advanceRun(now);
       std::size_t n = std::min(data_.size(), MaxDataPerAnswer);
       n -= n % 4;
-      if (n == 0) n = std::min<std::size_t>(data_.size(), 4);
       std::vector<std::uint8_t> payload{static_cast<std::uint8_t>((n / 4) & 0xFF)};
       payload.insert(payload.end(), data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(n));
       data_.erase(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(n));
@@ -213,13 +278,20 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       if (arg(0) == 1) dacValue_ = arg16(1);
       answer(code, {}, now);
       break;
+    case COM_READ_DAC: {
+      std::vector<std::uint8_t> payload = word(config_.calibration.DacAdc);
+      const std::vector<std::uint8_t> second = word(config_.calibration.Dac2);
+      payload.insert(payload.end(), second.begin(), second.end());
+      answer(code, std::move(payload), now);
+      break;
+    }
     case COM_SET_RANGE:
       range_ = std::clamp(arg(0), 0, 4);
       answer(code, {}, now);
       break;
     case COM_SET_ELECTROD:
     case COM_WRITE_EEPROM:
-      if (code == COM_WRITE_EEPROM && p.size() >= 1 + EepromImageSize)
+      if (code == COM_WRITE_EEPROM)
         config_.calibration.assignImage(std::span<const std::uint8_t, EepromImageSize>(p.data() + 1, EepromImageSize));
       answer(code, {}, now);
       break;
@@ -231,12 +303,10 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       break;
     }
     case COM_SET_RESISTOR:
-      if (p.size() >= 4) {
-        config_.calibration.Precise = p[0];
-        config_.calibration.Gain = p[1];
-        config_.calibration.Offset = p[2];
-        config_.calibration.Coarse = p[3];
-      }
+      config_.calibration.Precise = p[0];
+      config_.calibration.Gain = p[1];
+      config_.calibration.Offset = p[2];
+      config_.calibration.Coarse = p[3];
       break;  // the analyzer does not answer
     case COM_READ_RESISTOR:
       answer(code,
@@ -296,7 +366,7 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       if (!config_.autosampler) break;  // nothing relays the command
       const int sub = arg(0);
       std::int64_t delay = 0;
-      if (sub == SamplerMove && arg(1) >= 1 && arg(1) <= 15) {
+      if (sub == SamplerMove) {
         delay = kSamplerMoveDelay * (1 + std::abs(arg(1) - 1 - samplerPosition_)) / 4;
         samplerPosition_ = arg(1) - 1;
       } else if (sub == SamplerElectrodeUp || sub == SamplerElectrodeDown) {
@@ -309,7 +379,7 @@ void AnalyzerEmulator::handleFrame(std::span<const std::uint8_t> frame, std::int
       break;
     }
     default:
-      break;  // unknown commands are ignored
+      break;
   }
 }
 
@@ -366,6 +436,42 @@ int AnalyzerEmulator::samplerPosition() const {
 bool AnalyzerEmulator::electrodeDown() const {
   std::lock_guard lock(mutex_);
   return electrodeDown_;
+}
+
+void AnalyzerEmulator::setMeasurementSource(MeasurementSource source) {
+  std::lock_guard lock(mutex_);
+  measurementSource_ = std::move(source);
+}
+
+void AnalyzerEmulator::setCellSequence(std::vector<int> sequence) {
+  std::lock_guard lock(mutex_);
+  cellSequence_ = std::move(sequence);
+  sequencePos_ = 0;
+}
+
+int AnalyzerEmulator::lastFilledFor() const {
+  std::lock_guard lock(mutex_);
+  return lastFilledFor_;
+}
+
+std::int64_t AnalyzerEmulator::refusedFrames() const {
+  std::lock_guard lock(mutex_);
+  return refused_;
+}
+
+std::vector<std::string> AnalyzerEmulator::refusals() const {
+  std::lock_guard lock(mutex_);
+  return {refusals_.begin(), refusals_.end()};
+}
+
+std::vector<std::vector<std::uint8_t>> AnalyzerEmulator::receivedFrames() const {
+  std::lock_guard lock(mutex_);
+  return received_;
+}
+
+void AnalyzerEmulator::clearReceivedFrames() {
+  std::lock_guard lock(mutex_);
+  received_.clear();
 }
 
 std::int64_t AnalyzerEmulator::commandsReceived() const {

@@ -37,6 +37,7 @@ class EmulatorRun {
   // Stops the run with a fault stage (4 or 7).
   void fail(int stage) { failedStage_ = stage; }
   int failedStage() const { return failedStage_; }
+  const EmulatorStep& step() const { return step_; }
   std::int64_t endMs() const { return endMs_; }
   // Voltammograms completed so far.
   int completedSweeps() const { return completedSweeps_; }

@@ -1,12 +1,18 @@
 // velmora-analyzer-emulator: serves an emulated analyzer on a pseudo-terminal
 // so that the workstation (or any program) can open it as a serial port.
 //
-//   velmora-analyzer-emulator --link PATH [--speed N] [--fault F]...
+//   velmora-analyzer-emulator --link PATH [--speed N] [--realtime] [--cells SEQ] [--fault F]...
+//
+// With --cells a virtual operator fills the cell before every recorded step:
+// the sequence names the measurement type of each recorded step in turn
+// (background, sample, add1, add2, add3, reference) and starts again at its
+// end.
 //
 // Commands typed on the standard input change the cell while it runs:
 //   electrolyte VOLUME_ML          fresh supporting electrolyte
 //   sample VOLUME_ML Zn=C Pb=C ... add a sample (concentrations in ug/L)
 //   add ELEMENT VOLUME_ML C_MG_L   add a standard of one element
+//   cells SEQ                      a new cell sequence for the operator
 //   show                           print the cell contents
 //   quit
 
@@ -33,8 +39,9 @@ void onSignal(int) { g_stop = 1; }
 void usage() {
   std::fprintf(
       stderr,
-      "usage: velmora-analyzer-emulator --link PATH [--speed N] [--fault F]... [--device-type 0|1]\n"
+      "usage: velmora-analyzer-emulator --link PATH [--speed N] [--realtime] [--fault F]... [--device-type 0|1]\n"
       "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
+      "       [--cells background,sample,add1,add2...] [--standard VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C]\n"
       "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
 }
 
@@ -62,13 +69,14 @@ std::vector<std::string> split(const std::string& text, char separator) {
   return out;
 }
 
-bool sampleOption(const std::string& value, velmora::AnalyzerEmulator& emulator) {
+// "VOLUME_ML:Zn=C,Cd=C,..." into a volume and concentrations.
+bool volumeAndConcentrations(const std::string& value, double& volume, velmora::SampleModel::Concentrations& c) {
   const auto colon = value.find(':');
   if (colon == std::string::npos) return false;
-  velmora::SampleModel::Concentrations c{};
+  c = {};
   if (!parseConcentrations(split(value.substr(colon + 1), ','), c)) return false;
-  emulator.addSample(std::atof(value.substr(0, colon).c_str()), c);
-  return true;
+  volume = std::atof(value.substr(0, colon).c_str());
+  return volume > 0.0;
 }
 
 void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator) {
@@ -77,6 +85,15 @@ void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator)
   const std::string& verb = words[0];
   if (verb == "quit" || verb == "exit") {
     g_stop = 1;
+  } else if (verb == "cells" && words.size() == 2) {
+    std::string error;
+    std::vector<int> sequence = velmora::VirtualOperator::parseSequence(words[1], error);
+    if (sequence.empty()) {
+      std::printf("%s\n", error.c_str());
+      return;
+    }
+    emulator.setCellSequence(std::move(sequence));
+    std::printf("the operator fills the cell for %s\n", words[1].c_str());
   } else if (verb == "show") {
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else if (verb == "electrolyte" && words.size() == 2) {
@@ -99,7 +116,7 @@ void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator)
     emulator.addStandard(element, std::atof(words[2].c_str()), std::atof(words[3].c_str()));
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else {
-    std::printf("commands: electrolyte V | sample V Zn=C ... | add EL V C | show | quit\n");
+    std::printf("commands: electrolyte V | sample V Zn=C ... | add EL V C | cells SEQ | show | quit\n");
   }
   std::fflush(stdout);
 }
@@ -111,6 +128,7 @@ int main(int argc, char** argv) {
   double speed = 1.0;
   velmora::AnalyzerEmulator::Config config;
   std::vector<std::string> samples;
+  bool haveCells = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto next = [&]() -> std::string {
@@ -139,7 +157,34 @@ int main(int argc, char** argv) {
     } else if (arg == "--no-3in1") {
       config.supports3in1 = false;
     } else if (arg == "--sample") {
-      samples.push_back(next());
+      const std::string value = next();
+      double volume = 0.0;
+      velmora::SampleModel::Concentrations c{};
+      if (!volumeAndConcentrations(value, volume, c)) {
+        std::fprintf(stderr, "bad --sample value: %s\n", value.c_str());
+        return 2;
+      }
+      // The operator's sample, and without a cell sequence an addition to
+      // the cell at start.
+      config.recipe.sampleMl = volume;
+      config.recipe.sample = c;
+      samples.push_back(value);
+    } else if (arg == "--standard") {
+      const std::string value = next();
+      if (!volumeAndConcentrations(value, config.recipe.additionMl, config.recipe.standard)) {
+        std::fprintf(stderr, "bad --standard value: %s\n", value.c_str());
+        return 2;
+      }
+    } else if (arg == "--cells") {
+      std::string error;
+      config.cellSequence = velmora::VirtualOperator::parseSequence(next(), error);
+      if (config.cellSequence.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+      }
+      haveCells = true;
+    } else if (arg == "--realtime") {
+      config.realtime = true;
     } else if (arg == "--seed") {
       config.seed = std::strtoull(next().c_str(), nullptr, 10);
     } else {
@@ -154,10 +199,12 @@ int main(int argc, char** argv) {
 
   velmora::ScaledClock clock(speed);
   auto emulator = std::make_shared<velmora::AnalyzerEmulator>(clock, config);
-  for (const auto& s : samples) {
-    if (!sampleOption(s, *emulator)) {
-      std::fprintf(stderr, "bad --sample value: %s\n", s.c_str());
-      return 2;
+  if (!haveCells) {
+    for (const auto& s : samples) {
+      double volume = 0.0;
+      velmora::SampleModel::Concentrations c{};
+      volumeAndConcentrations(s, volume, c);
+      emulator->addSample(volume, c);
     }
   }
   velmora::PseudoTerminalHost host(emulator);
@@ -168,8 +215,9 @@ int main(int argc, char** argv) {
   }
   std::signal(SIGINT, onSignal);
   std::signal(SIGTERM, onSignal);
-  std::printf("analyzer emulator on %s (link %s), speed x%g\n%s\n", host.slaveName().c_str(), link.c_str(), speed,
-              emulator->sample().describe().c_str());
+  std::printf("analyzer emulator on %s (link %s), speed x%g%s\n%s\n", host.slaveName().c_str(), link.c_str(), speed,
+              config.realtime ? ", answers at 19200 baud" : "", emulator->sample().describe().c_str());
+  if (haveCells) std::printf("the operator fills the cell for every recorded step\n");
   std::fflush(stdout);
 
   std::string line;

@@ -152,13 +152,12 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   ScaledClock clock(speed);
   CollectingSink sink;
   std::unique_ptr<ISerialPort> serial;
+  std::shared_ptr<AnalyzerEmulator> emulator;
   const bool emulated = port == "emulator";
   if (emulated) {
     AnalyzerEmulator::Config config;
     config.faults = faults;
-    auto emulator = std::make_shared<AnalyzerEmulator>(clock, config);
-    emulator->fillSupportingElectrolyte(10.0, {0.0, 0.0, 0.0, 0.0});
-    emulator->addSample(1.0, {400.0, 150.0, 250.0, 300.0});
+    emulator = std::make_shared<AnalyzerEmulator>(clock, config);
     serial = std::make_unique<EmulatorSerialPort>(emulator);
   } else {
     serial = std::make_unique<PosixSerialPort>();
@@ -190,6 +189,7 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   std::unique_ptr<TAcquisitionRun> run;
   // The run goes before the device, the device before its port.
   auto finish = [&](int status) {
+    if (emulator) emulator->setMeasurementSource(nullptr);
     run.reset();
     device.reset();
     serial.reset();
@@ -214,6 +214,8 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (!device->Active()) return finish(fail("the analyzer did not come on line"));
 
   run = std::make_unique<TAcquisitionRun>(*device, clock);
+  // The emulator's operator fills the cell as the step being started asks.
+  if (emulator) emulator->setMeasurementSource([r = run.get()] { return r->CurrentStep().MeasurementType(); });
   run->SetVAProgram(programs);
   run->SetLoopCount(loops);
   device->SetInputFilter(defaults.filter);
