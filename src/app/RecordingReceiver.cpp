@@ -112,6 +112,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
 RecordingReceiver::~RecordingReceiver() {
   closing_ = true;
   run_->StopRecording();
+  if (AnalyzerEmulator* emulator = link_.emulator()) emulator->setMeasurementSource(nullptr);
   run_.reset();
   // The window closes normally: the user has saved the document or chosen
   // to drop its changes, so nothing is left to recover.

@@ -8,7 +8,6 @@
 
 #include "AcquisitionDecoder.h"
 #include "AnalyzerEmulator.h"
-#include "EmulatorCommandRules.h"
 #include "EmulatorHarness.h"
 #include "EmulatorLine.h"
 #include "LinkFrame.h"
@@ -89,12 +88,6 @@ TEST(EmulatorProtocol, RefusesWhatTheAnalyzerRefusesWithoutAnAnswer) {
   EXPECT_EQ(sampler.command(0xDC, {9}), Frame(0xDC, {9, 0}));
   EXPECT_EQ(sampler.emulator.refusedFrames(), refused);
   EXPECT_EQ(sampler.emulator.refusals().size(), static_cast<std::size_t>(refused));
-
-  // Every command the analyzer knows has one LEN.
-  EXPECT_EQ(EmulatorCommandRules::lenOf(0xC2), 57u);
-  EXPECT_EQ(EmulatorCommandRules::lenOf(0xD1), 36u);
-  EXPECT_EQ(EmulatorCommandRules::lenOf(0xDC, 16), 3u);
-  EXPECT_EQ(EmulatorCommandRules::lenOf(0xDC, 4), 2u);
 }
 
 TEST(EmulatorProtocol, PacedAnswersTravelAtTheLineRate) {
