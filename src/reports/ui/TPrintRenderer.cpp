@@ -49,10 +49,16 @@ void TPrintRenderer::DrawChart(QPainter& painter, QCustomPlot& chart, QSize rend
     p.setMode(QCPPainter::pmNoCaching);
     chart.toPainter(&p, renderSize.width(), renderSize.height());
   }
+  // A picture replays scaled by the device's resolution over its own; that
+  // is taken out so that the picture fills the target exactly.
+  double fx = 1.0, fy = 1.0;
+  if (const QPaintDevice* device = painter.device()) {
+    fx = static_cast<double>(picture.logicalDpiX()) / device->logicalDpiX();
+    fy = static_cast<double>(picture.logicalDpiY()) / device->logicalDpiY();
+  }
   painter.save();
   painter.translate(target.topLeft());
-  painter.scale(static_cast<double>(target.width()) / renderSize.width(),
-                static_cast<double>(target.height()) / renderSize.height());
+  painter.scale(fx * target.width() / renderSize.width(), fy * target.height() / renderSize.height());
   painter.drawPicture(0, 0, picture);
   painter.restore();
 }

@@ -67,7 +67,7 @@ void TRepForm::buildUi() {
   pf->addRow(QString(), properties_);
   font_ = new QFontComboBox;
   font_->setObjectName(QStringLiteral("PrintFont"));
-  font_->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+  font_->setCurrentFont(QFont());  // the default font, as a new print job has it
   pf->addRow(tr("Font:"), font_);
   size_ = new QComboBox;
   size_->setObjectName(QStringLiteral("PrintFontSize"));
