@@ -76,12 +76,14 @@ int ScreenshotTour::peakPictures(MainWindow& w, const QString& folder) {
   TNode* sample = f.FirstRoot();
   if (!sample || !sample->FirstChild) return 0;
   w.selectThumbnailsPage();
-  TNodesArr groups;
+  // The recorded curves of every step (the searches read their ranges).
+  TNodesArr groups, leaves;
   for (TNode* n = sample->FirstChild; n; n = n->NextSibling) {
     if (n->Folded) n->Unfold();
     groups.push_back(n);
+    for (TNode* c = n->FirstChild; c; c = c->NextSibling) leaves.push_back(c);
   }
-  f.SetSelection(groups);
+  f.SetSelection(leaves.empty() ? groups : leaves);
   settle();
   w.chartView().redrawNow();
   settle();

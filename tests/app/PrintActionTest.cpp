@@ -37,7 +37,7 @@ TEST(PrintAction, OpensThePrintWindowOnTheMainChart) {
     auto* form = qobject_cast<TRepForm*>(QApplication::activeModalWidget());
     if (!form) return;
     modal = form->isModal();
-    QTest::qWaitFor([&] { return form->previewPageCount() > 0; }, 2000);
+    if (!QTest::qWaitFor([&] { return form->previewPageCount() > 0; }, 2000)) return;
     pages = form->previewPageCount();
     form->reject();
   });
