@@ -1,18 +1,18 @@
 // Thumbnail view and main chart with a large document, on the offscreen platform.
 #include <benchmark/benchmark.h>
 
+#include <qcustomplot.h>
 #include <QApplication>
 #include <QPixmap>
 #include <QScrollBar>
-#include <qcustomplot.h>
 
 #include "DemoDocument.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
-#include "Settings.h"
-#include "TImagePreviewBox.h"
 #include "PeakValue.h"
 #include "RecordPeaks.h"
+#include "Settings.h"
+#include "TImagePreviewBox.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeakValueEvaluator.h"
