@@ -1,18 +1,23 @@
 // Thumbnail view and main chart with a large document, on the offscreen platform.
 #include <benchmark/benchmark.h>
 
+#include <qcustomplot.h>
 #include <QApplication>
 #include <QPixmap>
 #include <QScrollBar>
-#include <qcustomplot.h>
 
 #include "DemoDocument.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "PeakValue.h"
+#include "RecordPeaks.h"
 #include "Settings.h"
 #include "TImagePreviewBox.h"
+#include "TNode.h"
 #include "TNodeForest.h"
+#include "TPeakValueEvaluator.h"
 #include "TPluginsManager.h"
+#include "TVAStruct.h"
 
 using namespace velmora;
 
@@ -46,6 +51,30 @@ void BM_FirstThumbnailsOf1000Leaves(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FirstThumbnailsOf1000Leaves)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same with Zn, Cd, Pb and Cu found on every leaf: every thumbnail
+// draws its peak bands and marks (the search itself is not timed).
+void BM_FirstThumbnailsOf1000LeavesWithPeaks(benchmark::State& state) {
+  app();
+  TPeakValueEvaluator::Install();
+  for (auto _ : state) {
+    TImagePreviewBox view;
+    view.resize(260, 900);
+    DemoDocument::buildFlat(view.forest(), 1000);
+    state.PauseTiming();
+    for (const auto& n : view.forest().AllNodes) {
+      if (auto* va = dynamic_cast<TVAStruct*>(n->ArrayRecord())) AutoSearchPeaks(*va, 0, {}, CalcByHeight);
+    }
+    state.ResumeTiming();
+    view.show();
+    QPixmap pm = view.viewport()->grab();
+    benchmark::DoNotOptimize(pm);
+    state.PauseTiming();
+    view.hide();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FirstThumbnailsOf1000LeavesWithPeaks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Building the document alone (for comparison with the figure above).
 void BM_Build1000Leaves(benchmark::State& state) {

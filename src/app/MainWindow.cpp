@@ -25,6 +25,7 @@
 #include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
+#include "PrintHost.h"
 #include "RecordingReceiver.h"
 #include "TStatForm.h"
 #include "PropertiesWindow.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
           [this](bool visible) { action("PropertiesActn")->setChecked(visible); });
   peaks_ = new PeaksHost(*this, hub_);
   recordParams_ = new RecordParametersHost(*this, settings_);
+  printHost_ = new PrintHost(*this);
   // "Calculations chart": the regression series of the curves shown, floating until a calculation window docks it.
   statForm_ = new TStatForm(hub_, this);
   actions().adopt("StatActn");

@@ -25,6 +25,7 @@ class RecordingReceiver;
 class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
+class PrintHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -83,6 +84,7 @@ class MainWindow : public QMainWindow {
   DeviceStatusPresenter* devicePresenter() const { return devicePresenter_; }
   // The "Record parameters" window and its wiring.
   RecordParametersHost& recordParameters() const { return *recordParams_; }
+  PrintHost& printHost() const { return *printHost_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -184,6 +186,7 @@ class MainWindow : public QMainWindow {
   DeviceStatusPresenter* devicePresenter_ = nullptr;
   RecordingReceiver* recordingReceiver_ = nullptr;
   RecordParametersHost* recordParams_ = nullptr;
+  PrintHost* printHost_ = nullptr;
   OptionsController* optionsController_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };

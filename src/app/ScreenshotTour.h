@@ -7,11 +7,15 @@ namespace velmora {
 class MainWindow;
 
 // Saves pictures of the main window in its typical states (both tabs,
-// legend, black and white) into a folder; used by scripts/screenshots.
+// legend, black and white, peaks, print window) into a folder; used by
+// scripts/screenshots.
 class ScreenshotTour {
  public:
   // Returns the number of pictures written.
   static int run(MainWindow& window, const QString& folder);
+
+ private:
+  static int peakPictures(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

@@ -126,6 +126,8 @@ void TImagePreviewBox::loadSettings(const Options& o) {
   params_.dataColor = ColorValue::toQColor(o.dataColor);
   params_.nodeBackColor = ColorValue::toQColor(o.nodeBackColor);
   params_.nodeBorderColor = ColorValue::toQColor(o.nodeBorderColor);
+  params_.peaksColor = ColorValue::toQColor(o.peaksColor);
+  params_.crossPeaksColor = ColorValue::toQColor(o.crossPeaksColor);
   RepaintAll();
 }
 
@@ -301,6 +303,8 @@ const QPixmap& TImagePreviewBox::thumbnail(const TNode* node) const {
     style.margins = params_.fields;
     style.background = params_.nodeBackColor;
     style.border = params_.nodeBorderColor;
+    style.peaksColor = params_.peaksColor;
+    style.crossPeaksColor = params_.crossPeaksColor;
     it = cache_.insert(node, ThumbnailPainter::paint(*node, style, devicePixelRatioF()));
   }
   return it.value();

@@ -38,6 +38,8 @@ class TImagePreviewBox : public QAbstractScrollArea {
     QColor dataColor = QColor(0x00, 0x80, 0x00);
     QColor nodeBackColor = Qt::white;
     QColor nodeBorderColor = Qt::black;
+    QColor peaksColor = QColor(0xbc, 0xce, 0xfe);
+    QColor crossPeaksColor = QColor(0xc0, 0xdc, 0xc0);
   };
 
   explicit TImagePreviewBox(QWidget* parent = nullptr);

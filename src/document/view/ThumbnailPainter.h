@@ -9,8 +9,9 @@ namespace velmora {
 class TNode;
 class TArrayDataStruct;
 
-// Draws a node's curves into a thumbnail picture: background, the curves of
-// every row in the colour cycle, and a one-pixel frame. The decorations
+// Draws a node's curves into a thumbnail picture: background, the peak
+// bands, the curves of every row in the colour cycle, the peaks' measurement
+// marks, and a one-pixel frame. The decorations
 // (caption, fold and check boxes, selection) are drawn over it by the view.
 class ThumbnailPainter {
  public:
@@ -20,6 +21,8 @@ class ThumbnailPainter {
     int margins = 5;
     QColor background = Qt::white;
     QColor border = Qt::black;
+    QColor peaksColor = QColor(0xbc, 0xce, 0xfe);       // bands whose curves agree on the borders
+    QColor crossPeaksColor = QColor(0xc0, 0xdc, 0xc0);  // bands whose borders differ
   };
 
   // The eight-colour cycle of the curves, by row.

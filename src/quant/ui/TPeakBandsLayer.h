@@ -35,9 +35,8 @@ struct TPeakDrawing {
 // a layer below the grid and fills one band per table row over its
 // potential range (one pixel inside the plot's height), then draws a black
 // line at every curve's begin and end point; in the Marks role it sits
-// above the curves and writes each row's name at the bottom of the plot,
-// the value when one curve is shown, and the straight baseline of height
-// and area peaks.
+// above the curves and draws the measurement marks of every curve's peaks
+// with the rows' names and, for a single curve, the values.
 class TPeakBandsLayer : public QCPLayerable {
   Q_OBJECT
  public:

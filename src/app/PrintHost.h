@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+namespace velmora {
+
+class MainWindow;
+
+// Hosts the print window in the main window: "Print" (Ctrl+P) opens it
+// modally on the main chart, with the window's caption as the job title.
+class PrintHost : public QObject {
+  Q_OBJECT
+ public:
+  explicit PrintHost(MainWindow& window);
+
+  // Opens the print window and returns when it closes.
+  void ReportActnExecute();
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,98 @@
+#include "TPrintChart.h"
+
+#include <qcustomplot.h>
+
+#include <cmath>
+
+#include "PeakTable.h"
+#include "TPrintRenderer.h"
+#include "ThumbnailPainter.h"
+
+namespace velmora {
+
+TPrintChart::TPrintChart() : chart_(std::make_unique<QCustomPlot>()) {
+  chart_->resize(kWidth, kHeight);
+  chart_->setBackground(Qt::white);
+  auto source = [this]() -> const TPeakDrawing& { return drawing_; };
+  bands_ = new TPeakBandsLayer(chart_.get(), TPeakBandsLayer::Role::Bands, source);
+  marks_ = new TPeakBandsLayer(chart_.get(), TPeakBandsLayer::Role::Marks, source);
+}
+
+TPrintChart::~TPrintChart() {
+  delete bands_;
+  delete marks_;
+}
+
+void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) {
+  QCustomPlot& c = *chart_;
+  c.clearPlottables();
+  QFont font = o.Font;
+  font.setPointSize(o.FontSize);
+  c.xAxis->setLabel(QStringLiteral("mV"));
+  c.yAxis->setLabel(QStringLiteral("µA"));
+  for (QCPAxis* axis : {c.xAxis, c.yAxis}) {
+    axis->setLabelFont(font);
+    axis->setTickLabelFont(font);
+    axis->grid()->setVisible(o.Grid);
+    axis->grid()->setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0, Qt::DotLine));
+  }
+  c.xAxis->setVisible(o.BottomAxis);
+  c.yAxis->setVisible(o.LeftAxis);
+  c.legend->setFont(font);
+  c.legend->setVisible(o.Legend && !curves.empty());
+  c.legend->setBorderPen(QPen(Qt::black));
+  Qt::Alignment align = Qt::AlignRight | Qt::AlignTop;
+  if (o.LegendStyle == 2) align = Qt::AlignLeft | Qt::AlignTop;
+  if (o.LegendStyle == 3) align = Qt::AlignHCenter | Qt::AlignTop;
+  if (o.LegendStyle == 4) align = Qt::AlignHCenter | Qt::AlignBottom;
+  c.axisRect()->insetLayout()->setInsetAlignment(0, align);
+
+  TPeakDrawing d;
+  d.Visible = o.Peaks;
+  d.Plain = o.BlackAndWhite;
+  d.EachBorder = true;
+  d.Labels = true;
+  d.PeaksColor = o.PeaksColor;
+  d.CrossPeaksColor = o.CrossPeaksColor;
+  d.CaptionColor = o.BlackAndWhite ? QColor(Qt::black) : o.CaptionColor;
+  std::vector<TPeakTableCurve> tableCurves;
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const Curve& cv = curves[i];
+    const QColor color = o.BlackAndWhite ? QColor(Qt::black) : ThumbnailPainter::rowColor(i);
+    QCPCurve* series = new QCPCurve(c.xAxis, c.yAxis);
+    QVector<double> t, x, y;
+    for (std::size_t k = 0; k < cv.Points.size(); ++k) {
+      t << static_cast<double>(k);
+      x << cv.Points[k].X;
+      y << cv.Points[k].Y;
+    }
+    series->setData(t, x, y, true);
+    series->setPen(QPen(color, 1.2));
+    QString title = cv.Title;
+    series->setName(title.remove(u'^'));
+    d.Curves.push_back({cv.Points, cv.Peaks, color});
+  }
+  for (const TPeakDrawing::Curve& dc : d.Curves) tableCurves.push_back({&dc.Points, &dc.Peaks});
+  if (o.Peaks) d.Table = BuildPeakTable(std::span<const TPeakTableCurve>(tableCurves));
+  drawing_ = std::move(d);
+
+  if (o.Auto) {
+    c.rescaleAxes();
+    const QCPRange yr = c.yAxis->range();
+    c.yAxis->setRange(yr.lower - yr.size() * 0.05, yr.upper + yr.size() * 0.05);
+  } else {
+    c.xAxis->setRange(o.XMin, o.XMax);
+    c.yAxis->setRange(o.YMin, o.YMax);
+  }
+}
+
+void TPrintChart::draw(QPainter& painter, const QRect& target) {
+  if (target.width() <= 0) return;
+  const int h =
+      std::max(1, static_cast<int>(std::lround(static_cast<double>(target.height()) / target.width() * kWidth)));
+  chart_->resize(kWidth, h);
+  chart_->replot(QCustomPlot::rpImmediateRefresh);
+  TPrintRenderer::DrawChart(painter, *chart_, QSize(kWidth, h), target);
+}
+
+}  // namespace velmora

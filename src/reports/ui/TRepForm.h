@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "TPageLayout.h"
+
+class QComboBox;
+class QCustomPlot;
+class QFontComboBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace velmora {
+
+// The print window "Print": the printer with its properties, font, size
+// and copies, the page margins ("Fields, mm"), what is printed ("Print
+// out") and a page preview that is rebuilt on every change. OK prints and
+// closes the window. Printing out "Current chart" puts the main chart, as
+// it is shown, at the top of the page across the printable width.
+class TRepForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TRepForm(QCustomPlot* chart, QWidget* parent = nullptr);
+  ~TRepForm() override;
+
+  // The print job's title ("Current chart": the main window's caption).
+  void setJobTitle(const QString& title) { jobTitle_ = title; }
+
+  // The entry of the printer list that writes a PDF file.
+  static QString pdfPrinterName();
+  // Selects a printer by name (the PDF entry included); false when unknown.
+  bool selectPrinter(const QString& name);
+  QString printerName() const;
+  // Where the PDF entry writes; asked for on OK when empty.
+  void setPdfFile(const QString& file) { pdfFile_ = file; }
+
+  TPageSetup pageSetup() const;
+  void setMargins(int top, int left, int bottom, int right);
+  void setFontSize(int points);
+
+  // --- Preview ---
+  int previewPageCount() const { return static_cast<int>(pages_.size()); }
+  int shownPage() const { return shownPage_; }
+  const QImage& previewPage(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+  void showPage(int index);
+  void rebuildPreview();
+
+  // Prints on the chosen printer (or into the PDF file); the number of
+  // pages, 0 when nothing was printed.
+  int print();
+
+  // The document "Print out" lays out.
+  TPrintDocument document() const;
+
+ public slots:
+  void accept() override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildUi();
+  void fillPrinters();
+  void printerChosen();
+  void showProperties();
+  void drawChart(QPainter& painter, int chart, const QRect& target);
+  QFont printFont() const;
+  int fontSize() const;
+
+  QPointer<QCustomPlot> chart_;
+  std::unique_ptr<QPrinter> printer_;
+  QString jobTitle_;
+  QString pdfFile_;
+  QComboBox* printers_ = nullptr;
+  QLabel* status_ = nullptr;
+  QPushButton* properties_ = nullptr;
+  QFontComboBox* font_ = nullptr;
+  QComboBox* size_ = nullptr;
+  QSpinBox* copies_ = nullptr;
+  QSpinBox* top_ = nullptr;
+  QSpinBox* left_ = nullptr;
+  QSpinBox* bottom_ = nullptr;
+  QSpinBox* right_ = nullptr;
+  QRadioButton* currentChart_ = nullptr;
+  QLabel* preview_ = nullptr;
+  QLabel* pageLabel_ = nullptr;
+  QPushButton* prev_ = nullptr;
+  QPushButton* next_ = nullptr;
+  std::vector<QImage> pages_;
+  int shownPage_ = -1;
+  bool building_ = false;
+};
+
+}  // namespace velmora
