@@ -101,9 +101,7 @@ void TPeakBandsLayer::drawMarks(QCPPainter* painter, const TPeakDrawing& d) {
     painter->drawText(QPointF(cx - w / 2.0, plot.bottom() - metrics.descent()), name);
     if (d.Curves.size() == 1) {
       if (const TPeakRecord* p = findPeak(d.Curves.front().Peaks, row.Name)) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%8.2f", p->PeakValue);
-        const QString value = QString::fromLatin1(text).trimmed();
+        const QString value = QString::number(p->PeakValue, 'f', 2);  // "." whatever the C locale
         const int vw = metrics.horizontalAdvance(value);
         painter->drawText(QPointF(cx - vw / 2.0, plot.bottom() - metrics.descent() - metrics.height()), value);
       }
