@@ -31,9 +31,9 @@ void write(velmora::JsonWriter& json, const velmora::JsonValue& v) {
       break;
     case Kind::Object:
       json.beginObject();
-      for (const auto& [name, item] : v.fields) {
-        json.key(name);
-        write(json, item);
+      for (const auto& field : v.fields) {
+        json.key(field.first);
+        write(json, field.second);
       }
       json.endObject();
       break;

@@ -248,6 +248,13 @@ const JsonValue* JsonValue::field(std::string_view name) const {
   return found;
 }
 
+JsonValue::JsonValue() = default;
+JsonValue::JsonValue(const JsonValue&) = default;
+JsonValue::JsonValue(JsonValue&&) noexcept = default;
+JsonValue& JsonValue::operator=(const JsonValue&) = default;
+JsonValue& JsonValue::operator=(JsonValue&&) noexcept = default;
+JsonValue::~JsonValue() = default;
+
 JsonValue JsonReader::Parse(std::string_view text) { return Parser(text).document(); }
 
 }  // namespace velmora
