@@ -9,6 +9,7 @@
 
 #include "MainWindow.h"
 #include "Messages.h"
+#include "Numbers.h"
 #include "Settings.h"
 #include "UiText.h"
 
@@ -25,7 +26,8 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   commands_ =
       std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_, std::move(host));
-  commands_->DecimalSeparator = '.';
+  // Text import reads "." and the separator of the user's locale.
+  commands_->DecimalSeparator = LocaleDecimalSeparator();
 
   for (const char* name : {"OpenActn", "AppendFileActn", "ImportActn", "SaveActn", "SaveAsActn", "RecentFilesActn"})
     window_.actions().adopt(name);

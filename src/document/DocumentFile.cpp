@@ -41,12 +41,15 @@ void WriteNodeHead(const TNode& node, ChunkWriter& cw) {
 
 }  // namespace
 
-void DocumentFile::WriteNode(const TNode& node, BinaryWriter& out) {
+void DocumentFile::WriteNode(const TNode& node, BinaryWriter& out) { WriteTree(node, out, {}); }
+
+void DocumentFile::WriteTree(const TNode& node, BinaryWriter& out, const std::function<void()>& afterNode) {
   // Depth first without recursion, so that any depth of nesting is safe.
   ChunkWriter cw(out);
   const TNode* n = &node;
   while (true) {
     WriteNodeHead(*n, cw);
+    if (afterNode) afterNode();
     if (n->FirstChild != nullptr) {
       n = n->FirstChild;
       continue;
@@ -141,10 +144,11 @@ std::vector<std::uint8_t> DocumentFile::DocumentBytes(const TNodeForest& forest)
 }
 
 int DocumentFile::LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode) {
-  return LoadDocumentBytes(forest, FileIo::readAll(file), onRootNode);
+  const FileIo::Bytes bytes = FileIo::readBytes(file);
+  return LoadDocumentBytes(forest, bytes.span(), onRootNode);
 }
 
-int DocumentFile::LoadDocumentBytes(TNodeForest& forest, const std::vector<std::uint8_t>& bytes,
+int DocumentFile::LoadDocumentBytes(TNodeForest& forest, std::span<const std::uint8_t> bytes,
                                     const RootNodeHook& onRootNode) {
   BinaryReader in(bytes);
   if (!FileHeader::read(in, TypeCode)) return 0;
@@ -166,7 +170,21 @@ int DocumentFile::LoadDocumentBytes(TNodeForest& forest, const std::vector<std::
 }
 
 void DocumentFile::SaveDocument(const TNodeForest& forest, const std::filesystem::path& file) {
-  FileIo::writeAtomically(file, DocumentBytes(forest));
+  // Written in pieces of about a megabyte as the nodes come: a large
+  // document needs no second image of itself in memory.
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  FileIo::writeStreamAtomically(file, [&](const FileIo::ByteSink& sink) {
+    BinaryWriter out;
+    out.reserve(2 * kPiece);
+    FileHeader::write(out, TypeCode);
+    const auto drain = [&] {
+      if (out.size() < kPiece) return;
+      sink(out.data());
+      out.clear();
+    };
+    for (const TNode* n = forest.FirstRoot(); n != nullptr; n = n->NextSibling) WriteTree(*n, out, drain);
+    sink(out.data());
+  });
 }
 
 }  // namespace velmora

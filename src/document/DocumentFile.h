@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace velmora {
@@ -41,6 +42,9 @@ class DocumentFile {
   // first child, else 1; then its checked and folded state and its record;
   // then its children; then, when it has children, block 3.
   static void WriteNode(const TNode& node, BinaryWriter& out);
+  // The same, calling `afterNode` after each node's own blocks (no block is
+  // open then), so that a caller can pass the buffer on in pieces.
+  static void WriteTree(const TNode& node, BinaryWriter& out, const std::function<void()>& afterNode);
 
   // Reads node blocks from the stream's position to its end, starting with
   // `start` as the current node (null: the last root node, or none in an
@@ -59,11 +63,12 @@ class DocumentFile {
   // failure. Returns 1 when unknown blocks were skipped, else 0.
   static int LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode = {});
   // The same from a file image already in memory.
-  static int LoadDocumentBytes(TNodeForest& forest, const std::vector<std::uint8_t>& bytes,
+  static int LoadDocumentBytes(TNodeForest& forest, std::span<const std::uint8_t> bytes,
                                const RootNodeHook& onRootNode = {});
 
-  // Writes the document to a temporary file and renames it over `file`, so
-  // that a failure never destroys the previous file.
+  // Writes the document to a temporary file (in pieces, as the nodes come)
+  // and renames it over `file`, so that a failure never destroys the
+  // previous file.
   static void SaveDocument(const TNodeForest& forest, const std::filesystem::path& file);
 };
 

@@ -31,13 +31,15 @@ std::unique_ptr<TBasicDataStruct> TArrayDataStruct::GetSelfType() const {
 
 // --- Points --------------------------------------------------------------------
 
-void TArrayDataStruct::SetData(const TDataArr& points) {
+void TArrayDataStruct::SetData(const TDataArr& points) { SetData(TDataArr(points)); }
+
+void TArrayDataStruct::SetData(TDataArr&& points) {
   if (!SkipSnapshot) PushSnapshot();
   SkipSnapshot = 0;
   if (!Detached) {
     if (TNodeForest* forest = Forest()) forest->Undo().RecordDataChange(this);
   }
-  Data = points;
+  Data = std::move(points);
   InvalidateCaches();
   RefillSeries();
   NotifyChanged(false);
@@ -65,12 +67,11 @@ void TArrayDataStruct::InvalidateCaches() {
   ShiftValid = 0;
 }
 
-void TArrayDataStruct::GetDisplayData(TDataArr& out) const {
+void TArrayDataStruct::GetDisplayData(TDataArr& out) const { out = DisplayPoints(); }
+
+const TDataArr& TArrayDataStruct::DisplayPoints() const {
   const TNodeForest* forest = Detached ? nullptr : Forest();
-  if (!forest) {
-    out = Data;
-    return;
-  }
+  if (!forest) return Data;
   const TDataArr* points = &Data;
   if (forest->SemiIntegralMode && Partner && gTransforms) {
     if (!SemiIntegralValid) {
@@ -99,14 +100,10 @@ void TArrayDataStruct::GetDisplayData(TDataArr& out) const {
     }
     points = &LogCache;
   }
-  out = *points;
+  return *points;
 }
 
-TDataArr TArrayDataStruct::DisplayData() const {
-  TDataArr out;
-  GetDisplayData(out);
-  return out;
-}
+TDataArr TArrayDataStruct::DisplayData() const { return DisplayPoints(); }
 
 void TArrayDataStruct::RefillSeries() {
   UpdateBounds(0);
@@ -121,7 +118,7 @@ void TArrayDataStruct::UpdateBounds(std::size_t from) {
     MaxX = MaxY = -kBoundsReset;
     MinX = MinY = kBoundsReset;
   }
-  const TDataArr points = DisplayData();
+  const TDataArr& points = DisplayPoints();
   for (std::size_t i = from; i < points.size(); ++i) {
     const TDataPoint& p = points[i];
     if (p.X > MaxX) MaxX = p.X;
@@ -132,7 +129,7 @@ void TArrayDataStruct::UpdateBounds(std::size_t from) {
 }
 
 std::int32_t TArrayDataStruct::IndexOfPotential(double x) const {
-  const TDataArr points = DisplayData();
+  const TDataArr& points = DisplayPoints();
   if (points.empty()) return -1;
   const bool rising = points.back().X > points.front().X;
   for (std::size_t i = 0; i < points.size(); ++i) {

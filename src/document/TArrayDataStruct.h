@@ -62,10 +62,14 @@ class TArrayDataStruct : public TBasicDataStruct {
   // SkipSnapshot), undo item, caches invalidated, series refilled, thumbnail
   // repainted and the groups above recomputed.
   void SetData(const TDataArr& points);
+  void SetData(TDataArr&& points);  // the same, taking the points over
   // The points as displayed: raw (or the pair's semi-integral), shifted,
   // then semilogarithmic. Detached and free-standing records show raw points.
   void GetDisplayData(TDataArr& out) const;
   TDataArr DisplayData() const;
+  // The same without a copy: the points or a display cache, valid until the
+  // record or the display modes change.
+  const TDataArr& DisplayPoints() const;
   void InvalidateCaches();
   // Recomputes the bounds from the displayed points and reports the series
   // for refilling.

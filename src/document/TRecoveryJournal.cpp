@@ -56,13 +56,6 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
-void SyncFolder(const fs::path& folder) {
-  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return;
-  ::fsync(dir);
-  ::close(dir);
-}
-
 }  // namespace
 
 TRecoveryJournal::TRecoveryJournal(fs::path file) : file_(std::move(file)) {}
@@ -105,12 +98,12 @@ void TRecoveryJournal::Append(const TVAStruct& record, const std::string& captio
   const int error = errno;
   ::close(fd);
   if (!ok) ThrowCannotCreate(file_, error);
-  if (!existed) SyncFolder(file_.parent_path());
+  if (!existed) FileIo::syncFolder(file_.parent_path());
 }
 
 void TRecoveryJournal::Clear() {
   std::error_code ec;
-  if (fs::remove(file_, ec)) SyncFolder(file_.parent_path());
+  if (fs::remove(file_, ec)) FileIo::syncFolder(file_.parent_path());
 }
 
 bool TRecoveryJournal::HasEntries() const {

@@ -23,8 +23,11 @@ bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 double ToNumber(const std::string& text, char decimalSeparator) {
   // Only spaces may surround a number; a tab inside the text is no number.
   std::optional<double> value;
-  if (text.find('\t') == std::string::npos && text.find_first_not_of(' ') != std::string::npos)
-    value = ParseDecimal(text, decimalSeparator);
+  if (text.find('\t') == std::string::npos && text.find_first_not_of(' ') != std::string::npos) {
+    // "." always reads; the system's separator too, where it is another.
+    value = ParseDecimal(text, '.');
+    if (!value && decimalSeparator != '.') value = ParseDecimal(text, decimalSeparator);
+  }
   if (!value) throw EFormatError(Message(msg::NotValidFloat, {text}));
   return *value;
 }

@@ -22,7 +22,7 @@ class TextImport {
   // One line: X is the text before the first tab or space; Y starts right
   // after that separator and ends before the next one, spaces removed, and
   // is extended to the following separator while it is empty. Both are
-  // read with `decimalSeparator`. Throws EFormatError ("'%s' is not a valid
+  // read with "." or with `decimalSeparator` (the system's). Throws EFormatError ("'%s' is not a valid
   // floating point value") when either is no number; a tab left in Y (two
   // tabs in a row) makes it fail.
   static TDataPoint ParseLine(std::string_view line, char decimalSeparator = '.');

@@ -1,6 +1,9 @@
 #include "VAStructStream.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <span>
 #include <string>
 
 #include "BinaryReader.h"
@@ -27,6 +30,17 @@ std::size_t ReadCount(BinaryReader& in, std::size_t elementSize, const char* wha
     throw EFormatError(Message(msg::DataCountTooLarge, {what, std::to_string(n), std::to_string(in.remaining())}));
   in.requireElements(static_cast<std::uint64_t>(n), elementSize, what);
   return static_cast<std::size_t>(n);
+}
+
+// A little-endian double at `p`.
+double DoubleAt(const std::uint8_t* p) {
+  std::uint64_t v = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&v, p, sizeof v);
+  } else {
+    for (int i = 0; i < 8; ++i) v |= std::uint64_t{p[i]} << (8 * i);
+  }
+  return std::bit_cast<double>(v);
 }
 
 void WritePeakInts(ChunkWriter& cw, std::int32_t tag, const TPeaks& peaks, std::int32_t TPeakRecord::*field) {
@@ -157,12 +171,13 @@ bool VAStructStream::ReadArrayLevel(TArrayDataStruct& record, BinaryReader& in) 
     switch (c.tag) {
       case TagPoints: {
         const std::size_t n = ReadCount(b, 16, "the point count");
-        TDataArr points(n);
-        for (TDataPoint& p : points) {
-          p.X = b.f64();
-          p.Y = b.f64();
-        }
-        record.SetData(points);
+        // One bounds check for the block, then the doubles field by field.
+        const std::span<const std::uint8_t> raw = b.bytes(16 * n);
+        TDataArr points;
+        points.reserve(n);
+        for (std::size_t i = 0; i < n; ++i)
+          points.push_back({DoubleAt(raw.data() + 16 * i), DoubleAt(raw.data() + 16 * i + 8)});
+        record.SetData(std::move(points));
         break;
       }
       case TagNodeType:

@@ -1,20 +1,35 @@
 #include "PeakFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "Messages.h"
+#include "Numbers.h"
 
 namespace velmora {
 
 namespace {
 
-std::string Printf(const char* format, int places, double value) {
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, format, places, value);
-  return buffer;
+// printf's "%.*e", but with "." whatever the C library's locale.
+std::string Scientific(double value, int decimals) {
+  char buffer[64];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, decimals);
+  if (ec != std::errc()) return "0e+00";
+  return std::string(buffer, end);
+}
+
+// The exponent of a text made by Scientific ("1.5e+03" -> 3).
+int ExponentOf(const std::string& scientific) {
+  const auto e = scientific.find('e');
+  if (e == std::string::npos) return 0;
+  const char* first = scientific.data() + e + 1;
+  const char* last = scientific.data() + scientific.size();
+  const bool negative = first != last && *first == '-';
+  if (first != last && (*first == '-' || *first == '+')) ++first;
+  int exponent = 0;
+  std::from_chars(first, last, exponent);
+  return negative ? -exponent : exponent;
 }
 
 // "-0.000" and the like lose their sign.
@@ -26,15 +41,13 @@ std::string DropNegativeZero(std::string text) {
 }
 
 std::string ExponentForm(double value, int precision) {
-  std::string text = Printf("%.*E", std::max(precision - 1, 0), value);
-  const auto e = text.find('E');
-  std::string mantissa = text.substr(0, e);
+  const std::string text = Scientific(value, std::max(precision - 1, 0));
+  std::string mantissa = text.substr(0, text.find('e'));
   if (mantissa.find('.') != std::string::npos) {
     while (mantissa.back() == '0') mantissa.pop_back();
     if (mantissa.back() == '.') mantissa.pop_back();
   }
-  const int exponent = std::atoi(text.c_str() + e + 1);
-  return mantissa + "E" + std::to_string(exponent);
+  return mantissa + "E" + std::to_string(ExponentOf(text));
 }
 
 }  // namespace
@@ -47,12 +60,11 @@ std::string FormatFixed(double value, int precision, int decimals) {
   int intDigits = 0;
   if (value != 0.0) {
     // The exponent after rounding to `precision` significant digits.
-    const std::string scientific = Printf("%.*e", precision - 1, value);
-    intDigits = std::atoi(scientific.c_str() + scientific.find('e') + 1) + 1;
+    intDigits = ExponentOf(Scientific(value, precision - 1)) + 1;
   }
   if (intDigits > precision) return ExponentForm(value, precision);
   const int places = std::min(decimals, precision - intDigits);
-  std::string text = Printf("%.*f", places, value);
+  std::string text = FormatDecimals(value, places);
   if (places < decimals) {
     if (places == 0 && decimals > 0) text += '.';
     text.append(static_cast<std::size_t>(decimals - places), '0');

@@ -19,20 +19,24 @@ void BinaryWriter::u16be(std::uint16_t v) {
 }
 
 void BinaryWriter::u32(std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) data_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  const std::size_t at = data_.size();
+  data_.resize(at + 4);
+  std::uint8_t* p = data_.data() + at;
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 void BinaryWriter::u64(std::uint64_t v) {
-  for (int i = 0; i < 8; ++i) data_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  const std::size_t at = data_.size();
+  data_.resize(at + 8);
+  std::uint8_t* p = data_.data() + at;
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 void BinaryWriter::f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
 
 void BinaryWriter::f64(double v) { u64(std::bit_cast<std::uint64_t>(v)); }
 
-void BinaryWriter::bytes(std::span<const std::uint8_t> bytes) {
-  data_.insert(data_.end(), bytes.begin(), bytes.end());
-}
+void BinaryWriter::bytes(std::span<const std::uint8_t> bytes) { data_.insert(data_.end(), bytes.begin(), bytes.end()); }
 
 void BinaryWriter::shortString(std::string_view utf8, std::size_t capacity) {
   std::vector<std::uint8_t> encoded = Cp1251::fromUtf8(utf8);

@@ -13,6 +13,8 @@ class BinaryWriter {
  public:
   const std::vector<std::uint8_t>& data() const { return data_; }
   std::vector<std::uint8_t> take() { return std::move(data_); }
+  // Empties the buffer but keeps its memory, for writing in pieces.
+  void clear() { data_.clear(); }
   std::size_t size() const { return data_.size(); }
   void reserve(std::size_t bytes) { data_.reserve(bytes); }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,11 +18,31 @@ class FileIo {
   static std::vector<std::uint8_t> readAll(const std::filesystem::path& path,
                                            std::uintmax_t maxBytes = std::uintmax_t{1} << 32);
 
-  // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-  // renames it over `path`; the previous file survives any failure before
-  // the rename. Throws EFormatError with "Cannot create file" on failure.
+  // A whole file in a buffer of its own that is not zero-filled first (for
+  // large files); fails as readAll does.
+  struct Bytes {
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t size = 0;
+    std::span<const std::uint8_t> span() const { return {data.get(), size}; }
+  };
+  static Bytes readBytes(const std::filesystem::path& path, std::uintmax_t maxBytes = std::uintmax_t{1} << 32);
+
+  // Writes `bytes` to a new temporary file beside `path` (created
+  // exclusively), flushes it to disk, renames it over `path` and flushes the
+  // folder; the previous file survives any failure before the rename, and
+  // its permissions pass to the new file. Throws EFormatError with "Cannot
+  // create file" on failure.
   static void writeAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
   static void writeAtomically(const std::filesystem::path& path, const std::string& text);
+
+  // The same for data made piece by piece: `produce` hands every piece to
+  // the sink it gets, in order, so a large file needs no image in memory.
+  using ByteSink = std::function<void(std::span<const std::uint8_t>)>;
+  static void writeStreamAtomically(const std::filesystem::path& path,
+                                    const std::function<void(const ByteSink&)>& produce);
+
+  // Flushes a folder's entries (a rename or a new file in it) to disk.
+  static void syncFolder(const std::filesystem::path& folder);
 };
 
 }  // namespace velmora

@@ -1,7 +1,10 @@
 #include "Numbers.h"
 
+#include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace velmora {
@@ -66,6 +69,21 @@ std::string FormatShortest(double value) {
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
   if (ec != std::errc()) return "0";
   return std::string(buffer, end);
+}
+
+std::string FormatDecimals(double value, int decimals) {
+  // 1e308 in fixed form takes 309 digits before the point.
+  char buffer[400];
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, std::clamp(decimals, 0, 30));
+  if (ec != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+char LocaleDecimalSeparator() {
+  const std::lconv* conv = std::localeconv();
+  if (conv == nullptr || conv->decimal_point == nullptr || std::strlen(conv->decimal_point) != 1) return '.';
+  return conv->decimal_point[0];
 }
 
 }  // namespace velmora

@@ -27,4 +27,12 @@ std::optional<std::int64_t> ParseInteger(std::string_view text);
 // "1e-07").
 std::string FormatShortest(double value);
 
+// Fixed-point text with `decimals` places ("12.50"; at most 30), always
+// with "." whatever the C library's locale.
+std::string FormatDecimals(double value, int decimals);
+
+// The decimal separator of the C library's current locale (the user's
+// environment once the windows are up); "." when it is not one character.
+char LocaleDecimalSeparator();
+
 }  // namespace velmora

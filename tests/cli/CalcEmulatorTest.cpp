@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
+#include "Numbers.h"
 #include "RecordPeaks.h"
 #include "SampleModel.h"
 #include "TConcCalculation.h"
@@ -95,8 +97,9 @@ TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
   for (const TCalcElement& e : calc.Elements()) {
     const double expected = sample[SampleModel::elementOf(e.Name)];
     const double error = (e.SampleResult - expected) / expected;
-    std::printf("  %-2s sample %.1f µg/L, found %.1f (%+.2f %%)\n", e.Name.c_str(), expected, e.SampleResult,
-                100.0 * error);
+    std::cout << "  " << e.Name << " sample " << FormatDecimals(expected, 1) << " µg/L, found "
+              << FormatDecimals(e.SampleResult, 1) << " (" << (error >= 0 ? "+" : "")
+              << FormatDecimals(100.0 * error, 2) << " %)\n";
     EXPECT_NEAR(error, 0.0, 0.05) << e.Name;
   }
   TVAStruct::SetPeakEvaluator(nullptr);

@@ -26,3 +26,21 @@ TEST(Json, WriterEscapesAndKeepsDoublesExact) {
   j.field("nan", std::nan("")).endObject();
   EXPECT_EQ(j.str(), R"({"a\"b":"line\nend\u0001","n":0.1,"i":3,"t":true,"arr":[1,-2.5e-300,null,[]],"nan":null})");
 }
+
+TEST(Json, StreamedTextEqualsTheWholeText) {
+  // Well past the pieces the writer hands to its stream.
+  auto write = [](JsonWriter& j) {
+    j.beginObject().key("Points").beginArray();
+    for (int i = 0; i < 20000; ++i) j.beginArray().value(-1000.0 + 0.25 * i).value(20.0 + 1e-3 * i).endArray();
+    j.endArray().field("Name", std::string("Cd")).endObject();
+  };
+  JsonWriter whole;
+  write(whole);
+  std::ostringstream out;
+  JsonWriter streamed(out);
+  write(streamed);
+  EXPECT_LT(streamed.str().size(), 70000u);  // the text was handed on as it grew
+  streamed.flush();
+  EXPECT_GT(whole.str().size(), 200000u);
+  EXPECT_EQ(out.str(), whole.str());
+}

@@ -29,7 +29,7 @@ TEST(TextImport, LineRules) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
   }
   // Only the first 255 characters of a line are read.
-  EXPECT_EQ(TextImport::ParseLine("1 2" + std::string(300, '0')).Y, std::stod("2" + std::string(252, '0')));
+  EXPECT_EQ(TextImport::ParseLine("1 2" + std::string(300, '0')).Y, 2e252);
 }
 
 TEST(TextImport, TextAndFileNames) {

@@ -2,21 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 
 #include "../document/ForestTestUtil.h"
+#include "Numbers.h"
 #include "TUndoItem.h"
 #include "TUndoRedoManager.h"
 
 namespace velmora::test {
 
-inline std::string Num(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
-}
+inline std::string Num(double v) { return FormatShortest(v); }
 
 // Everything an undo step may touch, node by node in display order: the
 // structure, flags, names, node types, points, shifts, peaks, volumes and

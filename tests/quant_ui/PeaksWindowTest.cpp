@@ -157,9 +157,7 @@ TEST(PeaksWindow, AutoSearchFillsTheGridAndRecordsOneStep) {
   EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Peak");
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "End");
   EXPECT_EQ(grid->item(2, 0)->text(), "Pb");
-  char begin[32];
-  std::snprintf(begin, sizeof begin, "%8.1f", win.peaks().table()[2].BeginPotential);
-  EXPECT_EQ(grid->item(2, 2)->text(), QString::fromLatin1(begin));
+  EXPECT_EQ(grid->item(2, 2)->text(), QStringLiteral("%1").arg(win.peaks().table()[2].BeginPotential, 8, 'f', 1));
   EXPECT_FALSE(grid->item(2, 1)->text().isEmpty());
   EXPECT_GT(win.peaks().table()[2].PeakValue, 0.0);
 

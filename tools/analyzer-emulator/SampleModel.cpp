@@ -1,7 +1,8 @@
 #include "SampleModel.h"
 
 #include <cctype>
-#include <cstdio>
+
+#include "Numbers.h"
 
 namespace velmora {
 
@@ -55,10 +56,8 @@ SampleModel::Concentrations SampleModel::cellConcentrations() const {
 
 std::string SampleModel::describe() const {
   const auto c = cellConcentrations();
-  char text[160];
-  std::snprintf(text, sizeof text, "cell %.3f mL: Zn %.3f, Cd %.3f, Pb %.3f, Cu %.3f ug/L", volumeMl_, c[Zn], c[Cd],
-                c[Pb], c[Cu]);
-  return text;
+  return "cell " + FormatDecimals(volumeMl_, 3) + " mL: Zn " + FormatDecimals(c[Zn], 3) + ", Cd " +
+         FormatDecimals(c[Cd], 3) + ", Pb " + FormatDecimals(c[Pb], 3) + ", Cu " + FormatDecimals(c[Cu], 3) + " ug/L";
 }
 
 }  // namespace velmora

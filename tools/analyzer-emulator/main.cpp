@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "Numbers.h"
 #include "PseudoTerminalHost.h"
 #include "ScaledClock.h"
 
@@ -52,13 +53,15 @@ bool parseConcentrations(const std::vector<std::string>& items, velmora::SampleM
     if (eq == std::string::npos) return false;
     const auto element = velmora::SampleModel::elementOf(item.substr(0, eq));
     if (element == velmora::SampleModel::ElementCount) return false;
-    char* end = nullptr;
-    const double value = std::strtod(item.c_str() + eq + 1, &end);
-    if (end == item.c_str() + eq + 1) return false;
-    c[element] = value;
+    const auto value = velmora::ParseDecimal(item.substr(eq + 1));
+    if (!value) return false;
+    c[element] = *value;
   }
   return true;
 }
+
+// A decimal number with "." (0 when it is none, as the commands always took it).
+double number(const std::string& text) { return velmora::ParseDecimal(text).value_or(0.0); }
 
 std::vector<std::string> split(const std::string& text, char separator) {
   std::vector<std::string> out;
@@ -75,7 +78,7 @@ bool volumeAndConcentrations(const std::string& value, double& volume, velmora::
   if (colon == std::string::npos) return false;
   c = {};
   if (!parseConcentrations(split(value.substr(colon + 1), ','), c)) return false;
-  volume = std::atof(value.substr(0, colon).c_str());
+  volume = number(value.substr(0, colon));
   return volume > 0.0;
 }
 
@@ -97,7 +100,7 @@ void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator)
   } else if (verb == "show") {
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else if (verb == "electrolyte" && words.size() == 2) {
-    emulator.fillSupportingElectrolyte(std::atof(words[1].c_str()), {0.5, 0.05, 0.2, 0.5});
+    emulator.fillSupportingElectrolyte(number(words[1]), {0.5, 0.05, 0.2, 0.5});
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else if (verb == "sample" && words.size() >= 3) {
     velmora::SampleModel::Concentrations c{};
@@ -105,7 +108,7 @@ void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator)
       std::printf("bad concentrations\n");
       return;
     }
-    emulator.addSample(std::atof(words[1].c_str()), c);
+    emulator.addSample(number(words[1]), c);
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else if (verb == "add" && words.size() == 4) {
     const auto element = velmora::SampleModel::elementOf(words[1]);
@@ -113,7 +116,7 @@ void handleCommand(const std::string& line, velmora::AnalyzerEmulator& emulator)
       std::printf("unknown element %s\n", words[1].c_str());
       return;
     }
-    emulator.addStandard(element, std::atof(words[2].c_str()), std::atof(words[3].c_str()));
+    emulator.addStandard(element, number(words[2]), number(words[3]));
     std::printf("%s\n", emulator.sample().describe().c_str());
   } else {
     std::printf("commands: electrolyte V | sample V Zn=C ... | add EL V C | cells SEQ | show | quit\n");
@@ -141,7 +144,7 @@ int main(int argc, char** argv) {
     if (arg == "--link") {
       link = next();
     } else if (arg == "--speed") {
-      speed = std::atof(next().c_str());
+      speed = number(next());
     } else if (arg == "--fault") {
       std::string error;
       if (!config.faults.parse(next(), error)) {
@@ -215,8 +218,9 @@ int main(int argc, char** argv) {
   }
   std::signal(SIGINT, onSignal);
   std::signal(SIGTERM, onSignal);
-  std::printf("analyzer emulator on %s (link %s), speed x%g%s\n%s\n", host.slaveName().c_str(), link.c_str(), speed,
-              config.realtime ? ", answers at 19200 baud" : "", emulator->sample().describe().c_str());
+  std::printf("analyzer emulator on %s (link %s), speed x%s%s\n%s\n", host.slaveName().c_str(), link.c_str(),
+              velmora::FormatShortest(speed).c_str(), config.realtime ? ", answers at 19200 baud" : "",
+              emulator->sample().describe().c_str());
   if (haveCells) std::printf("the operator fills the cell for every recorded step\n");
   std::fflush(stdout);
 

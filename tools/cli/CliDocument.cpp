@@ -12,6 +12,7 @@
 #include "FormatError.h"
 #include "JsonWriter.h"
 #include "Messages.h"
+#include "Numbers.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPaintingGuard.h"
@@ -122,18 +123,18 @@ bool CliDocument::Load(TNodeForest& forest, const fs::path& file) {
   if (!fs::exists(file, ec)) throw EFormatError(Message(msg::FileNotFound));
   const std::string ext = UpperExtension(file);
   if (ext == ".TVX") {
-    const std::vector<std::uint8_t> bytes = FileIo::readAll(file);
-    BinaryReader header(bytes);
+    const FileIo::Bytes bytes = FileIo::readBytes(file);
+    BinaryReader header(bytes.span());
     if (!FileHeader::read(header, DocumentFile::TypeCode))
       throw EFormatError(Message(msg::NotADocumentFile, {file.string()}));
-    return DocumentFile::LoadDocumentBytes(forest, bytes) != 0;
+    return DocumentFile::LoadDocumentBytes(forest, bytes.span()) != 0;
   }
   if (ext == ".MBD") {
     FolderDatabase::LoadFolderDatabase(forest, file);
     return false;
   }
   TPaintingGuard painting(forest);
-  TextImport::ImportText(forest, file);
+  TextImport::ImportText(forest, file, LocaleDecimalSeparator());
   return false;
 }
 
@@ -154,7 +155,7 @@ void CliDocument::WriteRecord(JsonWriter& j, TVAStruct& r) {
   j.key("Data");
   WritePoints(j, r.Data);
   j.key("Display");
-  WritePoints(j, r.DisplayData());
+  WritePoints(j, r.DisplayPoints());
   j.field("XShift", r.XShift);
   j.field("Visible", r.Visible != 0);
   j.field("DatabaseName", r.DatabaseName);

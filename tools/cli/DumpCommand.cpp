@@ -42,9 +42,11 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   forest.SetSemiIntegralMode(semiIntegral);
   forest.SetSemilogMode(semilog);
-  JsonWriter json;
+  // Streamed: the text of a large document is many times its size.
+  JsonWriter json(out);
   CliDocument::WriteForest(json, forest, unread);
-  out << json.str() << "\n";
+  json.flush();
+  out << "\n";
   return 0;
 }
 

@@ -1,8 +1,7 @@
 #include "JsonReader.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "Cp1251.h"
 #include "FormatError.h"
@@ -11,6 +10,36 @@
 namespace velmora {
 
 namespace {
+
+// The power of ten of the first significant digit of a well-formed JSON
+// number ("123e5" -> 7, "0.004" -> -3); the exponent is clamped.
+long long DecimalMagnitude(std::string_view number) {
+  std::size_t i = number.empty() || number[0] != '-' ? 0 : 1;
+  long long magnitude = 0;
+  bool significant = false;
+  for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+    if (significant)
+      ++magnitude;
+    else if (number[i] != '0')
+      significant = true;
+  }
+  if (i < number.size() && number[i] == '.') {
+    for (++i; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+      if (significant) continue;
+      --magnitude;
+      if (number[i] != '0') significant = true;
+    }
+  }
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    long long exponent = 0;
+    for (; i < number.size() && exponent < 1000000; ++i) exponent = exponent * 10 + (number[i] - '0');
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
 
 class Parser {
  public:
@@ -112,10 +141,17 @@ class Parser {
       if (pos_ < s_.size() && (s_[pos_] == '+' || s_[pos_] == '-')) ++pos_;
       if (!digits()) fail();
     }
-    const std::string text(s_.substr(start, pos_ - start));
-    errno = 0;
-    const double v = std::strtod(text.c_str(), nullptr);
-    if (!std::isfinite(v)) fail();
+    // from_chars reads "." whatever the C library's locale says.
+    const char* first = s_.data() + start;
+    const char* last = s_.data() + pos_;
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(first, last, v);
+    if (ec == std::errc::result_out_of_range) {
+      // Too small for a double reads as zero, too large is refused.
+      if (DecimalMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0) fail();
+      return *first == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || end != last || !std::isfinite(v)) fail();
     return v;
   }
 
@@ -211,6 +247,13 @@ const JsonValue* JsonValue::field(std::string_view name) const {
   }
   return found;
 }
+
+JsonValue::JsonValue() = default;
+JsonValue::JsonValue(const JsonValue&) = default;
+JsonValue::JsonValue(JsonValue&&) noexcept = default;
+JsonValue& JsonValue::operator=(const JsonValue&) = default;
+JsonValue& JsonValue::operator=(JsonValue&&) noexcept = default;
+JsonValue::~JsonValue() = default;
 
 JsonValue JsonReader::Parse(std::string_view text) { return Parser(text).document(); }
 

@@ -18,6 +18,15 @@ struct JsonValue {
   std::vector<JsonValue> items;                           // Array
   std::vector<std::pair<std::string, JsonValue>> fields;  // Object, in text order
 
+  // Defined where JsonValue is complete: the member of pairs holding a
+  // JsonValue cannot be destroyed or copied inside its own class (clang).
+  JsonValue();
+  JsonValue(const JsonValue&);
+  JsonValue(JsonValue&&) noexcept;
+  JsonValue& operator=(const JsonValue&);
+  JsonValue& operator=(JsonValue&&) noexcept;
+  ~JsonValue();
+
   // The field of that name (the last one when repeated), or null.
   const JsonValue* field(std::string_view name) const;
 };

@@ -2,12 +2,20 @@
 
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 #include "Numbers.h"
 
 namespace velmora {
 
+void JsonWriter::flush() {
+  if (sink_ == nullptr) return;
+  sink_->write(out_.data(), static_cast<std::streamsize>(out_.size()));
+  out_.clear();
+}
+
 void JsonWriter::separate() {
+  if (sink_ != nullptr && out_.size() >= 65536) flush();
   if (afterKey_) {
     afterKey_ = false;
     return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,13 @@ namespace velmora {
 // form that reads back to the same bits (non-finite values become null).
 class JsonWriter {
  public:
+  JsonWriter() = default;
+  // Writes the text to `sink` as it grows, in pieces of about 64 KiB,
+  // instead of keeping it whole: flush() writes the rest. str() then holds
+  // only what is not written yet.
+  explicit JsonWriter(std::ostream& sink) : sink_(&sink) {}
+  void flush();
+
   JsonWriter& beginObject();
   JsonWriter& endObject();
   JsonWriter& beginArray();
@@ -40,6 +48,7 @@ class JsonWriter {
 
  private:
   void separate();
+  std::ostream* sink_ = nullptr;
   std::string out_;
   std::vector<bool> first_;  // per open container: nothing written yet
   bool afterKey_ = false;

@@ -30,9 +30,8 @@ namespace {
 constexpr int kStripWidth = 22;
 
 QString potentialText(double mV) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%8.1f", mV);
-  return QString::fromLatin1(text);
+  // Right-aligned in eight places, with "." whatever the C locale.
+  return QStringLiteral("%1").arg(mV, 8, 'f', 1);
 }
 
 }  // namespace
