@@ -4,6 +4,11 @@
 #include <QMetaObject>
 #include <QSerialPort>
 
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
 namespace velmora {
 
 Q_LOGGING_CATEGORY(lcSerial, "velmora.device.serial")
@@ -38,11 +43,13 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
       port_ = new QSerialPort(context_);
       QObject::connect(port_, &QSerialPort::readyRead, context_, [this] { deliver(); });
       QObject::connect(port_, &QSerialPort::errorOccurred, context_, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError) {
-          // The device went away (unplugged adapter): stop using it.
+        if (e == QSerialPort::ResourceError && open_) {
+          // The device went away (unplugged adapter): stop using it and say so.
+          const std::string reason = port_->errorString().toStdString();
           qCWarning(lcSerial) << "serial port lost:" << port_->errorString();
           open_ = false;
           port_->close();
+          lose(reason);
         }
       });
     }
@@ -53,15 +60,30 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
     port_->setParity(QSerialPort::NoParity);
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
+    port_->setReadBufferSize(2048);
     if (!port_->open(QIODevice::ReadWrite)) {
       error = port_->errorString().toStdString();
       return;
     }
+#ifdef Q_OS_UNIX
+    // Drop the modem lines the driver raised on opening at once, and keep
+    // them low when the port closes.
+    if (const int fd = static_cast<int>(port_->handle()); fd >= 0) {
+      int bits = TIOCM_DTR | TIOCM_RTS;
+      ::ioctl(fd, TIOCMBIC, &bits);
+      termios tio{};
+      if (::tcgetattr(fd, &tio) == 0) {
+        tio.c_cflag &= ~static_cast<tcflag_t>(HUPCL);
+        ::tcsetattr(fd, TCSANOW, &tio);
+      }
+    }
+#endif
     // Pseudo-terminals have no modem lines; failing to drop them is harmless.
     if (!port_->setDataTerminalReady(false) || !port_->setRequestToSend(false))
       qCDebug(lcSerial) << "cannot clear DTR/RTS on" << port_->portName();
     port_->clearError();
     ok = true;
+    open_ = true;
   });
   if (ok) {
     std::lock_guard lock(mutex_);
@@ -98,6 +120,20 @@ std::size_t SerialPortQt::write(std::span<const std::uint8_t> bytes) {
 void SerialPortQt::setReceiveHandler(ReceiveHandler handler) {
   std::lock_guard lock(mutex_);
   handler_ = std::move(handler);
+}
+
+void SerialPortQt::setLostHandler(LostHandler handler) {
+  std::lock_guard lock(mutex_);
+  lostHandler_ = std::move(handler);
+}
+
+void SerialPortQt::lose(const std::string& reason) {
+  LostHandler handler;
+  {
+    std::lock_guard lock(mutex_);
+    handler = lostHandler_;
+  }
+  if (handler) handler(reason);
 }
 
 void SerialPortQt::deliver() {
