@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QSerialPortInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <atomic>
@@ -80,7 +81,10 @@ TEST_F(PtyLink, FactoryChoosesTheEmulatorOnlyByName) {
   const auto real = SerialPortFactory::create((dir / "ttyVA").string(), emulatorClock);
   EXPECT_FALSE(real.emulated());
   EXPECT_NE(dynamic_cast<SerialPortQt*>(real.port.get()), nullptr);
+  // A first start names the emulator outright only where no serial port exists.
   EXPECT_EQ(SerialPortFactory::firstStartPortName("emulator"), "emulator");
+  EXPECT_EQ(SerialPortFactory::firstStartPortName("COM1"),
+            QSerialPortInfo::availablePorts().isEmpty() ? "emulator" : "COM1");
 }
 
 TEST_F(PtyLink, ResetReadsCalibrationResistorsSerialNumberAndVersion) {

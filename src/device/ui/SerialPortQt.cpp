@@ -3,8 +3,10 @@
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QSerialPort>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -43,14 +45,18 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
       port_ = new QSerialPort(context_);
       QObject::connect(port_, &QSerialPort::readyRead, context_, [this] { deliver(); });
       QObject::connect(port_, &QSerialPort::errorOccurred, context_, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError && open_) {
-          // The device went away (unplugged adapter): stop using it and say so.
-          const std::string reason = port_->errorString().toStdString();
-          qCWarning(lcSerial) << "serial port lost:" << port_->errorString();
-          open_ = false;
-          port_->close();
-          lose(reason);
-        }
+        // The device went away (unplugged adapter): stop using it and say so.
+        if (e == QSerialPort::ResourceError) loseLine(port_->errorString());
+      });
+      // A hang-up of an idle line reaches no read or write: look for it.
+      watch_ = new QTimer(context_);
+      watch_->setInterval(250);
+      QObject::connect(watch_, &QTimer::timeout, context_, [this] {
+#ifdef Q_OS_UNIX
+        pollfd p{static_cast<int>(port_->handle()), 0, 0};
+        if (p.fd >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+          loseLine(QStringLiteral("hang-up"));
+#endif
       });
     }
     if (port_->isOpen()) port_->close();
@@ -84,18 +90,20 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
     port_->clearError();
     ok = true;
     open_ = true;
+    watch_->start();
   });
   if (ok) {
     std::lock_guard lock(mutex_);
     name_ = name;
   }
-  open_ = ok;
+  if (!ok) open_ = false;
   return ok;
 }
 
 void SerialPortQt::close() {
   if (!thread_.isRunning()) return;
   onPortThread([&] {
+    if (watch_) watch_->stop();
     if (port_ && port_->isOpen()) port_->close();
   });
   open_ = false;
@@ -125,6 +133,15 @@ void SerialPortQt::setReceiveHandler(ReceiveHandler handler) {
 void SerialPortQt::setLostHandler(LostHandler handler) {
   std::lock_guard lock(mutex_);
   lostHandler_ = std::move(handler);
+}
+
+void SerialPortQt::loseLine(const QString& reason) {
+  if (!open_) return;
+  qCWarning(lcSerial) << "serial port lost:" << reason;
+  open_ = false;
+  watch_->stop();
+  port_->close();
+  lose(reason.toStdString());
 }
 
 void SerialPortQt::lose(const std::string& reason) {

@@ -8,6 +8,7 @@
 #include "ISerialPort.h"
 
 class QSerialPort;
+class QTimer;
 
 namespace velmora {
 
@@ -37,10 +38,13 @@ class SerialPortQt final : public ISerialPort {
   void onPortThread(F&& f);
   void deliver();
   void lose(const std::string& reason);
+  // The line went away: closes the port and tells the lost handler once (port thread).
+  void loseLine(const QString& reason);
 
   QThread thread_;
   QObject* context_ = nullptr;   // lives on thread_
   QSerialPort* port_ = nullptr;  // child of context_, used on thread_ only
+  QTimer* watch_ = nullptr;      // child of context_: looks for a hang-up
   std::atomic<bool> open_{false};
   mutable std::mutex mutex_;
   ReceiveHandler handler_;
