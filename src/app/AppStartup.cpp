@@ -14,6 +14,7 @@
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
+#include "SerialPortFactory.h"
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
@@ -76,7 +77,18 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 6. Settings.
   splash.showStatus(msg::SplashLoadingParameters);
+  const bool firstStart = !fs::exists(settings_.filePath());
   settings_.load();
+  // A first start on a machine without any serial port: the settings name
+  // the built-in emulator outright, and the user hears of it once.
+  bool emulatorChosen = false;
+  if (firstStart) {
+    std::string& port = settings_.options().portName;
+    const std::string chosen = SerialPortFactory::firstStartPortName(port);
+    emulatorChosen = chosen != port;
+    port = chosen;
+    if (emulatorChosen) settings_.save();
+  }
   mainWindow_->applySettings();
   curveCommands_->applySettings();
 
@@ -98,6 +110,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   // 11. Done.
   splash.close();
   mainWindow_->show();
+  if (emulatorChosen && screenshotFolder_.isEmpty())
+    mainWindow_->messageSink().information(Message(msg::EmulatorChosen));
   // Curves recorded in a session that did not end normally.
   mainWindow_->recordingReceiver().offerRecovery();
   if (!screenshotFolder_.isEmpty()) {

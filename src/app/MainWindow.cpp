@@ -72,9 +72,13 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   properties_ = new PropertiesWindow(forest(), hub_, this);
   // The analyzer link; its port opens once the settings are applied.
   deviceLink_ = new DeviceLink(*sink_, this);
+  // Status panel 2 belongs to the recording receiver alone (status text and countdown).
   devicePresenter_ =
-      new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), statusPanels_[2], this);
+      new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), nullptr, this);
+  statusBar()->addPermanentWidget(devicePresenter_->emulatorLabel());
   statusBar()->addPermanentWidget(devicePresenter_->indicator());
+  devicePresenter_->refresh();
+  connect(deviceLink_, &DeviceLink::portChanged, this, [this] { updateTitle(); });
   recordingReceiver_ = new RecordingReceiver(*this, settings_, *deviceLink_);
   optionsController_ = new OptionsController(*this, settings_);
   connect(properties_, &PropertiesWindow::visibilityChanged, this,
@@ -407,7 +411,11 @@ void MainWindow::setModified(bool modified) {
 
 void MainWindow::updateTitle() {
   // The title shows the file's name only; the full path stays in the structure tree and recent files.
-  setWindowTitle(QFileInfo(documentFileName_).fileName() + " - " + catalogue(msg::AppTitle));
+  QString title = QFileInfo(documentFileName_).fileName() + " - " + catalogue(msg::AppTitle);
+  // Simulated data must never pass for measured ones.
+  if (deviceLink_ && deviceLink_->emulated())
+    title += QStringLiteral(" [") + DeviceStatusPresenter::emulatorText() + u']';
+  setWindowTitle(title);
   statusPanels_[0]->setText(modified_ ? catalogue(msg::Modified) : QString());
 }
 

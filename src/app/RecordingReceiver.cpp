@@ -97,7 +97,10 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   // "Reset &device" (driven by the link's presenter) also ends the trace.
   connect(window_.action("ResetActn"), &QAction::triggered, this, [this] { clearLiveTrace(); });
   connect(&link_, &DeviceLink::statusChanged, this, [this] { TavrelDevice1StatusChange(false); });
-  connect(&link_, &DeviceLink::connectedChanged, this, [this] { updateActions(); });
+  connect(&link_, &DeviceLink::connectedChanged, this, [this] {
+    updateActions();
+    refreshStatusText();
+  });
   connect(&link_, &DeviceLink::resetDone, this, [this] { TavrelDevice1Reset(); });
   connect(&window_, &MainWindow::modifiedChanged, this, [this](bool modified) {
     // Saved or closed cleanly: the curves are safe in the document file.
@@ -126,6 +129,8 @@ void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()>
 }
 
 void RecordingReceiver::setFollowStep(std::function<void(int, int)> follow) { follow_ = std::move(follow); }
+
+void RecordingReceiver::setCurveStore(std::function<void()> store) { store_ = std::move(store); }
 
 RecordingProgramSource RecordingReceiver::programSource() const {
   if (source_) return source_();
@@ -159,7 +164,6 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
   run_->SetLoopCount(active_.LoopCount);
   device.SetCurrentControl(active_.CurrentControl);
   placement_.InsertType = settings_.options().insertType;
-  placement_.FilterValue = settings_.options().filter;
   placement_.CalculationMethod = settings_.options().calculationMethod;
   limitHit_ = false;
   // The built-in analyzer's operator fills the cell as the step being
@@ -277,7 +281,7 @@ void RecordingReceiver::flushLive() {
   if (overLimit && !limitHit_) {
     // Too much current for the cell: keep what was measured and stop the analyzer.
     limitHit_ = true;
-    if (placeCurve(liveCurve_)) afterCurve();
+    if (placeCurve(liveCurve_)) scheduleStore();
     clearLiveTrace();
     if (QAction* reset = window_.action("ResetActn")) reset->trigger();
   }
@@ -286,7 +290,9 @@ void RecordingReceiver::flushLive() {
 void RecordingReceiver::TavrelDevice1SingleRecordEnd() {
   clearLiveTrace();
   if (limitHit_) return;
-  if (placeCurve(run_->DataBuf())) afterCurve();
+  // The points are copied while the worker waits; the document is stored
+  // after it goes on.
+  if (placeCurve(run_->DataBuf())) scheduleStore();
 }
 
 TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
@@ -303,6 +309,10 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   curve.NodesToCreate = run_->NodesToCreate();
   curve.ProgramsWithVAGrams = run_->ProgramsWithVAGrams();
   curve.NodesInCurrentProgram = run_->NodesInCurrentProgram();
+  // The filter this voltammogram went through: the step's, applied by the run.
+  placement_.FilterValue = link_.device().InputFilter();
+  // Curves of the built-in emulator say so in their comments.
+  placement_.Simulated = link_.emulated();
   const std::int32_t number = window_.curveCounter();
   TNode* node = placement_.Place(curve, FolderDatabase::CurveFileName(number));
   if (!node) return nullptr;
@@ -321,9 +331,26 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   return node;
 }
 
+void RecordingReceiver::scheduleStore() {
+  if (storeQueued_) return;
+  storeQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        storeQueued_ = false;
+        afterCurve();
+      },
+      Qt::QueuedConnection);
+}
+
 void RecordingReceiver::afterCurve() {
   // Backup or database save; its errors do not stop the run.
-  if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
+  if (store_) {
+    try {
+      store_();
+    } catch (const std::exception&) {
+    }
+  } else if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
     try {
       commands->AfterCurveRecorded();
     } catch (const std::exception&) {
@@ -349,7 +376,8 @@ void RecordingReceiver::endRunUi() {
 void RecordingReceiver::TavrelDevice1RecordEnd() {
   QApplication::beep();
   endRunUi();
-  if (active_.ShutDown) {
+  // A run cut short by a lost line leaves the computer on for the operator.
+  if (active_.ShutDown && !link_.device().PortWasLost()) {
     if (QAction* save = window_.action("SaveActn")) save->trigger();
     QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
   }

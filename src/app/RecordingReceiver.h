@@ -60,6 +60,11 @@ class RecordingReceiver : public QObject {
   // Called at each step start to show the running program and step (when
   // the settings value RecordType is 0).
   void setFollowStep(std::function<void(int program, int step)> follow);
+  // The storage step after each curve (backup or save of the document); by
+  // default the document commands' one. It runs on the UI thread after the
+  // curve's event has released the run's worker, so the worker keeps polling
+  // the analyzer while the disk works.
+  void setCurveStore(std::function<void()> store);
 
   // "&Start record": the whole set from its first step.
   void start();
@@ -99,6 +104,8 @@ class RecordingReceiver : public QObject {
   void runSynchronised(const std::function<void()>& fn);
   TNode* placeCurve(const TRecPoints& points);
   void afterCurve();
+  // Queues afterCurve() once for the curves placed since it last ran.
+  void scheduleStore();
   // The window leaves the recording state (once per run).
   void endRunUi();
 
@@ -120,6 +127,8 @@ class RecordingReceiver : public QObject {
   std::unique_ptr<TRecoveryJournal> journal_;
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
+  std::function<void()> store_;
+  bool storeQueued_ = false;
   RecordingProgramSource active_;
 
   std::atomic<bool> closing_{false};

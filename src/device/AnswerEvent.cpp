@@ -25,4 +25,15 @@ bool AnswerEvent::wait(std::chrono::nanoseconds timeout) {
   return cv_.wait_for(lock, timeout, [this] { return set_; });
 }
 
+bool AnswerEvent::waitUnless(std::chrono::nanoseconds timeout, const std::function<bool()>& cancelled) {
+  std::unique_lock lock(mutex_);
+  cv_.wait_for(lock, timeout, [&] { return set_ || cancelled(); });
+  return set_ && !cancelled();
+}
+
+void AnswerEvent::wake() {
+  { std::lock_guard lock(mutex_); }
+  cv_.notify_all();
+}
+
 }  // namespace velmora

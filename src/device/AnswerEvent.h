@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 namespace velmora {
@@ -15,6 +16,12 @@ class AnswerEvent {
   bool isSet() const;
   // Waits until the event is set or `timeout` has passed; true when set.
   bool wait(std::chrono::nanoseconds timeout);
+  // As wait(), but also gives up (false) as soon as `cancelled` holds; it is
+  // checked when the wait starts and after every wake().
+  bool waitUnless(std::chrono::nanoseconds timeout, const std::function<bool()>& cancelled);
+  // Wakes the waiters without setting the event, so they look at their
+  // cancel condition again.
+  void wake();
 
  private:
   mutable std::mutex mutex_;

@@ -15,6 +15,7 @@ namespace velmora {
 class ISerialPort {
  public:
   using ReceiveHandler = std::function<void(std::span<const std::uint8_t> chunk)>;
+  using LostHandler = std::function<void(const std::string& reason)>;
 
   virtual ~ISerialPort() = default;
   // Opens the port by name; on failure returns false and leaves the
@@ -28,6 +29,11 @@ class ISerialPort {
   virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
   // Set before open(); called on the port's thread.
   virtual void setReceiveHandler(ReceiveHandler handler) = 0;
+  // Set before open(); called once per open, on the port's thread, when the
+  // line goes away while open (hang-up, unplugged adapter, I/O error), with
+  // the platform's reason. The port counts as closed from then on; open()
+  // again once the line is back. Ports that cannot lose their line ignore it.
+  virtual void setLostHandler(LostHandler handler) { (void)handler; }
 };
 
 }  // namespace velmora

@@ -42,9 +42,10 @@ ProgramStep TRecThread::PreconditioningStep() {
   return p;
 }
 
-bool TRecThread::Recording() const { return device_.Recording(); }
+bool TRecThread::Recording() const { return device_.Recording() && device_.ResetCount() == resetsAtStart_; }
 
 void TRecThread::Execute() {
+  resetsAtStart_ = device_.ResetCount();
   decoder_.Clear();
   run_.Raise(run_.OnRecordStart);
   run_.loopNumber_ = 0;
@@ -63,8 +64,13 @@ void TRecThread::Execute() {
       if (Recording()) Advance();
     }
   } catch (const EDeviceError& e) {
-    // A fault of the analyzer or the line: the run ends here, without the
-    // end events; the operator stops or resets.
+    if (!Recording()) {
+      // The link went off line under the command (a lost line, a reset):
+      // the run is over and ends as any run whose link went away.
+      return Finish();
+    }
+    // A fault of the analyzer: the run ends here, without the end events;
+    // the operator stops or resets.
     {
       std::lock_guard lock(run_.errorMutex_);
       run_.lastError_ = e.message();
@@ -77,10 +83,15 @@ void TRecThread::Execute() {
     }
     return;
   }
-  if (!device_.Resetting()) {
-    run_.Raise(run_.OnRecordEnd);
-    run_.Raise(run_.OnStatusChange);
-  }
+  Finish();
+}
+
+void TRecThread::Finish() {
+  // After a reset the new handshake speaks for the link; a second end of the
+  // run would only confuse the window.
+  if (device_.Resetting() || device_.ResetCount() != resetsAtStart_) return;
+  run_.Raise(run_.OnRecordEnd);
+  run_.Raise(run_.OnStatusChange);
 }
 
 void TRecThread::RunStep(const ProgramStep& step) {
@@ -142,10 +153,11 @@ void TRecThread::ApplyStepSettings(const ProgramStep& step) {
   device_.SetInputFilter(step.FilterValue());
   if (device_.AddOnType() >= 0 &&
       (step.StirrerType() != device_.AddOnType() || step.StirrerSpeed() != device_.MixerSpeed())) {
-    // The type's setter sends the type with the speed the device holds;
-    // the speed of the step follows.
+    // The step's speed first, so that the type's setter sends the new type
+    // with it and its speed setter follows with one more exchange. An unset
+    // speed (-1) keeps the one the analyzer runs at.
+    if (step.StirrerSpeed() >= 0) device_.StoreMixerSpeed(step.StirrerSpeed());
     device_.SetAddOnType(step.StirrerType());
-    if (step.StirrerSpeed() != device_.MixerSpeed()) device_.SetMixerSpeed(step.StirrerSpeed());
   }
 }
 

@@ -45,9 +45,14 @@ class TRecThread {
   // Moves to the next step, program or repetition, or ends the run.
   void Advance();
   bool Recording() const;
+  // Raises the end events unless a reset ended the run.
+  void Finish();
 
   TAcquisitionRun& run_;
   TTavrelDevice& device_;
+  // The resets counted when the run started: a reset since ends the run
+  // without its end events (the reset reports the link's new state).
+  std::uint64_t resetsAtStart_ = 0;
   AcquisitionDecoder decoder_;
   ProgramStep current_;
 };

@@ -22,9 +22,12 @@ TTavrelDevice::~TTavrelDevice() {
   { std::lock_guard lock(stopMutex_); }
   stopCv_.notify_all();
   for (auto& e : events_) e.set();
+  ++epoch_;
+  WakeWaiters();
   if (ISerialPort* port = port_.load()) {
     port->close();
     port->setReceiveHandler(nullptr);
+    port->setLostHandler(nullptr);
   }
   threads_.joinAll();
 }
@@ -34,9 +37,16 @@ void TTavrelDevice::SetPort(ISerialPort* port) {
   if (ISerialPort* old = port_.load(); old && old != port) {
     old->close();
     old->setReceiveHandler(nullptr);
+    old->setLostHandler(nullptr);
   }
   port_ = port;
-  if (port) port->setReceiveHandler([this](std::span<const std::uint8_t> chunk) { ReceiveBytes(chunk); });
+  if (port) {
+    port->setReceiveHandler([this](std::span<const std::uint8_t> chunk) { ReceiveBytes(chunk); });
+    port->setLostHandler([this, port](const std::string& reason) {
+      // A port swapped out meanwhile no longer speaks for the link.
+      if (port_.load() == port) PortLost(reason);
+    });
+  }
 }
 
 void TTavrelDevice::SetPortName(std::string name) {
@@ -55,7 +65,24 @@ void TTavrelDevice::OpenPort() {
   if (port->isOpen()) return;
   const std::string name = PortName();
   std::string error;
-  if (!port->open(name, error)) throw EDeviceError(Message(msg::CannotOpenPort, {name, error}));
+  if (!port->open(name, error)) throw EDeviceError(Message(msg::PortOpenFailed, {name, error}));
+  portLost_ = false;
+}
+
+void TTavrelDevice::WakeWaiters() {
+  for (auto& e : events_) e.wake();
+  { std::lock_guard lock(stopMutex_); }
+  stopCv_.notify_all();
+}
+
+void TTavrelDevice::PortLost(const std::string& reason) {
+  if (stopping_ || portLost_.exchange(true)) return;
+  ++epoch_;
+  ClearLinkState();
+  resetting_ = false;
+  WakeWaiters();
+  ReportError(Message(msg::PortLost, {PortName(), reason}));
+  Raise(OnStatusChange);
 }
 
 bool TTavrelDevice::Pause(std::int64_t ms) {
@@ -78,31 +105,43 @@ void TTavrelDevice::ReportError(const Message& message) {
 }
 
 void TTavrelDevice::SendFrame(std::uint8_t code, std::span<const std::uint8_t> payload) {
+  bool written = false;
+  bool lost = false;
   {
     std::lock_guard lock(frameSendLock_);
     if (payload.size() + 5 > txBuffer_.size()) throw EDeviceError(Message(msg::OutputError));
     for (std::size_t i = 0; i < payload.size(); ++i) txBuffer_[4 + i] = payload[i];
     const std::size_t size = LinkFrame::complete(txBuffer_.data(), txBuffer_.size(), code, payload.size() + 1);
     ISerialPort* port = port_.load();
-    const std::size_t written = (port && port->isOpen()) ? port->write(std::span(txBuffer_.data(), size)) : 0;
-    Pause(50);
-    if (written == 0) throw EDeviceError(Message(msg::OutputError));
-    ++framesSent_;
+    const bool wasOpen = port && port->isOpen();
+    written = wasOpen && port->write(std::span(txBuffer_.data(), size)) != 0;
+    // An open port that takes nothing has lost its line.
+    lost = wasOpen && !written;
+    if (written) {
+      Pause(50);
+      ++framesSent_;
+    }
   }
+  if (lost) PortLost(Message(msg::OutputError).format());
+  if (!written) throw EDeviceError(Message(msg::OutputError));
   if (ProcessMessages) ProcessMessages();
 }
 
 bool TTavrelDevice::Exchange(std::uint8_t code, std::span<const std::uint8_t> payload, int timeoutMs, AnswerGroup group,
                              bool report) {
+  // The epoch this command was issued in: a reset or a lost line after it
+  // ends the command, which then never touches the link again.
+  const std::uint64_t epoch = epoch_;
+  auto stale = [this, epoch] { return stopping_ || epoch_ != epoch; };
   std::lock_guard lock(sendAndWaitLock_);
-  if (stopping_) return false;
+  if (stale()) return false;
   Pause(50);
   if (group != AnswerGroup::None) event(group).clear();
   SendFrame(code, payload);
   Pause(50);
   if (group == AnswerGroup::None || timeoutMs <= 0) return true;
-  const bool answered = event(group).wait(clock_.realDuration(timeoutMs));
-  if (stopping_) return false;
+  const bool answered = event(group).waitUnless(clock_.realDuration(timeoutMs), stale);
+  if (stale()) return false;
   if (answered) return true;
   if (report && !resetting_) {
     ClearLinkState();
@@ -342,16 +381,31 @@ void TTavrelDevice::ResetDevice() {
     ~StatusOnExit() { device->Raise(device->OnStatusChange); }
   } statusOnExit{this};
   if (!port_) throw EDeviceError(Message(msg::ComPortNotSpecified));
-  OpenPort();
+  // A new link generation: whatever still waits from before gives up now.
+  ++resetCount_;
+  const std::uint64_t epoch = ++epoch_;
+  WakeWaiters();
+  try {
+    OpenPort();
+  } catch (const EDeviceError&) {
+    // No port, no link: a run that was going is over as well.
+    ClearLinkState();
+    resetting_ = false;
+    throw;
+  }
+  portLost_ = false;
   ClearLinkState();
   resetting_ = true;
   resetCalibrated_ = false;
   event(AnswerGroup::Reset).clear();
-  threads_.start([this] { ResetRoutine(); });
+  threads_.start([this, epoch] { ResetRoutine(epoch); });
 }
 
-void TTavrelDevice::ResetRoutine() {
+void TTavrelDevice::ResetRoutine(std::uint64_t epoch) {
   std::lock_guard lock(resetThreadLock_);
+  // A later reset (or a lost line) owns the link from then on.
+  auto superseded = [this, epoch] { return stopping_ || epoch_ != epoch; };
+  if (superseded()) return;
   // Forget the add-on and the autosampler before the reset goes out: a quick
   // answer may arrive while the frame is still being sent, and the add-on it
   // reports must not be wiped afterwards.
@@ -361,15 +415,16 @@ void TTavrelDevice::ResetRoutine() {
   try {
     SendFrame(COM_RESET, {});
   } catch (const EDeviceError& e) {
+    if (superseded()) return;
     ReportError(e.message());
     resetting_ = false;
     Raise(OnReset);
     return;
   }
-  if (!Pause(1000)) return;
+  if (!Pause(1000) || superseded()) return;
   ClearLinkState();
-  const bool answered = event(AnswerGroup::Reset).wait(clock_.realDuration(3000));
-  if (stopping_) return;
+  const bool answered = event(AnswerGroup::Reset).waitUnless(clock_.realDuration(3000), superseded);
+  if (superseded()) return;
   if (!answered) {
     ReportError(Message(msg::NoResponseOnReset));
     resetting_ = false;
@@ -379,8 +434,9 @@ void TTavrelDevice::ResetRoutine() {
   // An answer without the calibrated flag was handled by the receiver.
   if (!resetCalibrated_) return;
   try {
-    if (!FollowUpRoutine()) return;
+    if (!FollowUpRoutine(epoch)) return;
   } catch (const EDeviceError& e) {
+    if (superseded()) return;
     ClearLinkState();
     resetting_ = false;
     ReportError(e.message());
@@ -389,7 +445,8 @@ void TTavrelDevice::ResetRoutine() {
   Raise(OnReset);
 }
 
-bool TTavrelDevice::FollowUpRoutine() {
+bool TTavrelDevice::FollowUpRoutine(std::uint64_t epoch) {
+  auto superseded = [this, epoch] { return stopping_ || epoch_ != epoch; };
   // The calibration, the resistor registers and the serial number are
   // needed to convert readings: without them the link must not go on line.
   const std::uint8_t eeprom[] = {static_cast<std::uint8_t>(EepromImageSize)};
@@ -403,7 +460,7 @@ bool TTavrelDevice::FollowUpRoutine() {
       {COM_READ_EEPROM, eeprom, 3000}, {COM_READ_RESISTOR, {}, 2000}, {COM_READ_NOMER, nomer, 3000}};
   for (const auto& e : essentials) {
     if (!Exchange(e.code, e.payload, e.timeout, GroupOf(e.code), false)) {
-      if (stopping_) return false;
+      if (superseded()) return false;
       ClearLinkState();
       resetting_ = false;
       ReportError(Message(msg::NoResponseCommand, {std::to_string(e.code)}));
@@ -414,12 +471,12 @@ bool TTavrelDevice::FollowUpRoutine() {
   }
   DetectSampler();
   Query3in1();
-  if (stopping_) return false;
+  if (superseded()) return false;
   active_ = true;
   resetting_ = false;
   Pause(100);
   ReadStatus();
-  return !stopping_;
+  return !superseded();
 }
 
 }  // namespace velmora

@@ -96,9 +96,19 @@ class TTavrelDevice {
   void ReceiveBytes(std::span<const std::uint8_t> chunk);
   void ClearLinkState();
   // Starts the reset handshake; throws EDeviceError when there is no port or
-  // it cannot be opened.
+  // it cannot be opened (the link is off line then as well). Every reset
+  // begins a new link generation: commands issued before it give up at once
+  // and never act on the link afterwards.
   void ResetDevice();
   void SetActive(bool active);
+  // The serial line went away (the port's thread, or a failed write): the
+  // link goes off line, a run in progress ends, waiting commands give up,
+  // and the sink shows which port was lost. Once per opening of the port.
+  void PortLost(const std::string& reason);
+  // True from a loss of the line until the port is opened again.
+  bool PortWasLost() const { return portLost_; }
+  // How many resets were started; a run that sees it change was ended by a reset.
+  std::uint64_t ResetCount() const { return resetCount_; }
 
   static AnswerGroup GroupOf(std::uint8_t code);
 
@@ -150,6 +160,8 @@ class TTavrelDevice {
   void SetMixerOnOff(bool on);
   // Throws EDeviceError for speeds that do not fit the wire (2560 rpm and more).
   void SetMixerSpeed(int speed);
+  // Stores the speed the next stirrer command carries, without sending it.
+  void StoreMixerSpeed(int speed) { mixerSpeed_ = speed; }
   void SetAddOnType(int type);
   void ReadCalibration();
   void WriteCalibration(const TCalibrationBlock& block);
@@ -192,8 +204,10 @@ class TTavrelDevice {
                 bool report);
   void Dispatch(std::span<const std::uint8_t> rx);
   void DispatchReset(std::span<const std::uint8_t> rx, std::size_t len);
-  void ResetRoutine();
-  bool FollowUpRoutine();
+  void ResetRoutine(std::uint64_t epoch);
+  bool FollowUpRoutine(std::uint64_t epoch);
+  // Wakes every command waiting for an answer, to look at the link epoch.
+  void WakeWaiters();
   void Raise(const TNotifyEvent& handler);
   void ReportError(const Message& message);
   // Sleeps `ms` of protocol time; returns early (false) when the device is stopping.
@@ -227,6 +241,11 @@ class TTavrelDevice {
   std::atomic<bool> resetCalibrated_{false};
   std::atomic<bool> closeFrame_{false};
   std::atomic<bool> stopping_{false};
+  // Changes at every reset and at a loss of the line; a command waits only
+  // while the epoch it started in lasts.
+  std::atomic<std::uint64_t> epoch_{0};
+  std::atomic<std::uint64_t> resetCount_{0};
+  std::atomic<bool> portLost_{false};
 
   mutable std::mutex fieldsMutex_;  // calibration block, version, data answer, port name
   TCalibrationBlock calibration_;

@@ -77,6 +77,10 @@ void TRecordPlacement::Fill(TNode* node, const TRecordedCurve& curve) {
   if (!r) return;
   r->RecordDate = NowDate();
   std::copy(curve.Step.begin(), curve.Step.begin() + TVAParams::kSize, r->Params.Raw.begin());
+  if (Simulated) {
+    const std::string comments = r->Params.Comments();
+    if (comments.rfind(SimulatedMark, 0) != 0) r->Params.SetComments(SimulatedMark + comments);
+  }
   BinaryReader extra(std::span<const std::uint8_t>(curve.Step.data() + kExtra, TStepExtra::kSize));
   r->StepExtra.ReadFrom(extra);
   r->StirrerType = IntAt(curve.Step, kStirrerType);

@@ -48,6 +48,11 @@ class TRecordPlacement {
   int InsertType = 1;
   // Copied into every filled record.
   std::int32_t FilterValue = -1;
+  // The curves come from the built-in analyzer emulator: their comments
+  // (the caption shown in the tree, the legend and the properties) begin
+  // with SimulatedMark, so simulated data never pass for measured ones.
+  bool Simulated = false;
+  static constexpr const char* SimulatedMark = "[EMULATOR - simulated] ";
   std::int32_t CalculationMethod = 0;
   // The current date and time (days since 1899-12-30); DateTime::now by default.
   std::function<double()> Now;

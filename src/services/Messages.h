@@ -294,6 +294,11 @@ inline constexpr const char* UnableToOpenComPort = QT_TRANSLATE_NOOP("Messages",
 inline constexpr const char* OptionsSaveDirMissing = QT_TRANSLATE_NOOP("Messages", "The folder \"%s\" does not exist. Choose an existing folder for the central database.");
 inline constexpr const char* OptionsDeviceOffLine = QT_TRANSLATE_NOOP("Messages", "The analyzer is not on line. Connect it on the \"Ports\" page with \"Test\" first.");
 
+// Serial line of the analyzer.
+inline constexpr const char* PortOpenFailed = QT_TRANSLATE_NOOP("Messages", "Unable to open com port\n\"%s\": %s");
+inline constexpr const char* PortLost = QT_TRANSLATE_NOOP("Messages", "The serial port \"%s\" of the analyzer was lost (%s). A run in progress has ended; its finished voltammograms are kept. Reconnect the analyzer and press \"Reset device\".");
+inline constexpr const char* EmulatorChosen = QT_TRANSLATE_NOOP("Messages", "No serial port was found, so the port setting names the built-in analyzer emulator. Voltammograms recorded from it are simulated, not measured, and are marked so. Choose the analyzer's port in Settings, \"Ports\".");
+
 // --- Reports ---------------------------------------------------------------
 
 }  // namespace velmora::msg

@@ -78,20 +78,19 @@ TEST_F(RecordDeviceActionsTest, StirrerSpeedAndModeWithAnAddOn) {
   device->SetRecording(false);
 }
 
-TEST_F(RecordDeviceActionsTest, NoAddOnResetsTheListAndSamplerMoves) {
+TEST_F(RecordDeviceActionsTest, TheAutosamplerBringsItsStirrerAndMovesTheTray) {
   AnalyzerEmulator::Config config;
   config.addOnType = -1;
   config.autosampler = true;
   start(config);
   RecordDeviceActions actions(*device);
   ASSERT_TRUE(actions.SamplerAvailable());
-  // The autosampler brings the add-on type 0 with it; without it the list resets.
-  if (device->AddOnType() < 0) {
-    const auto outcome = actions.ChangeMixerMode(2, false, true);
-    EXPECT_FALSE(outcome.sent);
-    EXPECT_TRUE(outcome.resetList);
-    EXPECT_TRUE(outcome.clearStepTypes);
-  }
+  // The autosampler's stirrer counts as add-on type 0: the mode is sent, the list stays.
+  EXPECT_EQ(device->AddOnType(), 0);
+  const auto outcome = actions.ChangeMixerMode(1, false, true);
+  EXPECT_TRUE(outcome.sent);
+  EXPECT_FALSE(outcome.resetList);
+  EXPECT_EQ(emulator->stirrerType(), 1);
   ASSERT_TRUE(actions.MoveSampler(7));
   EXPECT_EQ(emulator->samplerPosition(), 6);  // 0-based
   EXPECT_EQ(device->CellNumber(), 6);
@@ -112,6 +111,12 @@ TEST_F(RecordDeviceActionsTest, ModeWithoutAddOnOrSampler) {
   EXPECT_FALSE(outcome.sent);
   EXPECT_TRUE(outcome.resetList);
   EXPECT_FALSE(outcome.clearStepTypes);
+  // A method's unchanged set loses the stirrer types of its steps.
+  outcome = actions.ChangeMixerMode(2, false, true);
+  EXPECT_FALSE(outcome.sent);
+  EXPECT_TRUE(outcome.resetList);
+  EXPECT_TRUE(outcome.clearStepTypes);
+  EXPECT_EQ(device->AddOnType(), -1);
   // Editing a method: the type is sent even without an add-on, and the list stays.
   outcome = actions.ChangeMixerMode(2, true, false);
   EXPECT_TRUE(outcome.sent);

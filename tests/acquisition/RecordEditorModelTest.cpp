@@ -105,9 +105,9 @@ TEST(FormLayout, TimeModeCaptionsEnableRulesAndCompactView) {
   ProgramStep step = ProgramStep::Default();
   StepForm f = StepForm::FromStep(step, env);
   FormLayout l = FormLayout::Compute(f, step, env, false, false);
-  EXPECT_STREQ(l.rateCaption, msg::RecCaptionRate);
-  EXPECT_STREQ(l.rateUnit, msg::RecUnitMvPerSec);
-  EXPECT_STREQ(l.endUnit, msg::RecUnitMv);
+  EXPECT_STREQ(l.rateCaption, "Rate");
+  EXPECT_STREQ(l.rateUnit, "mV/sec");
+  EXPECT_STREQ(l.endUnit, "mV");
   EXPECT_FALSE(l.mixerDelayEnabled);
   EXPECT_FALSE(l.samplerFieldsEnabled);
   EXPECT_FALSE(l.stirrerTypeEnabled);
@@ -116,26 +116,26 @@ TEST(FormLayout, TimeModeCaptionsEnableRulesAndCompactView) {
   f.timeModeOn = true;
   f.timeModeIndex = StepForm::kImpulsIndex;
   l = FormLayout::Compute(f, step, env, false, false);
-  EXPECT_STREQ(l.rateCaption, msg::RecCaptionRange);
-  EXPECT_STREQ(l.rateUnit, msg::RecUnitMsec);
-  EXPECT_STREQ(l.endCaption, msg::RecCaptionN);
+  EXPECT_STREQ(l.rateCaption, "Range");
+  EXPECT_STREQ(l.rateUnit, "msec");
+  EXPECT_STREQ(l.endCaption, "N");
   EXPECT_EQ(l.endUnit, nullptr);
-  EXPECT_STREQ(l.startCaption, msg::RecCaptionPotential);
-  EXPECT_STREQ(l.modulationTitle, msg::RecImpulsGroup);
+  EXPECT_STREQ(l.startCaption, "Potential");
+  EXPECT_STREQ(l.modulationTitle, "Impuls mv/msec");
   EXPECT_TRUE(l.forceModulation);
   EXPECT_FALSE(l.cycleGroupVisible);
 
   f.timeModeIndex = StepForm::kActivationIndex;
   l = FormLayout::Compute(f, step, env, false, false);
-  EXPECT_STREQ(l.rateUnit, msg::RecUnitVPerSec);
+  EXPECT_STREQ(l.rateUnit, "V/sec");
   EXPECT_TRUE(l.cycleGroupVisible);
 
   f.timeModeIndex = 2;  // "U(t)"
   f.modulation = true;
   l = FormLayout::Compute(f, step, env, false, false);
-  EXPECT_STREQ(l.rateCaption, msg::RecCaptionDiscrete);
-  EXPECT_STREQ(l.endCaption, msg::RecCaptionMeasurmentTime);
-  EXPECT_STREQ(l.endUnit, msg::RecUnitSec);
+  EXPECT_STREQ(l.rateCaption, "Discrete");
+  EXPECT_STREQ(l.endCaption, "Measurment time");
+  EXPECT_STREQ(l.endUnit, "sec");
   EXPECT_FALSE(l.rateVisible);
   EXPECT_TRUE(l.modulationFieldsEnabled);
 

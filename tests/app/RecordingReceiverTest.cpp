@@ -3,19 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <map>
 
+#include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "ProgramFiles.h"
+#include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
+#include "ScaledClock.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPluginsManager.h"
+#include "TRecordPlacement.h"
 #include "TRecoveryJournal.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
@@ -66,6 +74,11 @@ struct Window {
   bool hasEntry(const std::string& text) const {
     for (const auto& e : sink.entries)
       if (e.text == text) return true;
+    return false;
+  }
+  bool hasEntryStartingWith(const std::string& text) const {
+    for (const auto& e : sink.entries)
+      if (e.text.rfind(text, 0) == 0) return true;
     return false;
   }
 };
@@ -120,7 +133,9 @@ TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
   TNode* root = win.w->forest().FirstRoot();
   ASSERT_NE(root, nullptr);
   ASSERT_NE(root->FirstChild, nullptr);
-  EXPECT_EQ(root->FirstChild->Name, "step one");
+  // The built-in emulator's curves say they are simulated.
+  EXPECT_EQ(root->FirstChild->Name, std::string(TRecordPlacement::SimulatedMark) + "step one");
+  EXPECT_EQ(root->FirstChild->VA()->Params.Comments(), root->FirstChild->Name);
   EXPECT_EQ(root->LastChild()->VA()->DatabaseName, "_______1.dbd");
   EXPECT_EQ(win.w->curveCounter(), 2);
   EXPECT_TRUE(win.w->modified());
@@ -184,6 +199,115 @@ TEST(RecordingReceiverTest, StopAsksAndResetsTheAnalyzer) {
   EXPECT_EQ(win.w->forest().FirstRoot(), nullptr);
   // Back on line after the reset: a new run may start.
   EXPECT_TRUE(QTest::qWaitFor([&] { return win.w->action("RecordActn")->isEnabled(); }, 20000));
+}
+
+TEST(RecordingReceiverTest, TheEmulatorIsUnmistakableInTheWindow) {
+  Window win;
+  const QString mark = QStringLiteral("EMULATOR - simulated data");
+  auto* label = win.w->findChild<QLabel*>(QStringLiteral("EmulatorLabel"));
+  ASSERT_NE(label, nullptr);
+  win.w->deviceLink().configure("COM1", false, 100);
+  EXPECT_FALSE(label->isVisible());
+  EXPECT_FALSE(win.w->windowTitle().contains(mark));
+  win.w->deviceLink().configure("emulator", false, 100);
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), mark);
+  EXPECT_TRUE(win.w->windowTitle().contains(mark)) << win.w->windowTitle().toStdString();
+  // A new document keeps the title's warning.
+  win.w->newDocument();
+  EXPECT_TRUE(win.w->windowTitle().contains(mark));
+}
+
+TEST(RecordingReceiverTest, StatusAnswersLeaveTheCountdownInItsPanel) {
+  Window win;
+  ProgramStep slow = Sweep(-1200, 100, "slow");
+  slow.SetElectrolysisTime(60);
+  win.useProgram({{slow}});
+  ASSERT_TRUE(win.goOnline());
+  win.w->action("RecordActn")->trigger();
+  QLabel* panel = win.w->statusPanel(2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return panel->text().contains(QStringLiteral("left")); }, 10000));
+  // Status answers between two ticks of the countdown.
+  for (int i = 0; i < 3; ++i) {
+    emit win.w->deviceLink().statusChanged();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel->text().contains(QStringLiteral("left"))) << panel->text().toStdString();
+  }
+  win.sink.queueAnswer(Answer::Yes);
+  win.w->action("StopActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !win.w->recording(); }, 20000));
+}
+
+TEST(RecordingReceiverTest, ASlowSaveLeavesTheWorkerPolling) {
+  Window win;
+  win.useProgram({{Sweep(-1200, 100, "one"), Sweep(-1000, 0, "two")}});
+  ASSERT_TRUE(win.goOnline());
+  AnalyzerEmulator* emulator = win.w->deviceLink().emulator();
+  ASSERT_NE(emulator, nullptr);
+  std::vector<std::int64_t> commandsDuringSave;
+  win.rec().setCurveStore([&] {
+    const std::int64_t before = emulator->commandsReceived();
+    QThread::msleep(1500);  // a slow disk
+    commandsDuringSave.push_back(emulator->commandsReceived() - before);
+  });
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  win.w->action("RecordActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 60000));
+  ASSERT_EQ(commandsDuringSave.size(), 2u);
+  // The worker kept talking to the analyzer while the first curve was stored.
+  EXPECT_GE(commandsDuringSave[0], 3);
+  for (const auto& e : win.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+}
+
+TEST(RecordingReceiverTest, ALostPortEndsTheRunKeepsItsCurvesAndTheWindowRecovers) {
+  Window win;
+  ScaledClock emulatorClock(5.0);
+  const auto path = win.dir.path() / "ttyVA";
+  auto host = std::make_unique<PseudoTerminalHost>(
+      std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{}));
+  std::string error;
+  if (!host->start(path, error)) GTEST_SKIP() << error;
+  ProgramStep longStep = Sweep(-1000, 0, "long");
+  longStep.SetElectrolysisTime(600);
+  win.useProgram({{Sweep(-1200, 100, "first"), longStep}});
+  win.rec().offerRecovery();
+  win.w->deviceLink().configure(path.string(), false, 100);
+  ASSERT_FALSE(win.w->deviceLink().emulated());
+  win.w->action("ResetActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return win.w->action("RecordActn")->isEnabled(); }, 20000));
+
+  // The file actions as they stand outside a run (some need the document commands).
+  std::map<std::string, bool> idle;
+  for (const char* name : {"NewActn", "OpenActn", "SettingsActn"}) idle[name] = win.w->action(name)->isEnabled();
+  QSignalSpy curves(&win.rec(), &RecordingReceiver::curveRecorded);
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  win.w->action("RecordActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return curves.count() == 1; }, 30000));
+  EXPECT_FALSE(win.w->action("NewActn")->isEnabled());
+  host.reset();  // the adapter is pulled
+  QElapsedTimer lost;
+  lost.start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 5000));
+  EXPECT_LT(lost.elapsed(), 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return win.hasEntryStartingWith("The serial port \""); }, 2000));
+  EXPECT_FALSE(win.w->recording());
+  for (const auto& [name, enabled] : idle) EXPECT_EQ(win.w->action(name.c_str())->isEnabled(), enabled) << name;
+  EXPECT_TRUE(win.w->action("NewActn")->isEnabled());
+  EXPECT_TRUE(win.w->action("ResetActn")->isEnabled());
+  EXPECT_FALSE(win.w->action("StopActn")->isEnabled());
+  EXPECT_FALSE(win.w->action("RecordActn")->isEnabled());
+  // The finished voltammogram stays in the document and in the journal.
+  EXPECT_EQ(curves.count(), 1);
+  ASSERT_NE(win.w->forest().FirstRoot(), nullptr);
+  EXPECT_EQ(win.rec().journal().Read().Entries.size(), 1u);
+
+  // The line is back: "Reset device" brings the analyzer on line again.
+  host = std::make_unique<PseudoTerminalHost>(
+      std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{}));
+  ASSERT_TRUE(host->start(path, error)) << error;
+  win.w->action("ResetActn")->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return win.w->action("RecordActn")->isEnabled(); }, 20000));
+  win.w.reset();
 }
 
 // Pictures of the window while and after it records a differential-pulse

@@ -2,9 +2,13 @@
 // served on a pseudo-terminal (through the POSIX serial port).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 #include "AnalyzerEmulator.h"
 #include "CliCommands.h"
@@ -14,6 +18,7 @@
 #include "ScaledClock.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TRecordPlacement.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
 
@@ -21,6 +26,9 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Curves of the built-in emulator carry this mark in their comments.
+std::string Simulated(const std::string& comments) { return TRecordPlacement::SimulatedMark + comments; }
 
 ProgramStep Sweep(int from, int to, const std::string& comment) {
   ProgramStep s = ProgramStep::Default();
@@ -86,10 +94,10 @@ TEST_F(RecordCommandTest, TreeRunOfTwoProgramsTwoLoopsMakesTheNestedTree) {
     int steps = 0;
     for (TNode* s = loop->FirstChild->FirstChild; s; s = s->NextSibling) ++steps;
     EXPECT_EQ(steps, 2);
-    EXPECT_EQ(loop->FirstChild->FirstChild->Name, "first a");
+    EXPECT_EQ(loop->FirstChild->FirstChild->Name, Simulated("first a"));
     // The second program has one sweep step: no step level below it.
     EXPECT_FALSE(loop->FirstChild->NextSibling->HasChildren());
-    EXPECT_EQ(loop->FirstChild->NextSibling->Name, "second");
+    EXPECT_EQ(loop->FirstChild->NextSibling->Name, Simulated("second"));
   }
   EXPECT_EQ(loops, 2);
   EXPECT_EQ(CountLeaves(root), 6);
@@ -111,9 +119,9 @@ TEST_F(RecordCommandTest, FlatRunPutsEveryCurveInARootAndProgramFormatsLoad) {
   TNodeForest forest;
   DocumentFile::LoadDocument(forest, out);
   ASSERT_NE(forest.FirstRoot(), nullptr);
-  EXPECT_EQ(forest.FirstRoot()->Name, "a");
+  EXPECT_EQ(forest.FirstRoot()->Name, Simulated("a"));
   ASSERT_NE(forest.FirstRoot()->NextSibling, nullptr);
-  EXPECT_EQ(forest.FirstRoot()->NextSibling->Name, "b");
+  EXPECT_EQ(forest.FirstRoot()->NextSibling->Name, Simulated("b"));
   EXPECT_EQ(forest.FirstRoot()->NextSibling->VA()->DatabaseName, "_______1.dbd");
 
   const std::string prg = (dir.path() / "one.prg").string();
@@ -121,6 +129,28 @@ TEST_F(RecordCommandTest, FlatRunPutsEveryCurveInARootAndProgramFormatsLoad) {
   const Result p = Record({"--port", "emulator", "--prg", prg, "--speed", "40", "-o", out});
   EXPECT_EQ(p.status, 0) << p.err;
   EXPECT_EQ(p.out, "{\"Curves\":2}\n");
+}
+
+TEST_F(RecordCommandTest, EachCurveCarriesTheFilterOfItsStepAndSaysWhereItCameFrom) {
+  ProgramStep a = Sweep(-1200, 100, "a");
+  a.SetFilterValue(3);
+  ProgramStep b = Sweep(-900, 100, "b");
+  b.SetFilterValue(7);
+  WriteSet({{a, b}});
+  const Result r = Record({"--port", "emulator", "--programs", vap, "--flat", "--speed", "40", "-o", out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  TNodeForest forest;
+  DocumentFile::LoadDocument(forest, out);
+  ASSERT_NE(forest.FirstRoot(), nullptr);
+  ASSERT_NE(forest.FirstRoot()->NextSibling, nullptr);
+  const TVAStruct* first = forest.FirstRoot()->VA();
+  const TVAStruct* second = forest.FirstRoot()->NextSibling->VA();
+  EXPECT_EQ(first->FilterValue, 3);
+  EXPECT_EQ(second->FilterValue, 7);
+  EXPECT_EQ(first->Params.Comments(), Simulated("a"));
+  EXPECT_EQ(second->Params.Comments(), Simulated("b"));
+  // The step record is otherwise the program's.
+  EXPECT_EQ(second->Params.SweepStart(), -900);
 }
 
 TEST_F(RecordCommandTest, AnalyzerFaultsEndWithStatusOneAndTheMessage) {
@@ -165,6 +195,53 @@ TEST_F(RecordCommandTest, RecordsThroughAPseudoTerminal) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "{\"Curves\":1}\n");
   host.stop();
+  // A real line: the curve keeps the program's comments as they are.
+  TNodeForest forest;
+  DocumentFile::LoadDocument(forest, out);
+  ASSERT_NE(forest.FirstRoot(), nullptr);
+  EXPECT_EQ(forest.FirstRoot()->VA()->Params.Comments(), "pty");
+}
+
+TEST_F(RecordCommandTest, ALostLineEndsTheRunWithinSecondsAndKeepsTheCurvesRecorded) {
+  ProgramStep longStep = Sweep(-1000, 0, "long");
+  longStep.SetElectrolysisTime(2000);  // 100 s at this speed
+  WriteSet({{Sweep(-1200, 100, "first"), longStep}});
+  ScaledClock emulatorClock(20.0);
+  auto emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
+  auto host = std::make_unique<PseudoTerminalHost>(emulator);
+  std::string error;
+  const fs::path link = dir.path() / "ttyVA";
+  if (!host->start(link, error)) GTEST_SKIP() << error;
+  // Pull the line once the first voltammogram is over and the long step electrolyses.
+  std::atomic<bool> pulled{false};
+  std::chrono::steady_clock::time_point pulledAt;
+  std::thread puller([&] {
+    bool measured = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+      const int stage = emulator->status() & 0x0F;
+      if (stage == 2) measured = true;
+      if (measured && stage == 1) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    pulledAt = std::chrono::steady_clock::now();
+    host.reset();
+    pulled = true;
+  });
+  const Result r = Record({"--port", link.string(), "--programs", vap, "--speed", "20", "-o", out});
+  const auto endedAt = std::chrono::steady_clock::now();
+  puller.join();
+  ASSERT_TRUE(pulled);
+  EXPECT_LT(endedAt - pulledAt, std::chrono::seconds(5));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("The serial port \"" + link.string() + "\" of the analyzer was lost"), std::string::npos)
+      << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+  TNodeForest forest;
+  DocumentFile::LoadDocument(forest, out);
+  ASSERT_NE(forest.FirstRoot(), nullptr);
+  EXPECT_EQ(CountLeaves(forest.FirstRoot()), 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QSerialPortInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <atomic>
@@ -67,15 +68,23 @@ class PtyLink : public ::testing::Test {
   std::unique_ptr<DeviceLink> link;
 };
 
-TEST_F(PtyLink, FactoryChoosesTheEmulatorUnlessAPortExists) {
+TEST_F(PtyLink, FactoryChoosesTheEmulatorOnlyByName) {
   serve();
   EXPECT_TRUE(SerialPortFactory::create("emulator", emulatorClock).emulated());
   EXPECT_TRUE(SerialPortFactory::create("EMULATOR", emulatorClock).emulated());
-  EXPECT_TRUE(SerialPortFactory::create("", emulatorClock).emulated());
-  EXPECT_TRUE(SerialPortFactory::create("COM1", emulatorClock).emulated());
+  // A port that is not there (a typo, an unplugged adapter) stays a real port.
+  for (const char* name : {"", "COM1", "/dev/velmora-no-such-port"}) {
+    const auto port = SerialPortFactory::create(name, emulatorClock);
+    EXPECT_FALSE(port.emulated()) << name;
+    EXPECT_NE(dynamic_cast<SerialPortQt*>(port.port.get()), nullptr) << name;
+  }
   const auto real = SerialPortFactory::create((dir / "ttyVA").string(), emulatorClock);
   EXPECT_FALSE(real.emulated());
   EXPECT_NE(dynamic_cast<SerialPortQt*>(real.port.get()), nullptr);
+  // A first start names the emulator outright only where no serial port exists.
+  EXPECT_EQ(SerialPortFactory::firstStartPortName("emulator"), "emulator");
+  EXPECT_EQ(SerialPortFactory::firstStartPortName("COM1"),
+            QSerialPortInfo::availablePorts().isEmpty() ? "emulator" : "COM1");
 }
 
 TEST_F(PtyLink, ResetReadsCalibrationResistorsSerialNumberAndVersion) {
@@ -154,11 +163,26 @@ TEST_F(PtyLink, SplitFramesAndCommandTimeOutsAfterwards) {
   EXPECT_TRUE(sink.entries.empty());
 }
 
-TEST_F(PtyLink, BuiltInEmulatorAndAMissingPort) {
+TEST_F(PtyLink, AMissingPortStaysOffLineAndOnlyTheNamedEmulatorAnswers) {
+  // The default port of the settings, absent here: no silent emulator.
   link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
   link->configure("COM1", false, 3000);
-  EXPECT_TRUE(link->emulated());
+  EXPECT_FALSE(link->emulated());
+  EXPECT_EQ(link->emulator(), nullptr);
+  EXPECT_FALSE(link->openPort());
+  ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_EQ(sink.entries[0].kind, "error");
+  EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port\n", 0), 0u) << sink.entries[0].text;
+  sink.entries.clear();
+  ASSERT_TRUE(resetLink());
+  EXPECT_FALSE(link->active());
+  EXPECT_FALSE(link->resetting());
+  ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
+
+  link->configure("emulator", false, 3000);
   ASSERT_NE(link->emulator(), nullptr);
+  sink.entries.clear();
   ASSERT_TRUE(resetLink());
   EXPECT_TRUE(link->active());
 
@@ -170,8 +194,36 @@ TEST_F(PtyLink, BuiltInEmulatorAndAMissingPort) {
   sink.entries.clear();
   EXPECT_FALSE(link->openPort());
   ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
+}
+
+TEST_F(PtyLink, ALostLineTakesTheLinkOffLineAndAResetBringsItBackWithTheLine) {
+  serve();
+  connectLink();
+  ASSERT_TRUE(resetLink());
+  ASSERT_TRUE(link->active());
+  QSignalSpy status(link.get(), &DeviceLink::statusChanged);
+  // The other end of the line goes away (an unplugged adapter).
+  host.reset();
+  ASSERT_TRUE(spinUntil([&] { return !sink.entries.empty(); }, 5000));
   EXPECT_EQ(sink.entries[0].kind, "error");
-  EXPECT_NE(sink.entries[0].text.find("Cannot open the serial port"), std::string::npos);
+  EXPECT_EQ(
+      sink.entries[0].text.rfind("The serial port \"" + (dir / "ttyVA").string() + "\" of the analyzer was lost", 0),
+      0u)
+      << sink.entries[0].text;
+  EXPECT_FALSE(link->active());
+  EXPECT_FALSE(link->device().Port()->isOpen());
+  EXPECT_TRUE(spinUntil([&] { return status.count() > 0; }, 5000));
+
+  // Once the line is back, "Reset device" opens it again.
+  emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
+  host = std::make_unique<PseudoTerminalHost>(emulator);
+  std::string error;
+  ASSERT_TRUE(host->start(dir / "ttyVA", error)) << error;
+  sink.entries.clear();
+  ASSERT_TRUE(resetLink());
+  EXPECT_TRUE(link->active());
+  EXPECT_TRUE(sink.entries.empty()) << sink.entries.front().text;
 }
 
 }  // namespace

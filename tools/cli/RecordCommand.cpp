@@ -67,6 +67,12 @@ class CollectingSink final : public IMessageSink {
   std::vector<std::string> texts_;
 };
 
+// Messages of several lines go on one line of standard error.
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
 bool ParsePositive(const std::string& text, double& value) {
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -166,8 +172,8 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   TNodeForest forest;
   TRecordPlacement placement(forest);
   placement.InsertType = flat ? 0 : 1;
+  placement.Simulated = emulated;
   const Options defaults;
-  placement.FilterValue = defaults.filter;
   placement.CalculationMethod = defaults.calculationMethod;
   std::int64_t counter = 0;
   int curves = 0;
@@ -197,14 +203,14 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
   };
   auto fail = [&](const std::string& fallback) {
     const auto texts = sink.texts();
-    err << "velmora-cli record: " << (texts.empty() ? fallback : texts.front()) << "\n";
+    err << "velmora-cli record: " << OneLine(texts.empty() ? fallback : texts.front()) << "\n";
     return 1;
   };
 
   try {
     device->ResetDevice();
   } catch (const EDeviceError& e) {
-    err << "velmora-cli record: " << e.what() << "\n";
+    err << "velmora-cli record: " << OneLine(e.what()) << "\n";
     return finish(1);
   }
   {
@@ -237,6 +243,8 @@ int RunRecord(const std::vector<std::string>& args, std::ostream& out, std::ostr
     curve.ProgramsWithVAGrams = run->ProgramsWithVAGrams();
     curve.NodesInCurrentProgram = run->NodesInCurrentProgram();
     if (curve.Points.size() <= 2) return;
+    // The filter this voltammogram went through: the step's.
+    placement.FilterValue = device->InputFilter();
     if (placement.Place(curve, FolderDatabase::CurveFileName(counter))) {
       ++counter;
       ++curves;

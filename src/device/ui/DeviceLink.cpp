@@ -67,10 +67,10 @@ void DeviceLink::configure(const std::string& portName, bool useNew3in1, int asI
   port_ = SerialPortFactory::create(portName, emulatorClock_);
   device_->SetPort(port_.port.get());
   device_->SetPortName(port_.name);
+  emit portChanged();
 }
 
 bool DeviceLink::openPort() {
-  if (!port_.port) configure(SerialPortFactory::EmulatorName, device_->UseNew3in1(), device_->ASInitTimeout());
   try {
     device_->OpenPort();
     return true;
@@ -85,7 +85,6 @@ void DeviceLink::openPortLater(int ms) {
 }
 
 void DeviceLink::reset() {
-  if (!port_.port) configure(SerialPortFactory::EmulatorName, device_->UseNew3in1(), device_->ASInitTimeout());
   try {
     device_->ResetDevice();
   } catch (const EDeviceError& e) {

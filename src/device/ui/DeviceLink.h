@@ -29,6 +29,7 @@ class DeviceLink : public QObject, private IMessageSink {
 
   // Chooses the port for the configured name; a different name closes the
   // port opened before (the link goes off line), the same name keeps it.
+  // Only the name "emulator" chooses the built-in emulator.
   void configure(const std::string& portName, bool useNew3in1, int asInitTimeout);
   // Opens the port; failures are shown and reported as false.
   bool openPort();
@@ -57,6 +58,8 @@ class DeviceLink : public QObject, private IMessageSink {
   void resetDone();
   void connectedChanged(bool active);
   void samplerPositionChanged(int position);
+  // configure() chose another port (real or emulated).
+  void portChanged();
   // Every message the device showed, translated (after the sink showed it).
   void messageShown(const QString& text);
 

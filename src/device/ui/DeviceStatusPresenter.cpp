@@ -18,6 +18,12 @@ DeviceStatusPresenter::DeviceStatusPresenter(DeviceLink& link, QAction* resetAct
   indicator_->setAutoFillBackground(true);
   indicator_->setFrameShape(QFrame::Panel);
   indicator_->setFrameShadow(QFrame::Sunken);
+  emulatorLabel_ = new QLabel(emulatorText());
+  emulatorLabel_->setObjectName(QStringLiteral("EmulatorLabel"));
+  emulatorLabel_->setToolTip(
+      tr("The analyzer is the built-in emulator: every voltammogram recorded now is simulated and marked so."));
+  emulatorLabel_->setStyleSheet(
+      QStringLiteral("QLabel { background: #c62828; color: white; font-weight: bold; padding: 0 6px; }"));
   blink_.setInterval(400);
   connect(&blink_, &QTimer::timeout, this, [this] {
     blinkGreen_ = !blinkGreen_;
@@ -28,13 +34,17 @@ DeviceStatusPresenter::DeviceStatusPresenter(DeviceLink& link, QAction* resetAct
   connect(&link_, &DeviceLink::statusChanged, this, [this] { refresh(); });
   connect(&link_, &DeviceLink::resetDone, this, [this] { refresh(); });
   connect(&link_, &DeviceLink::connectedChanged, this, [this] { refresh(); });
+  connect(&link_, &DeviceLink::portChanged, this, [this] { refresh(); });
   refresh();
 }
 
 DeviceStatusPresenter::~DeviceStatusPresenter() {
   // The indicator is deleted with the window that holds it; a never-placed one here.
   if (indicator_ && !indicator_->parent()) delete indicator_;
+  if (emulatorLabel_ && !emulatorLabel_->parent()) delete emulatorLabel_;
 }
+
+QString DeviceStatusPresenter::emulatorText() { return tr("EMULATOR - simulated data"); }
 
 void DeviceStatusPresenter::onReset() {
   if (reset_) reset_->setEnabled(false);
@@ -65,6 +75,8 @@ void DeviceStatusPresenter::refresh() {
   if (reset_) reset_->setEnabled(!link_.resetting());
   if (mixer_) mixer_->setEnabled(active && !recording_);
   if (panel_) panel_->setText(link_.statusText());
+  // Only a placed label is shown (a free one would become a window of its own).
+  if (emulatorLabel_ && emulatorLabel_->parentWidget()) emulatorLabel_->setVisible(link_.emulated());
   if (active && !blink_.isActive()) {
     blink_.start();
     paintIndicator(true);

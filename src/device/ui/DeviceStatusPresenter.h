@@ -11,9 +11,10 @@ namespace velmora {
 class DeviceLink;
 
 // Shows the analyzer link in a window: drives the "Reset device" and mixer
-// actions, keeps a status panel showing the device status text, and blinks a
+// actions, keeps a status panel showing the device status text, blinks a
 // connection indicator green and red while the link is on line (button face
-// when off line).
+// when off line), and shows a label that stays visible as long as the link
+// talks to the built-in emulator, whose data are simulated.
 class DeviceStatusPresenter : public QObject {
   Q_OBJECT
  public:
@@ -24,6 +25,10 @@ class DeviceStatusPresenter : public QObject {
   ~DeviceStatusPresenter() override;
 
   QLabel* indicator() const { return indicator_; }
+  // Shown while the port is the emulator; placed like the indicator.
+  QLabel* emulatorLabel() const { return emulatorLabel_; }
+  // The label's text, also used for window titles.
+  static QString emulatorText();
   // Re-reads the link's state into the actions, the panel and the indicator.
   void refresh();
   bool mixerOn() const { return mixerOn_; }
@@ -40,6 +45,7 @@ class DeviceStatusPresenter : public QObject {
   QPointer<QAction> mixer_;
   QPointer<QLabel> panel_;
   QPointer<QLabel> indicator_;
+  QPointer<QLabel> emulatorLabel_;
   QTimer blink_;
   bool blinkGreen_ = false;
   bool recording_ = false;

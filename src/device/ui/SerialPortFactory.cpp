@@ -26,7 +26,7 @@ bool SerialPortFactory::portExists(const std::string& name) {
 
 SerialPortFactory::Port SerialPortFactory::create(const std::string& configuredName, IClock& emulatorClock) {
   Port result;
-  if (isEmulatorName(configuredName) || !portExists(configuredName)) {
+  if (isEmulatorName(configuredName)) {
     result.emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
     result.port = std::make_unique<EmulatorSerialPort>(result.emulator);
     result.name = EmulatorName;
@@ -35,6 +35,11 @@ SerialPortFactory::Port SerialPortFactory::create(const std::string& configuredN
   result.port = std::make_unique<SerialPortQt>();
   result.name = QString::fromStdString(configuredName).trimmed().toStdString();
   return result;
+}
+
+std::string SerialPortFactory::firstStartPortName(const std::string& configured) {
+  if (isEmulatorName(configured) || !QSerialPortInfo::availablePorts().isEmpty()) return configured;
+  return EmulatorName;
 }
 
 }  // namespace velmora

@@ -11,9 +11,9 @@ class AnalyzerEmulator;
 class IClock;
 
 // Chooses the serial port for the configured name (settings key "Port" /
-// "Name"): "emulator" (any case), an empty name, or a name that no serial
-// port of this system carries gives the built-in analyzer emulator;
-// anything else is opened as a real serial port.
+// "Name"): only the name "emulator" (any case) gives the built-in analyzer
+// emulator, whose curves are simulated; anything else is a real serial
+// port, which refuses to open when no such port is there.
 class SerialPortFactory {
  public:
   struct Port {
@@ -30,6 +30,9 @@ class SerialPortFactory {
   static bool portExists(const std::string& name);
   // The emulator runs on `emulatorClock` (real time for the workstation).
   static Port create(const std::string& configuredName, IClock& emulatorClock);
+  // The port setting on a first start (no settings file yet): "emulator"
+  // when this system has no serial port at all, else `configured`.
+  static std::string firstStartPortName(const std::string& configured);
 };
 
 }  // namespace velmora

@@ -3,6 +3,13 @@
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QSerialPort>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
 
 namespace velmora {
 
@@ -38,12 +45,18 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
       port_ = new QSerialPort(context_);
       QObject::connect(port_, &QSerialPort::readyRead, context_, [this] { deliver(); });
       QObject::connect(port_, &QSerialPort::errorOccurred, context_, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError) {
-          // The device went away (unplugged adapter): stop using it.
-          qCWarning(lcSerial) << "serial port lost:" << port_->errorString();
-          open_ = false;
-          port_->close();
-        }
+        // The device went away (unplugged adapter): stop using it and say so.
+        if (e == QSerialPort::ResourceError) loseLine(port_->errorString());
+      });
+      // A hang-up of an idle line reaches no read or write: look for it.
+      watch_ = new QTimer(context_);
+      watch_->setInterval(250);
+      QObject::connect(watch_, &QTimer::timeout, context_, [this] {
+#ifdef Q_OS_UNIX
+        pollfd p{static_cast<int>(port_->handle()), 0, 0};
+        if (p.fd >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+          loseLine(QStringLiteral("hang-up"));
+#endif
       });
     }
     if (port_->isOpen()) port_->close();
@@ -53,27 +66,44 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
     port_->setParity(QSerialPort::NoParity);
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
+    port_->setReadBufferSize(2048);
     if (!port_->open(QIODevice::ReadWrite)) {
       error = port_->errorString().toStdString();
       return;
     }
+#ifdef Q_OS_UNIX
+    // Drop the modem lines the driver raised on opening at once, and keep
+    // them low when the port closes.
+    if (const int fd = static_cast<int>(port_->handle()); fd >= 0) {
+      int bits = TIOCM_DTR | TIOCM_RTS;
+      ::ioctl(fd, TIOCMBIC, &bits);
+      termios tio{};
+      if (::tcgetattr(fd, &tio) == 0) {
+        tio.c_cflag &= ~static_cast<tcflag_t>(HUPCL);
+        ::tcsetattr(fd, TCSANOW, &tio);
+      }
+    }
+#endif
     // Pseudo-terminals have no modem lines; failing to drop them is harmless.
     if (!port_->setDataTerminalReady(false) || !port_->setRequestToSend(false))
       qCDebug(lcSerial) << "cannot clear DTR/RTS on" << port_->portName();
     port_->clearError();
     ok = true;
+    open_ = true;
+    watch_->start();
   });
   if (ok) {
     std::lock_guard lock(mutex_);
     name_ = name;
   }
-  open_ = ok;
+  if (!ok) open_ = false;
   return ok;
 }
 
 void SerialPortQt::close() {
   if (!thread_.isRunning()) return;
   onPortThread([&] {
+    if (watch_) watch_->stop();
     if (port_ && port_->isOpen()) port_->close();
   });
   open_ = false;
@@ -98,6 +128,29 @@ std::size_t SerialPortQt::write(std::span<const std::uint8_t> bytes) {
 void SerialPortQt::setReceiveHandler(ReceiveHandler handler) {
   std::lock_guard lock(mutex_);
   handler_ = std::move(handler);
+}
+
+void SerialPortQt::setLostHandler(LostHandler handler) {
+  std::lock_guard lock(mutex_);
+  lostHandler_ = std::move(handler);
+}
+
+void SerialPortQt::loseLine(const QString& reason) {
+  if (!open_) return;
+  qCWarning(lcSerial) << "serial port lost:" << reason;
+  open_ = false;
+  watch_->stop();
+  port_->close();
+  lose(reason.toStdString());
+}
+
+void SerialPortQt::lose(const std::string& reason) {
+  LostHandler handler;
+  {
+    std::lock_guard lock(mutex_);
+    handler = lostHandler_;
+  }
+  if (handler) handler(reason);
 }
 
 void SerialPortQt::deliver() {
