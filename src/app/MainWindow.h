@@ -19,7 +19,10 @@ class QToolBar;
 
 namespace velmora {
 
+class ChartToolsHost;
 class DeviceLink;
+class ExportHost;
+class MainToolsHost;
 class DeviceStatusPresenter;
 class RecordingReceiver;
 class IDocumentCommands;
@@ -83,6 +86,12 @@ class MainWindow : public QMainWindow {
   DeviceStatusPresenter* devicePresenter() const { return devicePresenter_; }
   // The "Record parameters" window and its wiring.
   RecordParametersHost& recordParameters() const { return *recordParams_; }
+  // Zoom, scale fields, read-out and the 3-D view of the main chart.
+  ChartToolsHost& chartTools() const { return *chartTools_; }
+  // Text, picture, clipboard and workbook exports.
+  ExportHost& exports() const { return *exports_; }
+  // The timer and subtraction windows and the tree auto creation.
+  MainToolsHost& tools() const { return *tools_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -185,6 +194,9 @@ class MainWindow : public QMainWindow {
   RecordingReceiver* recordingReceiver_ = nullptr;
   RecordParametersHost* recordParams_ = nullptr;
   OptionsController* optionsController_ = nullptr;
+  ChartToolsHost* chartTools_ = nullptr;
+  ExportHost* exports_ = nullptr;
+  MainToolsHost* tools_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

@@ -288,8 +288,8 @@ Unit InstrumentTextImport::UnitOfName(std::string_view name) {
     const char open = name.back() == ')' ? '(' : '[';
     const std::size_t at = name.rfind(open);
     if (at != std::string_view::npos) {
-      const Unit u = UnitOfText(name.substr(at + 1, name.size() - at - 2));
-      if (u.Kind != Quantity::Other) return u;
+      // An unknown unit in brackets ("Time (s)") is still the column's unit.
+      return UnitOfText(name.substr(at + 1, name.size() - at - 2));
     }
   }
   // "E / V", "Potential, mV", "E/V".

@@ -55,7 +55,8 @@ TEST(InstrumentTextImport, UnitsFromNamesAndUnitRows) {
                 .Kind,
             Quantity::CurrentDensity);
   EXPECT_EQ(unit("Current density (mA/cm2)").Kind, Quantity::CurrentDensity);
-  EXPECT_EQ(unit("Time (s)").Kind, Quantity::None);
+  EXPECT_EQ(unit("Time (s)").Kind, Quantity::Other);
+  EXPECT_EQ(unit("Time (s)").Text, "s");
   EXPECT_EQ(unit("Potential").Kind, Quantity::None);
   EXPECT_EQ(InstrumentTextImport::UnitOfText("mV vs Ag/AgCl").Kind, Quantity::Potential);
   EXPECT_EQ(InstrumentTextImport::UnitOfText("s").Kind, Quantity::Other);
