@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QThread>
+#include <cmath>
 
 #include <qcustomplot.h>
 
@@ -83,13 +84,14 @@ int ScreenshotTour::ChartToolsTour(MainWindow& w, const QString& folder) {
   w.action("SubtractionActn")->setChecked(false);
 
   // The preview of an instrument's table with four columns.
+  // Numbers with a decimal comma, a background of about 20 µA and a peak.
+  auto number = [](double v) { return QString::number(v, 'g', 6).replace(u'.', u',').toStdString(); };
   std::string table = "Time (s);WE(1).Potential (V);WE(1).Current (A);Index\n";
   for (int i = 0; i < 40; ++i) {
     const double e = -1.2 + 0.005 * i;
-    table += std::to_string(i * 0.05) + ";" + std::to_string(e) + ";" + std::to_string((20.0 + 0.05 * i) * 1e-6) + ";" +
-             std::to_string(i + 1) + "\n";
+    const double current = (20.0 + 0.05 * i + 6.0 * std::exp(-(i - 24.0) * (i - 24.0) / 10.0)) * 1e-6;
+    table += number(i * 0.05) + ";" + number(e) + ";" + number(current) + ";" + std::to_string(i + 1) + "\n";
   }
-  for (char& c : table) c = c == '.' ? ',' : c;
   const auto parsed = InstrumentTextImport::Parse(table);
   ImportColumnsDialog dialog(parsed, QStringLiteral("scan-0412.csv"), &w);
   dialog.show();

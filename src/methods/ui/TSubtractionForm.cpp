@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -69,9 +70,12 @@ TSubtractionForm::TSubtractionForm(Host host, TPluginsManager& hub, QWidget* par
   connect(createNew_, &QPushButton::clicked, this, &TSubtractionForm::createNew);
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 
+  // Subscriptions outlive windows (the hub never removes them): the
+  // handler checks that this window still exists.
   TPlugin& plugin = hub.Register();
-  plugin.OnSelectionDone = [this](void*) {
-    if (isVisible() && !busy_) refill();
+  QPointer<TSubtractionForm> self(this);
+  plugin.OnSelectionDone = [self](void*) {
+    if (self && self->isVisible() && !self->busy_) self->refill();
   };
   retranslate();
   resize(760, 440);
