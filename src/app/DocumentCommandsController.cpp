@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "ImportColumnsDialog.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Numbers.h"
@@ -24,6 +25,9 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.ClearDocument = [this] { window_.newDocument(); };
   host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
   host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  host.ChooseColumns = [this](const InstrumentTextImport::Table& table, const std::string& fileName) {
+    return ImportColumnsDialog::choose(&window_, table, UiText::fromStd(fileName));
+  };
   commands_ =
       std::make_unique<TDocumentCommands>(window.forest(), settings_, window.messageSink(), dialogs_, std::move(host));
   // Text import reads "." and the separator of the user's locale.

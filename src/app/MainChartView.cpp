@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "CaptionPainter.h"
+#include "CurveSeries.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
 #include "TPluginsManager.h"
@@ -18,20 +19,6 @@ namespace velmora {
 namespace {
 
 constexpr int kManyCurves = 60;  // beyond this, lines are drawn without antialiasing
-
-bool ascending(const TDataArr& pts) {
-  for (std::size_t i = 1; i < pts.size(); ++i) {
-    if (pts[i].X < pts[i - 1].X) return false;
-  }
-  return true;
-}
-
-bool descending(const TDataArr& pts) {
-  for (std::size_t i = 1; i < pts.size(); ++i) {
-    if (pts[i].X > pts[i - 1].X) return false;
-  }
-  return true;
-}
 
 int shiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   int s = 0;
@@ -66,18 +53,7 @@ MainChartView::MainChartView(TNodeForest& forest, TPluginsManager& hub, QWidget*
   chart_->setPlottingHint(QCP::phCacheLabels, true);
   chart_->xAxis->setRange(-1200, 200);
   chart_->yAxis->setRange(0, 1);
-  for (QCPAxis* axis : {chart_->xAxis, chart_->yAxis}) {
-    axis->grid()->setPen(QPen(QColor(0xc8, 0xcf, 0xd8), 0, Qt::DotLine));
-    axis->grid()->setZeroLinePen(QPen(QColor(0x9a, 0xa4, 0xb2), 0));
-    axis->setBasePen(QPen(QColor(0x40, 0x48, 0x55)));
-    axis->setTickPen(QPen(QColor(0x40, 0x48, 0x55)));
-    axis->setSubTickPen(QPen(QColor(0x70, 0x78, 0x85)));
-    QFont lf = axis->labelFont();
-    lf.setBold(true);
-    axis->setLabelFont(lf);
-  }
-  chart_->legend->setBrush(QColor(255, 255, 255, 225));
-  chart_->legend->setBorderPen(QPen(QColor(0xa0, 0xa8, 0xb4)));
+  CurveSeries::StyleChart(chart_);
   chart_->legend->setVisible(false);
 
   recordingSeries_ = chart_->addGraph();
@@ -133,22 +109,7 @@ void MainChartView::rebuildDisplayedCurves() {
       s->removeFromLegend();
     }
   }
-  TTableContentArr next;
-  std::int32_t color = 0;
-  std::int32_t row = 0;
-  for (TNode* node : forest_.Selection) {
-    TArrayDataStruct* record = node ? node->ArrayRecord() : nullptr;
-    if (!record) continue;
-    TStructCollection rows = record->Curves;
-    if (rows.empty() && !record->IsGroup() && !record->Data.empty()) rows = {{record}};
-    for (const auto& r : rows) {
-      for (TArrayDataStruct* curve : r) {
-        if (curve) next.push_back({color, curve, 1, row});
-      }
-      color = (color + 1) % 8;
-      ++row;
-    }
-  }
+  TTableContentArr next = CurveSeries::Rows(forest_.Selection);
   // Series of curves no longer shown are dropped, so that a record freed
   // later can never be mistaken for one we still hold.
   QHash<const TArrayDataStruct*, bool> keep;
@@ -179,34 +140,7 @@ void MainChartView::forgetSeries() {
 
 QCPAbstractPlottable* MainChartView::seriesFor(const TArrayDataStruct* record) {
   if (QCPAbstractPlottable* s = series_.value(record)) return s;
-  const TDataArr pts = record->DisplayData();
-  QCPAbstractPlottable* s = nullptr;
-  if (ascending(pts) || descending(pts)) {
-    auto* g = new QCPGraph(chart_->xAxis, chart_->yAxis);
-    QVector<double> x(static_cast<qsizetype>(pts.size()));
-    QVector<double> y(static_cast<qsizetype>(pts.size()));
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      x[static_cast<qsizetype>(i)] = pts[i].X;
-      y[static_cast<qsizetype>(i)] = pts[i].Y;
-    }
-    g->setData(x, y, ascending(pts));
-    g->setAdaptiveSampling(true);
-    s = g;
-  } else {
-    // Cyclic sweeps go back and forth: drawn in recording order.
-    auto* c = new QCPCurve(chart_->xAxis, chart_->yAxis);
-    QVector<double> t(static_cast<qsizetype>(pts.size()));
-    QVector<double> x(t.size());
-    QVector<double> y(t.size());
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      t[static_cast<qsizetype>(i)] = static_cast<double>(i);
-      x[static_cast<qsizetype>(i)] = pts[i].X;
-      y[static_cast<qsizetype>(i)] = pts[i].Y;
-    }
-    c->setData(t, x, y, true);
-    s = c;
-  }
-  s->removeFromLegend();
+  QCPAbstractPlottable* s = CurveSeries::Create(chart_, record->DisplayData());
   series_.insert(record, s);
   return s;
 }
@@ -244,39 +178,14 @@ void MainChartView::redrawNow() {
       pen = QPen(ThumbnailPainter::rowColor(static_cast<std::size_t>(c.ColorIndex)), many ? 1.0 : 1.6);
     }
     s->setPen(pen);
-    const TNode* owner = c.Curve->Node;
-    QString title = owner ? QString::fromStdString(owner->Name) : QString();
-    title.remove(u'^');  // chart titles drop the superscript markers
-    s->setName(title);
+    s->setName(CurveSeries::Title(c.Curve));
     s->setVisible(true);
     if (legendStyle_ != 0) s->addToLegend();
   }
-  if (fitImage_) {
-    bool any = false;
-    QCPRange xr, yr;
-    for (const TTableContent& c : displayed_) {
-      QCPAbstractPlottable* s = series_.value(c.Curve);
-      if (!s || !s->visible()) continue;
-      bool okX = false, okY = false;
-      const QCPRange kx = s->getKeyRange(okX);
-      const QCPRange vy = s->getValueRange(okY);
-      if (!okX || !okY) continue;
-      if (!any) {
-        xr = kx;
-        yr = vy;
-        any = true;
-      } else {
-        xr.expand(kx);
-        yr.expand(vy);
-      }
-    }
-    if (any) {
-      if (xr.size() <= 0) xr = QCPRange(xr.lower - 1, xr.upper + 1);
-      if (yr.size() <= 0) yr = QCPRange(yr.lower - 1, yr.upper + 1);
-      const double padY = yr.size() * 0.05;
-      chart_->xAxis->setRange(xr);
-      chart_->yAxis->setRange(yr.lower - padY, yr.upper + padY);
-    }
+  if (fitImage_ && !zoomed_) {
+    QList<QCPAbstractPlottable*> shown;
+    for (const TTableContent& c : displayed_) shown << series_.value(c.Curve);
+    CurveSeries::FitAxes(chart_, shown);
   }
   applyLegendPlacement();
   chart_->replot();

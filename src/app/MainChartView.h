@@ -47,6 +47,9 @@ class MainChartView : public QWidget {
   // --- View switches ---
   void setFitImage(bool on);
   bool fitImage() const { return fitImage_; }
+  // While zoomed, a redraw keeps the axis ranges even with "&Fit image".
+  void setZoomed(bool on) { zoomed_ = on; }
+  bool zoomed() const { return zoomed_; }
   void setAxesVisible(bool x, bool y);
   void setGridVisible(bool on);
   // 0 none, 1 right, 2 left, 3 top, 4 bottom.
@@ -89,6 +92,7 @@ class MainChartView : public QWidget {
   bool fitImage_ = true;
   bool blackAndWhite_ = false;
   bool recording_ = false;
+  bool zoomed_ = false;
   int legendStyle_ = 0;
 };
 

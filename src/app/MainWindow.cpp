@@ -18,7 +18,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ChartToolsHost.h"
 #include "DeviceLink.h"
+#include "ExportHost.h"
+#include "MainToolsHost.h"
 #include "DeviceStatusPresenter.h"
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
@@ -86,6 +89,9 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   peaks_ = new PeaksHost(*this, hub_);
   recordParams_ = new RecordParametersHost(*this, settings_);
   printHost_ = new PrintHost(*this);
+  chartTools_ = new ChartToolsHost(*this);
+  exports_ = new ExportHost(*this);
+  tools_ = new MainToolsHost(*this, hub_);
   // "Calculations chart": the regression series of the curves shown, floating until a calculation window docks it.
   statForm_ = new TStatForm(hub_, this);
   actions().adopt("StatActn");

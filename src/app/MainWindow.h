@@ -19,7 +19,10 @@ class QToolBar;
 
 namespace velmora {
 
+class ChartToolsHost;
 class DeviceLink;
+class ExportHost;
+class MainToolsHost;
 class DeviceStatusPresenter;
 class RecordingReceiver;
 class IDocumentCommands;
@@ -85,6 +88,12 @@ class MainWindow : public QMainWindow {
   // The "Record parameters" window and its wiring.
   RecordParametersHost& recordParameters() const { return *recordParams_; }
   PrintHost& printHost() const { return *printHost_; }
+  // Zoom, scale fields, read-out and the 3-D view of the main chart.
+  ChartToolsHost& chartTools() const { return *chartTools_; }
+  // Text, picture, clipboard and workbook exports.
+  ExportHost& exports() const { return *exports_; }
+  // The timer and subtraction windows and the tree auto creation.
+  MainToolsHost& tools() const { return *tools_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -188,6 +197,9 @@ class MainWindow : public QMainWindow {
   RecordParametersHost* recordParams_ = nullptr;
   PrintHost* printHost_ = nullptr;
   OptionsController* optionsController_ = nullptr;
+  ChartToolsHost* chartTools_ = nullptr;
+  ExportHost* exports_ = nullptr;
+  MainToolsHost* tools_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

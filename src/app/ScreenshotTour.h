@@ -13,6 +13,8 @@ class ScreenshotTour {
  public:
   // Returns the number of pictures written.
   static int run(MainWindow& window, const QString& folder);
+  // Zoom, read-out, 3-D view, subtraction, import preview and timer.
+  static int ChartToolsTour(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

@@ -10,6 +10,7 @@
 #include "FolderDatabase.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
+#include "InstrumentTextImport.h"
 #include "MessageSink.h"
 #include "Messages.h"
 #include "Settings.h"
@@ -219,6 +220,16 @@ int TDocumentCommands::ImportFiles(const std::vector<std::string>& files) {
   if (host_.ProcessMessages) host_.ProcessMessages();
   int imported = 0;
   for (const std::string& file : files) {
+    // Tables of other instruments have a reader of their own; a table it
+    // cannot understand is refused with the line, and nothing is added.
+    if (InstrumentTextImport::IsInstrumentFile(file)) {
+      try {
+        if (InstrumentTextImport::ImportFile(forest_, file, host_.ChooseColumns) != nullptr) ++imported;
+      } catch (const EFormatError& e) {
+        sink_.error(e.message());
+      }
+      continue;
+    }
     try {
       TextImport::ImportText(forest_, file, DecimalSeparator);
       ++imported;

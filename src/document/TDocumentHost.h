@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "InstrumentTextImport.h"
 #include "Message.h"
 
 namespace velmora {
@@ -33,6 +34,12 @@ struct TDocumentHost {
   std::function<void(const std::string&)> TitleChanged;
   // A root node was read from a document: the window may show it at once.
   std::function<void()> RootNodeLoaded;
+  // "Data import" of a table with more than two columns: the X and Y
+  // columns the user picks (from 0), or nothing to skip the file. Unset,
+  // the potential and current columns are taken by their units.
+  std::function<std::optional<std::pair<std::size_t, std::size_t>>(const InstrumentTextImport::Table&,
+                                                                   const std::string& fileName)>
+      ChooseColumns;
 };
 
 }  // namespace velmora

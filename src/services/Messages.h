@@ -56,6 +56,12 @@ inline constexpr const char* SaveDocumentFilter = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* NotValidFloat = QT_TRANSLATE_NOOP("Messages", "'%s' is not a valid floating point value");
 inline constexpr const char* NotADocumentFile = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a document file.");
 inline constexpr const char* TooManyPeaksForDatabase = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" holds %d peaks; the old format keeps only the first 21.");
+// Tables of other instruments ("Data import").
+inline constexpr const char* ImportLineUnreadable = QT_TRANSLATE_NOOP("Messages", "Line %s of the file cannot be read as a row of numbers: \"%s\"");
+inline constexpr const char* ImportNoColumns = QT_TRANSLATE_NOOP("Messages", "The file holds no rows of two or more numbers.");
+inline constexpr const char* ImportChooseColumns = QT_TRANSLATE_NOOP("Messages", "The file has %s columns: the potential and current columns must be chosen.");
+inline constexpr const char* ImportNoSuchColumn = QT_TRANSLATE_NOOP("Messages", "The file has no column %s.");
+inline constexpr const char* ImportDensityNote = QT_TRANSLATE_NOOP("Messages", "Current density, %s");
 // Document forest and curve records.
 inline constexpr const char* RemoveSelectedQuery = QT_TRANSLATE_NOOP("Messages", "Remove selected?");
 inline constexpr const char* MeasTypeSupportingElectrolyte = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte");

@@ -15,6 +15,7 @@ CliCommand PeaksCommand();
 CliCommand ProcessCommand();
 CliCommand CalcCommand();
 CliCommand RecordCommand();
+CliCommand ExportCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
@@ -25,6 +26,7 @@ const std::vector<CliCommand>& CliCommands::all() {
       ProcessCommand(),
       CalcCommand(),
       RecordCommand(),
+      ExportCommand(),
   };
   return commands;
 }

@@ -10,6 +10,7 @@
 #include "FileIo.h"
 #include "FolderDatabase.h"
 #include "FormatError.h"
+#include "InstrumentTextImport.h"
 #include "JsonWriter.h"
 #include "Messages.h"
 #include "Numbers.h"
@@ -118,7 +119,8 @@ void CliDocument::UsePeakValues() {
 #endif
 }
 
-bool CliDocument::Load(TNodeForest& forest, const fs::path& file) {
+bool CliDocument::Load(TNodeForest& forest, const fs::path& file,
+                       std::optional<std::pair<std::size_t, std::size_t>> columns) {
   std::error_code ec;
   if (!fs::exists(file, ec)) throw EFormatError(Message(msg::FileNotFound));
   const std::string ext = UpperExtension(file);
@@ -134,6 +136,10 @@ bool CliDocument::Load(TNodeForest& forest, const fs::path& file) {
     return false;
   }
   TPaintingGuard painting(forest);
+  if (columns || InstrumentTextImport::IsInstrumentFile(file)) {
+    InstrumentTextImport::ImportWithColumns(forest, file, columns);
+    return false;
+  }
   TextImport::ImportText(forest, file, LocaleDecimalSeparator());
   return false;
 }

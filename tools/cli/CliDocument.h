@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -20,7 +21,10 @@ class CliDocument {
   // whether unknown blocks were skipped. Throws EFormatError (or a file
   // system error) when the file cannot be used; a file without the
   // document magic throws too, since it holds nothing to show.
-  static bool Load(TNodeForest& forest, const std::filesystem::path& file);
+  // A table of another instrument (header, separators, several columns)
+  // is read with its units; `columns` (from 0) picks its X and Y columns.
+  static bool Load(TNodeForest& forest, const std::filesystem::path& file,
+                   std::optional<std::pair<std::size_t, std::size_t>> columns = std::nullopt);
 
   // Saves the forest by the extension of `file` (".tvx" or ".mbd").
   static void Save(TNodeForest& forest, const std::filesystem::path& file);

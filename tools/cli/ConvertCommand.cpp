@@ -1,10 +1,12 @@
 #include <exception>
+#include <optional>
 #include <ostream>
 
 #include "CliCommands.h"
 #include "CliDocument.h"
 #include "FormatError.h"
 #include "JsonWriter.h"
+#include "Numbers.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 
@@ -13,24 +15,45 @@ namespace velmora {
 namespace {
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
-    err << "velmora-cli convert: usage: convert IN OUT (OUT ending in .tvx or .mbd)\n";
+  constexpr const char* kUsage = "usage: convert IN OUT [--x-column N --y-column M] (OUT ending in .tvx or .mbd)";
+  std::vector<std::string> files;
+  std::optional<std::int64_t> xColumn, yColumn;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--x-column" || args[i] == "--y-column") {
+      const auto n = i + 1 < args.size() ? ParseInteger(args[i + 1]) : std::nullopt;
+      if (!n || *n < 1 || *n > 100000) {
+        err << "velmora-cli convert: " << args[i] << " needs a column number from 1; " << kUsage << "\n";
+        return 2;
+      }
+      (args[i] == "--x-column" ? xColumn : yColumn) = n;
+      ++i;
+    } else if (args[i].rfind("--", 0) == 0) {
+      err << "velmora-cli convert: unexpected argument '" << args[i] << "'; " << kUsage << "\n";
+      return 2;
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 2 || xColumn.has_value() != yColumn.has_value()) {
+    err << "velmora-cli convert: " << kUsage << "\n";
     return 2;
   }
-  if (!CliDocument::CanSave(args[1])) {
+  if (!CliDocument::CanSave(files[1])) {
     err << "velmora-cli convert: OUT must end in .tvx or .mbd\n";
     return 2;
   }
+  std::optional<std::pair<std::size_t, std::size_t>> columns;
+  if (xColumn) columns = std::make_pair(static_cast<std::size_t>(*xColumn - 1), static_cast<std::size_t>(*yColumn - 1));
   TNodeForest forest;
   bool unread = false;
   try {
-    unread = CliDocument::Load(forest, args[0]);
+    unread = CliDocument::Load(forest, files[0], columns);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
   }
   try {
-    CliDocument::Save(forest, args[1]);
+    CliDocument::Save(forest, files[1]);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
@@ -40,8 +63,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (n->InForest()) ++nodes;
   JsonWriter json;
   json.beginObject()
-      .field("Input", args[0])
-      .field("Output", args[1])
+      .field("Input", files[0])
+      .field("Output", files[1])
       .field("UnreadData", unread)
       .field("NodeCount", nodes);
   json.endObject();
@@ -52,7 +75,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
 }  // namespace
 
 CliCommand ConvertCommand() {
-  return {"convert", "convert IN OUT",
+  return {"convert", "convert IN OUT [--x-column N --y-column M]",
           "Loads IN as dump does and saves it as OUT, a document (.tvx) or a folder database (.mbd).", RunConvert};
 }
 

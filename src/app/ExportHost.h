@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QAbstractItemView;
+
+namespace velmora {
+
+class MainWindow;
+
+// The export commands of the main window: the displayed curves as text
+// files ("&Export &&import"), the main chart as a picture file ("&Export
+// chart to file") or on the clipboard ("Copy chart to clipboard"), and the
+// chart's series as a spreadsheet workbook opened in the desktop's
+// spreadsheet application ("Export chart to MS Excel").
+class ExportHost : public QObject {
+  Q_OBJECT
+ public:
+  explicit ExportHost(MainWindow& window);
+
+  // The commands once their target is known. Failures go to the window's
+  // message sink.
+  QStringList exportText(const QString& folder);
+  // False when the extension names no picture format (nothing is written)
+  // or the file cannot be written.
+  bool exportPicture(const QString& file);
+  // Writes the workbook; true when written.
+  bool exportWorkbook(const QString& file);
+  void copyChart();
+  // The selected cells of a grid as clipboard text: per selected row its
+  // selected cells in column order, joined by tabs, each row ended by a
+  // single carriage return.
+  static QString selectionText(const QAbstractItemView* grid);
+  // Where "Export chart to MS Excel" writes its workbook: a new file in
+  // the temporary folder, named after the document.
+  QString workbookFile() const;
+
+  // Seams for tests: the folder and file choices, and the opening of the
+  // workbook (the desktop's default application by default).
+  std::function<QString()> chooseFolder;
+  std::function<QString()> choosePictureFile;
+  std::function<void(const QString&)> openFile;
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace velmora

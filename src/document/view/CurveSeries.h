@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "IUndoRecorder.h"
+#include "TDataPoint.h"
+#include "TNode.h"
+#include "TTableContent.h"
+
+class QCustomPlot;
+class QCPAbstractPlottable;
+
+namespace velmora {
+
+// The series and the look of a voltammogram chart, shared by the main chart
+// and the pictures drawn without a window.
+class CurveSeries {
+ public:
+  // The curves a chart shows for `nodes`: every row of each node's record
+  // (a leaf is its own row), one colour of the cycle per row.
+  static TTableContentArr Rows(const TNodesArr& nodes);
+  // The title of a curve's series: its node's name without carets.
+  static QString Title(const TArrayDataStruct* curve);
+  // Axis pens, grid pens, bold axis titles and the legend frame.
+  static void StyleChart(QCustomPlot* chart);
+  // A series of the points: a graph when X runs one way (ascending or
+  // descending), else a curve drawn in recording order (cyclic sweeps).
+  // Not in the legend.
+  static QCPAbstractPlottable* Create(QCustomPlot* chart, const TDataArr& points);
+  // Sets both axes to the joint range of the visible series (Y with 5 %
+  // room); false when none has points.
+  static bool FitAxes(QCustomPlot* chart, const QList<QCPAbstractPlottable*>& series);
+};
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TDataPoint.h"
+
+namespace velmora {
+
+// A spreadsheet workbook (.xlsx) with the series of a chart: one worksheet
+// named after the document; series b (from 0) has its title in row 2,
+// column 2b + 2 and its points below from row 3, X in column 2b + 2 and Y
+// in column 2b + 3 (rows and columns counted from 1); a scatter chart with
+// straight lines and no markers shows every series.
+class ChartWorkbook {
+ public:
+  struct Series {
+    std::string Title;
+    TDataArr Points;
+  };
+
+  // A worksheet name the spreadsheet accepts: the characters [ ] : * ? / and
+  // the backslash become "_", a leading or trailing apostrophe goes, at most 31
+  // characters (whole UTF-8 sequences), "Sheet1" when nothing is left.
+  static std::string SheetName(std::string_view documentName);
+
+  // Writes the workbook atomically (a temporary file beside `file`, renamed
+  // over it). Throws EFormatError when it cannot be written. A chart needs
+  // at least one series: without any, the worksheet is written alone.
+  static void Write(const std::filesystem::path& file, std::string_view documentName,
+                    const std::vector<Series>& series);
+};
+
+}  // namespace velmora

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "ChartWorkbook.h"
+#include "FormatError.h"
+#include "PngFile.h"
+#include "TempDir.h"
+
+using namespace velmora;
+using velmora::test::TempDir;
+
+namespace {
+
+// One member of the zip archive, read with the unzip tool.
+std::string Member(const std::filesystem::path& archive, const std::string& member) {
+  const std::string command = "unzip -p '" + archive.string() + "' '" + member + "' 2>/dev/null";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string out;
+  if (!pipe) return out;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) out.append(buffer, n);
+  return out;
+}
+
+bool HaveUnzip() { return std::system("unzip -v >/dev/null 2>&1") == 0; }
+
+TDataArr Sweep(double y0, int n) {
+  TDataArr pts;
+  for (int i = 0; i < n; ++i) pts.push_back({-1000.0 + 10.0 * i, y0 + 0.5 * i});
+  return pts;
+}
+
+}  // namespace
+
+TEST(ChartWorkbook, SheetNamesTheSpreadsheetAccepts) {
+  EXPECT_EQ(ChartWorkbook::SheetName("zinc.tvx"), "zinc.tvx");
+  EXPECT_EQ(ChartWorkbook::SheetName("a[b]:c*d?e/f\\g"), "a_b__c_d_e_f_g");
+  EXPECT_EQ(ChartWorkbook::SheetName("'quoted'"), "quoted");
+  EXPECT_EQ(ChartWorkbook::SheetName(""), "Sheet1");
+  EXPECT_EQ(ChartWorkbook::SheetName(std::string(40, 'x')), std::string(31, 'x'));
+  // 31 characters, not bytes, and no torn UTF-8 sequence.
+  std::string cyrillic;
+  for (int i = 0; i < 40; ++i) cyrillic += "ж";
+  EXPECT_EQ(ChartWorkbook::SheetName(cyrillic).size(), 62u);
+}
+
+TEST(ChartWorkbook, CellsAndChartReadBack) {
+  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  TempDir dir;
+  const auto file = dir / "out.xlsx";
+  ChartWorkbook::Write(file, "Zn Cd Pb.tvx", {{"Background", Sweep(20, 3)}, {"Sample 1", Sweep(30, 5)}});
+
+  const std::string book = Member(file, "xl/workbook.xml");
+  EXPECT_NE(book.find("name=\"Zn Cd Pb.tvx\""), std::string::npos) << book;
+  const std::string sheet = Member(file, "xl/worksheets/sheet1.xml");
+  // Titles in row 2, columns B and D; points from row 3: X in B/D, Y in C/E.
+  EXPECT_NE(sheet.find("<c r=\"B2\""), std::string::npos);
+  EXPECT_NE(sheet.find("Background"), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"D2\""), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"B3\"><v>-1000</v></c><c r=\"C3\"><v>20</v></c>"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("<c r=\"D7\"><v>-960</v></c><c r=\"E7\"><v>32</v></c>"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find("<c r=\"B6\""), std::string::npos);  // the first series has three points only
+  EXPECT_EQ(sheet.find("<c r=\"A"), std::string::npos);
+
+  const std::string chart = Member(file, "xl/charts/chart1.xml");
+  EXPECT_NE(chart.find("<c:scatterChart>"), std::string::npos);
+  EXPECT_NE(chart.find("<c:scatterStyle val=\"lineMarker\"/>"), std::string::npos);
+  EXPECT_NE(chart.find("<c:symbol val=\"none\"/>"), std::string::npos);
+  EXPECT_NE(chart.find("'Zn Cd Pb.tvx'!$B$3:$B$5"), std::string::npos) << chart;
+  EXPECT_NE(chart.find("'Zn Cd Pb.tvx'!$E$3:$E$7"), std::string::npos);
+  EXPECT_NE(chart.find("'Zn Cd Pb.tvx'!$D$2"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+}
+
+TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndFailuresKeepTheOldFile) {
+  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  TempDir dir;
+  const auto file = dir / "empty.xlsx";
+  ChartWorkbook::Write(file, "doc", {});
+  EXPECT_NE(Member(file, "xl/worksheets/sheet1.xml").find("<worksheet"), std::string::npos);
+  EXPECT_EQ(Member(file, "xl/charts/chart1.xml"), "");
+
+  TempDir::writeFile(dir / "keep.xlsx", "previous");
+  EXPECT_THROW(ChartWorkbook::Write(dir / "no-such-folder" / "x.xlsx", "doc", {{"a", Sweep(0, 2)}}), EFormatError);
+  EXPECT_EQ(TempDir::readFile(dir / "keep.xlsx"), "previous");
+}
+
+TEST(PngFile, EncodesRowsAndRefusesWrongSizes) {
+  const int w = 3, h = 2;
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w * h * 4), 0xff);
+  rgba[0] = 0x12;
+  const auto png = PngFile::Encode(rgba, w, h, w * 4);
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+  // IHDR holds width and height big-endian at bytes 16 and 20.
+  EXPECT_EQ(png[19], 3);
+  EXPECT_EQ(png[23], 2);
+  EXPECT_THROW(PngFile::Encode(rgba, w, h + 1, w * 4), EFormatError);
+  EXPECT_THROW(PngFile::Encode(rgba, 0, h, w * 4), EFormatError);
+  EXPECT_THROW(PngFile::Encode(rgba, w, h, 4), EFormatError);
+}
