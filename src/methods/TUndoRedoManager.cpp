@@ -52,6 +52,16 @@ TParamsAll ParamsOf(const TVAStruct& c) {
   TParamsAll p;
   std::copy(c.Volumes.begin(), c.Volumes.end(), p.Volumes.begin());
   p.Variables = c.Variables;
+  p.ResUnitTop = c.ResUnitTop;
+  p.ResUnitBottom = c.ResUnitBottom;
+  p.RecalcUnitTop = c.RecalcUnitTop;
+  p.RecalcUnitBottom = c.RecalcUnitBottom;
+  p.CalcCoefficients = c.CalcCoefficients;
+  p.MeasurementType = c.Params.MeasurementType();
+  p.CalculationMethod = c.CalculationMethod;
+  p.CalibrationType = c.CalibrationType;
+  p.HasCustomMethod = c.HasCustomMethod;
+  p.CustomMethod = c.CustomMethod;
   return p;
 }
 

@@ -246,6 +246,21 @@ TEST(UndoPeaks, PeakListsNamedPeaksRenamesAndParameters) {
     curves[1]->SetVariable(TCalcVar{"m", "", 1.5});
     fx.undo.CommitParams();
   });
+  // Units, constants, roles and the method are calculation parameters too.
+  ExpectRoundTrip(fx, UndoAction::ParametersChange, [&] {
+    fx.undo.BeginParams(curves);
+    curves[0]->ResUnitTop = 6;
+    curves[1]->RecalcUnitBottom = 5;
+    curves[0]->SetCalcCoefficients(2, 0.1, 1e-3, 300, 0.02);
+    curves[1]->Params.SetMeasurementType(3);
+    for (TVAStruct* c : curves) {
+      c->CalculationMethod = -1;
+      c->HasCustomMethod = 1;
+      c->CustomMethod.Name = "own";
+      c->CalibrationType = 2;
+    }
+    fx.undo.CommitParams();
+  });
   EXPECT_EQ(fx.undo.UndoDescription(), "Parameters change");
 }
 
