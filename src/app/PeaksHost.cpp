@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "CalcTypeCycle.h"
+#include "CalcHost.h"
 #include "ColorValue.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
@@ -11,6 +12,7 @@
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeakValueEvaluator.h"
+#include "TCalcForm.h"
 #include "TPeaksController.h"
 #include "ThumbnailPainter.h"
 
@@ -53,6 +55,8 @@ QString PeaksHost::curveName(const TArrayDataStruct* curve) {
 void PeaksHost::curvesEdited() {
   window_.setModified(true);
   window_.chartView().scheduleRedraw();
+  // The calculations follow the peaks.
+  window_.calculations().form().RecalculateIfShown();
 }
 
 void PeaksHost::checksChanged() { window_.chartView().scheduleRedraw(); }

@@ -12,6 +12,9 @@ class ScreenshotTour {
  public:
   // Returns the number of pictures written.
   static int run(MainWindow& window, const QString& folder);
+  // The "Calculations" window with methods 0, 1 and 4 on the first sample,
+  // and the equation editor.
+  static int calculations(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

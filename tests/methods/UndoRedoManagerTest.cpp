@@ -224,6 +224,12 @@ TEST(UndoPeaks, PeakListsNamedPeaksRenamesAndParameters) {
   });
   allPeaks(UndoAction::PeakChange2, [&] { curves[0]->SetPeakCalcType(-1, 3); });
   allPeaks(UndoAction::RemovePeak, [&] { curves[1]->DeletePeak("Cd"); });
+  // Whole peak lists recorded under the one-peak code still come back whole.
+  ExpectRoundTrip(fx, UndoAction::PeakChange2, [&] {
+    fx.undo.BeginAllPeaks(curves);
+    curves[0]->SetPeakCalcType(-1, 2);
+    fx.undo.CommitAllPeaks(UndoAction::PeakChange);
+  });
 
   // One named peak changed on several curves (absent on one of them).
   fx.undo.Suspend(true);
