@@ -141,6 +141,7 @@ int ScreenshotTour::calculations(MainWindow& w, const QString& folder) {
   const std::pair<int, const char*> defaults[] = {{0, "2"}, {1, "10"}, {2, "20"}, {6, "1"}, {13, "10"}, {14, "0.1"}};
   for (const auto& [row, value] : defaults)
     if (QTableWidgetItem* it = editor.variablesGrid()->item(row, 3)) it->setText(QString::fromLatin1(value));
+  editor.SaveMethod();
   written += saveWidget(editor, folder, "equation-editor.png");
   editor.hide();
   return written;

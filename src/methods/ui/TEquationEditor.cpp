@@ -131,6 +131,7 @@ void TEquationEditor::buildUi() {
   variables_ = new QTableWidget(0, 4, this);
   variables_->setObjectName(QStringLiteral("Variables"));
   variables_->verticalHeader()->hide();
+  variables_->verticalHeader()->setDefaultSectionSize(variables_->fontMetrics().height() + 8);
   variables_->setItemDelegateForColumn(2, new CaptionItemDelegate(variables_));
   variables_->horizontalHeader()->setStretchLastSection(true);
   variables_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -179,6 +179,7 @@ void TCalcForm::buildUi() {
   paramsEditor_->setSelectionMode(QAbstractItemView::SingleSelection);
   paramsEditor_->setEditTriggers(QAbstractItemView::AllEditTriggers);
   paramsEditor_->setMinimumWidth(360);
+  paramsEditor_->verticalHeader()->setDefaultSectionSize(paramsEditor_->fontMetrics().height() + 8);
   paramsEditor_->viewport()->installEventFilter(this);
   bottom->addWidget(paramsEditor_, 2);
   auto* notes = new QVBoxLayout;
@@ -351,7 +352,11 @@ void TCalcForm::setStatForm(TStatForm* form) {
 bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
   if (statForm_ && watched == statForm_ && statForm_->parentWidget() == chartPanel_) {
     // The panel follows the docked chart, shown or hidden while this window is.
-    if (event->type() == QEvent::ShowToParent) chartPanel_->show();
+    if (event->type() == QEvent::ShowToParent && !chartPanel_->isVisibleTo(this)) {
+      chartPanel_->show();
+      const int width = splitter_->width();
+      splitter_->setSizes({width * 3 / 5, width - width * 3 / 5});
+    }
     if (event->type() == QEvent::HideToParent) chartPanel_->hide();
   }
   if (watched == roleList_ && event->type() == QEvent::FocusOut && !roleList_->view()->isVisible()) {
@@ -492,16 +497,7 @@ void TCalcForm::fillGrid() {
   if (columns > 1) grid_->setColumnWidth(1, 150);
   for (int c = 2; c < columns; ++c)
     grid_->setColumnWidth(c, c < layout_.FirstElementColumn() && c == 2 ? kCaptionColumnWidth : kElementColumnWidth);
-  // Captions wider than their column widen it (the unit fraction needs room too).
-  for (int c = 2; c < std::min(columns, layout_.FirstElementColumn()); ++c) {
-    int widest = grid_->columnWidth(c);
-    for (int r = 0; r < rows; ++r) {
-      const CalcGridLayout::Cell& cell = layout_.At(r, c);
-      const int extra = layout_.IsUnitRow(r) ? 50 : 12;
-      widest = std::max(widest, CaptionPainter::CaptionWidth(grid_->font(), cellText(cell)) + extra);
-    }
-    grid_->setColumnWidth(c, std::min(widest, 320));
-  }
+  fitCaptionColumns();
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       const CalcGridLayout::Cell& cell = layout_.At(r, c);
@@ -516,6 +512,20 @@ void TCalcForm::fillGrid() {
         }
       }
     }
+  }
+}
+
+void TCalcForm::fitCaptionColumns() {
+  // Captions wider than their column widen it (the unit fraction needs room too).
+  for (int c = 2; c < std::min(layout_.Columns(), layout_.FirstElementColumn()); ++c) {
+    int widest = c == 2 ? kCaptionColumnWidth : kElementColumnWidth;
+    for (int r = 0; r < layout_.Rows(); ++r) {
+      const QTableWidgetItem* it = grid_->item(r, c);
+      if (!it) continue;
+      const int extra = layout_.IsUnitRow(r) ? 50 : 12;
+      widest = std::max(widest, CaptionPainter::CaptionWidth(grid_->font(), it->text()) + extra);
+    }
+    if (grid_->columnWidth(c) != std::min(widest, 320)) grid_->setColumnWidth(c, std::min(widest, 320));
   }
 }
 
@@ -667,6 +677,7 @@ void TCalcForm::writeResults() {
       }
     }
   }
+  fitCaptionColumns();
   inputCheck();
   QStringList hints;
   if (calc_.CheckBoxesOffered()) hints << Catalogue(msg::ConcSelectSeries);

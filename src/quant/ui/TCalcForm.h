@@ -119,6 +119,7 @@ class TCalcForm : public QWidget {
   void fillParams();
   void layOutGrid();
   void fillGrid();
+  void fitCaptionColumns();
   void writeResults();
   void inputCheck();
   void refreshStat();
@@ -135,6 +136,7 @@ class TCalcForm : public QWidget {
   void onUnitListChosen();
   void updateCommandStates();
   void edited();
+  void syncCurves();
 
   ICalcHost& host_;
   TConcCalculation calc_;

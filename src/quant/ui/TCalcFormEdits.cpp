@@ -15,6 +15,7 @@
 #include "CalcMethods.h"
 #include "CaptionComboBox.h"
 #include "ConcUnits.h"
+#include "FlagScope.h"
 #include "ICalcHost.h"
 #include "IUndoRecorder.h"
 #include "MessageSink.h"
@@ -47,6 +48,13 @@ std::optional<double> TypedNumber(const QString& text) {
 
 void TCalcForm::edited() { host_.curvesEdited(); }
 
+// The main window may have rebuilt its list of shown curves since the last
+// refresh (a peak edit elsewhere, a recomputed group): an edit first makes
+// sure it writes into the curves shown now.
+void TCalcForm::syncCurves() {
+  if (!refilling_ && host_.shownCurves() != calc_.Curves()) Recalculate();
+}
+
 // --- Method and abscissa ----------------------------------------------------------
 
 void TCalcForm::chooseMethod(int method) {
@@ -54,7 +62,11 @@ void TCalcForm::chooseMethod(int method) {
   const auto& curves = calc_.Curves();
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(curves);
-  SetMethod(method);
+  {
+    // Notifications raised by the writes wait for the refresh below.
+    FlagScope hold(refilling_);
+    SetMethod(method);
+  }
   undo.CommitParams();
   Recalculate();
   if (!curves.empty()) edited();
@@ -65,7 +77,10 @@ void TCalcForm::chooseCalibrationType(int type) {
   const auto& curves = calc_.Curves();
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(curves);
-  SetCalibrationType(type);
+  {
+    FlagScope hold(refilling_);
+    SetCalibrationType(type);
+  }
   undo.CommitParams();
   Recalculate();
   if (!curves.empty()) edited();
@@ -90,6 +105,7 @@ void TCalcForm::onItemChanged(QTableWidgetItem* item) {
 }
 
 bool TCalcForm::applyCellText(int row, int column, const QString& text) {
+  syncCurves();
   const CalcGridLayout::Cell& cell = layout_.At(row, column);
   const auto& curves = calc_.Curves();
   IUndoRecorder& undo = host_.undoRecorder();
@@ -100,7 +116,10 @@ bool TCalcForm::applyCellText(int row, int column, const QString& text) {
       const double value = ReadNumber(UiText::toStd(text.trimmed()), old);
       if (value != old) {
         undo.BeginPeakChange(curves, calc_.Elements()[e].Name);
-        calc_.SetAddConc(e, value);
+        {
+          FlagScope hold(refilling_);
+          calc_.SetAddConc(e, value);
+        }
         undo.CommitPeakChange();
         edited();
       }
@@ -221,10 +240,15 @@ void TCalcForm::chooseRole(std::size_t curve, int role) {
   const auto& curves = calc_.Curves();
   if (curve >= curves.size() || role < 0 || role >= CalcMethods::kRoleCount) return;
   roleList_->hide();
+  syncCurves();
+  if (curve >= curves.size()) return;
   if (curves[curve]->Params.MeasurementType() == role) return;
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(curves);
-  calc_.SetRole(curve, role);
+  {
+    FlagScope hold(refilling_);
+    calc_.SetRole(curve, role);
+  }
   undo.CommitParams();
   edited();
   refilling_ = true;
@@ -236,19 +260,27 @@ void TCalcForm::chooseRole(std::size_t curve, int role) {
 }
 
 void TCalcForm::chooseResultUnits(int top, int bottom) {
+  syncCurves();
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(calc_.Curves());
-  calc_.SetResultUnits(top, bottom);
+  {
+    FlagScope hold(refilling_);
+    calc_.SetResultUnits(top, bottom);
+  }
   undo.CommitParams();
   edited();
   UpdateResults();
 }
 
 void TCalcForm::chooseSampleUnits(int top, int bottom) {
+  syncCurves();
   const bool massBefore = ConcUnits::IsMass(calc_.Params().RecalcUnitBottom);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(calc_.Curves());
-  calc_.SetRecalcUnits(top, bottom);
+  {
+    FlagScope hold(refilling_);
+    calc_.SetRecalcUnits(top, bottom);
+  }
   undo.CommitParams();
   edited();
   if (massBefore != ConcUnits::IsMass(bottom)) {
@@ -260,13 +292,17 @@ void TCalcForm::chooseSampleUnits(int top, int bottom) {
 }
 
 void TCalcForm::chooseElementUnits(std::size_t element, int top, int bottom) {
+  syncCurves();
   if (element >= calc_.Elements().size()) return;
   std::vector<TVAStruct*> holders;
   for (std::size_t k = 0; k < calc_.Curves().size(); ++k)
     if (peakIndex_[k][element] >= 0) holders.push_back(calc_.Curves()[k]);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginPeakChange(holders, calc_.Elements()[element].Name);
-  calc_.SetElementUnits(element, top, bottom);
+  {
+    FlagScope hold(refilling_);
+    calc_.SetElementUnits(element, top, bottom);
+  }
   undo.CommitPeakChange();
   edited();
   UpdateResults();
@@ -276,12 +312,22 @@ void TCalcForm::chooseElementUnits(std::size_t element, int top, int bottom) {
 
 void TCalcForm::onParamChanged(QTableWidgetItem* item) {
   if (refilling_ || !item || item->column() != 1) return;
+  if (host_.shownCurves() != calc_.Curves()) {
+    // Keep the typed texts over the refresh of the curves.
+    QStringList texts;
+    for (int i = 0; i < paramsEditor_->rowCount(); ++i) texts << paramsEditor_->item(i, 1)->text();
+    Recalculate();
+    const QSignalBlocker block(paramsEditor_);
+    for (int i = 0; i < paramsEditor_->rowCount() && i < texts.size(); ++i)
+      paramsEditor_->item(i, 1)->setText(texts[i]);
+  }
   const auto& curves = calc_.Curves();
   const bool calibration = calc_.Method() == CalcMethods::kCalibrationCurve;
   auto& rows = params_.Rows();
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginParams(curves);
   std::vector<std::string> texts;
+  refilling_ = true;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     QTableWidgetItem* cell = paramsEditor_->item(static_cast<int>(i), 1);
     const std::string text = cell ? UiText::toStd(cell->text().trimmed()) : std::string();
@@ -314,6 +360,7 @@ void TCalcForm::onParamChanged(QTableWidgetItem* item) {
       }
     }
   }
+  refilling_ = false;
   undo.CommitParams();
   params_.SetErrors(calc_.Method(), texts);
   {
@@ -332,6 +379,10 @@ void TCalcForm::onParamChanged(QTableWidgetItem* item) {
 // --- Fill handle ----------------------------------------------------------------------
 
 void TCalcForm::fillPeaks(int sourceTop, int sourceBottom, int left, int right, int targetTop, int targetBottom) {
+  if (host_.shownCurves() != calc_.Curves()) {
+    Recalculate();  // the rows no longer stand for the curves shown
+    return;
+  }
   const auto& curves = calc_.Curves();
   const int first = layout_.FirstDataRow();
   const int height = sourceBottom - sourceTop + 1;
@@ -360,11 +411,13 @@ void TCalcForm::fillPeaks(int sourceTop, int sourceBottom, int left, int right, 
       targets.push_back(curves[c.target]);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginAllPeaks(targets);
+  refilling_ = true;
   for (const Copy& c : copies) {
     TPeakRecord peak = *peakOf(c.source, c.element);
     peak.LinSeries.clear();  // the target gets its own linearization
     curves[c.target]->SetPeak(peakIndex_[c.target][c.element], peak);
   }
+  refilling_ = false;
   undo.CommitAllPeaks(UndoAction::PeakChange2);
   host_.peaksEdited();
   Recalculate();
@@ -448,6 +501,7 @@ std::optional<std::string> TCalcForm::selectedPeakName() const {
 }
 
 void TCalcForm::addCell() {
+  syncCurves();
   // Each selected "-" cell gets the element's peak of the nearest curve
   // above (or else below) that holds it.
   const auto& curves = calc_.Curves();
@@ -484,6 +538,7 @@ void TCalcForm::addCell() {
       targets.push_back(curves[c.target]);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginAllPeaks(targets);
+  refilling_ = true;
   for (const Copy& c : copies) {
     const TPeakRecord& from = *peakOf(c.source, c.element);
     TVAStruct& target = *curves[c.target];
@@ -492,12 +547,14 @@ void TCalcForm::addCell() {
     peak.LinSeries.clear();
     target.SetPeak(target.FindPeak(from.Name), peak);
   }
+  refilling_ = false;
   undo.CommitAllPeaks(UndoAction::NewPeak);
   host_.peaksEdited();
   Recalculate();
 }
 
 void TCalcForm::removeCell() {
+  syncCurves();
   const auto& curves = calc_.Curves();
   std::vector<std::pair<std::size_t, std::string>> removals;
   for (const QTableWidgetSelectionRange& range : grid_->selectedRanges()) {
@@ -517,13 +574,16 @@ void TCalcForm::removeCell() {
     if (std::find(targets.begin(), targets.end(), curves[c]) == targets.end()) targets.push_back(curves[c]);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginAllPeaks(targets);
+  refilling_ = true;
   for (const auto& [c, name] : removals) curves[c]->DeletePeak(name);
+  refilling_ = false;
   undo.CommitAllPeaks(UndoAction::RemovePeak);
   host_.peaksEdited();
   Recalculate();
 }
 
 void TCalcForm::addPeak() {
+  syncCurves();
   // A new element: a peak of the typed name on every shown curve, over the
   // borders of the selected peak cell (limited to each curve's points).
   const CalcGridLayout::Cell& cell = layout_.At(grid_->currentRow(), grid_->currentColumn());
@@ -549,6 +609,7 @@ void TCalcForm::addPeak() {
   const std::string utf8 = UiText::toStd(name);
   IUndoRecorder& undo = host_.undoRecorder();
   undo.BeginAllPeaks(curves);
+  refilling_ = true;
   for (TVAStruct* c : curves) {
     TPeakRecord peak = *from;
     peak.Name = utf8;
@@ -558,6 +619,7 @@ void TCalcForm::addPeak() {
     c->AddPeak(utf8, from->CalcType, from->BeginIndex, from->EndIndex);
     c->SetPeak(c->FindPeak(utf8), peak);
   }
+  refilling_ = false;
   undo.CommitAllPeaks(UndoAction::NewPeak);
   host_.peaksEdited();
   Recalculate();
