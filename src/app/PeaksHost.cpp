@@ -2,17 +2,17 @@
 
 #include <QAction>
 
-#include "CalcTypeCycle.h"
 #include "CalcHost.h"
+#include "CalcTypeCycle.h"
 #include "ColorValue.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Options.h"
 #include "TArrayDataStruct.h"
+#include "TCalcForm.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeakValueEvaluator.h"
-#include "TCalcForm.h"
 #include "TPeaksController.h"
 #include "ThumbnailPainter.h"
 

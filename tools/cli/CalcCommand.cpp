@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "CliCommands.h"
 #include "CalcMethods.h"
+#include "CliCommands.h"
 #include "CliDocument.h"
 #include "CustomCalcFile.h"
 #include "DataFolder.h"
