@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "ChartToolsHost.h"
+#include "CalcHost.h"
 #include "DeviceLink.h"
 #include "ExportHost.h"
 #include "MainToolsHost.h"
@@ -98,12 +99,14 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   statForm_->setCurveSource([this] {
     std::vector<TVAStruct*> curves;
     for (const TTableContent& row : DisplayedCurves())
-      if (auto* va = dynamic_cast<TVAStruct*>(row.Curve)) curves.push_back(va);
+      if (auto* va = dynamic_cast<TVAStruct*>(row.Curve); va && row.Shown) curves.push_back(va);
     return curves;
   });
   connect(action("StatActn"), &QAction::toggled, statForm_, [this](bool on) { statForm_->setVisible(on); });
   connect(statForm_, &TStatForm::visibilityChanged, this,
           [this](bool visible) { action("StatActn")->setChecked(visible); });
+  // "Calculations": the calculation window, which docks the chart, and the equation editor.
+  calcHost_ = new CalcHost(*this, settings_, hub_);
 
   resize(1280, 800);
   retranslateUi();
@@ -115,6 +118,7 @@ MainWindow::~MainWindow() {
   delete recordingReceiver_;
   recordingReceiver_ = nullptr;
   // The peak windows go while everything they use still stands.
+  delete calcHost_;
   delete peaks_;
   delete statForm_;
   // The chart drops its series before the document's records go.

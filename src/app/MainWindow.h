@@ -20,6 +20,7 @@ class QToolBar;
 namespace velmora {
 
 class ChartToolsHost;
+class CalcHost;
 class DeviceLink;
 class ExportHost;
 class MainToolsHost;
@@ -76,6 +77,8 @@ class MainWindow : public QMainWindow {
   // The Peaks window, the peak marking and the peak actions.
   PeaksHost& peaks() const { return *peaks_; }
   TStatForm* statForm() const { return statForm_; }
+  // The "Calculations" window and the equation editor.
+  CalcHost& calculations() const { return *calcHost_; }
   QDockWidget* peaksDock() const { return peaksDock_; }
   QTabWidget* pages() const { return pages_; }
   QMenu* nodePopupMenu() const { return nodePopup_; }
@@ -190,6 +193,7 @@ class MainWindow : public QMainWindow {
   PropertiesWindow* properties_ = nullptr;
   PeaksHost* peaks_ = nullptr;
   TStatForm* statForm_ = nullptr;
+  CalcHost* calcHost_ = nullptr;
   QLabel* statusPanels_[4] = {};
   DeviceLink* deviceLink_ = nullptr;
   DeviceStatusPresenter* devicePresenter_ = nullptr;

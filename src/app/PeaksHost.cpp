@@ -2,12 +2,14 @@
 
 #include <QAction>
 
+#include "CalcHost.h"
 #include "CalcTypeCycle.h"
 #include "ColorValue.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Options.h"
 #include "TArrayDataStruct.h"
+#include "TCalcForm.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeakValueEvaluator.h"
@@ -53,6 +55,8 @@ QString PeaksHost::curveName(const TArrayDataStruct* curve) {
 void PeaksHost::curvesEdited() {
   window_.setModified(true);
   window_.chartView().scheduleRedraw();
+  // The calculations follow the peaks.
+  window_.calculations().form().RecalculateIfShown();
 }
 
 void PeaksHost::checksChanged() { window_.chartView().scheduleRedraw(); }

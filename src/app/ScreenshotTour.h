@@ -15,6 +15,9 @@ class ScreenshotTour {
   static int run(MainWindow& window, const QString& folder);
   // Zoom, read-out, 3-D view, subtraction, import preview and timer.
   static int ChartToolsTour(MainWindow& window, const QString& folder);
+  // The "Calculations" window with methods 0, 1 and 4 on the first sample,
+  // and the equation editor.
+  static int calculations(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

@@ -27,6 +27,19 @@ struct TCustomMethod {
   friend bool operator==(const TCustomMethod&, const TCustomMethod&) = default;
 };
 
+// The outcome of evaluating a custom method: its value, or the failure the
+// calculator met (a catalogue message and the offending text), in which
+// case the value is not a result.
+struct TCustomMethodValue {
+  double Value = -1.0;
+  const char* Failure = nullptr;  // a text of the catalogue, null on success
+  std::string Token;
+
+  TCustomMethodValue() = default;
+  TCustomMethodValue(double value) : Value(value) {}  // NOLINT: a plain value is a success
+  bool Failed() const { return Failure != nullptr; }
+};
+
 // The process-wide list type; calculation-method number 6 + i is entry i.
 using TCustomMethodArr = std::vector<TCustomMethod>;
 

@@ -298,4 +298,14 @@ double TCalculator::EvaluateMethod(const TCustomMethod& method) {
   return Evaluate(method.Formula);
 }
 
+TCustomMethodValue TCalculator::EvaluateMethodValue(const TCustomMethod& method) {
+  TCustomMethodValue out(EvaluateMethod(method));
+  if (!errors_.empty()) {
+    out.Value = -1.0;
+    out.Failure = errors_.front().Message;
+    out.Token = errors_.front().Token;
+  }
+  return out;
+}
+
 }  // namespace velmora

@@ -56,6 +56,9 @@ class TCalculator {
   // Loads the method's variables as the table and evaluates its formula;
   // -1.0 when the formula fails its check.
   double EvaluateMethod(const TCustomMethod& method);
+  // EvaluateMethod with its outcome: the first error met (a failed check,
+  // a division by zero, an unknown operand) makes it a failure.
+  TCustomMethodValue EvaluateMethodValue(const TCustomMethod& method);
 
   TVarsArr& Vars() { return vars_; }
   const TVarsArr& Vars() const { return vars_; }

@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-// The volumes and variables of several curves.
+// The calculation parameters of several curves ("Parameters change").
 class TParamsObj : public TUndoItem {
  public:
   using TUndoItem::TUndoItem;
@@ -18,7 +18,8 @@ class TParamsObj : public TUndoItem {
  protected:
   std::size_t OwnDataBytes() const override {
     std::size_t n = Curves.size() * sizeof(void*);
-    for (const TParamsAll& p : Params) n += sizeof(p) + p.Variables.size() * TCalcVar::kRecordSize;
+    for (const TParamsAll& p : Params)
+      n += sizeof(p) + (p.Variables.size() + p.CustomMethod.Vars.size()) * TCalcVar::kRecordSize;
     return n;
   }
 };

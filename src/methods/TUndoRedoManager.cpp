@@ -52,6 +52,16 @@ TParamsAll ParamsOf(const TVAStruct& c) {
   TParamsAll p;
   std::copy(c.Volumes.begin(), c.Volumes.end(), p.Volumes.begin());
   p.Variables = c.Variables;
+  p.ResUnitTop = c.ResUnitTop;
+  p.ResUnitBottom = c.ResUnitBottom;
+  p.RecalcUnitTop = c.RecalcUnitTop;
+  p.RecalcUnitBottom = c.RecalcUnitBottom;
+  p.CalcCoefficients = c.CalcCoefficients;
+  p.MeasurementType = c.Params.MeasurementType();
+  p.CalculationMethod = c.CalculationMethod;
+  p.CalibrationType = c.CalibrationType;
+  p.HasCustomMethod = c.HasCustomMethod;
+  p.CustomMethod = c.CustomMethod;
   return p;
 }
 
@@ -417,6 +427,9 @@ void TUndoRedoManager::BeginAllPeaks(const TVAStructs& curves) {
 void TUndoRedoManager::CommitAllPeaks(UndoAction code) {
   if (!collectingAllPeaks_) return;
   collectingAllPeaks_ = false;
+  // Whole peak lists are put back as a "Peak change" of code 13; code 12
+  // belongs to the one-peak record and would be applied as one.
+  if (code == UndoAction::PeakChange) code = UndoAction::PeakChange2;
   if (pendingAllPeaksCurves_.empty()) return;
   auto item = Make<TAllPeaksObj>(code);
   item->Curves = std::move(pendingAllPeaksCurves_);

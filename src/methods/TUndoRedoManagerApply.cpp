@@ -47,6 +47,16 @@ void PutParamsBack(TVAStruct& curve, const TParamsAll& params) {
   std::copy(params.Volumes.begin(), params.Volumes.end(), curve.Volumes.begin());
   // The whole table: variables the edit added go again.
   curve.Variables = params.Variables;
+  curve.ResUnitTop = params.ResUnitTop;
+  curve.ResUnitBottom = params.ResUnitBottom;
+  curve.RecalcUnitTop = params.RecalcUnitTop;
+  curve.RecalcUnitBottom = params.RecalcUnitBottom;
+  curve.SetCalcCoefficients(params.CalcCoefficients);
+  curve.Params.SetMeasurementType(params.MeasurementType);
+  curve.CalculationMethod = params.CalculationMethod;
+  curve.CalibrationType = params.CalibrationType;
+  curve.HasCustomMethod = params.HasCustomMethod;
+  curve.CustomMethod = params.CustomMethod;
 }
 
 void SetFold(TNode& node, bool folded) {

@@ -17,6 +17,10 @@ struct TCalcElement {
   std::int32_t UnitTop = -1;   // calibration-curve units of the peaks, -1 when the curves differ
   std::int32_t UnitBottom = -1;
   std::int32_t CalcType = -1;  // the peaks' calculation type, -1 when the curves differ
+  // A custom method's failure for this element (catalogue message and the
+  // offending text); null when it computed.
+  const char* Failure = nullptr;
+  std::string FailureToken;
 
   friend bool operator==(const TCalcElement&, const TCalcElement&) = default;
 };

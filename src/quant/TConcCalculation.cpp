@@ -74,7 +74,7 @@ TConcCalculation::MethodSource TConcCalculation::TakeMethodFromCurves() {
   }
   if (first.HasCustomMethod) {
     for (const TVAStruct* c : curves_)
-      if (!SameMethod(c->CustomMethod, first.CustomMethod)) return MethodSource::Taken;  // left unchanged
+      if (!SameMethod(c->CustomMethod, first.CustomMethod)) return MethodSource::CustomDiffers;  // left unchanged
     if (!customMethods_) {
       method_ = CalcMethods::kNone;
       return MethodSource::Mixed;
@@ -90,10 +90,28 @@ TConcCalculation::MethodSource TConcCalculation::TakeMethodFromCurves() {
     return MethodSource::Unsupported;
   }
   method_ = first.CalculationMethod < 0 ? CalcMethods::kNone : first.CalculationMethod;
-  calibrationType_ = first.CalibrationType;
-  for (const TVAStruct* c : curves_)
-    if (c->CalibrationType != first.CalibrationType) calibrationType_ = -1;
+  TakeCalibrationTypeFromCurves();
   return MethodSource::Taken;
+}
+
+void TConcCalculation::TakeCalibrationTypeFromCurves() {
+  if (curves_.empty()) return;
+  calibrationType_ = curves_.front()->CalibrationType;
+  for (const TVAStruct* c : curves_)
+    if (c->CalibrationType != calibrationType_) calibrationType_ = -1;
+}
+
+TCalibrationCurves TConcCalculation::OnTheFlyCalibration(std::size_t element) const {
+  TCalibrationCurves calibration;
+  if (element >= elements_.size()) return calibration;
+  const TCalcElement& row = elements_[element];
+  calibration.Name = row.Name;
+  calibration.IncludeZeroPoint = includeZeroPoint_ ? 1 : 0;
+  calibration.UnitTop = row.UnitTop;
+  calibration.UnitBottom = row.UnitBottom;
+  calibration.CalcType = currentCalcType_;
+  calibration.Curves = curves_;
+  return calibration;
 }
 
 const TCustomMethod* TConcCalculation::CustomMethod(int method) const {
@@ -188,6 +206,18 @@ void TConcCalculation::BuildTable() {
     }
     if (!any || addDiffers) row.AddConc = 0.0;
   }
+}
+
+bool TConcCalculation::PeakValue(const TVAStruct& curve, const std::string& name, double& value) const {
+  const std::size_t i = IndexOf(&curve);
+  if (i >= peaks_.size()) return false;
+  for (std::size_t k = 0; k < elements_.size(); ++k) {
+    if (elements_[k].Name != name) continue;
+    if (!peaks_[i][k].Present) return false;
+    value = peaks_[i][k].Value;
+    return true;
+  }
+  return false;
 }
 
 std::size_t TConcCalculation::IndexOf(const TVAStruct* curve) const {

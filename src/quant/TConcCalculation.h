@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TCalcElement.h"
+#include "TCalibrationCurves.h"
 #include "TCustomMethod.h"
 
 namespace velmora {
@@ -34,9 +35,9 @@ struct TConcParams {
 // boxes, Params() and RequirementsMet() and calls the edit operations.
 class TConcCalculation {
  public:
-  // Evaluates a custom method whose variables carry their values (-1 when
-  // its formula fails the check).
-  using TMethodEvaluator = std::function<double(const TCustomMethod&)>;
+  // Evaluates a custom method whose variables carry their values; a failed
+  // evaluation (failed check, division by zero) gives no result.
+  using TMethodEvaluator = std::function<TCustomMethodValue(const TCustomMethod&)>;
 
   // Physical constants of the diffusion coefficients.
   static constexpr double kGasConstant = 8.3144621;
@@ -61,13 +62,25 @@ class TConcCalculation {
   bool IncludeZeroPoint() const { return includeZeroPoint_; }
   // The peak calculation type the on-the-fly calibrations carry.
   void SetCurrentCalcType(std::int32_t calcType) { currentCalcType_ = calcType; }
+  std::int32_t CurrentCalcType() const { return currentCalcType_; }
+  // The calibration the calibration-curve method builds on the fly for an
+  // element: the shown curves, the element's units, "Include zero point"
+  // and the current peak calculation type.
+  TCalibrationCurves OnTheFlyCalibration(std::size_t element) const;
+  // Reads the peak values this calculation computed (a curve's first peak of
+  // the name), so that a chart plots exactly what the results come from.
+  bool PeakValue(const TVAStruct& curve, const std::string& name, double& value) const;
 
   // --- Method ---
-  enum class MethodSource { Taken, Mixed, Unsupported };
+  enum class MethodSource { Taken, Mixed, Unsupported, CustomDiffers };
   // Takes the method from the curves: mixed methods give -1 (Mixed), a
   // stored number above 5 gives -1 (Unsupported, which the window reports);
-  // equal custom methods are found (or appended) in the custom method list.
+  // equal custom methods are found (or appended) in the custom method list;
+  // curves carrying different custom methods leave the method as it was
+  // (CustomDiffers).
   MethodSource TakeMethodFromCurves();
+  // The abscissa type shared by the curves, -1 when they differ.
+  void TakeCalibrationTypeFromCurves();
   int Method() const { return method_; }
   // Selects the method without touching the curves; a custom number beyond
   // the list is ignored (returns false).

@@ -51,6 +51,8 @@ void TConcCalculation::UpdateResults() {
   for (TCalcElement& row : elements_) {
     row.CellResult = kMissing;
     row.SampleResult = kMissing;
+    row.Failure = nullptr;
+    row.FailureToken.clear();
   }
   requirementsMet_ = CheckRequirements();
   if (requirementsMet_) ComputeResults();
@@ -131,14 +133,7 @@ void TConcCalculation::ComputeBuiltin() {
       case CalcMethods::kStandardAdditions: {
         TCalcSerie serie;
         serie.ValueSource = [this](TVAStruct& curve, const std::string& name, double& value) {
-          const std::size_t i = IndexOf(&curve);
-          for (std::size_t k = 0; k < elements_.size(); ++k) {
-            if (elements_[k].Name != name) continue;
-            if (i >= peaks_.size() || !peaks_[i][k].Present) return false;
-            value = peaks_[i][k].Value;
-            return true;
-          }
-          return false;
+          return PeakValue(curve, name, value);
         };
         serie.FillAdditions(curves_, row);
         result = serie.Slope > 0.0 ? serie.Result : 0.0;
@@ -235,10 +230,17 @@ void TConcCalculation::ComputeCustom(const TCustomMethod& method) {
           break;
       }
     }
-    const double value = evaluator_(filled);
+    const TCustomMethodValue value = evaluator_(filled);
+    if (value.Failed()) {
+      // A quotient taken as 0 or an unknown operand is no result.
+      row.SampleResult = kMissing;
+      row.Failure = value.Failure;
+      row.FailureToken = value.Token;
+      continue;
+    }
     // The formula's own value stands (negative ones included); only a
     // value that is no number at all counts as missing.
-    row.SampleResult = std::isfinite(value) ? value : kMissing;
+    row.SampleResult = std::isfinite(value.Value) ? value.Value : kMissing;
   }
 }
 
@@ -248,13 +250,7 @@ void TConcCalculation::ComputeDiffusion() {
   const bool sweep = calibrationType_ == CalcMethods::kAbscissaSweepRate;
   for (std::size_t e = 0; e < elements_.size(); ++e) {
     TCalcElement& row = elements_[e];
-    TCalibrationCurves calibration;
-    calibration.Name = row.Name;
-    calibration.IncludeZeroPoint = includeZeroPoint_ ? 1 : 0;
-    calibration.UnitTop = row.UnitTop;
-    calibration.UnitBottom = row.UnitBottom;
-    calibration.CalcType = currentCalcType_;
-    calibration.Curves = curves_;
+    const TCalibrationCurves calibration = OnTheFlyCalibration(e);
     TCalcSerie serie;
     serie.ValueSource = [this, e](TVAStruct& curve, const std::string&, double& value) {
       const std::size_t i = IndexOf(&curve);

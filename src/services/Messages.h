@@ -246,6 +246,10 @@ inline constexpr const char* AbscissaElectrolysisTime = QT_TRANSLATE_NOOP("Messa
 inline constexpr const char* AbscissaDelayAfterMixing = QT_TRANSLATE_NOOP("Messages", "Delay after mixing");
 inline constexpr const char* AbscissaModulationAmplitude = QT_TRANSLATE_NOOP("Messages", "Modulation amplitude");
 inline constexpr const char* AbscissaModulationFrequency = QT_TRANSLATE_NOOP("Messages", "Modulation frequency");
+// Calculation window.
+inline constexpr const char* CalcMethodNotSupported = QT_TRANSLATE_NOOP("Messages", "Method is not supported. Probably this file was created in newer version of the software. Update may solve this problem.");
+inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP("Messages", "The clipboard text does not fit the table here: cell %s cannot take \"%s\". Nothing was pasted.");
+inline constexpr const char* CalcSpecifyDimension = QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
 
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.

@@ -130,6 +130,62 @@ TEST_F(CalcCommandTest, CustomMethodsComeFromTheDataFolder) {
   EXPECT_EQ(bad.status, 1);
 }
 
+TEST_F(CalcCommandTest, CalibrationCurveTakesTheCurvesAbscissaAndMixedCustomMethodsAreRefused) {
+  // Two sweep rates: the diffusion coefficient comes from the regression
+  // over the square roots of the sweep rates, as the window computes it.
+  TNodeForest f;
+  AddCurve(f, 1, 10.0, 1.0);
+  AddCurve(f, 1, 20.0, 1.0);
+  int rate = 100;
+  for (TNode* n = f.FirstRoot(); n; n = n->NextSibling) {
+    TVAStruct& va = *n->VA();
+    va.CalculationMethod = 4;
+    va.CalibrationType = 1;
+    va.Params.SetSweepRate(rate);
+    rate *= 4;
+    va.SetCalcCoefficients(2, 0.1, 1e-3, 298, 0.01);
+  }
+  const fs::path file = dir / "sweep.tvx";
+  DocumentFile::SaveDocument(f, file);
+  const CliResult r = Cli({"calc", file.string(), "--method", "4"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"CalibrationType\":1"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("\"SampleResult\":-1"), std::string::npos) << r.out;
+
+  // Curves that carry two different custom methods: no silent fallback.
+  TNodeForest g;
+  AddCurve(g, 1, 10.0, 1.0);
+  AddCurve(g, 2, 20.0, 1.0);
+  int k = 0;
+  for (TNode* n = g.FirstRoot(); n; n = n->NextSibling, ++k) {
+    TVAStruct& va = *n->VA();
+    va.CalculationMethod = -1;
+    va.HasCustomMethod = 1;
+    va.CustomMethod.Name = "m" + std::to_string(k);
+    va.CustomMethod.Formula = "I0*" + std::to_string(k + 1);
+    va.CustomMethod.Vars = {{"I0", "", 0}};
+  }
+  const fs::path mixed = dir / "mixed.tvx";
+  DocumentFile::SaveDocument(g, mixed);
+  const CliResult refused = Cli({"calc", mixed.string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("different custom methods"), std::string::npos) << refused.err;
+  EXPECT_TRUE(refused.out.empty());
+}
+
+TEST_F(CalcCommandTest, CustomFormulaDividingByZeroGivesNoResult) {
+  TCalculator calculator;
+  TCustomMethod method;
+  method.Name = "ratio";
+  calculator.BuildMethod("I0/(V1-V1)", method);
+  ASSERT_FALSE(method.Vars.empty());
+  CustomCalcFile::Save(dir.path(), {method});
+  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"SampleResult\":-1"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Division by zero '(V1-V1)'"), std::string::npos) << r.out;
+}
+
 TEST_F(CalcCommandTest, UsageAndUnusableInput) {
   EXPECT_EQ(Cli({"calc"}).status, 2);
   EXPECT_EQ(Cli({"calc", "a.tvx", "--method"}).status, 2);

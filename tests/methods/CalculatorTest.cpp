@@ -212,6 +212,19 @@ TEST(Calculator, BuildAndEvaluateMethod) {
   method.Formula = "I0*missing";
   EXPECT_EQ(other.EvaluateMethod(method), -1.0);
   EXPECT_EQ(firstError(other), "Unknown variable 'missing'");
+
+  // The outcome tells a computed value from a failure: a zero divisor is
+  // recorded, not a result.
+  method.Formula = "I0*k/VAL";
+  const TCustomMethodValue good = other.EvaluateMethodValue(method);
+  EXPECT_FALSE(good.Failed());
+  EXPECT_EQ(good.Value, 12.0);
+  method.Vars[2].Value = 0.0;
+  const TCustomMethodValue zero = other.EvaluateMethodValue(method);
+  ASSERT_TRUE(zero.Failed());
+  EXPECT_EQ(zero.Value, -1.0);
+  EXPECT_STREQ(zero.Failure, "Division by zero");
+  EXPECT_EQ(zero.Token, "VAL");
 }
 
 TEST(FormulaTextRules, NumbersAndNames) {

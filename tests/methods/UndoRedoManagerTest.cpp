@@ -224,6 +224,12 @@ TEST(UndoPeaks, PeakListsNamedPeaksRenamesAndParameters) {
   });
   allPeaks(UndoAction::PeakChange2, [&] { curves[0]->SetPeakCalcType(-1, 3); });
   allPeaks(UndoAction::RemovePeak, [&] { curves[1]->DeletePeak("Cd"); });
+  // Whole peak lists recorded under the one-peak code still come back whole.
+  ExpectRoundTrip(fx, UndoAction::PeakChange2, [&] {
+    fx.undo.BeginAllPeaks(curves);
+    curves[0]->SetPeakCalcType(-1, 2);
+    fx.undo.CommitAllPeaks(UndoAction::PeakChange);
+  });
 
   // One named peak changed on several curves (absent on one of them).
   fx.undo.Suspend(true);
@@ -244,6 +250,21 @@ TEST(UndoPeaks, PeakListsNamedPeaksRenamesAndParameters) {
     fx.undo.BeginParams(curves);
     curves[0]->Volumes[2] = 10.0;
     curves[1]->SetVariable(TCalcVar{"m", "", 1.5});
+    fx.undo.CommitParams();
+  });
+  // Units, constants, roles and the method are calculation parameters too.
+  ExpectRoundTrip(fx, UndoAction::ParametersChange, [&] {
+    fx.undo.BeginParams(curves);
+    curves[0]->ResUnitTop = 6;
+    curves[1]->RecalcUnitBottom = 5;
+    curves[0]->SetCalcCoefficients(2, 0.1, 1e-3, 300, 0.02);
+    curves[1]->Params.SetMeasurementType(3);
+    for (TVAStruct* c : curves) {
+      c->CalculationMethod = -1;
+      c->HasCustomMethod = 1;
+      c->CustomMethod.Name = "own";
+      c->CalibrationType = 2;
+    }
     fx.undo.CommitParams();
   });
   EXPECT_EQ(fx.undo.UndoDescription(), "Parameters change");

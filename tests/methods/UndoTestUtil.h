@@ -35,6 +35,12 @@ inline std::string State(TNodeForest& f) {
       }
       for (double v : r->Volumes) s += " " + Num(v);
       for (const TCalcVar& v : r->Variables) s += " var " + v.Name + "=" + Num(v.Value);
+      s += " units " + std::to_string(r->ResUnitTop) + "/" + std::to_string(r->ResUnitBottom) + " " +
+           std::to_string(r->RecalcUnitTop) + "/" + std::to_string(r->RecalcUnitBottom);
+      for (double v : r->CalcCoefficients) s += " k" + Num(v);
+      s += " role " + std::to_string(r->Params.MeasurementType()) + " method " + std::to_string(r->CalculationMethod) +
+           "/" + std::to_string(r->CalibrationType) + "/" + std::to_string(r->HasCustomMethod) + " " +
+           r->CustomMethod.Name;
     }
     s += "]";
   }

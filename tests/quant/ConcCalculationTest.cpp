@@ -332,6 +332,23 @@ TEST_F(ConcCalculationTest, CustomMethodsFillTheirVariablesAndCheckTheirRequirem
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(seen.back().Formula, list[0].Formula);
 
+  // A failed evaluation (a zero divisor) is no result, and says why.
+  calc.SetMethodEvaluator([](const TCustomMethod& m) {
+    TCustomMethodValue v(m.Vars[0].Value / 1.0);
+    if (m.Vars[1].Value == 0.0) {
+      v.Failure = "Division by zero";
+      v.Token = "IB";
+    }
+    return v;
+  });
+  calc.UpdateResults();
+  EXPECT_DOUBLE_EQ(Row("Pb").SampleResult, 10.0);
+  EXPECT_EQ(Row("Pb").Failure, nullptr);
+  EXPECT_EQ(Row("Cd").SampleResult, -1.0);  // IB absent for Cd: 0
+  ASSERT_NE(Row("Cd").Failure, nullptr);
+  EXPECT_STREQ(Row("Cd").Failure, "Division by zero");
+  EXPECT_EQ(Row("Cd").FailureToken, "IB");
+
   // A current variable needs a used curve of its role.
   list[0].Vars.push_back({"I1", "", 0});
   calc.UpdateResults();

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <ostream>
 
+#include "CalcMethods.h"
 #include "CliCommands.h"
 #include "CliDocument.h"
 #include "CustomCalcFile.h"
 #include "DataFolder.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
+#include "TCalcError.h"
 #include "TCalculator.h"
 #include "TConcCalculation.h"
 #include "TNodeForest.h"
@@ -114,23 +116,35 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   TConcCalculation calc;
   calc.SetCurves(curves);
   calc.SetCustomMethods(&customMethods);
-  calc.SetMethodEvaluator([&calculator](const TCustomMethod& m) { return calculator.EvaluateMethod(m); });
+  calc.SetMethodEvaluator([&calculator](const TCustomMethod& m) { return calculator.EvaluateMethodValue(m); });
   if (!haveMethod) {
     if (curves.empty()) {
       err << "velmora-cli calc: " << file << " holds no curves\n";
       return 1;
     }
-    if (curves.front()->HasCustomMethod) {
-      calc.TakeMethodFromCurves();
-      method = calc.Method();
-    } else {
-      method = curves.front()->CalculationMethod;
+    // The method the curves carry, taken as the calculation window takes it.
+    switch (calc.TakeMethodFromCurves()) {
+      case TConcCalculation::MethodSource::Taken:
+        method = calc.Method();
+        break;
+      case TConcCalculation::MethodSource::CustomDiffers:
+        err << "velmora-cli calc: the curves carry different custom methods; choose one with --method\n";
+        return 1;
+      case TConcCalculation::MethodSource::Mixed:
+        err << "velmora-cli calc: the curves carry different calculation methods; choose one with --method\n";
+        return 1;
+      case TConcCalculation::MethodSource::Unsupported:
+        err << "velmora-cli calc: the curves carry method " << curves.front()->CalculationMethod
+            << ", which this version does not know\n";
+        return 1;
     }
   }
   if (!calc.SelectMethod(method) || method < 0) {
     err << "velmora-cli calc: method " << method << " is not available\n";
     return 1;
   }
+  // The abscissa of the calibration-curve method is the curves' own.
+  calc.TakeCalibrationTypeFromCurves();
   calc.Recalculate();
   if (haveUse) {
     for (std::size_t row : use) {
@@ -147,6 +161,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   JsonWriter json;
   json.beginObject();
   json.field("Method", method);
+  if (method == CalcMethods::kCalibrationCurve) json.field("CalibrationType", calc.CalibrationType());
   json.field("RequirementsMet", calc.RequirementsMet());
   json.key("Elements").beginArray();
   for (const TCalcElement& e : calc.Elements()) {
@@ -158,6 +173,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     json.field("UnitTop", static_cast<int>(e.UnitTop));
     json.field("UnitBottom", static_cast<int>(e.UnitBottom));
     json.field("CalcType", static_cast<int>(e.CalcType));
+    if (e.Failure) json.field("Failure", TCalcError{e.FailureToken, e.Failure}.text());
     json.endObject();
   }
   json.endArray();

@@ -249,6 +249,12 @@ void TPeaksController::ChangePeakCalculationTypeActnExecute() { pickCalcType(Nex
 void TPeaksController::ChangeBaseLineTypeActnExecute() { pickBaselineType(NextBaselineType(shownBaselineType())); }
 
 void TPeaksController::RenamePeakActnExecute() {
+  if (renameSource_) {
+    if (const std::optional<std::string> grid = renameSource_()) {
+      renamePeak(*grid);
+      return;
+    }
+  }
   std::string name;
   if (form_->selectedPeak(name)) renamePeak(name);
 }

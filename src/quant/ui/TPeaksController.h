@@ -77,6 +77,10 @@ class TPeaksController : public QObject {
   // Number input for "Set peak potential" (tests replace the dialog).
   using NumberAsker = std::function<std::optional<QString>(const QString& caption, const QString& initial)>;
   void setNumberAsker(NumberAsker asker) { askNumber_ = std::move(asker); }
+  // Another window's selected peak, which "Rename peak" takes first when
+  // that window is active (nullopt otherwise).
+  using PeakSource = std::function<std::optional<std::string>()>;
+  void setRenameSource(PeakSource source) { renameSource_ = std::move(source); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +102,7 @@ class TPeaksController : public QObject {
   TElementsPeaksArr table_;
   TPeakDrawing drawing_;
   NumberAsker askNumber_;
+  PeakSource renameSource_;
   bool refreshing_ = false;
 };
 

@@ -13,9 +13,12 @@
 #include <QVBoxLayout>
 
 #include "CalcMethods.h"
+#include "CalcTypeCycle.h"
 #include "ConcUnits.h"
+#include "CustomMethods.h"
 #include "ICalibrationLookup.h"
 #include "TCalcSeriePlot.h"
+#include "TCalculator.h"
 #include "TCalibrationCurves.h"
 #include "TPlugin.h"
 #include "TPluginsManager.h"
@@ -44,7 +47,8 @@ QString UnitText(std::int32_t unit) { return UiText::message(Message(ConcUnits::
 
 }  // namespace
 
-TStatForm::TStatForm(TPluginsManager& hub, QWidget* parent) : QWidget(parent, Qt::Tool) {
+TStatForm::TStatForm(TPluginsManager& hub, QWidget* parent)
+    : QWidget(parent, Qt::Tool), calculator_(std::make_unique<TCalculator>()) {
   auto* left = new QVBoxLayout;
   legend_ = new QListWidget(this);
   showEquations_ = new QCheckBox(this);
@@ -78,9 +82,12 @@ TStatForm::TStatForm(TPluginsManager& hub, QWidget* parent) : QWidget(parent, Qt
   // The hub outlives the windows: the handler checks that this window still lives.
   TPlugin& plugin = hub.Register();
   const QPointer<TStatForm> self(this);
+  // A calculation window that hands in its calculation refreshes the chart itself.
   plugin.OnSelectionDone = [self](void*) {
-    if (self && self->isVisible()) self->Refresh();
+    if (self && self->isVisible() && !self->external_) self->Refresh();
   };
+  own_.SetCustomMethods(&CustomMethods::List());
+  own_.SetMethodEvaluator([this](const TCustomMethod& m) { return calculator_->EvaluateMethodValue(m); });
   retranslateUi();
 }
 
@@ -129,6 +136,7 @@ void TStatForm::Refresh() {
   TConcCalculation& calc = calculation();
   if (!external_) {
     own_.SetCurves(curveSource_ ? curveSource_() : std::vector<TVAStruct*>{});
+    own_.SetCurrentCalcType(CurrentCalcType());
     own_.TakeMethodFromCurves();
     own_.Recalculate();
   }
@@ -191,18 +199,18 @@ void TStatForm::fillSeries(TConcCalculation& calc, const std::vector<TVAStruct*>
   for (std::size_t i = 0; i < plots_.size(); ++i) {
     TCalcSerie& s = plots_[i]->serie();
     const TCalcElement& e = elements[i];
+    if (calc.Method() != CalcMethods::kByCalibration) {
+      s.ValueSource = [&calc](TVAStruct& curve, const std::string& name, double& value) {
+        return calc.PeakValue(curve, name, value);
+      };
+    } else {
+      s.ValueSource = nullptr;
+    }
     switch (calc.Method()) {
-      case CalcMethods::kCalibrationCurve: {
-        TCalibrationCurves cal;
-        cal.Name = e.Name;
-        cal.IncludeZeroPoint = calc.IncludeZeroPoint() ? 1 : 0;
-        cal.UnitTop = e.UnitTop;
-        cal.UnitBottom = e.UnitBottom;
-        cal.CalcType = e.CalcType;
-        cal.Curves = curves;
-        s.FillCalibration(cal, 5, std::max(0, calc.CalibrationType()), 2);
+      case CalcMethods::kCalibrationCurve:
+        // The calibration the calculation itself builds for the element.
+        s.FillCalibration(calc.OnTheFlyCalibration(i), 5, std::max(0, calc.CalibrationType()), 2);
         break;
-      }
       case CalcMethods::kByCalibration: {
         TCalibrationCurves cal;
         if (calc.Calibrations().ActiveCalibration(e.Name, cal)) {

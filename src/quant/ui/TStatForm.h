@@ -17,6 +17,7 @@ class QPlainTextEdit;
 namespace velmora {
 
 class TCalcSeriePlot;
+class TCalculator;
 class TPluginsManager;
 class TVAStruct;
 
@@ -66,6 +67,7 @@ class TStatForm : public QWidget {
   void setRanges();
   void LegendItemChanged(QListWidgetItem* item);
 
+  std::unique_ptr<TCalculator> calculator_;
   TConcCalculation own_;
   TConcCalculation* external_ = nullptr;
   std::function<std::vector<TVAStruct*>()> curveSource_;
