@@ -34,6 +34,7 @@ std::unique_ptr<TBasicDataStruct> TArrayDataStruct::GetSelfType() const {
 void TArrayDataStruct::SetData(const TDataArr& points) {
   if (!SkipSnapshot) PushSnapshot();
   SkipSnapshot = 0;
+  holdsAverage_ = false;
   if (!Detached) {
     if (TNodeForest* forest = Forest()) forest->Undo().RecordDataChange(this);
   }
@@ -154,7 +155,10 @@ void TArrayDataStruct::OnCalcData() {
   TNodeForest* forest = Detached ? nullptr : Forest();
   const bool painting = !forest || forest->Painting;
   if (painting) {
-    if (!Detached) Curves.clear();
+    if (!Detached) {
+      Curves.clear();
+      DropAverageOfLostChildren();
+    }
     if (NodeType == 0) AverageChildren();
     Curves = CollectCurves(true, 0);
     if (!Detached) AfterCollect();
