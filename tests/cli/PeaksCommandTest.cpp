@@ -145,9 +145,9 @@ TEST(CliPeaks, FindsThePeaksOfAnImportedTextCurve) {
   TempDir::writeFile(dir / "dpv.dat", text);
   const CliRun r = Cli({"peaks", (dir / "dpv.dat").string(), (dir / "out.tvx").string()});
   ASSERT_EQ(r.status, 0) << r.err;
+  const JsonValue json = JsonReader::Parse(r.out);
   std::vector<std::string> names;
-  for (const JsonValue& row : JsonReader::Parse(r.out).field("PeakTable")->items)
-    names.push_back(row.field("Name")->text);
+  for (const JsonValue& row : json.field("PeakTable")->items) names.push_back(row.field("Name")->text);
   EXPECT_EQ(names, (std::vector<std::string>{"Zn", "Cd", "Pb", "Cu"}));
 }
 
