@@ -96,12 +96,18 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (!arguments.isEmpty()) splash.showStatus(msg::SplashLoadingFile);
   if (!arguments.isEmpty() && documentCommands_) {
     documentCommands_->OpenFile(arguments.join(u' '));
+  } else if (documentCommands_) {
+    // As "New": in database storage mode the document is named in the
+    // database folder at once, so recording never stops for "Save as".
+    documentCommands_->New();
   } else {
     mainWindow_->newDocument();
   }
   if (demo) {
     DemoDocument::build(mainWindow_->forest());
     mainWindow_->forest().SelectNode(mainWindow_->forest().FirstRoot());
+    // The demonstration is where the session starts, not an edit.
+    mainWindow_->setModified(false);
   }
 
   // 9. A settings file next to the program moves to the per-user folder.

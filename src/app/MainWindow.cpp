@@ -568,7 +568,11 @@ void MainWindow::connectView() {
     structure_->rebuild(documentFileName_);
     updateActions();
   });
-  connect(v, &TImagePreviewBox::decorationsChanged, this, [this](TNode* node) { structure_->updateCheckIcon(node); });
+  // Checking and folding are edits of the document: the checked state changes the averages, and both are saved.
+  connect(v, &TImagePreviewBox::decorationsChanged, this, [this](TNode* node) {
+    structure_->updateCheckIcon(node);
+    setModified(true);
+  });
   connect(v, &TImagePreviewBox::seriesRefill, this,
           [this](TArrayDataStruct* record) { chartView_->refillSeries(record); });
   connect(v, &TImagePreviewBox::paintingChanged, this, [this](bool enabled) {

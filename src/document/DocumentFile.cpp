@@ -82,9 +82,9 @@ int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start,
         } else if (current != nullptr) {
           node = forest.AddNode(current, current->Parent);
         } else {
-          // No current node: a new root node (block 2 has no parent to go
-          // under either).
-          node = forest.AddNode(forest.LastRoot(), nullptr);
+          // No current node: the node becomes the first root node (block 2
+          // has no parent to go under either).
+          node = forest.AddNode(nullptr, nullptr);
           depth = 0;
         }
         node->SetRecord(std::make_unique<TVAStruct>(node));
@@ -94,9 +94,10 @@ int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start,
         break;
       }
       case TagEndOfChildren:
-        if (current != nullptr && current->Parent != nullptr) {
+        // Past the root level there is no current node any more.
+        if (current != nullptr) {
           current = current->Parent;
-          --depth;
+          depth = current != nullptr ? depth - 1 : 0;
         }
         break;
       case TagChecked:

@@ -48,9 +48,11 @@ class DocumentFile {
 
   // Reads node blocks from the stream's position to its end, starting with
   // `start` as the current node (null: the last root node, or none in an
-  // empty forest). Returns 1 when blocks unknown to this version were
-  // skipped anywhere, else 0. Throws EFormatError for damaged data; the
-  // nodes read before stay.
+  // empty forest). Block 3 makes the current node's parent current, so at
+  // the root level it leaves none; a node started without a current node
+  // becomes the first root node. Returns 1 when blocks unknown to this
+  // version were skipped anywhere, else 0. Throws EFormatError for damaged
+  // data; the nodes read before stay.
   static int ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start, const RootNodeHook& onRootNode = {});
 
   // The whole file image of the forest.

@@ -20,6 +20,7 @@
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPaintingGuard.h"
+#include "TUndoSuspendGuard.h"
 #include "TVAStruct.h"
 
 namespace velmora {
@@ -123,7 +124,9 @@ void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& ind
   }
   std::sort(curves.begin(), curves.end());
 
+  // Loading is no edit: nothing of it goes to the undo recorder.
   TPaintingGuard painting(forest);
+  TUndoSuspendGuard undo(&forest.Undo());
   for (const auto& [k, file] : curves) {
     const std::vector<std::uint8_t> bytes = FileIo::readAll(file);
     TNode* node = forest.AddNode(forest.LastRoot(), nullptr);

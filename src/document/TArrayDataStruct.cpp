@@ -36,6 +36,7 @@ void TArrayDataStruct::SetData(const TDataArr& points) { SetData(TDataArr(points
 void TArrayDataStruct::SetData(TDataArr&& points) {
   if (!SkipSnapshot) PushSnapshot();
   SkipSnapshot = 0;
+  holdsAverage_ = false;
   if (!Detached) {
     if (TNodeForest* forest = Forest()) forest->Undo().RecordDataChange(this);
   }
@@ -151,7 +152,10 @@ void TArrayDataStruct::OnCalcData() {
   TNodeForest* forest = Detached ? nullptr : Forest();
   const bool painting = !forest || forest->Painting;
   if (painting) {
-    if (!Detached) Curves.clear();
+    if (!Detached) {
+      Curves.clear();
+      DropAverageOfLostChildren();
+    }
     if (NodeType == 0) AverageChildren();
     Curves = CollectCurves(true, 0);
     if (!Detached) AfterCollect();

@@ -98,6 +98,8 @@ class TArrayDataStruct : public TBasicDataStruct {
 
   // --- Groups ---
   TStructCollection CollectCurves(bool checkedOnly, std::int32_t depth);
+  // Averages the checked children into Data (an averaging group or an
+  // averaged column); a leaf's points stay as they are.
   void AverageChildren();
   // The average of every curve of every row on a common uniform grid.
   static TDataArr AverageCurves(const TStructCollection& rows);
@@ -133,6 +135,11 @@ class TArrayDataStruct : public TBasicDataStruct {
   void SetPartner(TArrayDataStruct* partner, std::uint8_t side);
   TStructCollection CollectCurvesAs(bool checkedOnly, std::int32_t depth, std::int32_t nodeType);
   void HistoryStep(int delta);
+  void DropAverageOfLostChildren();
+
+  // Set while Data holds the average of the children of an averaging group
+  // (derived, never measured).
+  bool holdsAverage_ = false;
 };
 
 }  // namespace velmora

@@ -87,8 +87,21 @@ void TArrayDataStruct::SetPartner(TArrayDataStruct* partner, std::uint8_t side) 
 }
 
 void TArrayDataStruct::AverageChildren() {
+  // A leaf's points are measured: its node type never derives them.
+  if (!Detached && !IsGroup()) return;
   const TStructCollection rows = Detached ? Curves : CollectCurvesAs(true, 0, 1);
   Data = AverageCurves(rows);
+  holdsAverage_ = !Detached;
+  InvalidateCaches();
+  RefillSeries();
+}
+
+void TArrayDataStruct::DropAverageOfLostChildren() {
+  // A group that lost its last child keeps no average it once derived: it
+  // is left without points, whatever its node type.
+  if (!holdsAverage_ || Detached || IsGroup()) return;
+  holdsAverage_ = false;
+  Data.clear();
   InvalidateCaches();
   RefillSeries();
 }

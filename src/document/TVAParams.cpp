@@ -28,6 +28,10 @@ void TVAParams::ReadFrom(BinaryReader& in) {
 
 void TVAParams::WriteTo(BinaryWriter& out) const { out.bytes(Raw); }
 
+bool TVAParams::HasStepSettings() const {
+  return std::any_of(Raw.begin(), Raw.begin() + oComments, [](std::uint8_t b) { return b != 0; });
+}
+
 std::int32_t TVAParams::GetInt(std::size_t offset) const {
   CheckField(offset, 4);
   const std::uint32_t v = static_cast<std::uint32_t>(Raw[offset]) | (static_cast<std::uint32_t>(Raw[offset + 1]) << 8) |

@@ -27,6 +27,13 @@ class TVAParams : public StepHeadLayout {
   void ReadFrom(BinaryReader& in);
   void WriteTo(BinaryWriter& out) const;
 
+  // True when the block holds the settings of an analyzer program step (the
+  // sweep, the stages, the current range, the electrodes, the modulation:
+  // the bytes before the comments). A curve imported from a text file, or a
+  // group whose curves share no parameter, has none, whatever comment or
+  // role was given to it later: its current range is unknown.
+  bool HasStepSettings() const;
+
   // Raw packed access, bounds-checked against the block.
   std::int32_t GetInt(std::size_t offset) const;
   void SetInt(std::size_t offset, std::int32_t value);

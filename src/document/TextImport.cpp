@@ -10,6 +10,7 @@
 #include "Numbers.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TUndoSuspendGuard.h"
 #include "TVAStruct.h"
 
 namespace velmora {
@@ -85,6 +86,8 @@ std::string TextImport::NodeName(const fs::path& file) {
 
 TNode* TextImport::ImportText(TNodeForest& forest, const fs::path& file, char decimalSeparator) {
   const std::vector<std::uint8_t> bytes = FileIo::readAll(file, kMaxTextFile);
+  // Importing is no edit of a curve: nothing of it goes to the undo recorder.
+  TUndoSuspendGuard undo(&forest.Undo());
   TNode* node = forest.AddNode(forest.LastRoot(), nullptr);
   auto record = std::make_unique<TVAStruct>(node);
   TVAStruct* va = record.get();

@@ -14,6 +14,7 @@
 #include "Messages.h"
 #include "OldPeakEntry.h"
 #include "StreamText.h"
+#include "TNode.h"
 #include "TNodeForest.h"
 #include "TUndoSuspendGuard.h"
 #include "TVAStruct.h"
@@ -61,8 +62,11 @@ void VAStructStream::SaveToStream(const TVAStruct& r, BinaryWriter& out) {
   ChunkWriter cw(out);
   BinaryWriter& w = out;
 
-  // Point-array level.
-  if (!r.IsGroup()) {
+  // Point-array level: the points and the shift of a curve of its own. A
+  // group's points, and those of an averaged column (a detached record bound
+  // to the group's node), are recomputed from the children after loading.
+  const bool ownCurve = r.Node == nullptr || (r.Detached == 0 && r.Node->FirstChild == nullptr);
+  if (ownCurve) {
     cw.doubleChunk(TagXShift, r.XShift);
     cw.begin(TagPoints);
     // Grow geometrically: reserving the exact size per record would copy

@@ -54,7 +54,8 @@ class VAStructStream {
   static constexpr int kMaxNesting = 8;
 
   // Writes the record's blocks. Points and potential shift are written only
-  // for a curve that is no group (or has no node).
+  // for a leaf's record or a record without node: never for a group or an
+  // averaged column.
   static void SaveToStream(const TVAStruct& record, BinaryWriter& out);
 
   // Reads a record stream to its end into a new record. Returns 1 when

@@ -201,7 +201,7 @@ std::vector<TFoundPeak> SearchPeaks(const TPeakSearchInput& input) {
   return found;
 }
 
-void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType) {
+void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType, int baselineType) {
   for (const auto& peak : found) {
     const auto same =
         std::find_if(peaks.begin(), peaks.end(), [&](const TPeakRecord& p) { return p.Name == peak.Name; });
@@ -213,7 +213,7 @@ void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcTyp
     added.BeginIndex = peak.BeginIndex;
     added.EndIndex = peak.EndIndex;
     added.CalcType = StoredCalcType(calcType);
-    added.BaselineType = 0;
+    added.BaselineType = baselineType;
     added.AdditionConc = peak.AdditionConc;
     peaks.push_back(added);
   }

@@ -33,7 +33,8 @@ struct TPeakSearchInput {
   // The curve's stored points (unsmoothed, uninverted), for the overload
   // test; empty to test `Points` instead.
   std::span<const TDataPoint> Stored;
-  // Full scale of the curve's current range, µA (OverloadThreshold).
+  // Full scale of the curve's current range, µA (OverloadThreshold);
+  // infinity when the range is unknown, which tests nothing.
   double FullScale = 0.0;
   // 1: search the curve upside down (peaks of negative current).
   int Invert = 0;
@@ -64,9 +65,10 @@ struct TFoundPeak {
 std::vector<TFoundPeak> SearchPeaks(const TPeakSearchInput& input);
 
 // Adds found peaks to a curve's peak list: a peak of the same name is
-// removed first; the new peak takes `calcType` (-1 stored as 1), baseline
-// type 0 and the found AdditionConc.
-void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType);
+// removed first; the new peak takes `calcType` (-1 stored as 1) and
+// `baselineType` (the types in force where the search was started) and the
+// found AdditionConc.
+void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType, int baselineType);
 
 // The full scale of a current range: 10^range * 0.02 µA with modulation,
 // 10^range * 0.2 µA without.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "ECalcError.h"
 #include "Messages.h"
@@ -13,6 +14,9 @@ namespace {
 
 // Pivots below this fraction of their diagonal mark a dependent column.
 constexpr double kPivotTolerance = 1e-12;
+// Y values spread by no more than this many units in the last place of the
+// largest one count as equal.
+constexpr double kRoundingSpread = 8.0;
 
 // Solves the symmetric positive semi-definite system a * c = b by an LDL^T
 // factorisation; a column whose pivot vanishes is left out (coefficient 0).
@@ -93,14 +97,24 @@ TPolyFit PolyFit(std::span<const double> x, std::span<const double> y, int coefC
   const std::vector<double> inT = SolveNormalEquations(a, b);
 
   TPolyFit fit;
-  double ssRes = 0.0, sumY = 0.0, sumY2 = 0.0;
+  // The total sum of squares about the mean, taken from the centred values:
+  // currents sit on backgrounds of tens of µA, and the sum of squares less
+  // the squared sum would cancel the digits that tell the points apart.
+  double meanY = 0.0, largestY = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    meanY += y[i];
+    largestY = std::max(largestY, std::fabs(y[i]));
+  }
+  meanY /= static_cast<double>(n);
+  double ssRes = 0.0, ssTot = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
     const double residual = PolyValue(inT, (x[i] - mean) / scale) - y[i];
     ssRes += residual * residual;
-    sumY += y[i];
-    sumY2 += y[i] * y[i];
+    ssTot += (y[i] - meanY) * (y[i] - meanY);
   }
-  const double ssTot = sumY2 - sumY * sumY / static_cast<double>(n);
+  // Values that differ only by rounding do not vary.
+  const double rounding = kRoundingSpread * std::numeric_limits<double>::epsilon() * largestY;
+  if (ssTot <= static_cast<double>(n) * rounding * rounding) ssTot = 0.0;
   const double ratio = ssTot != 0.0 ? ssRes / ssTot : 0.0;
   fit.Quality = ratio < 1.0 ? std::sqrt(1.0 - ratio) : 0.0;
 

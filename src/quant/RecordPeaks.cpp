@@ -1,5 +1,7 @@
 #include "RecordPeaks.h"
 
+#include <limits>
+
 #include "PeakTable.h"
 #include "TVAStruct.h"
 
@@ -11,7 +13,11 @@ std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPre
   TPeakSearchInput input;
   input.Points = shown;
   input.Stored = curve.Data;
-  input.FullScale = OverloadThreshold(curve.Params.ValuesRange(), curve.Params.Modulation() != 0);
+  // Only a curve recorded by the analyzer knows its current range; any other
+  // (imported from text) is not judged for overload.
+  input.FullScale = curve.Params.HasStepSettings()
+                        ? OverloadThreshold(curve.Params.ValuesRange(), curve.Params.Modulation() != 0)
+                        : std::numeric_limits<double>::infinity();
   input.Invert = invert;
   input.Predefined = predefined;
   for (const auto& peak : curve.Peaks) input.ExistingNames.push_back(peak.Name);

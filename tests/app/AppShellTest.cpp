@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <fstream>
 
 #include "AppStartup.h"
+#include "DataFolder.h"
 #include "MainWindow.h"
 #include "TempDir.h"
 
@@ -22,4 +24,28 @@ TEST(AppShell, StartsWithNoNameTitleAndWritesSettingsAtClose) {
   EXPECT_FALSE(std::filesystem::exists(ini));
   w->close();
   EXPECT_TRUE(std::filesystem::exists(ini));
+}
+
+TEST(AppShell, DatabaseStorageModeNamesTheFirstDocumentInTheDatabaseFolder) {
+  velmora::test::TempDir home;
+  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+  QStandardPaths::setTestModeEnabled(false);
+  const std::filesystem::path database = home.path() / "database";
+  std::filesystem::create_directories(database);
+  const std::filesystem::path data = DataFolder::perUserFolder(AppStartup::documentsFolder());
+  std::filesystem::create_directories(data);
+  {
+    std::ofstream ini(data / "Options.ini");
+    ini << "[General]\nSaveType=1\nSaveDir=" << database.string() << "/\n";
+  }
+  AppStartup startup;
+  MainWindow* w = startup.start({});
+  ASSERT_NE(w, nullptr);
+  // Named as "New" names it: the first recorded curve saves there.
+  const std::filesystem::path named(w->documentFileName().toStdString());
+  EXPECT_EQ(named.parent_path(), database);
+  EXPECT_EQ(named.extension(), ".tvx");
+  EXPECT_NE(w->windowTitle().toStdString().find(" 0.tvx - Velmora-VA (beta)"), std::string::npos);
+  EXPECT_FALSE(w->modified());
+  w->close();
 }

@@ -183,6 +183,37 @@ TEST(MainWindowEdit, GroupSeparateMoveAndRemoveFromTheMenus) {
   EXPECT_EQ(win.sink.entries[0].text, "Remove selected?");
 }
 
+TEST(MainWindowEdit, CheckingAndFoldingMakeTheDocumentModified) {
+  Window win;
+  DemoDocument::build(win.f(), 1, 3);
+  TNode* sample = win.f().FirstRoot();
+  TNode* background = sample->FirstChild;  // an averaging group of three replicates
+  TNode* outlier = background->FirstChild->NextSibling;
+  const TDataArr before = background->VA()->Data;
+  win.w.selectStructurePage();
+  QApplication::processEvents();
+  StructureTree& tree = win.w.structureTree();
+  tree.expandItem(tree.itemOf(background));
+  QApplication::processEvents();
+  win.w.setModified(false);
+
+  // Unchecking a replicate changes the average: the change must be saved.
+  const QRect r = tree.visualItemRect(tree.itemOf(outlier));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(r.left() + 8, r.center().y()));
+  ASSERT_EQ(outlier->Checked, 0);
+  EXPECT_NE(background->VA()->Data, before);
+  EXPECT_TRUE(win.w.modified());
+
+  // Folding is kept in the file too.
+  win.w.setModified(false);
+  tree.collapseItem(tree.itemOf(sample));
+  ASSERT_EQ(sample->Folded, 1);
+  EXPECT_TRUE(win.w.modified());
+  win.w.setModified(false);
+  sample->ToggleFold();
+  EXPECT_TRUE(win.w.modified());
+}
+
 TEST(MainWindowView, DisplayedCurvesAndChartFollowSelectionColoursAndModes) {
   Window win;
   std::vector<TNode*> nodes;
@@ -254,7 +285,7 @@ TEST(MainWindowView, StructureTabMirrorsSelectionFoldingAndRenames) {
   ASSERT_NE(tree.itemOf(sample), nullptr);
   EXPECT_EQ(tree.documentItem()->text(0), "No name");
   EXPECT_TRUE(tree.itemOf(sample->FirstChild)->icon(0).isNull() == false);  // nested: a check icon
-  EXPECT_TRUE(tree.itemOf(sample)->icon(0).isNull());                         // root: none
+  EXPECT_TRUE(tree.itemOf(sample)->icon(0).isNull());                       // root: none
 
   // Selecting items selects their nodes, only among siblings.
   TNode* g1 = sample->FirstChild;

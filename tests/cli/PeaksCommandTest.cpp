@@ -9,6 +9,7 @@
 #include "DocumentFile.h"
 #include "FormatError.h"
 #include "JsonReader.h"
+#include "Numbers.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TVAStruct.h"
@@ -130,6 +131,24 @@ TEST(CliPeaks, TypesAndPredefinedPeaks) {
   TNodeForest back;
   CliDocument::Load(back, dir / "out.tvx");
   EXPECT_DOUBLE_EQ(back.FirstRoot()->VA()->Peaks.at(0).AdditionConc, 2.5);
+}
+
+TEST(CliPeaks, FindsThePeaksOfAnImportedTextCurve) {
+  // A measured differential-pulse curve exported as two columns: 30 µA of
+  // background under peaks of 2 to 15 µA; the text carries no record
+  // parameters, so no current range to judge overload by.
+  TempDir dir;
+  std::string text;
+  for (const TDataPoint& p : Stripping(15.0)) {
+    text += FormatShortest(p.X) + "\t" + FormatShortest(30.0 + p.Y) + "\r\n";
+  }
+  TempDir::writeFile(dir / "dpv.dat", text);
+  const CliRun r = Cli({"peaks", (dir / "dpv.dat").string(), (dir / "out.tvx").string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const JsonValue json = JsonReader::Parse(r.out);
+  std::vector<std::string> names;
+  for (const JsonValue& row : json.field("PeakTable")->items) names.push_back(row.field("Name")->text);
+  EXPECT_EQ(names, (std::vector<std::string>{"Zn", "Cd", "Pb", "Cu"}));
 }
 
 TEST(CliPeaks, UsageErrorsAndUnusableInput) {

@@ -226,6 +226,120 @@ TEST(DocumentFile, AveragedColumnsComeBackDetachedInOrderWithVisibility) {
   EXPECT_EQ(DocumentFile::DocumentBytes(h), bytes);
 }
 
+// The record streams of the averaged columns of a node-type-2 record.
+std::vector<std::vector<std::uint8_t>> ColumnStreams(const TVAStruct& r) {
+  const std::vector<std::uint8_t> bytes = RecordBytes(r);
+  BinaryReader in(bytes);
+  ChunkReader chunks(in);
+  Chunk c;
+  std::vector<std::vector<std::uint8_t>> columns;
+  while (chunks.next(c)) {
+    if (c.tag != 22) continue;
+    const std::int32_t m = c.body.i32();
+    for (std::int32_t i = 0; i < m; ++i) {
+      const std::int32_t size = c.body.i32();
+      const auto column = c.body.bytes(static_cast<std::size_t>(size));
+      columns.emplace_back(column.begin(), column.end());
+    }
+  }
+  return columns;
+}
+
+TEST(DocumentFile, NestedAveragedColumnsKeepTheLayoutAndRoundTripByteIdentical) {
+  // Overlay groups of samples; in each, an average-and-overlay group of two
+  // replicate overlays, and an average-and-overlay group nested in it.
+  TNodeForest f;
+  TNode* after = nullptr;
+  for (int s = 0; s < 3; ++s) {
+    TNode* sample = AddLeaf(f, after, nullptr, "Sample " + std::to_string(s));
+    after = sample;
+    TNode* both = AddLeaf(f, nullptr, sample, "both");
+    TNode* prev = nullptr;
+    for (int r = 0; r < 2; ++r) {
+      TNode* replicates = AddLeaf(f, prev, prev ? nullptr : both, "replicates");
+      prev = replicates;
+      TNode* leaf = nullptr;
+      for (int k = 0; k < 2 + r; ++k) {
+        leaf = AddLeaf(f, leaf, leaf ? nullptr : replicates, "c", test::StrippingCurve(2.0, 25.0 + 3 * k + s));
+        leaf->VA()->Params.SetValuesRange(3);
+        leaf->VA()->SetXShift(5.0 * k);
+      }
+    }
+    TNode* inner = AddLeaf(f, prev, nullptr, "inner");
+    AddLeaf(f, nullptr, inner, "i0", test::StrippingCurve(2.0, 31.0));
+    AddLeaf(f, inner->FirstChild, nullptr, "i1", test::StrippingCurve(2.0, 33.0));
+    inner->VA()->SetNodeType(2);
+    both->VA()->SetNodeType(2);
+  }
+  const TVAStruct& both = *f.FirstRoot()->FirstChild->VA();
+  ASSERT_EQ(both.AveragedColumns.size(), 3u);
+
+  // A column is bound to the group's node: it stores no points and no shift.
+  const std::vector<int> columnTags = {17, 43, 18, 20, 23, 26, 28, 29, 25, 40, 42,
+                                       30, 31, 27, 38, 39, 32, 33, 34, 35, 36, 37};
+  const auto columns = ColumnStreams(both);
+  ASSERT_EQ(columns.size(), 3u);
+  for (const auto& column : columns) EXPECT_EQ(Tags(column), columnTags);
+
+  const auto bytes = DocumentFile::DocumentBytes(f);
+  TNodeForest h;
+  EXPECT_EQ(DocumentFile::LoadDocumentBytes(h, bytes), 0);
+  const auto again = DocumentFile::DocumentBytes(h);
+  EXPECT_EQ(again.size(), bytes.size());
+  EXPECT_TRUE(again == bytes);
+  TNodeForest k;
+  DocumentFile::LoadDocumentBytes(k, again);
+  EXPECT_TRUE(DocumentFile::DocumentBytes(k) == bytes);
+  // The columns got their averages back from the children.
+  const TVAStruct& hb = *h.FirstRoot()->FirstChild->VA();
+  ASSERT_EQ(hb.AveragedColumns.size(), 3u);
+  EXPECT_EQ(hb.AveragedColumns[0]->Data, both.AveragedColumns[0]->Data);
+}
+
+TEST(DocumentFile, ClosingTheLastRootLevelMakesTheNextNodeTheFirstRoot) {
+  // Node A, its record, then block 3 at the root level: no current node is
+  // left, so node B becomes the first root node.
+  TNodeForest src;
+  TNode* a = AddLeaf(src, nullptr, nullptr, "A", test::StrippingCurve());
+  BinaryWriter body;
+  ChunkWriter cw(body);
+  BinaryWriter nameA, nameB;
+  nameA.shortString("A", 255);
+  nameB.shortString("B", 255);
+  cw.chunk(1, nameA.data());
+  cw.chunk(15, RecordBytes(*a->VA()));
+  cw.emptyChunk(3);
+  cw.chunk(1, nameB.data());
+  TNodeForest h;
+  EXPECT_EQ(DocumentFile::LoadDocumentBytes(h, WithHeader(body.data())), 0);
+  EXPECT_EQ(Shape(h.FirstRoot()), "B A");
+  EXPECT_EQ(h.LastRoot()->VA()->Data, a->VA()->Data);
+
+  // Appended to an open document, the nodes still follow its last root node
+  // until the root level is closed.
+  TNodeForest open;
+  AddLeaf(open, nullptr, nullptr, "X");
+  DocumentFile::LoadDocumentBytes(open, WithHeader(body.data()));
+  EXPECT_EQ(Shape(open.FirstRoot()), "B X A");
+}
+
+TEST(DocumentFile, ALeafOfNodeTypeZeroKeepsItsStoredPoints) {
+  TNodeForest f;
+  TNode* leaf = AddLeaf(f, nullptr, nullptr, "leaf", test::StrippingCurve());
+  leaf->VA()->XShift = 20.0;
+  leaf->VA()->NodeType = 0;
+  const auto bytes = DocumentFile::DocumentBytes(f);
+  TNodeForest h;
+  DocumentFile::LoadDocumentBytes(h, bytes);
+  TVAStruct& r = *h.FirstRoot()->VA();
+  h.SetSemilogMode(true);
+  h.SetSemilogMode(false);
+  r.OnCalcData();
+  EXPECT_EQ(r.Data, leaf->VA()->Data);
+  EXPECT_DOUBLE_EQ(r.DisplayData().front().X, r.Data.front().X + 20.0);
+  EXPECT_TRUE(DocumentFile::DocumentBytes(h) == bytes);
+}
+
 TEST(DocumentFile, UnknownBlocksAreSkippedAndReported) {
   TNodeForest f;
   TNode* n = AddFilledLeaf(f, nullptr, nullptr, "n", 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,26 @@ inline TDataArr Line(double x0, double dx, int count, double a, double b) {
   for (int i = 0; i < count; ++i) {
     const double x = x0 + dx * i;
     pts.push_back({x, a + b * x});
+  }
+  return pts;
+}
+
+// A differential-pulse stripping voltammogram as the analyzer records it: a
+// sloping background of about 30 µA with Zn, Cd and Pb peaks of 4 to 15 µA,
+// from -1200 mV upward in steps of `dx` (or downward when `dx` < 0).
+inline TDataArr StrippingCurve(double dx = 2.0, double background = 30.0) {
+  struct Peak {
+    double at, height, width;
+  };
+  const Peak peaks[] = {{-950, 15.0, 25}, {-640, 4.0, 20}, {-420, 9.0, 22}};
+  const int count = 600;
+  const double x0 = dx > 0 ? -1200.0 : -1200.0 - dx * (count - 1);
+  TDataArr pts;
+  for (int i = 0; i < count; ++i) {
+    const double x = x0 + dx * i;
+    double y = background + 0.004 * (x + 1200.0);
+    for (const Peak& p : peaks) y += p.height * std::exp(-0.5 * (x - p.at) * (x - p.at) / (p.width * p.width));
+    pts.push_back({x, y});
   }
   return pts;
 }

@@ -74,15 +74,46 @@ TEST(CurveAveraging, DisjointCurvesAndDegenerateInput) {
   EXPECT_LE(TArrayDataStruct::AverageCurves(Rows({&fine, &far})).size(), std::size_t{1} << 20);
 }
 
-TEST(CurveAveraging, LeafOfTypeZeroResamplesItself) {
+TEST(CurveAveraging, NodeTypeZeroNeverChangesMeasuredPoints) {
   TNodeForest f;
-  TNode* n = AddLeaf(f, nullptr, nullptr, "a", {{0, 0}, {1, 1}, {3, 3}, {4, 4}});
-  n->VA()->SetNodeType(0);
-  const TDataArr& d = n->VA()->Data;
-  ASSERT_EQ(d.size(), 4u);
-  EXPECT_DOUBLE_EQ(d[1].X, 4.0 / 3);
-  EXPECT_DOUBLE_EQ(d[1].Y, 4.0 / 3);
-  EXPECT_DOUBLE_EQ(d[3].X, 4.0);
+  const TDataArr measured = test::StrippingCurve();
+  TNode* n = AddLeaf(f, nullptr, nullptr, "a", measured);
+  TVAStruct* leaf = n->VA();
+  leaf->SetXShift(20.0);
+  f.SetSemilogMode(true);
+  f.ChangeNodeType({n}, 0);
+  // However often the leaf is recomputed, its points are the measured ones
+  // and the display adds the shift once.
+  for (int i = 0; i < 3; ++i) {
+    f.SetPainting(false);
+    leaf->OnCalcData();
+    f.SetPainting(true);
+    leaf->OnCalcData();
+  }
+  EXPECT_EQ(leaf->Data, measured);
+  f.SetSemilogMode(false);
+  const TDataArr shown = leaf->DisplayData();
+  ASSERT_EQ(shown.size(), measured.size());
+  EXPECT_DOUBLE_EQ(shown.front().X, measured.front().X + 20.0);
+  EXPECT_DOUBLE_EQ(shown[100].Y, measured[100].Y);
+
+  // An averaging group whose children are all removed keeps no average as
+  // if it had been measured; undo puts the children and the average back.
+  TNode* a = AddLeaf(f, n, nullptr, "b", measured);
+  TNode* b = AddLeaf(f, a, nullptr, "c", test::StrippingCurve(2.0, 40.0));
+  TNode* g = f.GroupNodes({a, b});
+  f.ChangeNodeType({g}, 0);
+  ASSERT_EQ(g->VA()->Data.size(), measured.size());
+  EXPECT_NEAR(g->VA()->Data[0].Y, 35.0, 1e-9);
+  f.RemoveNode(a);
+  f.RemoveNode(b);
+  EXPECT_EQ(g->FirstChild, nullptr);
+  EXPECT_TRUE(g->VA()->Data.empty());
+  g->VA()->OnCalcData();
+  EXPECT_TRUE(g->VA()->Data.empty());
+  f.InsertNode(g, nullptr, a);
+  EXPECT_EQ(g->VA()->Data.size(), measured.size());
+  EXPECT_EQ(a->VA()->Data, measured);
 }
 
 TEST(GroupRecords, AveragedColumnsTakeOneCurvePerRow) {

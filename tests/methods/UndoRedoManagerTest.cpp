@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "CurveProcessing.h"
+#include "FolderDatabase.h"
+#include "Numbers.h"
 #include "TPaintingGuard.h"
+#include "TempDir.h"
+#include "TextImport.h"
 #include "UndoTestUtil.h"
 
 namespace velmora {
@@ -305,6 +311,39 @@ TEST(UndoControl, SuspendClearDescriptionsAndListBehaviour) {
   fx.f.Clear();
   EXPECT_FALSE(fx.undo.CanUndo());
   EXPECT_FALSE(fx.undo.CanRedo());
+}
+
+TEST(UndoControl, OpeningAFolderDatabaseOrImportingTextIsNoStep) {
+  test::TempDir dir;
+  const TDataArr measured = test::StrippingCurve();
+  {
+    TNodeForest source;
+    for (int k = 0; k < 2; ++k) {
+      TNode* n = AddLeaf(source, source.LastRoot(), nullptr, "c", measured);
+      n->VA()->DatabaseName = FolderDatabase::CurveFileName(k);
+      n->VA()->Params.SetValuesRange(3);
+    }
+    FolderDatabase::SaveFolderDatabase(source, dir.path() / "run.mbd");
+    std::ofstream text(dir.path() / "dpv.dat");
+    for (const TDataPoint& p : measured) text << FormatShortest(p.X) << '\t' << FormatShortest(p.Y) << "\r\n";
+  }
+  UndoFixture fx;
+  FolderDatabase::LoadFolderDatabase(fx.f, dir.path() / "run.mbd");
+  TextImport::ImportText(fx.f, dir.path() / "dpv.dat");
+  EXPECT_FALSE(fx.undo.CanUndo());
+  EXPECT_FALSE(fx.undo.Suspended());
+  ASSERT_EQ(fx.f.Count(), 3u);
+
+  // Undo right after opening leaves every curve as it was read; the first
+  // edit is the first step.
+  fx.undo.Undo();
+  for (const auto& n : fx.f.AllNodes) EXPECT_EQ(n->VA()->Data, measured) << n->Name;
+  TVAStruct* imported = fx.f.LastRoot()->VA();
+  imported->SetData(Smooth(imported->Data, 5));
+  ASSERT_TRUE(fx.undo.CanUndo());
+  fx.undo.Undo();
+  EXPECT_EQ(imported->Data, measured);
+  EXPECT_FALSE(fx.undo.CanUndo());
 }
 
 TEST(UndoControl, MemoryFollowsTheChangedPointsOnly) {

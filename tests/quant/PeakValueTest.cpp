@@ -84,6 +84,28 @@ TEST(PolyFit, LinesCubicsAndQuality) {
   }
 }
 
+TEST(PolyFit, QualityOfCurrentsOnALargeOffset) {
+  // A tangent line over seven points of a slowly rising current, once near
+  // zero and once on a 10^4 µA offset: the same scatter, the same quality.
+  const double scatter[] = {4e-5, -3e-5, 2e-5, -5e-5, 1e-5, 3e-5, -2e-5};
+  std::vector<double> x, low, high;
+  for (int i = 0; i < 7; ++i) {
+    x.push_back(-500.0 + 10.0 * i);
+    low.push_back(2e-5 * (x.back() + 500.0) + scatter[i]);
+    high.push_back(1e4 + low.back());
+  }
+  const TPolyFit plain = PolyFit(x, low, 2);
+  const TPolyFit offset = PolyFit(x, high, 2);
+  EXPECT_NEAR(plain.Quality, 0.99698078983698, 1e-12);
+  EXPECT_NEAR(offset.Quality, plain.Quality, 1e-8);
+  EXPECT_NEAR(offset.Coef[1], plain.Coef[1], 1e-9);
+
+  // A flat current on the offset is a perfect fit, not a failed one.
+  const TPolyFit flat = PolyFit(x, std::vector<double>(7, 1e4 + 0.1), 2);
+  EXPECT_EQ(flat.Quality, 1.0);
+  EXPECT_NEAR(flat.Coef[0], 1e4 + 0.1, 1e-9);
+}
+
 TEST(PeakValueHeight, LinearBaselineTakesTheLargerExcursion) {
   // Sloped baseline y = x under a peak of 4 at x = 2.
   TPeakRecord peak = Peak(0, 4, CalcByHeight);

@@ -104,6 +104,48 @@ TEST_F(RecordPeaks, SearchUsesRangeModulationAndPredefinedPeaks) {
   EXPECT_TRUE(AutoSearchPeaks(empty, 0, {}, 1).empty());
 }
 
+TEST_F(RecordPeaks, ImportedCurvesAreNotJudgedByAnUnknownRange) {
+  // A differential-pulse curve imported from text: 30 µA of background,
+  // peaks of 15, 4 and 9 µA, and no record parameters at all.
+  TDataArr measured;
+  for (double x = -1200.0; x <= -100.0; x += 2.0) {
+    double y = 30.0 + 0.004 * (x + 1200.0);
+    const double centers[] = {-950, -640, -420};
+    const double heights[] = {15.0, 4.0, 9.0};
+    for (int i = 0; i < 3; ++i) y += heights[i] * std::exp(-0.5 * std::pow((x - centers[i]) / 22.0, 2));
+    measured.push_back({x, y});
+  }
+  TVAStruct imported;
+  imported.Data = measured;
+  AutoSearchPeaks(imported, 0, {}, 1);
+  EXPECT_EQ(Names(imported), (std::vector<std::string>{"Zn", "Cd", "Pb"}));
+
+  // A role and a comment given later leave its range just as unknown.
+  imported.Peaks.clear();
+  imported.Params.SetMeasurementType(1);
+  imported.Params.SetComments("sample 1");
+  AutoSearchPeaks(imported, 0, {}, 1);
+  EXPECT_EQ(Names(imported), (std::vector<std::string>{"Zn", "Cd", "Pb"}));
+
+  // Recorded by the analyzer on the 20 µA range the same currents are
+  // overloaded; the 200 µA range holds them.
+  TVAStruct recorded;
+  recorded.Data = measured;
+  recorded.Params.SetSweepRate(60);
+  recorded.Params.SetSweepStart(-1200);
+  recorded.Params.SetValuesRange(2);
+  AutoSearchPeaks(recorded, 0, {}, 1);
+  EXPECT_TRUE(recorded.Peaks.empty());
+  recorded.Params.SetValuesRange(3);
+  AutoSearchPeaks(recorded, 0, {}, 1);
+  EXPECT_EQ(Names(recorded), (std::vector<std::string>{"Zn", "Cd", "Pb"}));
+  // A range index of 0 is a real range when the curve was recorded.
+  recorded.Peaks.clear();
+  recorded.Params.SetValuesRange(0);
+  AutoSearchPeaks(recorded, 0, {}, 1);
+  EXPECT_TRUE(recorded.Peaks.empty());
+}
+
 TEST_F(RecordPeaks, PeakValuesAreFreshOnEveryRead) {
   AutoSearchPeaks(curve, 0, {}, CalcByHeight);
   const TPeaks& peaks = curve.GetPeaks();
