@@ -25,6 +25,8 @@
 #include "OptionsController.h"
 #include "Messages.h"
 #include "PeaksHost.h"
+#include "CalibrationsHost.h"
+#include "StatisticsHost.h"
 #include "RecordingReceiver.h"
 #include "TStatForm.h"
 #include "PropertiesWindow.h"
@@ -92,6 +94,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   connect(action("StatActn"), &QAction::toggled, statForm_, [this](bool on) { statForm_->setVisible(on); });
   connect(statForm_, &TStatForm::visibilityChanged, this,
           [this](bool visible) { action("StatActn")->setChecked(visible); });
+  calibrations_ = new CalibrationsHost(*this, settings_);
+  statistics_ = new StatisticsHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();
@@ -104,6 +108,8 @@ MainWindow::~MainWindow() {
   recordingReceiver_ = nullptr;
   // The peak windows go while everything they use still stands.
   delete peaks_;
+  delete calibrations_;
+  delete statistics_;
   delete statForm_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();

@@ -25,6 +25,8 @@ class RecordingReceiver;
 class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
+class CalibrationsHost;
+class StatisticsHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -83,6 +85,9 @@ class MainWindow : public QMainWindow {
   DeviceStatusPresenter* devicePresenter() const { return devicePresenter_; }
   // The "Record parameters" window and its wiring.
   RecordParametersHost& recordParameters() const { return *recordParams_; }
+  // The calibrations database and window; the statistics database and window.
+  CalibrationsHost& calibrations() const { return *calibrations_; }
+  StatisticsHost& statistics() const { return *statistics_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -185,6 +190,8 @@ class MainWindow : public QMainWindow {
   RecordingReceiver* recordingReceiver_ = nullptr;
   RecordParametersHost* recordParams_ = nullptr;
   OptionsController* optionsController_ = nullptr;
+  CalibrationsHost* calibrations_ = nullptr;
+  StatisticsHost* statistics_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

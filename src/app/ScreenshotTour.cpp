@@ -6,7 +6,14 @@
 #include <QPixmap>
 #include <QThread>
 
+#include <QListWidget>
+
+#include "CalibrationsHost.h"
+#include "DemoCalibrations.h"
 #include "MainChartView.h"
+#include "StatisticsHost.h"
+#include "TCalibrForm.h"
+#include "TMethodStatForm.h"
 #include "MainWindow.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
@@ -28,6 +35,35 @@ bool save(MainWindow& w, const QString& folder, const QString& name) {
 }
 
 }  // namespace
+
+// The Calibrations window on Pb with the active calibration drawn, and the
+// Statistics window on a drinking-water record.
+int ScreenshotTour::calibrationShots(MainWindow& w, const QString& folder) {
+  int written = 0;
+  DemoCalibrations::build(w.calibrations(), w.statistics());
+  TCalibrForm& calibr = w.calibrations().form();
+  calibr.Refill();
+  calibr.show();
+  const auto pb = calibr.elementList()->findItems(QStringLiteral("Pb"), Qt::MatchExactly);
+  if (!pb.isEmpty()) calibr.selectElement(calibr.elementList()->row(pb.front()));
+  calibr.selectCalibration(0);
+  settle();
+  written += calibr.grab().save(QDir(folder).filePath(QStringLiteral("calibrations.png")));
+  calibr.hide();
+
+  w.statistics().reload();
+  TMethodStatForm& stat = w.statistics().form();
+  stat.show();
+  settle();
+  const int last = stat.methodList()->count() - 1;
+  stat.methodList()->setCurrentRow(last);
+  stat.LoadRecord(last);
+  stat.elementList()->setCurrentRow(2);
+  settle();
+  written += stat.grab().save(QDir(folder).filePath(QStringLiteral("statistics.png")));
+  stat.hide();
+  return written;
+}
 
 int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   QDir().mkpath(folder);
@@ -58,6 +94,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   w.action("ShowLegendNoneActn")->trigger();
   w.action("SelectAllActn")->trigger();
   written += save(w, folder, "select-all.png");
+  written += calibrationShots(w, folder);
   return written;
 }
 

@@ -12,6 +12,9 @@ class ScreenshotTour {
  public:
   // Returns the number of pictures written.
   static int run(MainWindow& window, const QString& folder);
+
+ private:
+  static int calibrationShots(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

@@ -17,6 +17,10 @@ struct TCalcElement {
   std::int32_t UnitTop = -1;   // calibration-curve units of the peaks, -1 when the curves differ
   std::int32_t UnitBottom = -1;
   std::int32_t CalcType = -1;  // the peaks' calculation type, -1 when the curves differ
+  // The expanded uncertainty (k = 2) of CellResult from the regression it
+  // was read from (standard additions, by calibration), in CellResult's
+  // units; -1 when there is none.
+  double Uncertainty = -1.0;
 
   friend bool operator==(const TCalcElement&, const TCalcElement&) = default;
 };

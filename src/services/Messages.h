@@ -294,6 +294,17 @@ inline constexpr const char* UnableToOpenComPort = QT_TRANSLATE_NOOP("Messages",
 inline constexpr const char* OptionsSaveDirMissing = QT_TRANSLATE_NOOP("Messages", "The folder \"%s\" does not exist. Choose an existing folder for the central database.");
 inline constexpr const char* OptionsDeviceOffLine = QT_TRANSLATE_NOOP("Messages", "The analyzer is not on line. Connect it on the \"Ports\" page with \"Test\" first.");
 
+// Record folders, calibrations and statistics.
+inline constexpr const char* RecordIndexDamaged = QT_TRANSLATE_NOOP("Messages", "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are kept; the file is kept as \"%s\".");
+inline constexpr const char* RecordItemUnreadable = QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
+inline constexpr const char* RecordBlockSize = QT_TRANSLATE_NOOP("Messages", "The block with tag %s holds %s bytes where %s are expected");
+inline constexpr const char* RecordPointCount = QT_TRANSLATE_NOOP("Messages", "The calibration points block counts %s points in %s bytes");
+inline constexpr const char* MethodAlreadyExists = QT_TRANSLATE_NOOP("Messages", "Method already exists!");
+inline constexpr const char* ErrorOnMethodLoad = QT_TRANSLATE_NOOP("Messages", "error on method load!");
+inline constexpr const char* ErrorOnMethodScriptCorrection = QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
+inline constexpr const char* EnterTheNamePlease = QT_TRANSLATE_NOOP("Messages", "Enter the name, please...");
+inline constexpr const char* CalibrationSaveFailed = QT_TRANSLATE_NOOP("Messages", "The calibration of %s cannot be saved: %s");
+
 // --- Reports ---------------------------------------------------------------
 
 }  // namespace velmora::msg

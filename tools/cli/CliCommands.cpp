@@ -15,6 +15,8 @@ CliCommand PeaksCommand();
 CliCommand ProcessCommand();
 CliCommand CalcCommand();
 CliCommand RecordCommand();
+CliCommand CalibrationCommand();
+CliCommand StatisticsCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
@@ -25,6 +27,8 @@ const std::vector<CliCommand>& CliCommands::all() {
       ProcessCommand(),
       CalcCommand(),
       RecordCommand(),
+      CalibrationCommand(),
+      StatisticsCommand(),
   };
   return commands;
 }
