@@ -33,7 +33,9 @@ TSingleCalibration BuildCalibration(const TConcCalculation& calc, std::size_t ro
   serie.FillCalibration(onTheFly, TSingleCalibration::kLineUnitTop, CalcMethods::kAbscissaConcentration,
                         TSingleCalibration::kLineUnitBottom);
   c.Intercept = serie.Intercept;
-  c.Slope = serie.Slope;
+  // Standards that all give one signal leave rounding noise as the slope:
+  // no line to read concentrations from.
+  c.Slope = TRegressionFigures::NegligibleSlope(serie.Points, serie.Slope) ? 0.0 : serie.Slope;
   c.R2 = serie.R2;
 
   if (c.IncludeZeroPoint) c.Points.push_back({0.0, 0.0});

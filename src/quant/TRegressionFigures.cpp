@@ -1,5 +1,6 @@
 #include "TRegressionFigures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -24,7 +25,19 @@ TRegressionFigures TRegressionFigures::Of(std::span<const TDataPoint> points, do
   }
   if (f.N > 2) f.Syx = std::sqrt(residuals / (f.N - 2));
   if (!std::isfinite(f.Syx) || !std::isfinite(f.Sxx)) f.Syx = -1.0;
+  f.flat_ = NegligibleSlope(points, slope);
   return f;
+}
+
+bool TRegressionFigures::NegligibleSlope(std::span<const TDataPoint> points, double slope) {
+  if (points.empty()) return true;
+  double xMin = points.front().X, xMax = xMin, yMax = 0.0;
+  for (const TDataPoint& p : points) {
+    xMin = std::min(xMin, p.X);
+    xMax = std::max(xMax, p.X);
+    yMax = std::max(yMax, std::fabs(p.Y));
+  }
+  return std::fabs(slope) * (xMax - xMin) <= 1e-9 * yMax;
 }
 
 double TRegressionFigures::Lod() const { return Valid() ? kLodFactor * Syx / std::fabs(Slope) : -1.0; }

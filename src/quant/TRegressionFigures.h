@@ -26,10 +26,18 @@ struct TRegressionFigures {
   double Sxx = 0.0;   // Σ(xi − x̄)²
   double Syx = -1.0;  // sqrt(Σ(yi − a − b·xi)² / (n − 2))
 
+ private:
+  bool flat_ = false;
+
+ public:
+
   // From the points and the line that was fitted through them.
   static TRegressionFigures Of(std::span<const TDataPoint> points, double intercept, double slope);
 
-  bool Valid() const { return N > 2 && Sxx > 0.0 && Slope != 0.0 && Syx >= 0.0; }
+  bool Valid() const { return N > 2 && Sxx > 0.0 && Slope != 0.0 && !flat_ && Syx >= 0.0; }
+  // True when the slope is rounding noise: the line rises by less than a
+  // billionth of the signals over the points' x range.
+  static bool NegligibleSlope(std::span<const TDataPoint> points, double slope);
   // 3.3·s(y/x)/|b| and 10·s(y/x)/|b|, in the units of x.
   double Lod() const;
   double Loq() const;

@@ -49,8 +49,8 @@ TEST(RecordFolderTest, IndexKeepsTitlesStampsAndDataAndAMovedFolderStillFindsIts
     THeaderManager folder(dir / "Calibrations");
     folder.OnChange = [&](THeaderManager&) { ++changes; };
     const std::vector<std::uint8_t> data = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    THeaderManager::WriteDataFile(folder.Add("Pb", data), std::string("lead"));
-    THeaderManager::WriteDataFile(folder.Add("Кадмий"), std::string("cadmium"));
+    test::TempDir::writeFile(folder.Add("Pb", data), "lead");
+    test::TempDir::writeFile(folder.Add("Кадмий"), "cadmium");
     EXPECT_TRUE(folder.Rename(folder.Headers()[1].FileName, "Cd"));
   }
   EXPECT_EQ(changes, 3);
@@ -86,7 +86,7 @@ TEST(RecordFolderTest, ForeignAndDamagedIndexesLoseNoItem) {
   fs::remove(dir / "Header");
   {
     THeaderManager folder(dir.path());
-    for (const char* title : {"Zn", "Cd", "Pb"}) THeaderManager::WriteDataFile(folder.Add(title), std::string(title));
+    for (const char* title : {"Zn", "Cd", "Pb"}) test::TempDir::writeFile(folder.Add(title), title);
   }
   // Cut the index inside the third header's blocks.
   auto bytes = FileIo::readAll(dir / "Header");
@@ -124,7 +124,7 @@ TEST(RecordFolderTest, LoadAllReportsAMissingDataFileOnceAndReadsTheOthers) {
   test::TempDir dir;
   THeaderManager folder(dir.path());
   for (const char* title : {"one", "two", "three"})
-    THeaderManager::WriteDataFile(folder.Add(title), std::string(title));
+    test::TempDir::writeFile(folder.Add(title), title);
   fs::remove(folder.Headers()[1].FileName);
   std::vector<std::string> read;
   std::vector<Message> problems;
