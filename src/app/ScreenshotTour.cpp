@@ -11,11 +11,11 @@
 #include "CalibrationsHost.h"
 #include "DemoCalibrations.h"
 #include "MainChartView.h"
+#include "MainWindow.h"
 #include "StatisticsHost.h"
 #include "TCalibrForm.h"
-#include "TMethodStatForm.h"
-#include "MainWindow.h"
 #include "TImagePreviewBox.h"
+#include "TMethodStatForm.h"
 #include "TNode.h"
 
 namespace velmora {

@@ -8,8 +8,8 @@
 #include "ICalibrationLookup.h"
 #include "TCalcSerie.h"
 #include "TCalibrationCurves.h"
-#include "TRegressionFigures.h"
 #include "TConcCalculation.h"
+#include "TRegressionFigures.h"
 #include "TVAStruct.h"
 
 namespace velmora {
@@ -146,8 +146,8 @@ void TConcCalculation::ComputeBuiltin() {
         serie.FillAdditions(curves_, row);
         result = serie.Slope > 0.0 ? serie.Result : 0.0;
         if (result > 0.0) {
-          const double u = TRegressionFigures::Of(serie.Points, serie.Intercept, serie.Slope)
-                               .ExtrapolationUncertainty(serie.Offset);
+          const double u =
+              TRegressionFigures::Of(serie.Points, serie.Intercept, serie.Slope).ExtrapolationUncertainty(serie.Offset);
           if (u >= 0.0) uncertainty = TRegressionFigures::kCoverage * u;
         }
         break;
@@ -161,8 +161,8 @@ void TConcCalculation::ComputeBuiltin() {
       case CalcMethods::kByCalibration:
         result =
             Calibrations().ConcentrationFromCalibration(row.Name, params_.ResUnitTop, params_.ResUnitBottom, i0 - ib);
-        if (const double u = Calibrations().CalibrationUncertainty(row.Name, params_.ResUnitTop,
-                                                                   params_.ResUnitBottom, i0 - ib, 1);
+        if (const double u =
+                Calibrations().CalibrationUncertainty(row.Name, params_.ResUnitTop, params_.ResUnitBottom, i0 - ib, 1);
             u >= 0.0)
           uncertainty = TRegressionFigures::kCoverage * u;
         break;

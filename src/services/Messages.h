@@ -303,7 +303,6 @@ inline constexpr const char* MethodAlreadyExists = QT_TRANSLATE_NOOP("Messages",
 inline constexpr const char* ErrorOnMethodLoad = QT_TRANSLATE_NOOP("Messages", "error on method load!");
 inline constexpr const char* ErrorOnMethodScriptCorrection = QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
 inline constexpr const char* EnterTheNamePlease = QT_TRANSLATE_NOOP("Messages", "Enter the name, please...");
-inline constexpr const char* CalibrationSaveFailed = QT_TRANSLATE_NOOP("Messages", "The calibration of %s cannot be saved: %s");
 
 // --- Reports ---------------------------------------------------------------
 
