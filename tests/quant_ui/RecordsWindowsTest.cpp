@@ -1,19 +1,28 @@
 // The Calibrations and Statistics windows over their databases.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <qcustomplot.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
 
 #include "CalibrationSaver.h"
+#include "CalibrationsHost.h"
+#include "MainWindow.h"
 #include "RecordingMessageSink.h"
+#include "Settings.h"
+#include "StatisticsHost.h"
 #include "TCalibrForm.h"
 #include "TCalibrationsDB.h"
 #include "TConcCalculation.h"
 #include "TMethodStatForm.h"
+#include "TPluginsManager.h"
 #include "TStatDB.h"
+#include "TStatForm.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
 
@@ -21,34 +30,41 @@ using namespace velmora;
 
 namespace {
 
-// Pb and Cd standards with cached peak values (µg/dm³), saved as one
-// calibration per element.
-void SaveDay(TCalibrationsDB& db, double sensitivity, double stamp) {
+// Pb and Cd standards with cached peak values (µg/dm³) and their
+// calibration-curve calculation.
+struct Standards {
   std::vector<std::unique_ptr<TVAStruct>> owned;
   std::vector<TVAStruct*> curves;
-  for (double c : {5.0, 10.0, 20.0, 40.0}) {
-    auto va = std::make_unique<TVAStruct>();
-    for (int k = 0; k < 200; ++k) va->Data.push_back({-1200.0 + 5.0 * k, 15.0 + 0.004 * k});
-    for (const char* name : {"Pb", "Cd"}) {
-      TPeakRecord p;
-      p.Name = name;
-      p.PeakValue = sensitivity * c * (1.0 + 0.01 * std::sin(c));
-      p.ValueValid = 1;
-      p.GridValue = c;
-      p.UnitTop = 4;
-      p.UnitBottom = 2;
-      p.BeginIndex = 80;
-      p.EndIndex = 110;
-      va->Peaks.push_back(p);
-    }
-    curves.push_back(va.get());
-    owned.push_back(std::move(va));
-  }
   TConcCalculation calc;
-  calc.SetCurves(curves);
-  calc.SelectMethod(4);
-  calc.Recalculate();
-  SaveCalibrations(calc, curves, db, stamp);
+
+  explicit Standards(double sensitivity) {
+    for (double c : {5.0, 10.0, 20.0, 40.0}) {
+      auto va = std::make_unique<TVAStruct>();
+      for (int k = 0; k < 200; ++k) va->Data.push_back({-1200.0 + 5.0 * k, 15.0 + 0.004 * k});
+      for (const char* name : {"Pb", "Cd"}) {
+        TPeakRecord p;
+        p.Name = name;
+        p.PeakValue = sensitivity * c * (1.0 + 0.01 * std::sin(c));
+        p.ValueValid = 1;
+        p.GridValue = c;
+        p.UnitTop = 4;
+        p.UnitBottom = 2;
+        p.BeginIndex = 80;
+        p.EndIndex = 110;
+        va->Peaks.push_back(p);
+      }
+      curves.push_back(va.get());
+      owned.push_back(std::move(va));
+    }
+    calc.SetCurves(curves);
+    calc.SelectMethod(4);
+    calc.Recalculate();
+  }
+};
+
+void SaveDay(TCalibrationsDB& db, double sensitivity, double stamp) {
+  Standards s(sensitivity);
+  SaveCalibrations(s.calc, s.curves, db, stamp);
 }
 
 TEST(RecordsWindowsTest, CalibrationsWindowListsDrawsSetsActiveAndRemoves) {
@@ -151,6 +167,30 @@ TEST(RecordsWindowsTest, StatisticsWindowEditsSavesUnderNewNamesAndRemoves) {
   TStatDB reread(dir.path());
   EXPECT_TRUE(reread.LoadAll().empty());
   EXPECT_TRUE(reread.Records().empty());
+}
+
+TEST(RecordsWindowsTest, MainWindowHostsBothWindowsAndTheChartReadsTheActiveCalibrations) {
+  TVAStruct::SetPeakEvaluator(nullptr);
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  TPluginsManager hub;
+  MainWindow w{settings, &hub};
+  QAction* show = w.action("ShowCalibrationsActn");
+  ASSERT_TRUE(show->isEnabled());
+  show->trigger();
+  EXPECT_TRUE(w.calibrations().form().isVisible());
+  EXPECT_TRUE(w.action("EditCalculationStatisticsActn")->isEnabled());
+
+  Standards s(0.1);
+  const auto saved = w.calibrations().saveCalibration(s.calc, s.curves);
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(w.calibrations().form().elementList()->count(), 2);
+  EXPECT_TRUE(w.action("RemoveCalibrationActn")->isEnabled());
+  EXPECT_NEAR(w.statForm()->calculation().Calibrations().ConcentrationFromCalibration("Pb", 4, 2, 2.0), 20.0, 0.5);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "Calibrations" / "Header"));
+  show->trigger();
+  EXPECT_FALSE(w.calibrations().form().isVisible());
+  EXPECT_FALSE(w.action("RemoveCalibrationActn")->isEnabled());
 }
 
 }  // namespace

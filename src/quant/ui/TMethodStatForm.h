@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <vector>
+
+#include "Message.h"
 #include "TMethodStat.h"
 
 class QCheckBox;
