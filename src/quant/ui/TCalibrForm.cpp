@@ -220,6 +220,8 @@ void TCalibrForm::drawLines() {
     s.SetColor(Rgb(color));
     for (const TDataPoint& p : c->LinePoints()) s.AddPoint(p.X, p.Y);
     s.Fit();
+    // A calibration reads no concentration of its own: no result mark.
+    s.ResultMark.clear();
     plot->Attach();
     plot->Redraw();
     if (!s.Points.empty()) {

@@ -69,6 +69,7 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
   setObjectName(QStringLiteral("MethodStatForm"));
   methodsLabel_ = new QLabel(this);
   methods_ = new QListWidget(this);
+  methods_->setMaximumWidth(280);
   new_ = new QToolButton(this);
   save_ = new QToolButton(this);
   remove_ = new QToolButton(this);
@@ -100,6 +101,7 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
 
   elementsLabel_ = new QLabel(this);
   elements_ = new QListWidget(this);
+  elements_->setMaximumWidth(180);
   newElement_ = new QPushButton(this);
   removeElement_ = new QPushButton(this);
   gridLabel_ = new QLabel(this);
@@ -139,7 +141,7 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 0);
   layout->addLayout(right, 1);
-  resize(1000, 520);
+  resize(1180, 520);
 
   connect(methods_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { LoadRecord(methods_->currentRow()); });
   connect(new_, &QToolButton::clicked, this, &TMethodStatForm::NewExecute);
