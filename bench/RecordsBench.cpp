@@ -37,6 +37,13 @@ const fs::path& Folder() {
     const fs::path dir = fs::temp_directory_path() / ("velmora-bench-records-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
+    static const struct Cleanup {
+      fs::path path;
+      ~Cleanup() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+      }
+    } cleanup{dir};
     std::vector<TBaseHeader> headers;
     for (int i = 0; i < 1000; ++i) {
       TSingleCalibration c;
