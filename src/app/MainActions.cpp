@@ -161,11 +161,11 @@ constexpr MainActions::Entry kEntries[] = {
   {"RemoveReportActn", TXT("Remove report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"ClearReportActn", TXT("Clear report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"RemoveElementFromReportActn", TXT("Remove element from report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
-  {"ShowCalibrationsActn", TXT("Calibrations"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
+  {"ShowCalibrationsActn", TXT("Calibrations base..."), nullptr, Cat::Calculations, -1, nullptr, Checkable, I::None},
   {"SaveCalibrationActn", TXT("Save calibration"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"RemoveCalibrationActn", TXT("Remove calibration"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"IncludeZeroPointActn", TXT("Include zero point"), nullptr, Cat::Calculations, -1, nullptr, Checkable, I::None},
-  {"EditCalculationStatisticsActn", TXT("Calculation statistics"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
+  {"EditCalculationStatisticsActn", TXT("Calculation statistics..."), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   // Methods
   {"ClearMethodActn", TXT("Clear method"), nullptr, Cat::Methods, -1, nullptr, None, I::None},
   {"AutosamplerActn", TXT("Autosampler"), nullptr, Cat::Methods, -1, nullptr, None, I::None},

@@ -30,6 +30,8 @@
 #include "Messages.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
+#include "CalibrationsHost.h"
+#include "StatisticsHost.h"
 #include "RecordingReceiver.h"
 #include "TStatForm.h"
 #include "PropertiesWindow.h"
@@ -107,6 +109,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
           [this](bool visible) { action("StatActn")->setChecked(visible); });
   // "Calculations": the calculation window, which docks the chart, and the equation editor.
   calcHost_ = new CalcHost(*this, settings_, hub_);
+  calibrations_ = new CalibrationsHost(*this, settings_);
+  statistics_ = new StatisticsHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();
@@ -120,6 +124,8 @@ MainWindow::~MainWindow() {
   // The peak windows go while everything they use still stands.
   delete calcHost_;
   delete peaks_;
+  delete calibrations_;
+  delete statistics_;
   delete statForm_;
   // The chart drops its series before the document's records go.
   chartView_->forgetSeries();

@@ -30,6 +30,8 @@ class IDocumentCommands;
 class MainChartView;
 class PeaksHost;
 class PrintHost;
+class CalibrationsHost;
+class StatisticsHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -97,6 +99,9 @@ class MainWindow : public QMainWindow {
   ExportHost& exports() const { return *exports_; }
   // The timer and subtraction windows and the tree auto creation.
   MainToolsHost& tools() const { return *tools_; }
+  // The calibrations database and window; the statistics database and window.
+  CalibrationsHost& calibrations() const { return *calibrations_; }
+  StatisticsHost& statistics() const { return *statistics_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -204,6 +209,8 @@ class MainWindow : public QMainWindow {
   ChartToolsHost* chartTools_ = nullptr;
   ExportHost* exports_ = nullptr;
   MainToolsHost* tools_ = nullptr;
+  CalibrationsHost* calibrations_ = nullptr;
+  StatisticsHost* statistics_ = nullptr;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

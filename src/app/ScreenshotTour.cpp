@@ -15,18 +15,25 @@
 
 #include <QMouseEvent>
 
+#include <QListWidget>
 #include "CalcHost.h"
 #include "CaptionComboBox.h"
 #include "ChartToolsHost.h"
 #include "ImportColumnsDialog.h"
+
+#include "CalibrationsHost.h"
+#include "DemoCalibrations.h"
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
+#include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalcGrid.h"
+#include "TCalibrForm.h"
 #include "TEquationEditor.h"
 #include "TImagePreviewBox.h"
+#include "TMethodStatForm.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeaksController.h"
@@ -129,6 +136,35 @@ int ScreenshotTour::ChartToolsTour(MainWindow& w, const QString& folder) {
   return written;
 }
 
+// The Calibrations window on Pb with the active calibration drawn, and the
+// Statistics window on a drinking-water record.
+int ScreenshotTour::calibrationShots(MainWindow& w, const QString& folder) {
+  int written = 0;
+  DemoCalibrations::build(w.calibrations(), w.statistics());
+  TCalibrForm& calibr = w.calibrations().form();
+  calibr.Refill();
+  calibr.show();
+  const auto pb = calibr.elementList()->findItems(QStringLiteral("Pb"), Qt::MatchExactly);
+  if (!pb.isEmpty()) calibr.selectElement(calibr.elementList()->row(pb.front()));
+  calibr.selectCalibration(0);
+  settle();
+  written += calibr.grab().save(QDir(folder).filePath(QStringLiteral("calibrations.png")));
+  calibr.hide();
+
+  w.statistics().reload();
+  TMethodStatForm& stat = w.statistics().form();
+  stat.show();
+  settle();
+  const int last = stat.methodList()->count() - 1;
+  stat.methodList()->setCurrentRow(last);
+  stat.LoadRecord(last);
+  stat.elementList()->setCurrentRow(2);
+  settle();
+  written += stat.grab().save(QDir(folder).filePath(QStringLiteral("statistics.png")));
+  stat.hide();
+  return written;
+}
+
 int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   QDir().mkpath(folder);
   int written = 0;
@@ -161,6 +197,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += peakPictures(w, folder);
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
+  written += calibrationShots(w, folder);
   return written;
 }
 

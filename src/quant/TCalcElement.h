@@ -21,6 +21,10 @@ struct TCalcElement {
   // offending text); null when it computed.
   const char* Failure = nullptr;
   std::string FailureToken;
+  // The expanded uncertainty (k = 2) of CellResult from the regression it
+  // was read from (standard additions, by calibration), in CellResult's
+  // units; -1 when there is none.
+  double Uncertainty = -1.0;
 
   friend bool operator==(const TCalcElement&, const TCalcElement&) = default;
 };

@@ -9,6 +9,7 @@
 #include "TCalcSerie.h"
 #include "TCalibrationCurves.h"
 #include "TConcCalculation.h"
+#include "TRegressionFigures.h"
 #include "TVAStruct.h"
 
 namespace velmora {
@@ -53,6 +54,7 @@ void TConcCalculation::UpdateResults() {
     row.SampleResult = kMissing;
     row.Failure = nullptr;
     row.FailureToken.clear();
+    row.Uncertainty = kMissing;
   }
   requirementsMet_ = CheckRequirements();
   if (requirementsMet_) ComputeResults();
@@ -126,6 +128,7 @@ void TConcCalculation::ComputeBuiltin() {
     const double ib = RoleValue(CalcMethods::kRoleBackground, e);
     const double c = row.AddConc;
     double result = 0.0;
+    double uncertainty = kMissing;
     switch (method_) {
       case CalcMethods::kOneAddition:
         result = OneAddition(i0, RoleValue(2, e), ib, c, vc, v1);
@@ -137,6 +140,11 @@ void TConcCalculation::ComputeBuiltin() {
         };
         serie.FillAdditions(curves_, row);
         result = serie.Slope > 0.0 ? serie.Result : 0.0;
+        if (result > 0.0) {
+          const double u =
+              TRegressionFigures::Of(serie.Points, serie.Intercept, serie.Slope).ExtrapolationUncertainty(serie.Offset);
+          if (u >= 0.0) uncertainty = TRegressionFigures::kCoverage * u;
+        }
         break;
       }
       case CalcMethods::kThreeAdditionsHg:
@@ -148,11 +156,16 @@ void TConcCalculation::ComputeBuiltin() {
       case CalcMethods::kByCalibration:
         result =
             Calibrations().ConcentrationFromCalibration(row.Name, params_.ResUnitTop, params_.ResUnitBottom, i0 - ib);
+        if (const double u =
+                Calibrations().CalibrationUncertainty(row.Name, params_.ResUnitTop, params_.ResUnitBottom, i0 - ib, 1);
+            u >= 0.0)
+          uncertainty = TRegressionFigures::kCoverage * u;
         break;
       default:
         break;
     }
     row.CellResult = Stored(result);
+    row.Uncertainty = row.CellResult > 0.0 && std::isfinite(uncertainty) ? uncertainty : kMissing;
     row.SampleResult = RecalcToSample(row.CellResult, params_);
   }
 }

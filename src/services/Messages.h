@@ -308,6 +308,15 @@ inline constexpr const char* OptionsDeviceOffLine = QT_TRANSLATE_NOOP("Messages"
 inline constexpr const char* PortOpenFailed = QT_TRANSLATE_NOOP("Messages", "Unable to open com port\n\"%s\": %s");
 inline constexpr const char* PortLost = QT_TRANSLATE_NOOP("Messages", "The serial port \"%s\" of the analyzer was lost (%s). A run in progress has ended; its finished voltammograms are kept. Reconnect the analyzer and press \"Reset device\".");
 inline constexpr const char* EmulatorChosen = QT_TRANSLATE_NOOP("Messages", "No serial port was found, so the port setting names the built-in analyzer emulator. Voltammograms recorded from it are simulated, not measured, and are marked so. Choose the analyzer's port in Settings, \"Ports\".");
+// Record folders, calibrations and statistics.
+inline constexpr const char* RecordIndexDamaged = QT_TRANSLATE_NOOP("Messages", "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are kept; the file is kept as \"%s\".");
+inline constexpr const char* RecordItemUnreadable = QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
+inline constexpr const char* RecordBlockSize = QT_TRANSLATE_NOOP("Messages", "The block with tag %s holds %s bytes where %s are expected");
+inline constexpr const char* RecordPointCount = QT_TRANSLATE_NOOP("Messages", "The calibration points block counts %s points in %s bytes");
+inline constexpr const char* MethodAlreadyExists = QT_TRANSLATE_NOOP("Messages", "Method already exists!");
+inline constexpr const char* ErrorOnMethodLoad = QT_TRANSLATE_NOOP("Messages", "error on method load!");
+inline constexpr const char* ErrorOnMethodScriptCorrection = QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
+inline constexpr const char* EnterTheNamePlease = QT_TRANSLATE_NOOP("Messages", "Enter the name, please...");
 
 // --- Reports ---------------------------------------------------------------
 

@@ -1,17 +1,17 @@
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 #include "CalcMethods.h"
 #include "CliCommands.h"
 #include "CliDocument.h"
 #include "CustomCalcFile.h"
-#include "DataFolder.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
 #include "TCalcError.h"
 #include "TCalculator.h"
+#include "TCalibrationsDB.h"
 #include "TConcCalculation.h"
 #include "TNodeForest.h"
 #include "TVAStruct.h"
@@ -22,40 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage = "calc FILE [--method N] [--use I,J,...]";
+constexpr const char* kUsage = "calc FILE [--method N] [--use I,J,...] [--data-dir DIR]";
 
 int Usage(std::ostream& err, const std::string& problem) {
   err << "velmora-cli calc: " << problem << "; usage: " << kUsage << "\n";
   return 2;
-}
-
-// The data folder as the workstation determines it; VELMORA_DATA_FOLDER
-// overrides it (tests, or a workstation installed elsewhere).
-fs::path CliDataFolder() {
-  if (const char* forced = std::getenv("VELMORA_DATA_FOLDER"); forced && *forced) return fs::path(forced);
-  std::error_code ec;
-  fs::path program = fs::read_symlink("/proc/self/exe", ec).parent_path();
-  fs::path home = std::getenv("HOME") ? fs::path(std::getenv("HOME")) : fs::current_path(ec);
-  fs::path documents = fs::is_directory(home / "Documents", ec) ? home / "Documents" : home;
-  return DataFolder::determine(program, documents);
-}
-
-// The curves the main chart shows when every root node is selected, in
-// list order: each node's rows of curves, or the node's own curve.
-std::vector<TVAStruct*> DisplayedCurves(TNodeForest& forest) {
-  std::vector<TVAStruct*> curves;
-  for (TNode* node = forest.FirstRoot(); node; node = node->NextSibling) {
-    TArrayDataStruct* record = node->ArrayRecord();
-    if (!record) continue;
-    TStructCollection rows = record->Curves;
-    if (rows.empty() && !record->IsGroup() && !record->Data.empty()) rows = {{record}};
-    for (const auto& row : rows) {
-      for (TArrayDataStruct* curve : row) {
-        if (auto* va = dynamic_cast<TVAStruct*>(curve)) curves.push_back(va);
-      }
-    }
-  }
-  return curves;
 }
 
 bool ParseUse(const std::string& text, std::vector<std::size_t>& rows) {
@@ -78,8 +49,14 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   int method = 0;
   bool haveUse = false;
   std::vector<std::size_t> use;
+  std::string dataDir;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--data-dir") {
+      if (i + 1 >= args.size()) return Usage(err, "missing value after " + a);
+      dataDir = args[++i];
+      continue;
+    }
     if (a == "--method" || a == "--use") {
       if (i + 1 >= args.size()) return Usage(err, "missing value after " + a);
       const std::string& v = args[++i];
@@ -105,18 +82,25 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   TCustomMethodArr customMethods;
   try {
     CliDocument::Load(forest, file);
-    CustomCalcFile::Load(CliDataFolder(), customMethods);
+    CustomCalcFile::Load(CliDocument::DataDir(dataDir), customMethods);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
   }
 
-  const std::vector<TVAStruct*> curves = DisplayedCurves(forest);
+  const std::vector<TVAStruct*> curves = CliDocument::DisplayedCurves(forest);
   TCalculator calculator;
   TConcCalculation calc;
   calc.SetCurves(curves);
   calc.SetCustomMethods(&customMethods);
   calc.SetMethodEvaluator([&calculator](const TCustomMethod& m) { return calculator.EvaluateMethodValue(m); });
+  // "By calibration" reads the active calibrations of the data folder.
+  std::unique_ptr<TCalibrationsDB> calibrations;
+  if (method == CalcMethods::kByCalibration || (!haveMethod && !curves.empty() && !curves.front()->HasCustomMethod &&
+                                                curves.front()->CalculationMethod == CalcMethods::kByCalibration)) {
+    calibrations = std::make_unique<TCalibrationsDB>(CliDocument::DataDir(dataDir) / TCalibrationsDB::kFolderName);
+    calc.SetCalibrations(calibrations.get());
+  }
   if (!haveMethod) {
     if (curves.empty()) {
       err << "velmora-cli calc: " << file << " holds no curves\n";
@@ -146,6 +130,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   // The abscissa of the calibration-curve method is the curves' own.
   calc.TakeCalibrationTypeFromCurves();
   calc.Recalculate();
+  if (calibrations)
+    for (const Message& problem : calibrations->TakeProblems()) err << problem.format() << "\n";
   if (haveUse) {
     for (std::size_t row : use) {
       if (row >= curves.size()) {
@@ -174,6 +160,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     json.field("UnitBottom", static_cast<int>(e.UnitBottom));
     json.field("CalcType", static_cast<int>(e.CalcType));
     if (e.Failure) json.field("Failure", TCalcError{e.FailureToken, e.Failure}.text());
+    json.field("Uncertainty", e.Uncertainty);
     json.endObject();
   }
   json.endArray();

@@ -16,6 +16,8 @@ CliCommand ProcessCommand();
 CliCommand CalcCommand();
 CliCommand RecordCommand();
 CliCommand ExportCommand();
+CliCommand CalibrationCommand();
+CliCommand StatisticsCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
@@ -27,6 +29,8 @@ const std::vector<CliCommand>& CliCommands::all() {
       CalcCommand(),
       RecordCommand(),
       ExportCommand(),
+      CalibrationCommand(),
+      StatisticsCommand(),
   };
   return commands;
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 #include "BinaryReader.h"
+#include "DataFolder.h"
 #include "DocumentFile.h"
 #include "FileHeader.h"
 #include "FileIo.h"
@@ -234,6 +236,34 @@ void CliDocument::WriteForest(JsonWriter& j, TNodeForest& forest, bool unreadDat
   for (TNode* n = forest.FirstRoot(); n != nullptr; n = n->NextSibling) WriteNode(j, *n);
   j.endArray();
   j.endObject();
+}
+
+std::vector<TVAStruct*> CliDocument::DisplayedCurves(TNodeForest& forest) {
+  std::vector<TVAStruct*> curves;
+  for (TNode* node = forest.FirstRoot(); node; node = node->NextSibling) {
+    TArrayDataStruct* record = node->ArrayRecord();
+    if (!record) continue;
+    TStructCollection rows = record->Curves;
+    if (rows.empty() && !record->IsGroup() && !record->Data.empty()) rows = {{record}};
+    for (const auto& row : rows) {
+      for (TArrayDataStruct* curve : row) {
+        if (auto* va = dynamic_cast<TVAStruct*>(curve)) curves.push_back(va);
+      }
+    }
+  }
+  return curves;
+}
+
+fs::path CliDocument::DataDir(const std::string& chosen) {
+  if (!chosen.empty()) return fs::path(chosen);
+  // VELMORA_DATA_FOLDER overrides the workstation's choice (tests, or a
+  // workstation installed elsewhere).
+  if (const char* forced = std::getenv("VELMORA_DATA_FOLDER"); forced && *forced) return fs::path(forced);
+  std::error_code ec;
+  fs::path program = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  fs::path home = std::getenv("HOME") ? fs::path(std::getenv("HOME")) : fs::current_path(ec);
+  fs::path documents = fs::is_directory(home / "Documents", ec) ? home / "Documents" : home;
+  return DataFolder::determine(program, documents);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -39,6 +40,14 @@ class CliDocument {
 
   // Registers the peak value calculation for the records (once).
   static void UsePeakValues();
+
+  // The curves the main chart shows when every root node is selected, in
+  // list order: each node's rows of curves, or the node's own curve.
+  static std::vector<TVAStruct*> DisplayedCurves(TNodeForest& forest);
+
+  // The data folder: `chosen` when given, else VELMORA_DATA_FOLDER, else
+  // the folder the workstation determines.
+  static std::filesystem::path DataDir(const std::string& chosen = {});
 };
 
 }  // namespace velmora

@@ -183,6 +183,11 @@ void TStatForm::Refresh() {
     const QString name = UiText::fromStd(elements[i].Name);
     legend_->item(static_cast<int>(i))->setText(QStringLiteral("%1 R2=%2").arg(name).arg(s.R2, 0, 'f', 4));
     lines << QStringLiteral("y[%1]=%2+%3*C").arg(name).arg(s.Intercept, 0, 'f', 5).arg(s.Slope, 0, 'f', 5);
+    // A concentration read from a regression, with its expanded uncertainty (k = 2).
+    if (elements[i].CellResult >= 0.0 && elements[i].Uncertainty >= 0.0)
+      lines << QStringLiteral("C[%1]=%2 \u00b1 %3")
+                   .arg(name, QString::number(elements[i].CellResult, 'g', 4),
+                        QString::number(elements[i].Uncertainty, 'g', 2));
     plots_[i]->Redraw();
   }
   equations_->setPlainText(lines.join(QLatin1Char('\n')));
