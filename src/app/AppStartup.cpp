@@ -89,6 +89,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
     port = chosen;
     if (emulatorChosen) settings_.save();
   }
+  if (!screenshotFolder_.isEmpty()) mainWindow_->keepPortClosed();
   mainWindow_->applySettings();
   curveCommands_->applySettings();
 

@@ -18,31 +18,35 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "ChartToolsHost.h"
 #include "CalcHost.h"
+#include "CalcMethods.h"
+#include "CalibrationsHost.h"
+#include "ChartToolsHost.h"
+#include "ColorValue.h"
 #include "DeviceLink.h"
-#include "ExportHost.h"
-#include "MainToolsHost.h"
 #include "DeviceStatusPresenter.h"
+#include "ExportHost.h"
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
-#include "OptionsController.h"
+#include "MainToolsHost.h"
 #include "Messages.h"
+#include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
-#include "CalibrationsHost.h"
-#include "StatisticsHost.h"
-#include "RecordingReceiver.h"
-#include "TStatForm.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
+#include "RecordingReceiver.h"
 #include "RecordParametersHost.h"
-#include "ColorValue.h"
+#include "StatisticsHost.h"
 #include "StructureTree.h"
+#include "TCalcForm.h"
+#include "TCalibrationsDB.h"
+#include "TConcCalculation.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
 #include "TPaintingGuard.h"
 #include "TPluginsManager.h"
+#include "TStatForm.h"
 #include "TVAStruct.h"
 #include "UiText.h"
 
@@ -111,6 +115,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calcHost_ = new CalcHost(*this, settings_, hub_);
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
+  wireSaveCalibration();
 
   resize(1280, 800);
   retranslateUi();
@@ -266,6 +271,34 @@ void MainWindow::buildMenus() {
 
   QMenu* help = addMenu(7);
   add(help, {"HelpContextActn", "CheckUpdateActn", nullptr, "AboutActn"});
+}
+
+// "Save calibration": the window's calibration-curve calculation goes into the
+// calibrations database, with the curves ticked in its table; "By calibration"
+// reads the database.
+void MainWindow::wireSaveCalibration() {
+  TCalcForm& form = calcHost_->form();
+  form.calculation().SetCalibrations(&calibrations_->database());
+  actions().adopt("SaveCalibrationActn");
+  QAction* save = action("SaveCalibrationActn");
+  auto update = [this, save] {
+    TCalcForm& f = calcHost_->form();
+    save->setEnabled(f.calculation().Method() == CalcMethods::kCalibrationCurve && f.inputValid() &&
+                     !f.calculation().Elements().empty());
+  };
+  update();
+  connect(&form, &TCalcForm::inputChecked, this, update);
+  connect(save, &QAction::triggered, this, [this] {
+    TCalcForm& f = calcHost_->form();
+    f.Recalculate();
+    TConcCalculation& calc = f.calculation();
+    if (calc.Method() != CalcMethods::kCalibrationCurve || calc.Elements().empty()) return;
+    std::vector<TVAStruct*> checked;
+    const std::vector<TVAStruct*> shown = calcHost_->shownCurves();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      if (!calc.CheckBoxesOffered() || calc.RowChecked(i)) checked.push_back(shown[i]);
+    calibrations_->saveCalibration(calc, checked);
+  });
 }
 
 void MainWindow::buildToolBar() {
@@ -479,7 +512,7 @@ void MainWindow::applySettings() {
   applyChartSettings();
   // The port named in the settings (or the built-in emulator) opens a second later.
   deviceLink_->configure(o.portName, o.useNew3in1, o.asInitTimeout);
-  deviceLink_->openPortLater(1000);
+  if (openPortAtStart_) deviceLink_->openPortLater(1000);
   updateActions();
 }
 

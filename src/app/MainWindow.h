@@ -120,6 +120,8 @@ class MainWindow : public QMainWindow {
   void selectThumbnailsPage();
 
   // Applies the preferences read at start; writes them back.
+  // The screenshot tour shows a demonstration document: the analyzer's port stays closed.
+  void keepPortClosed() { openPortAtStart_ = false; }
   void applySettings();
   // The "Options" dialog behind "Settings...".
   OptionsController& optionsController() const { return *optionsController_; }
@@ -140,6 +142,7 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildMenus();
   void buildToolBar();
+  void wireSaveCalibration();
   void buildNodePopup();
   void connectActions();
   void connectView();
@@ -211,6 +214,7 @@ class MainWindow : public QMainWindow {
   MainToolsHost* tools_ = nullptr;
   CalibrationsHost* calibrations_ = nullptr;
   StatisticsHost* statistics_ = nullptr;
+  bool openPortAtStart_ = true;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

@@ -187,8 +187,6 @@ TEST_F(HardwarePaths, CompensationRewritesTheOffsetRegisterWhenItChanges) {
 }
 
 TEST_F(HardwarePaths, StirrerChangesFollowTheSteps) {
-  GTEST_SKIP() << "per-step stirrer frames: the device sends the new type with the old speed first, then the "
-                  "speed, instead of one exchange for the type and one for the speed, both with the step's speed";
   AnalyzerEmulator::Config config;
   if (!serve(config)) GTEST_SKIP() << "no pseudo-terminal";
   ASSERT_EQ(device->AddOnType(), 1);

@@ -704,6 +704,7 @@ void TCalcForm::inputCheck() {
     showLegend = !(inputValid_ && (units || CalcMethods::IsCustom(method)));
   }
   legend_->setVisible(showLegend);
+  emit inputChecked();
 }
 
 void TCalcForm::refreshStat() {

@@ -104,6 +104,8 @@ class TCalcForm : public QWidget {
 
  signals:
   void visibilityChanged(bool visible);
+  // After every input check: the method, its table or its input changed.
+  void inputChecked();
 
  protected:
   void showEvent(QShowEvent* event) override;
