@@ -118,6 +118,7 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
     showBounds();
   });
   connect(chart, &QCustomPlot::mouseMove, this, [this](QMouseEvent* e) { mouseMoved(e); });
+  chart_ = chart;
   chart->installEventFilter(this);
 
   connect(window.action("UnzoomActn"), &QAction::triggered, this, [this] { undoZoom(); });
@@ -297,9 +298,9 @@ void ChartToolsHost::turnTo(int x, int y) {
 }
 
 bool ChartToolsHost::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_.chartView().chart()) return false;
   const auto type = event->type();
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
+  if (chart_.isNull() || watched != chart_.data()) return false;
   auto* me = static_cast<QMouseEvent*>(event);
   const QPoint pos = me->position().toPoint();
   if (view3D()) {

@@ -66,6 +66,9 @@ class ChartToolsHost : public QObject {
   void mouseMoved(QMouseEvent* event);
 
   MainWindow& window_;
+  // The chart whose mouse this host watches; compared without asking the
+  // main window, which may already be going when the last events come.
+  QPointer<QObject> chart_;
   QToolBar* scaleBar_ = nullptr;
   QToolBar* barOf3D_ = nullptr;
   QLineEdit* fields_[4] = {};

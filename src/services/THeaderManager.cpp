@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTypeCode = "TVXR";
-constexpr std::size_t kShortStringSize = 256;
 
 enum Tag : std::int32_t { TagTitle = 1, TagFileName = 2, TagStamp = 3, TagData = 4 };
 
