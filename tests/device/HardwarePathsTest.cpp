@@ -53,6 +53,9 @@ class HardwarePaths : public ::testing::Test {
 
   // Serves an emulator on a pseudo-terminal and brings the link on line;
   // false when this system has no pseudo-terminals.
+  std::atomic<int> resets{0};
+  std::atomic<bool> recovering{false};
+
   bool serve(AnalyzerEmulator::Config config, bool useNew3in1 = false) {
     config.logFrames = true;
     emulator = std::make_shared<AnalyzerEmulator>(clock, config);
@@ -65,11 +68,13 @@ class HardwarePaths : public ::testing::Test {
     device->SetPort(port.get());
     device->SetPortName(link.string());
     device->SetUseNew3in1(useNew3in1);
-    std::atomic<int> resets{0};
-    device->OnReset = [&] { ++resets; };
+    // Handlers are set once, before the port's reader thread can raise them.
+    device->OnReset = [this] { ++resets; };
+    device->OnStatusChange = [this, d = device.get()] {
+      if (d->DeviceStatus() == 8) recovering = true;
+    };
     device->ResetDevice();
     EXPECT_TRUE(waitUntil([&] { return resets.load() > 0; }, std::chrono::seconds(20)));
-    device->OnReset = nullptr;
     EXPECT_TRUE(device->Active());
     emulator->clearReceivedFrames();
     return true;
@@ -148,10 +153,7 @@ TEST_F(HardwarePaths, The3in1ElectrodeIsRecoveredBeforeEveryStepButTheFirst) {
   config.autosampler = true;
   if (!serve(config, true)) GTEST_SKIP() << "no pseudo-terminal";
   ASSERT_TRUE(device->AllowNew3in1());
-  std::atomic<bool> recovering{false};
-  device->OnStatusChange = [&] {
-    if (device->DeviceStatus() == 8) recovering = true;
-  };
+  recovering = false;
   ProgramStep a = Step(0), b = Step(0);
   a.SetSamplerCell(2);
   a.SetElectrodeDown(true);
@@ -168,7 +170,6 @@ TEST_F(HardwarePaths, The3in1ElectrodeIsRecoveredBeforeEveryStepButTheFirst) {
   EXPECT_NEAR(heldAt, 478, 2);
   // The analyzer announced the recovery on its own.
   EXPECT_TRUE(recovering.load());
-  device->OnStatusChange = nullptr;
 }
 
 TEST_F(HardwarePaths, CompensationRewritesTheOffsetRegisterWhenItChanges) {
