@@ -35,8 +35,8 @@
 #include "PrintHost.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
-#include "RecordingReceiver.h"
 #include "RecordParametersHost.h"
+#include "RecordingReceiver.h"
 #include "StatisticsHost.h"
 #include "StructureTree.h"
 #include "TCalcForm.h"
@@ -227,20 +227,36 @@ void MainWindow::buildMenus() {
   QMenu* edit = addMenu(1);
   add(edit, {"UndoActn", "RedoActn", nullptr, "RenameActn"});
   submenu(edit, "NodeTypeActn", {"NodeTypeSummActn", "NodeTypeOverlayActn", "NodeTypeSummAndOverlayActn"});
-  add(edit, {"SummActn", "UnSummActn", "MoveUpActn", "MoveDownActn", "DeleteActn", nullptr, "SelectAllActn",
-             "FoldAllActn", "UnfoldAllActn", "FindPairsActn", nullptr, "InverseXActn", "InverseYActn", "SetXShiftActn",
-             "SetXShiftByPeakActn", "SmoothingActn", nullptr, "CopyChartToClpbrdActn", "CopyCalcChartToClpbrdActn",
-             "CopyCalcGridToClipBrdActn", "PasteClpBrdToGridActn"});
+  add(edit, {"SummActn",
+             "UnSummActn",
+             "MoveUpActn",
+             "MoveDownActn",
+             "DeleteActn",
+             nullptr,
+             "SelectAllActn",
+             "FoldAllActn",
+             "UnfoldAllActn",
+             "FindPairsActn",
+             nullptr,
+             "InverseXActn",
+             "InverseYActn",
+             "SetXShiftActn",
+             "SetXShiftByPeakActn",
+             "SmoothingActn",
+             nullptr,
+             "CopyChartToClpbrdActn",
+             "CopyCalcChartToClpbrdActn",
+             "CopyCalcGridToClipBrdActn",
+             "PasteClpBrdToGridActn"});
 
   QMenu* view = addMenu(2);
   add(view, {"FitImageActn", "UnzoomActn", nullptr, "PaintXAxisActn", "PaintYAxisActn", "PaintGridActn"});
   submenu(view, "PaintCaptionsStubActn", {"NameHideActn", "NameCommentsActn", "NameNameActn", "NameTypeActn"});
-  submenu(view, "ShowLegendStubActn",
-          {"ShowLegendNoneActn", "ShowLegendRightActn", "ShowLegendLeftActn", "ShowLegendTopActn",
-           "ShowLegendBottomActn"});
-  add(view, {nullptr, "Show3DActn", "ShowPeakBordersActn", "ShowEachBorderActn", "Show3DCurvesActn",
-             "ShowPeakHintActn", nullptr, "ChartBackgroundActn", "BandWChartActn", nullptr, "ShowTimerActn",
-             "PropertiesActn"});
+  submenu(
+      view, "ShowLegendStubActn",
+      {"ShowLegendNoneActn", "ShowLegendRightActn", "ShowLegendLeftActn", "ShowLegendTopActn", "ShowLegendBottomActn"});
+  add(view, {nullptr, "Show3DActn", "ShowPeakBordersActn", "ShowEachBorderActn", "Show3DCurvesActn", "ShowPeakHintActn",
+             nullptr, "ChartBackgroundActn", "BandWChartActn", nullptr, "ShowTimerActn", "PropertiesActn"});
 
   QMenu* tools = addMenu(3);
   submenu(tools, "LanguageActn", {"RusLangActn", "EnuLangActn"});
@@ -248,9 +264,9 @@ void MainWindow::buildMenus() {
               "ModelingActn", "MeasurmentActn", "DebugActn"});
 
   QMenu* device = addMenu(4);
-  add(device, {"RecordWizardActn", "RecordActn", "RunFromCurrentActn", "SamplerStartActn", "PauseActn", "StopActn",
-               nullptr, "ResetActn", "MixerOnOffActn", nullptr, "SamplerPositionActn", "SamplerZondDownActn",
-               "SamplerZondUpActn"});
+  add(device,
+      {"RecordWizardActn", "RecordActn", "RunFromCurrentActn", "SamplerStartActn", "PauseActn", "StopActn", nullptr,
+       "ResetActn", "MixerOnOffActn", nullptr, "SamplerPositionActn", "SamplerZondDownActn", "SamplerZondUpActn"});
 
   QMenu* calc = addMenu(5);
   add(calc, {"PeaksTreatmentActn", "StatActn", "SetPeakBordersActn", nullptr});
@@ -258,11 +274,30 @@ void MainWindow::buildMenus() {
           {"CalcByHeightActn", "CalcBySquareActn", "CalcByMinMaxActn", "CalcByMinMaxWLines2Actn",
            "CalcByMinMaxWLinesActn", "CalcIntersectionActn", "CalcPotDiffActn", "CalcLinSlopeActn"});
   submenu(calc, "ChangeBaseLineTypeActn", {"BaseLineLineActn", "BaseLinePolyActn"});
-  add(calc, {nullptr, "AddPeakActn", "RemovePeakActn", "RenamePeakActn", "PeaksAutoSearchActn", "AddCellActn",
-             "RemoveCellActn", nullptr, "SubtractionActn", "EqEditorActn", nullptr, "SaveReportActn",
-             "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn", nullptr, "ShowCalibrationsActn",
-             "SaveCalibrationActn", "RemoveCalibrationActn", "IncludeZeroPointActn", "PrintCalibrationActn", nullptr,
-             "EditCalculationStatisticsActn", "StubCopyCalcChartActnActn"});
+  add(calc, {nullptr,
+             "AddPeakActn",
+             "RemovePeakActn",
+             "RenamePeakActn",
+             "PeaksAutoSearchActn",
+             "AddCellActn",
+             "RemoveCellActn",
+             nullptr,
+             "SubtractionActn",
+             "EqEditorActn",
+             nullptr,
+             "SaveReportActn",
+             "RemoveReportActn",
+             "ClearReportActn",
+             "RemoveElementFromReportActn",
+             nullptr,
+             "ShowCalibrationsActn",
+             "SaveCalibrationActn",
+             "RemoveCalibrationActn",
+             "IncludeZeroPointActn",
+             "PrintCalibrationActn",
+             nullptr,
+             "EditCalculationStatisticsActn",
+             "StubCopyCalcChartActnActn"});
 
   QMenu* methods = addMenu(6);
   methods->setObjectName(QStringLiteral("MethodsMenu"));
@@ -307,13 +342,39 @@ void MainWindow::buildToolBar() {
   toolBar_->setMovable(false);
   toolBar_->setIconSize(QSize(22, 22));
   toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  const char* names[] = {"NewActn",     "OpenActn",   "SaveActn",       nullptr,          "UndoActn",
-                         "RedoActn",    nullptr,      "RecordWizardActn", "RecordActn",   "PauseActn",
-                         "StopActn",    "ResetActn",  nullptr,          "SummActn",       "UnSummActn",
-                         "MoveUpActn",  "MoveDownActn", "DeleteActn",   nullptr,          "FitImageActn",
-                         "PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowLegendActn", "PaintCaptionsActn",
-                         "BandWChartActn", "ChartBackgroundActn", nullptr, "SetPeakBordersActn", "PeaksTreatmentActn",
-                         "ShowWizActn", nullptr, "PropertiesActn"};
+  const char* names[] = {"NewActn",
+                         "OpenActn",
+                         "SaveActn",
+                         nullptr,
+                         "UndoActn",
+                         "RedoActn",
+                         nullptr,
+                         "RecordWizardActn",
+                         "RecordActn",
+                         "PauseActn",
+                         "StopActn",
+                         "ResetActn",
+                         nullptr,
+                         "SummActn",
+                         "UnSummActn",
+                         "MoveUpActn",
+                         "MoveDownActn",
+                         "DeleteActn",
+                         nullptr,
+                         "FitImageActn",
+                         "PaintXAxisActn",
+                         "PaintYAxisActn",
+                         "PaintGridActn",
+                         "ShowLegendActn",
+                         "PaintCaptionsActn",
+                         "BandWChartActn",
+                         "ChartBackgroundActn",
+                         nullptr,
+                         "SetPeakBordersActn",
+                         "PeaksTreatmentActn",
+                         "ShowWizActn",
+                         nullptr,
+                         "PropertiesActn"};
   for (const char* n : names) {
     if (n) {
       toolBar_->addAction(action(n));
@@ -505,9 +566,10 @@ void MainWindow::applySettings() {
   setLegendStyle(o.legendStyle);
   captionMode_ = std::clamp(o.captionsType, 0, 3);
   tree_->SetShowCaptions(captionMode_ != 0);
-  action(captionMode_ == 0 ? "NameHideActn"
-                           : captionMode_ == 1 ? "NameCommentsActn"
-                                               : captionMode_ == 2 ? "NameNameActn" : "NameTypeActn")
+  action(captionMode_ == 0   ? "NameHideActn"
+         : captionMode_ == 1 ? "NameCommentsActn"
+         : captionMode_ == 2 ? "NameNameActn"
+                             : "NameTypeActn")
       ->setChecked(true);
   applyChartSettings();
   // The port named in the settings (or the built-in emulator) opens a second later.
@@ -550,11 +612,21 @@ void MainWindow::connectActions() {
   on("NewActn", [this] { NewActnExecute(); });
   on("ExitActn", [this] { close(); });
   // File commands of the document controller: they reach it once installed.
-  on("OpenActn", [this] { if (documentCommands_) documentCommands_->Open(); });
-  on("AppendFileActn", [this] { if (documentCommands_) documentCommands_->AppendFile(); });
-  on("ImportActn", [this] { if (documentCommands_) documentCommands_->Import(); });
-  on("SaveActn", [this] { if (documentCommands_) documentCommands_->Save(); });
-  on("SaveAsActn", [this] { if (documentCommands_) documentCommands_->SaveAs(); });
+  on("OpenActn", [this] {
+    if (documentCommands_) documentCommands_->Open();
+  });
+  on("AppendFileActn", [this] {
+    if (documentCommands_) documentCommands_->AppendFile();
+  });
+  on("ImportActn", [this] {
+    if (documentCommands_) documentCommands_->Import();
+  });
+  on("SaveActn", [this] {
+    if (documentCommands_) documentCommands_->Save();
+  });
+  on("SaveAsActn", [this] {
+    if (documentCommands_) documentCommands_->SaveAs();
+  });
 
   on("RenameActn", [this] { RenameActnExecute(); });
   for (const char* n : {"NodeTypeSummActn", "NodeTypeOverlayActn", "NodeTypeSummAndOverlayActn"}) {
@@ -707,8 +779,8 @@ void MainWindow::RenameActnExecute() {
     return;
   }
   bool ok = false;
-  const QString text = QInputDialog::getText(this, tr("Rename"), QString(), QLineEdit::Normal,
-                                             QString::fromStdString(node->Name), &ok);
+  const QString text =
+      QInputDialog::getText(this, tr("Rename"), QString(), QLineEdit::Normal, QString::fromStdString(node->Name), &ok);
   if (!ok) return;
   const std::string name = text.toStdString();
   if (name == node->Name) return;
@@ -815,8 +887,8 @@ void MainWindow::PaintCaptionsActnExecute() { setCaptionMode((captionMode_ + 1) 
 
 void MainWindow::setLegendStyle(int style) {
   style = std::clamp(style, 0, 4);
-  static const char* kNames[] = {"ShowLegendNoneActn", "ShowLegendRightActn", "ShowLegendLeftActn",
-                                 "ShowLegendTopActn", "ShowLegendBottomActn"};
+  static const char* kNames[] = {"ShowLegendNoneActn", "ShowLegendRightActn", "ShowLegendLeftActn", "ShowLegendTopActn",
+                                 "ShowLegendBottomActn"};
   action(kNames[style])->setChecked(true);
   chartView_->setLegendStyle(style);
 }

@@ -30,7 +30,6 @@ struct TRegressionFigures {
   bool flat_ = false;
 
  public:
-
   // From the points and the line that was fitted through them.
   static TRegressionFigures Of(std::span<const TDataPoint> points, double intercept, double slope);
 

@@ -23,15 +23,16 @@ inline constexpr const char* CannotOpenFile = QT_TRANSLATE_NOOP("Messages", "Can
 inline constexpr const char* CannotCreateFile = QT_TRANSLATE_NOOP("Messages", "Cannot create file \"%s\". %s");
 inline constexpr const char* StreamReadError = QT_TRANSLATE_NOOP("Messages", "Stream read error");
 inline constexpr const char* StreamWriteError = QT_TRANSLATE_NOOP("Messages", "Stream write error");
-inline constexpr const char* DataTruncated =
-    QT_TRANSLATE_NOOP("Messages", "The data is damaged or truncated: %s at offset %s needs %s bytes, but only %s remain.");
+inline constexpr const char* DataTruncated = QT_TRANSLATE_NOOP(
+    "Messages", "The data is damaged or truncated: %s at offset %s needs %s bytes, but only %s remain.");
 inline constexpr const char* DataCountTooLarge =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s of %s does not fit in the %s bytes that remain.");
-inline constexpr const char* ChunkSizeInvalid =
-    QT_TRANSLATE_NOOP("Messages", "The data is damaged: block %s at offset %s has the size %s, but only %s bytes remain.");
+inline constexpr const char* ChunkSizeInvalid = QT_TRANSLATE_NOOP(
+    "Messages", "The data is damaged: block %s at offset %s has the size %s, but only %s bytes remain.");
 inline constexpr const char* ChunkHeaderTruncated =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s stray bytes at offset %s do not form a block.");
-inline constexpr const char* NestingTooDeep = QT_TRANSLATE_NOOP("Messages", "The data is damaged: the nodes are nested deeper than %s levels.");
+inline constexpr const char* NestingTooDeep =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: the nodes are nested deeper than %s levels.");
 
 // --- Start-up --------------------------------------------------------------
 inline constexpr const char* SplashStarting = QT_TRANSLATE_NOOP("Messages", "Starting");
@@ -46,20 +47,36 @@ inline constexpr const char* FileNotFound = QT_TRANSLATE_NOOP("Messages", "File 
 inline constexpr const char* OpeningFile = QT_TRANSLATE_NOOP("Messages", "Opening file...");
 inline constexpr const char* SavingToFile = QT_TRANSLATE_NOOP("Messages", "Saving to file");
 inline constexpr const char* SaveChanges = QT_TRANSLATE_NOOP("Messages", "Save changes?");
-inline constexpr const char* UnreadDataBlocks = QT_TRANSLATE_NOOP("Messages", "File contains unread data blocks. Probably it was created in newer version of program. Saving may cause some data loss!");
-inline constexpr const char* SaveInBundledFormat = QT_TRANSLATE_NOOP("Messages", "Would you like to save the Document in newer Bundled format (one file) or in old format (many files, tree-like structure will be lost)?");
-inline constexpr const char* DatabaseAlreadyExists = QT_TRANSLATE_NOOP("Messages", "The database already exists in this folder. Select another folder or create a new one");
-inline constexpr const char* ExportedToFile = QT_TRANSLATE_NOOP("Messages", "You have exported data to file (%s), but all new changes will be stored in the database (%s).\r This option may be changed in Settings dialog by switching to 'Separate files' mode in 'Data storage' box.");
-inline constexpr const char* OpenDocumentFilter = QT_TRANSLATE_NOOP("Messages", "Supported formats|*.mbd; *.tvx|*.tvx|*.tvx|*.mbd|*.mbd");
+inline constexpr const char* UnreadDataBlocks =
+    QT_TRANSLATE_NOOP("Messages",
+                      "File contains unread data blocks. Probably it was created in newer version of program. Saving "
+                      "may cause some data loss!");
+inline constexpr const char* SaveInBundledFormat =
+    QT_TRANSLATE_NOOP("Messages",
+                      "Would you like to save the Document in newer Bundled format (one file) or in old format (many "
+                      "files, tree-like structure will be lost)?");
+inline constexpr const char* DatabaseAlreadyExists = QT_TRANSLATE_NOOP(
+    "Messages", "The database already exists in this folder. Select another folder or create a new one");
+inline constexpr const char* ExportedToFile = QT_TRANSLATE_NOOP(
+    "Messages",
+    "You have exported data to file (%s), but all new changes will be stored in the database (%s).\r This option may "
+    "be changed in Settings dialog by switching to 'Separate files' mode in 'Data storage' box.");
+inline constexpr const char* OpenDocumentFilter =
+    QT_TRANSLATE_NOOP("Messages", "Supported formats|*.mbd; *.tvx|*.tvx|*.tvx|*.mbd|*.mbd");
 inline constexpr const char* ImportFilter = QT_TRANSLATE_NOOP("Messages", "Any file|*.*|*.dat|*.dat");
 inline constexpr const char* SaveDocumentFilter = QT_TRANSLATE_NOOP("Messages", "*.tvx|*.tvx|*.mbd|*.mbd");
 inline constexpr const char* NotValidFloat = QT_TRANSLATE_NOOP("Messages", "'%s' is not a valid floating point value");
-inline constexpr const char* NotADocumentFile = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a document file.");
-inline constexpr const char* TooManyPeaksForDatabase = QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" holds %d peaks; the old format keeps only the first 21.");
+inline constexpr const char* NotADocumentFile =
+    QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a document file.");
+inline constexpr const char* TooManyPeaksForDatabase =
+    QT_TRANSLATE_NOOP("Messages", "The curve \"%s\" holds %d peaks; the old format keeps only the first 21.");
 // Tables of other instruments ("Data import").
-inline constexpr const char* ImportLineUnreadable = QT_TRANSLATE_NOOP("Messages", "Line %s of the file cannot be read as a row of numbers: \"%s\"");
-inline constexpr const char* ImportNoColumns = QT_TRANSLATE_NOOP("Messages", "The file holds no rows of two or more numbers.");
-inline constexpr const char* ImportChooseColumns = QT_TRANSLATE_NOOP("Messages", "The file has %s columns: the potential and current columns must be chosen.");
+inline constexpr const char* ImportLineUnreadable =
+    QT_TRANSLATE_NOOP("Messages", "Line %s of the file cannot be read as a row of numbers: \"%s\"");
+inline constexpr const char* ImportNoColumns =
+    QT_TRANSLATE_NOOP("Messages", "The file holds no rows of two or more numbers.");
+inline constexpr const char* ImportChooseColumns =
+    QT_TRANSLATE_NOOP("Messages", "The file has %s columns: the potential and current columns must be chosen.");
 inline constexpr const char* ImportNoSuchColumn = QT_TRANSLATE_NOOP("Messages", "The file has no column %s.");
 inline constexpr const char* ImportDensityNote = QT_TRANSLATE_NOOP("Messages", "Current density, %s");
 // Document forest and curve records.
@@ -70,12 +87,16 @@ inline constexpr const char* MeasTypeAddedStandard1 = QT_TRANSLATE_NOOP("Message
 inline constexpr const char* MeasTypeAddedStandard2 = QT_TRANSLATE_NOOP("Messages", "Added standard 2");
 inline constexpr const char* MeasTypeAddedStandard3 = QT_TRANSLATE_NOOP("Messages", "Added standard 3");
 inline constexpr const char* MeasTypeReference = QT_TRANSLATE_NOOP("Messages", "Reference");
-inline constexpr const char* VolumeSampleTaken = QT_TRANSLATE_NOOP("Messages", "Volume of sample taken for analyte preparation, cm^3^");
-inline constexpr const char* VolumePreliminaryDilution = QT_TRANSLATE_NOOP("Messages", "Preliminary dilution of sample. If none then enter 1.");
+inline constexpr const char* VolumeSampleTaken =
+    QT_TRANSLATE_NOOP("Messages", "Volume of sample taken for analyte preparation, cm^3^");
+inline constexpr const char* VolumePreliminaryDilution =
+    QT_TRANSLATE_NOOP("Messages", "Preliminary dilution of sample. If none then enter 1.");
 inline constexpr const char* VolumeAshingMass = QT_TRANSLATE_NOOP("Messages", "Mass of sample taken for ashing, g");
-inline constexpr const char* VolumeAshSolution = QT_TRANSLATE_NOOP("Messages", "Volume of solution obtained after dissolving of ash, cm^3^");
+inline constexpr const char* VolumeAshSolution =
+    QT_TRANSLATE_NOOP("Messages", "Volume of solution obtained after dissolving of ash, cm^3^");
 inline constexpr const char* VolumeBackground = QT_TRANSLATE_NOOP("Messages", "Background volume, cm^3^");
-inline constexpr const char* VolumeAnalyteInCell = QT_TRANSLATE_NOOP("Messages", "Volume of analyte poured into the cell, cm^3^");
+inline constexpr const char* VolumeAnalyteInCell =
+    QT_TRANSLATE_NOOP("Messages", "Volume of analyte poured into the cell, cm^3^");
 inline constexpr const char* VolumeAddition1 = QT_TRANSLATE_NOOP("Messages", "Addition 1, cm^3^");
 inline constexpr const char* VolumeAddition2 = QT_TRANSLATE_NOOP("Messages", "Addition 2, cm^3^");
 inline constexpr const char* VolumeAddition3 = QT_TRANSLATE_NOOP("Messages", "Addition 3, cm^3^");
@@ -123,19 +144,24 @@ inline constexpr const char* StirrerTypeRotatingElectrode = QT_TRANSLATE_NOOP("M
 
 // --- Analyzer link and acquisition -----------------------------------------
 // Program files.
-inline constexpr const char* ProgramCarWrongSize = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program set file: it holds %s bytes instead of %s.");
-inline constexpr const char* ProgramCarTooLarge = QT_TRANSLATE_NOOP("Messages", "The program set does not fit this file format: it holds at most %s programs of %s steps.");
-inline constexpr const char* ProgramCountInvalid = QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s holds the invalid count %s.");
+inline constexpr const char* ProgramCarWrongSize =
+    QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program set file: it holds %s bytes instead of %s.");
+inline constexpr const char* ProgramCarTooLarge = QT_TRANSLATE_NOOP(
+    "Messages", "The program set does not fit this file format: it holds at most %s programs of %s steps.");
+inline constexpr const char* ProgramCountInvalid =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s holds the invalid count %s.");
 inline constexpr const char* NoResponseCommand = QT_TRANSLATE_NOOP("Messages", "No responce from device. Command №%d");
 inline constexpr const char* ErrorCrc = QT_TRANSLATE_NOOP("Messages", "Error CRC");
 inline constexpr const char* DeviceNotCalibrated = QT_TRANSLATE_NOOP("Messages", "Divice is not calibrated");
 inline constexpr const char* NoResponseOnReset = QT_TRANSLATE_NOOP("Messages", "No responce from device on reset.");
 inline constexpr const char* OutputError = QT_TRANSLATE_NOOP("Messages", "Output error");
-inline constexpr const char* ComPortNotSpecified = QT_TRANSLATE_NOOP("Messages", "Com-port component is not specified!");
+inline constexpr const char* ComPortNotSpecified =
+    QT_TRANSLATE_NOOP("Messages", "Com-port component is not specified!");
 inline constexpr const char* CannotOpenPort = QT_TRANSLATE_NOOP("Messages", "Cannot open the serial port \"%s\": %s");
 inline constexpr const char* ErrorCaption = QT_TRANSLATE_NOOP("Messages", "Error");
 inline constexpr const char* New3in1Allowed = QT_TRANSLATE_NOOP("Messages", "Usage of new 3 in 1 electrode is allowed");
-inline constexpr const char* New3in1Impossible = QT_TRANSLATE_NOOP("Messages", "Usage of new 3 in 1 electrode is impossible");
+inline constexpr const char* New3in1Impossible =
+    QT_TRANSLATE_NOOP("Messages", "Usage of new 3 in 1 electrode is impossible");
 inline constexpr const char* StageComplete = QT_TRANSLATE_NOOP("Messages", "Stage complete");
 inline constexpr const char* ReadyForMeasurement = QT_TRANSLATE_NOOP("Messages", "Ready for measurment");
 inline constexpr const char* StageElectrolysis = QT_TRANSLATE_NOOP("Messages", "Electrolysis");
@@ -150,16 +176,27 @@ inline constexpr const char* StatusNumber = QT_TRANSLATE_NOOP("Messages", "Statu
 inline constexpr const char* CalibrCoefficientTooLarge =
     QT_TRANSLATE_NOOP("Messages", "The coefficient %s is too large: it must not exceed 65535.");
 inline constexpr const char* CalibrDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
-inline constexpr const char* MixerSpeedTooHigh = QT_TRANSLATE_NOOP("Messages", "The stirrer speed %d rpm is too high: it must stay below 2560 rpm.");
+inline constexpr const char* MixerSpeedTooHigh =
+    QT_TRANSLATE_NOOP("Messages", "The stirrer speed %d rpm is too high: it must stay below 2560 rpm.");
 // Acquisition run.
-inline constexpr const char* ResetInstrumentFirst = QT_TRANSLATE_NOOP("Messages", "Reset the instrument by pressing \"R\" button");
-inline constexpr const char* StopAndResetQuery = QT_TRANSLATE_NOOP("Messages", "Do you really want to stop and reset the device?");
-inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP("Messages", "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
-inline constexpr const char* RecoveryDamaged = QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
+inline constexpr const char* ResetInstrumentFirst =
+    QT_TRANSLATE_NOOP("Messages", "Reset the instrument by pressing \"R\" button");
+inline constexpr const char* StopAndResetQuery =
+    QT_TRANSLATE_NOOP("Messages", "Do you really want to stop and reset the device?");
+inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
+inline constexpr const char* RecoveryDamaged =
+    QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
 // Record parameters editor and program table.
-inline constexpr const char* ProgramOpenFilter = QT_TRANSLATE_NOOP("Messages", "All types of programs|*.prg;*.car;*.vap|Single step program *.prg|*.prg|Multistep program *.car|*.car|New multistep program *.vap|*.vap");
-inline constexpr const char* ProgramSaveFilter = QT_TRANSLATE_NOOP("Messages", "New multistep program *.vap|*.vap|Multistep program *.car|*.car|Single step program *.prg|*.prg");
-inline constexpr const char* ProgramFileNotProgram = QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program file of a known type.");
+inline constexpr const char* ProgramOpenFilter =
+    QT_TRANSLATE_NOOP("Messages",
+                      "All types of programs|*.prg;*.car;*.vap|Single step program *.prg|*.prg|Multistep program "
+                      "*.car|*.car|New multistep program *.vap|*.vap");
+inline constexpr const char* ProgramSaveFilter = QT_TRANSLATE_NOOP(
+    "Messages", "New multistep program *.vap|*.vap|Multistep program *.car|*.car|Single step program *.prg|*.prg");
+inline constexpr const char* ProgramFileNotProgram =
+    QT_TRANSLATE_NOOP("Messages", "The file \"%s\" is not a program file of a known type.");
 inline constexpr const char* ProgramFileCannotOpen = QT_TRANSLATE_NOOP("Messages", "Cannot open file \"%s\".");
 inline constexpr const char* RecCaptionRate = QT_TRANSLATE_NOOP("Messages", "Rate");
 inline constexpr const char* RecCaptionDiscrete = QT_TRANSLATE_NOOP("Messages", "Discrete");
@@ -180,7 +217,8 @@ inline constexpr const char* ProgramTableNoValue = QT_TRANSLATE_NOOP("Messages",
 
 // --- Quantitation ----------------------------------------------------------
 // Peak search, peak values and their vocabulary.
-inline constexpr const char* PolyFitTooFewPoints = QT_TRANSLATE_NOOP("Messages", "PolyFit called with less than two points");
+inline constexpr const char* PolyFitTooFewPoints =
+    QT_TRANSLATE_NOOP("Messages", "PolyFit called with less than two points");
 inline constexpr const char* UnknownPeakName = QT_TRANSLATE_NOOP("Messages", "Unknown %d");
 inline constexpr const char* MixedCalcTypes = QT_TRANSLATE_NOOP("Messages", "Mixed peak calculation types");
 inline constexpr const char* MixedBaselineTypes = QT_TRANSLATE_NOOP("Messages", "Mixed baseline types");
@@ -189,7 +227,8 @@ inline constexpr const char* BaselineSpline = QT_TRANSLATE_NOOP("Messages", "Spl
 inline constexpr const char* CalcNameByHeight = QT_TRANSLATE_NOOP("Messages", "by height");
 inline constexpr const char* CalcNameBySquare = QT_TRANSLATE_NOOP("Messages", "by square");
 inline constexpr const char* CalcNameByAbsHeight = QT_TRANSLATE_NOOP("Messages", "by abs height");
-inline constexpr const char* CalcNameByAbsHeightTwoLines = QT_TRANSLATE_NOOP("Messages", "by abs height with two lines");
+inline constexpr const char* CalcNameByAbsHeightTwoLines =
+    QT_TRANSLATE_NOOP("Messages", "by abs height with two lines");
 inline constexpr const char* CalcNameIntersection = QT_TRANSLATE_NOOP("Messages", "intersection point");
 inline constexpr const char* CalcNamePotDiff = QT_TRANSLATE_NOOP("Messages", "potential difference");
 inline constexpr const char* CalcNameLinSlope = QT_TRANSLATE_NOOP("Messages", "linearization slope");
@@ -198,17 +237,22 @@ inline constexpr const char* UnitMicroAmpere = QT_TRANSLATE_NOOP("Messages", "µ
 inline constexpr const char* UnitMicroAmpereMillivolt = QT_TRANSLATE_NOOP("Messages", "µA*mV");
 inline constexpr const char* UnitMillivolt = QT_TRANSLATE_NOOP("Messages", "mV");
 // Peak editing: questions before changing every peak.
-inline constexpr const char* AskChangeAllCalcTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks calculation types?");
-inline constexpr const char* AskChangeAllBaselineTypes = QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks baseline types?");
+inline constexpr const char* AskChangeAllCalcTypes =
+    QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks calculation types?");
+inline constexpr const char* AskChangeAllBaselineTypes =
+    QT_TRANSLATE_NOOP("Messages", "Do you want to change all peaks baseline types?");
 // Predefined peaks given to the command-line tool as JSON.
 inline constexpr const char* JsonDamaged = QT_TRANSLATE_NOOP("Messages", "The JSON text is damaged near byte %d.");
 inline constexpr const char* JsonTooDeep = QT_TRANSLATE_NOOP("Messages", "The JSON text nests deeper than %d levels.");
-inline constexpr const char* PredefPeaksNotList = QT_TRANSLATE_NOOP("Messages", "The predefined peaks must be a list of objects.");
-inline constexpr const char* PredefPeakBadField = QT_TRANSLATE_NOOP("Messages", "Predefined peak %d: the field \"%s\" has a wrong value.");
+inline constexpr const char* PredefPeaksNotList =
+    QT_TRANSLATE_NOOP("Messages", "The predefined peaks must be a list of objects.");
+inline constexpr const char* PredefPeakBadField =
+    QT_TRANSLATE_NOOP("Messages", "Predefined peak %d: the field \"%s\" has a wrong value.");
 // Concentration calculation: methods, units, parameters and abscissas.
 inline constexpr const char* MethodOneAddition = QT_TRANSLATE_NOOP("Messages", "One standard addition method");
 inline constexpr const char* MethodStandardAdditions = QT_TRANSLATE_NOOP("Messages", "Standard additions method");
-inline constexpr const char* MethodThreeAdditionsHg = QT_TRANSLATE_NOOP("Messages", "Three standard additions method (Hg)");
+inline constexpr const char* MethodThreeAdditionsHg =
+    QT_TRANSLATE_NOOP("Messages", "Three standard additions method (Hg)");
 inline constexpr const char* MethodComparative = QT_TRANSLATE_NOOP("Messages", "Comparative method");
 inline constexpr const char* MethodCalibrationCurve = QT_TRANSLATE_NOOP("Messages", "Calibration curve");
 inline constexpr const char* MethodByCalibration = QT_TRANSLATE_NOOP("Messages", "By calibration");
@@ -225,16 +269,19 @@ inline constexpr const char* ConcParamDilution = QT_TRANSLATE_NOOP("Messages", "
 inline constexpr const char* ConcParamSampleMass = QT_TRANSLATE_NOOP("Messages", "Sample mass, g");
 inline constexpr const char* ConcParamPreparedVolume = QT_TRANSLATE_NOOP("Messages", "Prepared volume, cm^3^");
 inline constexpr const char* ConcParamCellVolume = QT_TRANSLATE_NOOP("Messages", "Cell volume, cm^3^");
-inline constexpr const char* ConcCoefElectrons = QT_TRANSLATE_NOOP("Messages", "Number of electrons transferred in the redox event");
+inline constexpr const char* ConcCoefElectrons =
+    QT_TRANSLATE_NOOP("Messages", "Number of electrons transferred in the redox event");
 inline constexpr const char* ConcCoefArea = QT_TRANSLATE_NOOP("Messages", "Electrode area, cm^2^");
 inline constexpr const char* ConcCoefConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, mol/dm^3^");
 inline constexpr const char* ConcCoefTemperature = QT_TRANSLATE_NOOP("Messages", "Temperature, K");
-inline constexpr const char* ConcCoefViscosity = QT_TRANSLATE_NOOP("Messages", "Kinematic viscosity of the solution, cm^2^/s");
+inline constexpr const char* ConcCoefViscosity =
+    QT_TRANSLATE_NOOP("Messages", "Kinematic viscosity of the solution, cm^2^/s");
 inline constexpr const char* ConcDiffusionCoefficient = QT_TRANSLATE_NOOP("Messages", "Diffusion coefficient, cm^2^/s");
 inline constexpr const char* ConcSelectSeries = QT_TRANSLATE_NOOP("Messages", "Select series using checkboxes");
 inline constexpr const char* AbscissaConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration");
 inline constexpr const char* AbscissaSweepRateRoot = QT_TRANSLATE_NOOP("Messages", "Square root of the sweep rate");
-inline constexpr const char* AbscissaAngularFrequencyRoot = QT_TRANSLATE_NOOP("Messages", "Square root of the angular frequency");
+inline constexpr const char* AbscissaAngularFrequencyRoot =
+    QT_TRANSLATE_NOOP("Messages", "Square root of the angular frequency");
 inline constexpr const char* AbscissaCleaningPotential = QT_TRANSLATE_NOOP("Messages", "Cleaning potential");
 inline constexpr const char* AbscissaCleaningTime = QT_TRANSLATE_NOOP("Messages", "Cleaning time");
 inline constexpr const char* AbscissaPreparation1Potential = QT_TRANSLATE_NOOP("Messages", "Preparation 1 potential");
@@ -247,9 +294,14 @@ inline constexpr const char* AbscissaDelayAfterMixing = QT_TRANSLATE_NOOP("Messa
 inline constexpr const char* AbscissaModulationAmplitude = QT_TRANSLATE_NOOP("Messages", "Modulation amplitude");
 inline constexpr const char* AbscissaModulationFrequency = QT_TRANSLATE_NOOP("Messages", "Modulation frequency");
 // Calculation window.
-inline constexpr const char* CalcMethodNotSupported = QT_TRANSLATE_NOOP("Messages", "Method is not supported. Probably this file was created in newer version of the software. Update may solve this problem.");
-inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP("Messages", "The clipboard text does not fit the table here: cell %s cannot take \"%s\". Nothing was pasted.");
-inline constexpr const char* CalcSpecifyDimension = QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
+inline constexpr const char* CalcMethodNotSupported =
+    QT_TRANSLATE_NOOP("Messages",
+                      "Method is not supported. Probably this file was created in newer version of the software. "
+                      "Update may solve this problem.");
+inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP(
+    "Messages", "The clipboard text does not fit the table here: cell %s cannot take \"%s\". Nothing was pasted.");
+inline constexpr const char* CalcSpecifyDimension =
+    QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
 
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.
@@ -272,7 +324,8 @@ inline constexpr const char* CalcVarV2 = QT_TRANSLATE_NOOP("Messages", "Addition
 inline constexpr const char* CalcVarV3 = QT_TRANSLATE_NOOP("Messages", "Addition 3, cm^3^");
 inline constexpr const char* CalcVarVR = QT_TRANSLATE_NOOP("Messages", "Reference, cm^3^");
 inline constexpr const char* CalcEmptyVariableName = QT_TRANSLATE_NOOP("Messages", "Empty variable name");
-inline constexpr const char* CalcNameOnlyDigits = QT_TRANSLATE_NOOP("Messages", "The variable name can not consist only of digits");
+inline constexpr const char* CalcNameOnlyDigits =
+    QT_TRANSLATE_NOOP("Messages", "The variable name can not consist only of digits");
 inline constexpr const char* CalcDuplicateVariableName = QT_TRANSLATE_NOOP("Messages", "Duplicate variable name");
 inline constexpr const char* CalcUnknownVariable = QT_TRANSLATE_NOOP("Messages", "Unknown variable");
 inline constexpr const char* CalcDivisionByZero = QT_TRANSLATE_NOOP("Messages", "Division by zero");
@@ -301,21 +354,36 @@ inline constexpr const char* UndoPasteData = QT_TRANSLATE_NOOP("Messages", "Past
 
 // Options dialog.
 inline constexpr const char* UnableToOpenComPort = QT_TRANSLATE_NOOP("Messages", "Unable to open com port");
-inline constexpr const char* OptionsSaveDirMissing = QT_TRANSLATE_NOOP("Messages", "The folder \"%s\" does not exist. Choose an existing folder for the central database.");
-inline constexpr const char* OptionsDeviceOffLine = QT_TRANSLATE_NOOP("Messages", "The analyzer is not on line. Connect it on the \"Ports\" page with \"Test\" first.");
+inline constexpr const char* OptionsSaveDirMissing = QT_TRANSLATE_NOOP(
+    "Messages", "The folder \"%s\" does not exist. Choose an existing folder for the central database.");
+inline constexpr const char* OptionsDeviceOffLine =
+    QT_TRANSLATE_NOOP("Messages", "The analyzer is not on line. Connect it on the \"Ports\" page with \"Test\" first.");
 
 // Serial line of the analyzer.
 inline constexpr const char* PortOpenFailed = QT_TRANSLATE_NOOP("Messages", "Unable to open com port\n\"%s\": %s");
-inline constexpr const char* PortLost = QT_TRANSLATE_NOOP("Messages", "The serial port \"%s\" of the analyzer was lost (%s). A run in progress has ended; its finished voltammograms are kept. Reconnect the analyzer and press \"Reset device\".");
-inline constexpr const char* EmulatorChosen = QT_TRANSLATE_NOOP("Messages", "No serial port was found, so the port setting names the built-in analyzer emulator. Voltammograms recorded from it are simulated, not measured, and are marked so. Choose the analyzer's port in Settings, \"Ports\".");
+inline constexpr const char* PortLost =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The serial port \"%s\" of the analyzer was lost (%s). A run in progress has ended; its finished "
+                      "voltammograms are kept. Reconnect the analyzer and press \"Reset device\".");
+inline constexpr const char* EmulatorChosen = QT_TRANSLATE_NOOP(
+    "Messages",
+    "No serial port was found, so the port setting names the built-in analyzer emulator. Voltammograms recorded from "
+    "it are simulated, not measured, and are marked so. Choose the analyzer's port in Settings, \"Ports\".");
 // Record folders, calibrations and statistics.
-inline constexpr const char* RecordIndexDamaged = QT_TRANSLATE_NOOP("Messages", "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are kept; the file is kept as \"%s\".");
-inline constexpr const char* RecordItemUnreadable = QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
-inline constexpr const char* RecordBlockSize = QT_TRANSLATE_NOOP("Messages", "The block with tag %s holds %s bytes where %s are expected");
-inline constexpr const char* RecordPointCount = QT_TRANSLATE_NOOP("Messages", "The calibration points block counts %s points in %s bytes");
+inline constexpr const char* RecordIndexDamaged =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are "
+                      "kept; the file is kept as \"%s\".");
+inline constexpr const char* RecordItemUnreadable =
+    QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
+inline constexpr const char* RecordBlockSize =
+    QT_TRANSLATE_NOOP("Messages", "The block with tag %s holds %s bytes where %s are expected");
+inline constexpr const char* RecordPointCount =
+    QT_TRANSLATE_NOOP("Messages", "The calibration points block counts %s points in %s bytes");
 inline constexpr const char* MethodAlreadyExists = QT_TRANSLATE_NOOP("Messages", "Method already exists!");
 inline constexpr const char* ErrorOnMethodLoad = QT_TRANSLATE_NOOP("Messages", "error on method load!");
-inline constexpr const char* ErrorOnMethodScriptCorrection = QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
+inline constexpr const char* ErrorOnMethodScriptCorrection =
+    QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
 inline constexpr const char* EnterTheNamePlease = QT_TRANSLATE_NOOP("Messages", "Enter the name, please...");
 
 // --- Reports ---------------------------------------------------------------

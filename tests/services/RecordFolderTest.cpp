@@ -123,8 +123,7 @@ TEST(RecordFolderTest, ForeignAndDamagedIndexesLoseNoItem) {
 TEST(RecordFolderTest, LoadAllReportsAMissingDataFileOnceAndReadsTheOthers) {
   test::TempDir dir;
   THeaderManager folder(dir.path());
-  for (const char* title : {"one", "two", "three"})
-    test::TempDir::writeFile(folder.Add(title), title);
+  for (const char* title : {"one", "two", "three"}) test::TempDir::writeFile(folder.Add(title), title);
   fs::remove(folder.Headers()[1].FileName);
   std::vector<std::string> read;
   std::vector<Message> problems;

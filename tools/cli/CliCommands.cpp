@@ -22,15 +22,8 @@ CliCommand StatisticsCommand();
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
-      DumpCommand(),
-      ConvertCommand(),
-      PeaksCommand(),
-      ProcessCommand(),
-      CalcCommand(),
-      RecordCommand(),
-      ExportCommand(),
-      CalibrationCommand(),
-      StatisticsCommand(),
+      DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
+      RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(),
   };
   return commands;
 }
