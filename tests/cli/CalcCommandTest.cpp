@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CliCommands.h"
+#include "CliRunner.h"
 #include "CustomCalcFile.h"
 #include "DocumentFile.h"
 #include "TCalculator.h"
@@ -16,24 +17,12 @@
 #include "TempDir.h"
 
 using namespace velmora;
+using velmora::test::Cli;
+using velmora::test::CliRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 // A flat curve with one triangular peak of `height` at -500 mV; its value
 // by height over the borders -600..-400 mV is exactly `height`.
@@ -79,7 +68,7 @@ class CalcCommandTest : public ::testing::Test {
 };
 
 TEST_F(CalcCommandTest, OneAdditionFromTheFirstCurvesMethod) {
-  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}})});
+  const CliRun r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}})});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"Method\":0"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\"RequirementsMet\":true"), std::string::npos);
@@ -91,7 +80,7 @@ TEST_F(CalcCommandTest, OneAdditionFromTheFirstCurvesMethod) {
   EXPECT_NE(r.out.find("\"CalcType\":0"), std::string::npos);
 
   // Comparative method without a reference curve: requirements fail.
-  const CliResult c = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "3"});
+  const CliRun c = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "3"});
   ASSERT_EQ(c.status, 0);
   EXPECT_NE(c.out.find("\"RequirementsMet\":false"), std::string::npos);
   EXPECT_NE(c.out.find("\"CellResult\":-1"), std::string::npos);
@@ -101,10 +90,10 @@ TEST_F(CalcCommandTest, UseTicksTheCurveCheckBoxes) {
   const std::string file = Save({{1, 10.0}, {1, 12.0}, {2, 20.0}});
   EXPECT_NE(Cli({"calc", file}).out.find("\"RequirementsMet\":false"), std::string::npos);
   EXPECT_NE(Cli({"calc", file, "--use", "0,1,2"}).out.find("\"RequirementsMet\":false"), std::string::npos);
-  const CliResult r = Cli({"calc", file, "--use", "0,2"});
+  const CliRun r = Cli({"calc", file, "--use", "0,2"});
   EXPECT_NE(r.out.find("\"RequirementsMet\":true"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\"CellResult\":0.00980392156862745"), std::string::npos) << r.out;
-  const CliResult beyond = Cli({"calc", file, "--use", "0,3"});
+  const CliRun beyond = Cli({"calc", file, "--use", "0,3"});
   EXPECT_EQ(beyond.status, 1);
   EXPECT_FALSE(beyond.err.empty());
 }
@@ -117,7 +106,7 @@ TEST_F(CalcCommandTest, CustomMethodsComeFromTheDataFolder) {
   ASSERT_FALSE(method.Vars.empty());
   CustomCalcFile::Save(dir.path(), {method});
   // IB would need a background curve; I0 and C1 need nothing more.
-  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
+  const CliRun r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"Method\":6"), std::string::npos);
   EXPECT_NE(r.out.find("\"SampleResult\":21"), std::string::npos) << r.out;
@@ -126,7 +115,7 @@ TEST_F(CalcCommandTest, CustomMethodsComeFromTheDataFolder) {
 
   // A damaged CustomCalc file is unusable input, not a crash.
   TempDir::writeFile(dir / "CustomCalc", std::string("\x01\x00\x00\x00\xff\xff\xff\x7f", 8));
-  const CliResult bad = Cli({"calc", Save({{1, 10.0}})});
+  const CliRun bad = Cli({"calc", Save({{1, 10.0}})});
   EXPECT_EQ(bad.status, 1);
 }
 
@@ -147,7 +136,7 @@ TEST_F(CalcCommandTest, CalibrationCurveTakesTheCurvesAbscissaAndMixedCustomMeth
   }
   const fs::path file = dir / "sweep.tvx";
   DocumentFile::SaveDocument(f, file);
-  const CliResult r = Cli({"calc", file.string(), "--method", "4"});
+  const CliRun r = Cli({"calc", file.string(), "--method", "4"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"CalibrationType\":1"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("\"SampleResult\":-1"), std::string::npos) << r.out;
@@ -167,7 +156,7 @@ TEST_F(CalcCommandTest, CalibrationCurveTakesTheCurvesAbscissaAndMixedCustomMeth
   }
   const fs::path mixed = dir / "mixed.tvx";
   DocumentFile::SaveDocument(g, mixed);
-  const CliResult refused = Cli({"calc", mixed.string()});
+  const CliRun refused = Cli({"calc", mixed.string()});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("different custom methods"), std::string::npos) << refused.err;
   EXPECT_TRUE(refused.out.empty());
@@ -180,7 +169,7 @@ TEST_F(CalcCommandTest, CustomFormulaDividingByZeroGivesNoResult) {
   calculator.BuildMethod("I0/(V1-V1)", method);
   ASSERT_FALSE(method.Vars.empty());
   CustomCalcFile::Save(dir.path(), {method});
-  const CliResult r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
+  const CliRun r = Cli({"calc", Save({{1, 10.0}, {2, 20.0}}), "--method", "6"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"SampleResult\":-1"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Division by zero '(V1-V1)'"), std::string::npos) << r.out;
@@ -193,7 +182,7 @@ TEST_F(CalcCommandTest, UsageAndUnusableInput) {
   EXPECT_EQ(Cli({"calc", "a.tvx", "--use", "1,,2"}).status, 2);
   EXPECT_EQ(Cli({"calc", "a.tvx", "--use", "-1"}).status, 2);
   EXPECT_EQ(Cli({"calc", "a.tvx", "b.tvx"}).status, 2);
-  const CliResult missing = Cli({"calc", (dir / "none.tvx").string()});
+  const CliRun missing = Cli({"calc", (dir / "none.tvx").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.out.empty());
   EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "Messages.h"
 #include "TNode.h"
@@ -12,25 +13,12 @@
 #include "TempDir.h"
 
 using namespace velmora;
+using velmora::test::Cli;
+using velmora::test::CliRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliRun r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 TNode* Leaf(TNodeForest& f, TNode* after, TNode* parent, const std::string& name, double level) {
   TNode* n = f.CreateNode();

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -11,25 +12,12 @@
 #include "TempDir.h"
 
 using namespace velmora;
+using velmora::test::Cli;
+using velmora::test::CliRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliRun r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 // Two roots named alike and one with a slash and a colon; sweeps on a
 // background of about 20 µA.

@@ -6,6 +6,7 @@
 
 #include "CliCommands.h"
 #include "CliDocument.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "FormatError.h"
 #include "JsonReader.h"
@@ -16,25 +17,12 @@
 #include "TempDir.h"
 
 using namespace velmora;
+using velmora::test::Cli;
+using velmora::test::CliRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliRun r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 // A stripping curve from -1200 to 100 mV with zinc, cadmium, lead and
 // copper peaks of height `scale` µA on a gentle slope.

@@ -6,6 +6,7 @@
 
 #include "CliCommands.h"
 #include "CliDocument.h"
+#include "CliRunner.h"
 #include "CurveProcessing.h"
 #include "DocumentFile.h"
 #include "TNode.h"
@@ -14,24 +15,12 @@
 #include "TempDir.h"
 
 using namespace velmora;
+using velmora::test::Cli;
+using velmora::test::CliRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 TNode* Leaf(TNodeForest& f, TNode* after, TNode* parent, const std::string& name, TDataArr points) {
   TNode* n = f.CreateNode();
@@ -85,8 +74,8 @@ TEST(CliProcess, AppliesEveryOperationToEveryLeafOfTheRoots) {
   WriteSample(dir / "in.tvx");
   const std::vector<TDataArr> before = Leaves(dir / "in.tvx");
 
-  CliResult r = Cli({"process", (dir / "in.tvx").string(), (dir / "out.tvx").string(), "smooth=2", "invert=y",
-                     "shift=12.5", "invert=x"});
+  CliRun r = Cli({"process", (dir / "in.tvx").string(), (dir / "out.tvx").string(), "smooth=2", "invert=y",
+                  "shift=12.5", "invert=x"});
   ASSERT_EQ(r.status, 0) << r.err;
   // The overlay group shows its checked child only: the unchecked one is
   // not a displayed curve and stays as it was.
@@ -105,7 +94,7 @@ TEST(CliProcess, AppliesEveryOperationToEveryLeafOfTheRoots) {
 TEST(CliProcess, SubtractsTheFirstLeafCurveOfAnotherFile) {
   TempDir dir;
   WriteSample(dir / "in.tvx");
-  CliResult r =
+  CliRun r =
       Cli({"process", (dir / "in.tvx").string(), (dir / "out.tvx").string(), "subtract=" + (dir / "in.tvx").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<TDataArr> after = Leaves(dir / "out.tvx");
@@ -132,14 +121,14 @@ TEST(CliProcess, UsageAndInputErrors) {
   EXPECT_EQ(Cli({"process", in, out}).status, 2);
   EXPECT_EQ(Cli({"process", in, (dir / "out.mbd").string(), "smooth=1"}).status, 2);
   for (const char* bad : {"smooth=-1", "smooth=x", "shift=1,5", "shift=", "invert=z", "subtract=", "blur=3"}) {
-    CliResult r = Cli({"process", in, out, bad});
+    CliRun r = Cli({"process", in, out, bad});
     EXPECT_EQ(r.status, 2) << bad;
     EXPECT_NE(r.err.find("usage"), std::string::npos) << bad;
   }
   EXPECT_FALSE(fs::exists(out));
 
   TempDir::writeFile(dir / "bad.tvx", std::string("\x08TVNXv100\x01\x00\x00\x00\xff\xff\xff\x7f", 17));
-  CliResult r = Cli({"process", (dir / "bad.tvx").string(), out, "smooth=1"});
+  CliRun r = Cli({"process", (dir / "bad.tvx").string(), out, "smooth=1"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
@@ -158,9 +147,9 @@ TEST(CliDumpModes, SemilogAndSemiIntegralReachTheDisplayedPoints) {
     Leaf(f, a, nullptr, "b", {{2, 1}, {1, 2}, {0, 3}});
     DocumentFile::SaveDocument(f, dir / "pair.tvx");
   }
-  CliResult plain = Cli({"dump", (dir / "pair.tvx").string()});
-  CliResult log = Cli({"dump", (dir / "pair.tvx").string(), "--semilog"});
-  CliResult semi = Cli({"dump", (dir / "pair.tvx").string(), "--semi-integral"});
+  CliRun plain = Cli({"dump", (dir / "pair.tvx").string()});
+  CliRun log = Cli({"dump", (dir / "pair.tvx").string(), "--semilog"});
+  CliRun semi = Cli({"dump", (dir / "pair.tvx").string(), "--semi-integral"});
   ASSERT_EQ(log.status, 0) << log.err;
   EXPECT_NE(plain.out.find("\"Display\":[[0,100],[1,0],[2,-0.01]]"), std::string::npos) << plain.out;
   // log10|I|, a zero current kept.

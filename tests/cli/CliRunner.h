@@ -1,0 +1,28 @@
+// Runs one command of the command-line tool in process and keeps what it
+// printed, for the tests of the commands.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+
+namespace velmora::test {
+
+struct CliRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+inline CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  CliRun r;
+  r.status = velmora::CliCommands::run(args, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+}  // namespace velmora::test
