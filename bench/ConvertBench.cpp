@@ -24,6 +24,7 @@
 #include "CliDocument.h"
 #include "DocumentFile.h"
 #include "FileIo.h"
+#include "HugePageHeap.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPaintingGuard.h"
@@ -150,6 +151,7 @@ BENCHMARK(BM_ConvertOverCopy)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {
+  velmora::HugePageHeap::restartWithHugePages(argv);
   if (argc == 3 && std::strcmp(argv[1], "--write-document") == 0) {
     WriteDocument(argv[2]);
     return 0;

@@ -13,6 +13,7 @@
 
 #include "DocumentCommandsController.h"
 #include "DocumentFile.h"
+#include "HugePageHeap.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Settings.h"
@@ -95,6 +96,7 @@ BENCHMARK(BM_OpenLargeDocumentUntilUsable)->Unit(benchmark::kMillisecond)->Itera
 }  // namespace
 
 int main(int argc, char** argv) {
+  velmora::HugePageHeap::restartWithHugePages(argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

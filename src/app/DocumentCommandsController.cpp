@@ -24,6 +24,7 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.ProcessMessages = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   host.ClearDocument = [this] { window_.newDocument(); };
   host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
+  host.SetLoading = [this](bool loading) { window_.setDocumentLoading(loading); };
   host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   host.ChooseColumns = [this](const InstrumentTextImport::Table& table, const std::string& fileName) {
     return ImportColumnsDialog::choose(&window_, table, UiText::fromStd(fileName));

@@ -122,6 +122,9 @@ class MainWindow : public QMainWindow {
   // Applies the preferences read at start; writes them back.
   // The screenshot tour shows a demonstration document: the analyzer's port stays closed.
   void keepPortClosed() { openPortAtStart_ = false; }
+  // Set while a document loads; the port waits for the load to end.
+  void setDocumentLoading(bool loading) { documentLoading_ = loading; }
+  bool documentLoading() const { return documentLoading_; }
   void applySettings();
   // The "Options" dialog behind "Settings...".
   OptionsController& optionsController() const { return *optionsController_; }
@@ -215,6 +218,7 @@ class MainWindow : public QMainWindow {
   CalibrationsHost* calibrations_ = nullptr;
   StatisticsHost* statistics_ = nullptr;
   bool openPortAtStart_ = true;
+  bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;
 };
 

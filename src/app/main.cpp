@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "AppStartup.h"
+#include "HugePageHeap.h"
 #include "MainWindow.h"
 
 int main(int argc, char* argv[]) {
+  velmora::HugePageHeap::restartWithHugePages(argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmora-VA");
   QApplication::setOrganizationName("Velmora");

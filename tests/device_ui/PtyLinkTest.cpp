@@ -197,6 +197,22 @@ TEST_F(PtyLink, AMissingPortStaysOffLineAndOnlyTheNamedEmulatorAnswers) {
   EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
 }
 
+TEST_F(PtyLink, APortOpenedLaterWaitsUntilTheWorkstationIsReady) {
+  // A document that loads lets events through; the opening of a port that
+  // fails must not put its message box in the middle of that load.
+  link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+  link->configure("COM1", false, 3000);
+  bool loading = true;
+  link->openPortLater(0, [&] { return !loading; });
+  QTest::qWait(600);
+  EXPECT_TRUE(sink.entries.empty());
+  loading = false;
+  ASSERT_TRUE(spinUntil([&] { return !sink.entries.empty(); }, 5000));
+  EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
+  QTest::qWait(400);
+  EXPECT_EQ(sink.entries.size(), 1u);
+}
+
 TEST_F(PtyLink, ALostLineTakesTheLinkOffLineAndAResetBringsItBackWithTheLine) {
   serve();
   connectLink();

@@ -80,8 +80,14 @@ bool DeviceLink::openPort() {
   }
 }
 
-void DeviceLink::openPortLater(int ms) {
-  QTimer::singleShot(ms, this, [this] { openPort(); });
+void DeviceLink::openPortLater(int ms, std::function<bool()> ready) {
+  QTimer::singleShot(ms, this, [this, ready = std::move(ready)]() mutable {
+    if (ready && !ready()) {
+      openPortLater(200, std::move(ready));
+      return;
+    }
+    openPort();
+  });
 }
 
 void DeviceLink::reset() {

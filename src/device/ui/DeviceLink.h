@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,8 +35,10 @@ class DeviceLink : public QObject, private IMessageSink {
   // Opens the port; failures are shown and reported as false.
   bool openPort();
   // Opens the port after `ms` milliseconds (the workstation waits a second
-  // after start-up).
-  void openPortLater(int ms = 1000);
+  // after start-up). While `ready` says no (a document is still loading and
+  // lets events through), the opening waits: a failure to open must not put
+  // a message box in the middle of the load.
+  void openPortLater(int ms = 1000, std::function<bool()> ready = {});
   // Starts the reset handshake; failures are shown.
   void reset();
 
