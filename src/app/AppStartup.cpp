@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "AssemblyHost.h"
 #include "CurveCommands.h"
 #include "DataFolder.h"
 #include "DemoDocument.h"
@@ -18,6 +19,7 @@
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
+#include "UpdateHost.h"
 
 namespace velmora {
 
@@ -67,6 +69,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 4-5. Windows.
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
+  // The assembly assistant comes right after the main window.
+  new AssemblyHost(*mainWindow_);
   // The undo recorder and the curve commands, before any document loads.
   curveCommands_ = new CurveCommands(*mainWindow_, settings_);
   mainWindow_->recordParameters().linkFilterBox(curveCommands_->filterBox());
@@ -117,6 +121,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   // 11. Done.
   splash.close();
   mainWindow_->show();
+  // The "Program update" window; the screenshot tour checks nothing on its own.
+  if (screenshotFolder_.isEmpty()) new UpdateHost(*mainWindow_, settings_);
   if (emulatorChosen && screenshotFolder_.isEmpty())
     mainWindow_->messageSink().information(Message(msg::EmulatorChosen));
   // Curves recorded in a session that did not end normally.
