@@ -12,6 +12,7 @@
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "ProgramVersion.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
@@ -61,6 +62,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   const int localeId = Settings::readLocaleId(settings_.dataFolder());
   (void)localeId;  // the language modules arrive with the language switch
   QApplication::setApplicationDisplayName(QCoreApplication::translate("Messages", msg::AppTitle));
+  // The program's date, which the About box shows and the update check compares.
+  QCoreApplication::setApplicationVersion(QString::fromStdString(ProgramVersion::BuildDate()));
 
   // 3. Splash.
   SplashWindow splash;

@@ -27,7 +27,12 @@ AssemblyHost::AssemblyHost(MainWindow& window) : QObject(&window), window_(windo
   connect(window.action("AssemblyAcnt"), &QAction::triggered, this, &AssemblyHost::show);
 }
 
-AssemblyHost::~AssemblyHost() = default;
+TAssemblyForm& AssemblyHost::form() const { return *form_; }
+
+AssemblyHost::~AssemblyHost() {
+  // The window goes with its host (the main window may have taken it first).
+  delete form_;
+}
 
 void AssemblyHost::show() {
   form_->goToStep(-1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace velmora {
@@ -17,7 +18,7 @@ class AssemblyHost : public QObject {
   explicit AssemblyHost(MainWindow& window);
   ~AssemblyHost() override;
 
-  TAssemblyForm& form() const { return *form_; }
+  TAssemblyForm& form() const;
   // Shows the start page.
   void show();
   // "help/pics" beside the program, or in the installed data folder.
@@ -25,7 +26,7 @@ class AssemblyHost : public QObject {
 
  private:
   MainWindow& window_;
-  TAssemblyForm* form_ = nullptr;
+  QPointer<TAssemblyForm> form_;
 };
 
 }  // namespace velmora

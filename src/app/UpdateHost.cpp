@@ -5,18 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QNetworkAccessManager>
-#include <QNetworkProxyFactory>
 #include <QTimer>
 #include <QUrl>
 
 #include "IniFile.h"
 #include "MainWindow.h"
-#include "Messages.h"
 #include "ProgramVersion.h"
 #include "Settings.h"
 #include "TUpdateForm.h"
 #include "UiText.h"
+#include "UpdateDownloader.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 
@@ -29,9 +28,7 @@ constexpr const char* kInstall = "Install";
 UpdateHost::UpdateHost(MainWindow& window, Settings& settings)
     : QObject(&window), window_(window), settings_(settings) {
   setObjectName(QStringLiteral("UpdateHost"));
-  // The system's proxy settings, as a browser would use them.
-  QNetworkProxyFactory::setUseSystemConfiguration(true);
-  network_ = new QNetworkAccessManager(this);
+  network_ = UpdateDownloader::createNetwork(this, true);
   form_ = new TUpdateForm(*network_, window.messageSink(), &window);
   form_->setOwnVersion(QString::fromStdString(ProgramVersion::BuildDate()));
   form_->startInstaller = [this](const QString& path) { startInstaller(path); };
@@ -54,7 +51,12 @@ UpdateHost::UpdateHost(MainWindow& window, Settings& settings)
   timer_->start(AutoCheckDelayMs);
 }
 
-UpdateHost::~UpdateHost() = default;
+TUpdateForm& UpdateHost::form() const { return *form_; }
+
+UpdateHost::~UpdateHost() {
+  // The window goes with its host (the main window may have taken it first).
+  delete form_;
+}
 
 void UpdateHost::configure() {
   const IniFile& ini = settings_.ini();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QNetworkAccessManager;
@@ -25,7 +26,7 @@ class UpdateHost : public QObject {
   UpdateHost(MainWindow& window, Settings& settings);
   ~UpdateHost() override;
 
-  TUpdateForm& form() const { return *form_; }
+  TUpdateForm& form() const;
   // Takes the settings into the window: addresses, snapshots, language.
   void configure();
   // The three-letter abbreviation of the interface language for a locale
@@ -40,7 +41,7 @@ class UpdateHost : public QObject {
   MainWindow& window_;
   Settings& settings_;
   QNetworkAccessManager* network_ = nullptr;
-  TUpdateForm* form_ = nullptr;
+  QPointer<TUpdateForm> form_;
   QTimer* timer_ = nullptr;
 };
 

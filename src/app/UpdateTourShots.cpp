@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
@@ -20,6 +18,7 @@
 #include "ProgramVersion.h"
 #include "TAssemblyForm.h"
 #include "TUpdateForm.h"
+#include "UpdateDownloader.h"
 
 namespace velmora {
 
@@ -75,10 +74,10 @@ int UpdateTourShots::programUpdate(MainWindow& w, const QString& folder) {
   stalled.stallAfter = 14155776;
   server.setRoute("/va/" + name, stalled);
 
-  QNetworkAccessManager network;
-  network.setProxy(QNetworkProxy::NoProxy);
+  QObject owner;
+  QNetworkAccessManager* network = UpdateDownloader::createNetwork(&owner, false);
   NullMessageSink quiet;
-  TUpdateForm form(network, quiet, &w);
+  TUpdateForm form(*network, quiet, &w);
   form.setOwnVersion(own);
   form.setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
   form.setNotesTemplate(server.url(QStringLiteral("/va/notes_%s.rtf")).toString());

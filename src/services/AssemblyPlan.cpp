@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "Messages.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "FormatError.h"
-#include "Messages.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AssemblyPlan.h"
-#include "Messages.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 namespace {

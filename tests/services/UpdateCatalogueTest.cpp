@@ -82,9 +82,9 @@ TEST(UpdateCatalogueTest, RefusesDamagedAndHostileCatalogues) {
 
   const std::string address = "https://u.example.org/va/velmora-va.deb";
   // Line numbers in the messages count from 1.
-  for (const std::string& version : {"<html>", "2026-12-09", "2026.12.0", "zzzz.zz.zz", "20261209xx"})
+  for (const std::string version : {"<html>", "2026-12-09", "2026.12.0", "zzzz.zz.zz", "20261209xx"})
     EXPECT_NE(parseError(version + "\n100\n" + address).find("Line 1 "), std::string::npos) << version;
-  for (const std::string& size :
+  for (const std::string size :
        {"", "abc", "-5", "0", "12 MB", "99999999999999999999999", "4294967296", "1e6", "0x100"})
     EXPECT_NE(parseError("2026.12.09\n" + size + "\n" + address).find("Line 2 "), std::string::npos) << size;
   const std::string longAddress = "https://u.example.org/" + std::string(UpdateCatalogue::MaxAddressLength, 'a');

@@ -1,6 +1,7 @@
 #include "TAssemblyForm.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "AssemblyPicture.h"
-#include "Messages.h"
 #include "UiText.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 

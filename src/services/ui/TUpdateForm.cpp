@@ -11,13 +11,14 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "FormatError.h"
 #include "MessageSink.h"
-#include "Messages.h"
 #include "RtfText.h"
 #include "UiText.h"
 #include "UpdateDownloader.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 

@@ -2,13 +2,15 @@
 
 #include <QFile>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
 
-#include "Messages.h"
 #include "UiText.h"
 #include "UpdateCatalogue.h"
+#include "UpdaterMessages.h"
 
 namespace velmora {
 
@@ -22,6 +24,8 @@ UpdateDownloader::UpdateDownloader(QNetworkAccessManager& manager, QObject* pare
     : QObject(parent), manager_(manager) {}
 
 UpdateDownloader::~UpdateDownloader() { cancel(); }
+
+bool UpdateDownloader::busy() const { return !reply_.isNull(); }
 
 void UpdateDownloader::fetch(const QUrl& url, qint64 maxBytes) {
   cancel();
@@ -184,6 +188,17 @@ void UpdateDownloader::finish() {
     reply_ = nullptr;
   }
   body_.clear();
+}
+
+QNetworkAccessManager* UpdateDownloader::createNetwork(QObject* parent, bool systemProxy) {
+  auto* manager = new QNetworkAccessManager(parent);
+  if (systemProxy) {
+    // As a browser would connect.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+  } else {
+    manager->setProxy(QNetworkProxy::NoProxy);
+  }
+  return manager;
 }
 
 QByteArray UpdateDownloader::fileSha256(const QString& path) {

@@ -34,8 +34,11 @@ class UpdateDownloader : public QObject {
   void download(const QUrl& url, const QString& targetPath, qint64 expectedSize, const QByteArray& sha256Hex);
   // Stops the transfer in progress; nothing is reported and no file stays.
   void cancel();
-  bool busy() const { return reply_ != nullptr; }
+  bool busy() const;
 
+  // A network access manager for the updater: with the system's proxy
+  // settings, or with none (the loopback server of tests and pictures).
+  static QNetworkAccessManager* createNetwork(QObject* parent, bool systemProxy);
   // The SHA-256 of a file as lower-case hex, or empty when it cannot be read.
   static QByteArray fileSha256(const QString& path);
 

@@ -20,6 +20,9 @@ class LocalHttpServer : public QObject {
   Q_OBJECT
  public:
   struct Route {
+    Route() = default;
+    explicit Route(QByteArray content, int code = 200) : body(std::move(content)), status(code) {}
+
     QByteArray body;
     int status = 200;
     // The Content-Length header as sent: empty sends the body's length,
