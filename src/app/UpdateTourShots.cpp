@@ -80,7 +80,7 @@ int UpdateTourShots::programUpdate(MainWindow& w, const QString& folder) {
   TUpdateForm form(*network, quiet, &w);
   form.setOwnVersion(own);
   form.setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
-  form.setNotesTemplate(server.url(QStringLiteral("/va/notes_%s.rtf")).toString());
+  form.setNotesTemplate(server.url(QStringLiteral("/va/")).toString() + QStringLiteral("notes_%s.rtf"));
   // Nothing of the picture's download stays behind.
   QTemporaryDir temp;
   form.setTemporaryFolder(temp.path());

@@ -42,7 +42,7 @@ class UpdateFormTest : public ::testing::Test {
     form = std::make_unique<TUpdateForm>(network, sink);
     form->setOwnVersion(QStringLiteral("2026.12.09"));
     form->setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
-    form->setNotesTemplate(server.url(QStringLiteral("/va/notes_%s.txt")).toString());
+    form->setNotesTemplate(server.url(QStringLiteral("/va/")).toString() + QStringLiteral("notes_%s.txt"));
     form->setTemporaryFolder(QString::fromStdString(temp.path().string()));
     form->startInstaller = [this](const QString& path) { started << path; };
   }
