@@ -52,6 +52,8 @@ TUpdateForm::TUpdateForm(QNetworkAccessManager& network, IMessageSink& sink, QWi
   notes_ = new QTextEdit(this);
   notes_->setObjectName(QStringLiteral("NotesBox"));
   notes_->setReadOnly(true);
+  // Release notes indent their bullets with a tab.
+  notes_->setTabStopDistance(18);
   next_ = new QPushButton(this);
   next_->setObjectName(QStringLiteral("NextButton"));
   next_->setDefault(true);
