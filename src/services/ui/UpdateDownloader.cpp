@@ -145,7 +145,7 @@ void UpdateDownloader::onFinished() {
     return;
   }
   if (status != 0 && (status < 200 || status > 299)) {
-    fail(QStringLiteral("HTTP %1 %2")
+    fail(tr("The server answered %1 %2.")
              .arg(status)
              .arg(reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
     return;
