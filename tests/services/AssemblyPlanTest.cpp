@@ -20,7 +20,7 @@ TEST(AssemblyPlanTest, AnalyzerAloneHasThreeStepsAndTheConnection) {
   EXPECT_EQ(p.stepCount(), 3);
   EXPECT_EQ(p.steps()[1].first, 9);
   EXPECT_EQ(p.steps()[1].last, 20);
-  EXPECT_EQ(p.steps()[1].instruction, msg::AssemblyAnalyzerFront);
+  EXPECT_STREQ(p.steps()[1].instruction, msg::AssemblyAnalyzerFront);
   EXPECT_TRUE(p.steps()[3].connection);
   EXPECT_EQ(p.steps()[3].first, 25);
   EXPECT_EQ(p.steps()[3].last, 25);
@@ -36,7 +36,7 @@ TEST(AssemblyPlanTest, AccessoryStepsComeBeforeTheAnalyzers) {
     EXPECT_EQ(p.stepCount(), 8);
     EXPECT_EQ(p.steps()[4].last, accessory - 1);
     EXPECT_EQ(p.steps()[5].first, accessory);
-    EXPECT_EQ(p.steps()[5].instruction, msg::AssemblyAnalyzerBack);
+    EXPECT_STREQ(p.steps()[5].instruction, msg::AssemblyAnalyzerBack);
     EXPECT_EQ(p.steps()[7].last, accessory + 25);
     EXPECT_EQ(p.steps()[8].first, accessory + 25);
     EXPECT_TRUE(p.steps()[8].connection);
@@ -49,7 +49,7 @@ TEST(AssemblyPlanTest, AccessoryStepsComeBeforeTheAnalyzers) {
   EXPECT_EQ(rde.steps()[1].last, 10);
   const AssemblyPlan stirrer = AssemblyPlan::Build(AssemblyPlan::Stirrer);
   EXPECT_EQ(stirrer.steps()[3].first, 38);
-  EXPECT_EQ(stirrer.steps()[3].instruction, msg::AssemblyStirrerElectrodes);
+  EXPECT_STREQ(stirrer.steps()[3].instruction, msg::AssemblyStirrerElectrodes);
 }
 
 TEST(AssemblyPlanTest, AutosamplerMixesItsPicturesWithTheAnalyzers) {
@@ -64,7 +64,7 @@ TEST(AssemblyPlanTest, AutosamplerMixesItsPicturesWithTheAnalyzers) {
   for (int key : {9, 18, 23, 28, 33}) EXPECT_EQ(p.frames()[static_cast<std::size_t>(key)].duration, 1000);
   ASSERT_EQ(p.steps().size(), 6u);
   EXPECT_EQ(p.stepCount(), 5);
-  EXPECT_EQ(p.steps()[1].instruction, msg::AssemblyAnalyzerBack);
+  EXPECT_STREQ(p.steps()[1].instruction, msg::AssemblyAnalyzerBack);
   EXPECT_TRUE(p.steps()[5].connection);
   EXPECT_EQ(p.files().size(), 34u);
   // Pictures used by several steps are listed once.
