@@ -67,7 +67,7 @@ int UpdateTourShots::programUpdate(MainWindow& w, const QString& folder) {
                      "\\bullet\\tab The calculation window remembers the units of each element.\\par"
                      "\\bullet\\tab Calibrations can be printed with their regression figures.\\par"
                      "\\bullet\\tab Faster opening of documents with thousands of curves.\\par\\par"
-                     "Fixed\\par"
+                     " Fixed\\par"
                      "\\bullet\\tab The autosampler waits for the electrode to rise before it turns.\\par"
                      "\\bullet\\tab Exported spreadsheets keep the decimal comma of the system.\\par}");
   LocalHttpServer::Route stalled{installer};
