@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "AssemblyHost.h"
 #include "CurveCommands.h"
 #include "DataFolder.h"
 #include "DemoDocument.h"
@@ -11,6 +12,7 @@
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "ProgramVersion.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
@@ -18,6 +20,7 @@
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
+#include "UpdateHost.h"
 
 namespace velmora {
 
@@ -59,6 +62,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   const int localeId = Settings::readLocaleId(settings_.dataFolder());
   (void)localeId;  // the language modules arrive with the language switch
   QApplication::setApplicationDisplayName(QCoreApplication::translate("Messages", msg::AppTitle));
+  // The program's date, which the About box shows and the update check compares.
+  QCoreApplication::setApplicationVersion(QString::fromStdString(ProgramVersion::BuildDate()));
 
   // 3. Splash.
   SplashWindow splash;
@@ -67,6 +72,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 4-5. Windows.
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
+  // The assembly assistant comes right after the main window.
+  new AssemblyHost(*mainWindow_);
   // The undo recorder and the curve commands, before any document loads.
   curveCommands_ = new CurveCommands(*mainWindow_, settings_);
   mainWindow_->recordParameters().linkFilterBox(curveCommands_->filterBox());
@@ -117,6 +124,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   // 11. Done.
   splash.close();
   mainWindow_->show();
+  // The "Program update" window; the screenshot tour checks nothing on its own.
+  if (screenshotFolder_.isEmpty()) new UpdateHost(*mainWindow_, settings_);
   if (emulatorChosen && screenshotFolder_.isEmpty())
     mainWindow_->messageSink().information(Message(msg::EmulatorChosen));
   // Curves recorded in a session that did not end normally.

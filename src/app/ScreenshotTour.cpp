@@ -40,6 +40,7 @@
 #include "TRepForm.h"
 #include "TSubtractionForm.h"
 #include "TimerWindow.h"
+#include "UpdateTourShots.h"
 
 namespace velmora {
 
@@ -198,6 +199,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
+  written += updateAndAssembly(w, folder);
   return written;
 }
 
@@ -340,6 +342,10 @@ int ScreenshotTour::calculations(MainWindow& w, const QString& folder) {
   written += saveWidget(editor, folder, "equation-editor.png");
   editor.hide();
   return written;
+}
+
+int ScreenshotTour::updateAndAssembly(MainWindow& w, const QString& folder) {
+  return UpdateTourShots::programUpdate(w, folder) + UpdateTourShots::assemblyAssistant(w, folder);
 }
 
 }  // namespace velmora

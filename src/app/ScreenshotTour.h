@@ -18,6 +18,9 @@ class ScreenshotTour {
   // The "Calculations" window with methods 0, 1 and 4 on the first sample,
   // and the equation editor.
   static int calculations(MainWindow& window, const QString& folder);
+  // The "Program update" window offering a newer release from a server on
+  // the loopback interface, mid-download; the assembly assistant.
+  static int updateAndAssembly(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);
