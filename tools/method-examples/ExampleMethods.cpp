@@ -72,7 +72,7 @@ TMethodStat Statistics(const std::string& name, const Metal& metal) {
 TPredefPeak Peak(const Metal& metal) {
   TPredefPeak p;
   p.Name = metal.Symbol;
-  p.LeftBorder = metal.Peak - 100.0;
+  p.LeftBorder = metal.Peak - 150.0;  // a stripping peak rises slowly on its negative side
   p.MiddleBorder = metal.Peak;
   p.RightBorder = metal.Peak + 100.0;
   p.AdditionConc = metal.StandardConcentration;
