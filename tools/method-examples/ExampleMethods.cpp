@@ -18,26 +18,27 @@ struct Metal {
   const char* Symbol;
   const char* English;
   const char* Russian;
-  double Peak;                   // stripping peak potential, mV
-  std::int32_t Electrolysis;     // deposition potential, mV
-  std::int32_t SweepStart;       // mV
-  std::int32_t SweepEnd;         // mV
-  double StandardConcentration;  // the mixed standard, µg/dm³
+  double Peak;                    // stripping peak potential, mV
+  std::int32_t Electrolysis;      // deposition potential, mV
+  std::int32_t SweepStart;        // mV
+  std::int32_t SweepEnd;          // mV
+  double StandardConcentration;   // the mixed standard, µg/dm³
+  std::int32_t ElectrolysisTime;  // s: longer for the metals the sample holds less of
 };
 
 // Potentials as the emulated cell gives them; the sweep window covers the
 // metal's peak with room for its baseline on both sides.
-const Metal kZinc{"Zn", "Zinc", "Цинк", -930.0, -1400, -1150, -700, 8000.0};
-const Metal kCadmium{"Cd", "Cadmium", "Кадмий", -620.0, -1000, -850, -450, 3000.0};
-const Metal kLead{"Pb", "Lead", "Свинец", -420.0, -800, -650, -250, 5000.0};
-const Metal kCopper{"Cu", "Copper", "Медь", -180.0, -600, -400, 50, 6000.0};
+const Metal kZinc{"Zn", "Zinc", "Цинк", -930.0, -1400, -1150, -700, 8000.0, 30};
+const Metal kCadmium{"Cd", "Cadmium", "Кадмий", -620.0, -1000, -850, -450, 3000.0, 60};
+const Metal kLead{"Pb", "Lead", "Свинец", -420.0, -800, -650, -250, 5000.0, 60};
+const Metal kCopper{"Cu", "Copper", "Медь", -180.0, -600, -400, 50, 6000.0, 60};
 
 ProgramStep MeasurementStep(const Metal& metal, const std::string& comment) {
   ProgramStep step = ProgramStep::Default();
   step.SetCleaningPotential(100);
   step.SetCleaningTime(10);
   step.SetElectrolysisPotential(metal.Electrolysis);
-  step.SetElectrolysisTime(10);
+  step.SetElectrolysisTime(metal.ElectrolysisTime);
   step.SetStirrer(true);
   step.SetStirrerType(1);
   step.SetStirrerSpeed(1000);
