@@ -9,6 +9,7 @@
 #include "MethodScriptCreator.h"
 #include "MethodTestData.h"
 #include "RecordingMessageSink.h"
+#include "TMethodStatLibrary.h"
 #include "TMethodsLibrary.h"
 #include "TMethodsMenuModel.h"
 #include "TempDir.h"
@@ -200,4 +201,40 @@ TEST(MethodScriptCreator, StandardScriptFollowsTheMethod) {
   EXPECT_EQ(MethodScriptCreator::Generate(m, 1).size(), 19u);
   m.SupportingElectrolyte.clear();
   EXPECT_EQ(MethodScriptCreator::Generate(m, 1).size(), 18u);
+}
+
+TEST(MethodStatLibrary, ListsTheMethodsStatisticsAndWritesAnEditedRecordBack) {
+  test::TempDir dir;
+  fs::create_directories(dir / "methods");
+  TMethod zinc = test::FullMethod();  // statistics "Zn in water" in English; no Russian method name
+  MethodFile::Write(dir / "methods" / "a-zinc.mtd", zinc);
+  TMethod other = Titled("Lead");
+  MethodFile::Write(dir / "methods" / "b-lead.mtd", other);
+  TMethodsLibrary library(dir / "methods", dir / "data");
+  library.Load();
+  std::int32_t language = 1033;
+  TMethodStatLibrary stats(library, [&] { return language; });
+
+  const std::vector<TMethodStat> listed = stats.MethodStatistics();
+  ASSERT_EQ(listed.size(), 1u);  // the lead method has no statistics
+  EXPECT_EQ(listed[0].Name, "Zn in water");
+  EXPECT_EQ(listed[0].Elements, zinc.Statistics.Elements);
+
+  TMethodStat edited = test::SomeStatistics();
+  edited.Elements[0].Ranges[0].Reproducibility = 12.5;
+  Message problem;
+  ASSERT_TRUE(stats.UpdateMethodStatistics("Zn in water", edited, problem));
+  TMethod back;
+  ASSERT_TRUE(MethodFile::Read(dir / "methods" / "a-zinc.mtd", back));
+  EXPECT_EQ(back.Statistics, edited);
+  EXPECT_EQ(*back.Script[16].Statistics, edited);        // the script's record of that name
+  EXPECT_FALSE(back.Script[17].Statistics.has_value());  // custom statistics stay custom
+  EXPECT_EQ(back.Localized, zinc.Localized);
+
+  // A damaged library method stops the update with "error on method load!".
+  std::vector<std::uint8_t> damaged = MethodFile::Encode(zinc);
+  damaged.resize(40);
+  FileIo::writeAtomically(dir / "methods" / "c-damaged.mtd", damaged);
+  EXPECT_FALSE(stats.UpdateMethodStatistics("Zn in water", edited, problem));
+  EXPECT_STREQ(problem.text, "error on method load!");
 }
