@@ -160,6 +160,9 @@ bool MethodFile::Decode(std::span<const std::uint8_t> bytes, TMethod& method, bo
       case kTagPrograms:
         method.Programs = ReadProgramList(body, budget, &unread);
         method.RebuildCells();
+        // Language entries read before the programs get their texts now.
+        TReadBudget::Take(budget.Strings, method.Localized.size() * (StepTotal(method.Programs) + method.Cells.size()),
+                          TReadBudget::kMaxStrings, "texts");
         method.ShapeLanguages();
         break;
       case kTagLanguage: {
@@ -171,8 +174,11 @@ bool MethodFile::Decode(std::span<const std::uint8_t> bytes, TMethod& method, bo
         }
         TLocalizedMethod entry;
         entry.LanguageId = body.i32();
+        entry.StepComments.resize(method.Programs.size());
+        for (std::size_t p = 0; p < method.Programs.size(); ++p)
+          entry.StepComments[p].resize(method.Programs[p].size());
+        entry.CellDescriptions.resize(method.Cells.size());
         method.Localized.push_back(std::move(entry));
-        method.ShapeLanguages();
         break;
       }
       case kTagSubMenu:

@@ -256,3 +256,23 @@ TEST(MethodFile, FilesAndTheRecordParametersSettings) {
   EXPECT_TRUE(m.Programs.empty());
   EXPECT_FALSE(MethodFile::WriteSettings(dir / "no" / "such" / "folder", settings));
 }
+
+TEST(MethodFile, LanguagesBeforeManyStepsAreRefusedBeforeTheirTextsAreMade) {
+  // 200 language entries, then programs of 60 000 steps: 12 million texts.
+  BinaryWriter out;
+  out.u8(8);
+  out.bytes(std::vector<std::uint8_t>{'T', 'V', 'X', 'M', 'v', '1', '0', '0'});
+  out.i32(0);
+  for (int i = 0; i < 200; ++i) {
+    out.i32(MethodFile::kTagLanguage);
+    out.i32(4);
+    out.i32(1033);
+  }
+  BinaryWriter programs;
+  WriteProgramList(programs, {TSingleProgramArray(60000, ProgramStep::Default())});
+  out.i32(MethodFile::kTagPrograms);
+  out.i32(static_cast<std::int32_t>(programs.size()));
+  out.bytes(programs.data());
+  TMethod m;
+  EXPECT_THROW(MethodFile::Decode(out.data(), m), EFormatError);
+}
