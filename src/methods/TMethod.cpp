@@ -113,6 +113,25 @@ const TLocalizedMethod* TMethod::DisplayLocalization(std::int32_t languageId) co
   return Localized.empty() ? nullptr : &Localized.front();
 }
 
+std::int32_t TMethod::ApplyCalcMethod(TCustomMethodArr& customMethods) const {
+  if (CustomEquation.Formula.empty()) return CalcMethod;
+  auto found = std::find_if(customMethods.begin(), customMethods.end(), [&](const TCustomMethod& m) {
+    return m.Formula == CustomEquation.Formula && m.Name == CustomEquation.Name;
+  });
+  if (found == customMethods.end()) {
+    customMethods.push_back(CustomEquation);
+    found = customMethods.end() - 1;
+  }
+  return 6 + static_cast<std::int32_t>(found - customMethods.begin());
+}
+
+bool TMethod::TitleSingleStep(std::int32_t languageId) {
+  const TLocalizedMethod* entry = Localization(languageId);
+  if (entry == nullptr || Programs.size() != 1 || Programs.front().size() != 1) return false;
+  Programs.front().front().SetComments(entry->Title);
+  return true;
+}
+
 std::string TMethod::Caption(std::int32_t languageId) const {
   const TLocalizedMethod* entry = DisplayLocalization(languageId);
   if (entry != nullptr && !entry->Title.empty()) return entry->Title;

@@ -104,6 +104,17 @@ struct TMethod {
   // there is no entry, the file name without folder and extension.
   std::string Caption(std::int32_t languageId) const;
 
+  // Applying the method: the calculation method it selects. An embedded
+  // custom equation (non-empty formula) is looked up in `customMethods` by
+  // formula and name, appended when absent, and numbered 6 + its index;
+  // otherwise CalcMethod.
+  std::int32_t ApplyCalcMethod(TCustomMethodArr& customMethods) const;
+  // A method of exactly one program of one step: that step's comment
+  // becomes the Title of the entry of `languageId` (cut to the comment's
+  // 128 characters). Returns false, changing nothing, otherwise or when
+  // the method has no entry for that language.
+  bool TitleSingleStep(std::int32_t languageId);
+
   // Methods with autosampler cells belong to the autosampler window.
   bool UsesSampler() const { return !Cells.empty(); }
   // Methods whose script holds a "Simulation script" command.

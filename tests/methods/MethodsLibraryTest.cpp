@@ -238,3 +238,29 @@ TEST(MethodStatLibrary, ListsTheMethodsStatisticsAndWritesAnEditedRecordBack) {
   EXPECT_FALSE(stats.UpdateMethodStatistics("Zn in water", edited, problem));
   EXPECT_STREQ(problem.text, "error on method load!");
 }
+
+TEST(MethodModel, ApplyingAMethodFindsOrAddsItsEquationAndTitlesASingleStep) {
+  TMethod m;
+  m.CalcMethod = 2;
+  TCustomMethodArr list = {TCustomMethod{"Other", "a*b", {}, -1, -1}};
+  EXPECT_EQ(m.ApplyCalcMethod(list), 2);
+  m.CalcMethod = -1;
+  m.CustomEquation = test::SomeEquation();
+  EXPECT_EQ(m.ApplyCalcMethod(list), 7);  // appended
+  EXPECT_EQ(list.size(), 2u);
+  EXPECT_EQ(m.ApplyCalcMethod(list), 7);  // found again by formula and name
+  EXPECT_EQ(list.size(), 2u);
+
+  m.AddDefaultLanguages();
+  m.Localized[1].Title =
+      std::string(70, 'x') + std::string("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ");
+  EXPECT_FALSE(m.TitleSingleStep(1049));  // no programs
+  m.Programs = {{test::Step(0, "Sample")}};
+  EXPECT_FALSE(m.TitleSingleStep(1031));  // no German entry
+  EXPECT_TRUE(m.TitleSingleStep(1049));
+  const std::string comment = m.Programs[0][0].Comments();
+  EXPECT_EQ(comment.substr(0, 70), std::string(70, 'x'));
+  EXPECT_EQ(comment.size(), 70u + 2u * 58u);  // 128 characters, the Cyrillic ones two bytes each
+  m.Programs[0].push_back(test::Step(0, "Addition"));
+  EXPECT_FALSE(m.TitleSingleStep(1049));
+}
