@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "DocumentFile.h"
+#include "ExampleMethods.h"
 #include "FolderDatabase.h"
 #include "IniFile.h"
+#include "MethodFile.h"
 #include "Options.h"
 #include "ProgramFiles.h"
 #include "TNode.h"
@@ -170,6 +172,41 @@ void ProgramFilesSeeds() {
   Put("fuzz_program_files", "set.car", compact);
 }
 
+// The shipped methods, a method with autosampler cells and an embedded
+// equation, and their scripts: as files and as bare command streams.
+void MethodSeeds() {
+  for (const ExampleMethods::Entry& e : ExampleMethods::All()) {
+    Put("fuzz_method_file", e.FileName, MethodFile::Encode(e.Method));
+    std::vector<std::uint8_t> script = TWizSteps::Encode(e.Method.Script);
+    script.insert(script.begin(), 1);
+    Put("fuzz_script", e.FileName + ".tvs", script);
+  }
+  TMethod sampler = ExampleMethods::All().front().Method;
+  sampler.Programs[0][0].SetSamplerCell(3);
+  sampler.Programs[0][1].SetSamplerCell(5);
+  sampler.RebuildCells();
+  sampler.Cells[0].CellKind = 1;
+  sampler.CalcMethod = 6;
+  sampler.CustomEquation.Name = "Ratio";
+  sampler.CustomEquation.Formula = "I0/IB";
+  sampler.CustomEquation.Vars = {{"I0", "Analyte current", 0.0}, {"IB", "Supporting electrolyte current", 0.0}};
+  sampler.Script.resize(3);
+  Put("fuzz_method_file", "sampler.mtd", MethodFile::Encode(sampler));
+
+  TWizSteps every;
+  for (std::uint32_t type = 0; type <= kStepLastKnown; ++type) every.push_back(ValueRecord::Make(type));
+  every[kStepPredefPeaks].Peaks = {{"Cd", -770, -620, -520, 3000, 0}};
+  every[kStepProgram].Programs = {TSingleProgramArray(1, ProgramStep::Default())};
+  every[kStepStatistics].Statistics = ExampleMethods::All().front().Method.Statistics;
+  every[kStepCustomEquation].Equation = sampler.CustomEquation;
+  every[kStepDummyData].Dummy = {1, {{-900.0, 21.5}, {-890.0, 22.25}, {-880.0, 21.75}}};
+  every[kStepActivation].Activation = {"HNO3", 0.5};
+  every.push_back(ValueRecord::Make(30));
+  std::vector<std::uint8_t> stream = TWizSteps::Bytes(every);
+  stream.insert(stream.begin(), 0);
+  Put("fuzz_script", "every-kind.bin", stream);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,5 +221,6 @@ int main(int argc, char** argv) {
   Settings();
   JsonTexts();
   ProgramFilesSeeds();
+  MethodSeeds();
   return 0;
 }
