@@ -67,11 +67,11 @@ void TCalibrationPrintCharts::drawLine(QPainter& painter, const QRect& target, c
                                        std::size_t index, const TPrintChart::Options& o) {
   if (target.width() <= 0) return;
   QCustomPlot& chart = *line_;
+  plot_.reset();  // takes its own graphs off the chart
   chart.clearGraphs();
   chart.clearItems();
   QFont font = o.Font;
   font.setPointSize(o.FontSize);
-  plot_.reset();
   plot_ = std::make_unique<TCalcSeriePlot>(&chart);
   TCalcSeriePlot& plot = *plot_;
   {

@@ -32,7 +32,6 @@ TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), pa
   diagramHeight_ = height("OptDiagramHeight");
   grid->addWidget(diagramHeight_, row++, 1);
   const std::pair<QString, const char*> boxes[] = {
-      {tr("Results table"), "OptResultsTable"},
       {tr("Initial data table"), "OptInitialDataTable"},
       {tr("Bottom axis"), "OptBottomAxis"},
       {tr("Left axis"), "OptLeftAxis"},
@@ -40,10 +39,13 @@ TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), pa
       {tr("Database numbers"), "OptDatabaseNumbers"},
       {tr("Comments"), "OptComments"},
       {tr("Legend"), "OptLegend"},
-      {tr("Measurement type"), "OptMeasurementType"},
       {tr("Record parameters"), "OptRecordParameters"},
-      {tr("Result calculation data "), "OptResultCalculationData"},
       {tr("Peaks"), "OptPeaks"},
+      // The boxes that depend on what is printed come last, so that the
+      // hidden ones leave no holes between the others.
+      {tr("Results table"), "OptResultsTable"},
+      {tr("Measurement type"), "OptMeasurementType"},
+      {tr("Result calculation data "), "OptResultCalculationData"},
       {tr("Notes"), "OptNotes"},
       {tr("Equation"), "OptEquation"},
   };
