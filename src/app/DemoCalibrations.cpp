@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "CalibrationSaver.h"
 #include "CalibrationsHost.h"
 #include "SampleModel.h"
 #include "StatisticsHost.h"
@@ -83,6 +84,28 @@ void DemoCalibrations::build(CalibrationsHost& calibrations, StatisticsHost& sta
   TStatDB& db = statistics.database();
   const TMethodStat record = DrinkingWater();
   if (db.IndexOfName(record.Name) < 0) db.AddAndSave(record);
+}
+
+std::vector<TSingleCalibration> DemoCalibrations::threeStandards(double stamp) {
+  std::vector<std::shared_ptr<TVAStruct>> owned;
+  for (auto& c : Standards({5.0, 10.0, 20.0}, 5u)) owned.push_back(std::move(c));
+  std::vector<TVAStruct*> curves;
+  for (auto& c : owned) curves.push_back(c.get());
+  TConcCalculation calc;
+  calc.SetCurves(curves);
+  calc.SelectMethod(4);
+  calc.Recalculate();
+  std::vector<TSingleCalibration> out;
+  for (std::size_t row = 0; row < calc.Elements().size(); ++row) {
+    TSingleCalibration c = BuildCalibration(calc, row, curves, stamp);
+    // The calibration keeps the standards alive.
+    for (auto& curve : c.Curves) {
+      for (const auto& o : owned)
+        if (o.get() == curve.get()) curve = o;
+    }
+    out.push_back(std::move(c));
+  }
+  return out;
 }
 
 }  // namespace velmora

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "TSingleCalibration.h"
+
 namespace velmora {
 
 class CalibrationsHost;
@@ -12,6 +16,10 @@ class StatisticsHost;
 class DemoCalibrations {
  public:
   static void build(CalibrationsHost& calibrations, StatisticsHost& statistics);
+  // The calibrations of Zn, Cd, Pb and Cu on three emulator standards (5,
+  // 10 and 20 µg/dm³), built as the calculation builds them and owning
+  // their standards' curves (for the print window's picture).
+  static std::vector<TSingleCalibration> threeStandards(double stamp);
 };
 
 }  // namespace velmora

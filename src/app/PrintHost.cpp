@@ -2,9 +2,15 @@
 
 #include <QAction>
 
+#include "CalcHost.h"
+#include "CalcMethods.h"
+#include "CalibrationSaver.h"
+#include "DateTime.h"
 #include "MainActions.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "TCalcForm.h"
+#include "TConcCalculation.h"
 #include "TRepForm.h"
 
 namespace velmora {
@@ -17,7 +23,25 @@ PrintHost::PrintHost(MainWindow& window) : QObject(&window), window_(window) {
 void PrintHost::ReportActnExecute() {
   TRepForm form(window_.chartView().chart(), &window_);
   form.setJobTitle(window_.windowTitle());
+  form.setCalibrations(CalculationCalibrations());
   form.exec();
+}
+
+std::vector<TSingleCalibration> PrintHost::CalculationCalibrations() {
+  std::vector<TSingleCalibration> out;
+  TCalcForm& f = window_.calculations().form();
+  if (f.calculation().Method() != CalcMethods::kCalibrationCurve) return out;
+  // The calibrations "Save calibration" would store now, one per element.
+  f.Recalculate();
+  const TConcCalculation& calc = f.calculation();
+  std::vector<TVAStruct*> checked;
+  const std::vector<TVAStruct*> shown = window_.calculations().shownCurves();
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    if (!calc.CheckBoxesOffered() || calc.RowChecked(i)) checked.push_back(shown[i]);
+  const double now = DateTime::now();
+  for (std::size_t row = 0; row < calc.Elements().size(); ++row)
+    out.push_back(BuildCalibration(calc, row, checked, now));
+  return out;
 }
 
 }  // namespace velmora

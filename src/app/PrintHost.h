@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+#include "TSingleCalibration.h"
 
 namespace velmora {
 
@@ -15,6 +18,10 @@ class PrintHost : public QObject {
 
   // Opens the print window and returns when it closes.
   void ReportActnExecute();
+
+  // With the "Calibration curve" method: the calculation's calibrations,
+  // one per element, as "Save calibration" would store them; else none.
+  std::vector<TSingleCalibration> CalculationCalibrations();
 
  private:
   MainWindow& window_;

@@ -22,6 +22,7 @@
 #include "ImportColumnsDialog.h"
 
 #include "CalibrationsHost.h"
+#include "DateTime.h"
 #include "DemoCalibrations.h"
 #include "MainChartView.h"
 #include "MainToolsHost.h"
@@ -37,6 +38,7 @@
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeaksController.h"
+#include "TPrintOptionsBox.h"
 #include "TRepForm.h"
 #include "TSubtractionForm.h"
 #include "TimerWindow.h"
@@ -61,6 +63,26 @@ bool save(MainWindow& w, const QString& folder, const QString& name) {
 bool saveWidget(QWidget& widget, const QString& folder, const QString& name) {
   settle();
   return widget.grab().save(QDir(folder).filePath(name));
+}
+
+// The print window in "Calibration" on three emulator standards of Zn, Cd,
+// Pb and Cu.
+int printCalibrationShot(MainWindow& w, const QString& folder) {
+  TRepForm print(w.chartView().chart(), &w);
+  print.selectPrinter(TRepForm::pdfPrinterName());
+  print.setModal(false);
+  print.setCalibrations(DemoCalibrations::threeStandards(DateTime::now()));
+  print.chooseCalibration();
+  // Without the record parameters the first page holds both charts.
+  print.options()->box("OptRecordParameters")->setChecked(false);
+  print.resize(1100, 900);
+  print.show();
+  settle();
+  print.rebuildPreview();
+  settle();
+  const bool written = print.grab().save(QDir(folder).filePath(QStringLiteral("print-calibration.png")));
+  print.close();
+  return written ? 1 : 0;
 }
 
 }  // namespace
@@ -163,6 +185,7 @@ int ScreenshotTour::calibrationShots(MainWindow& w, const QString& folder) {
   settle();
   written += stat.grab().save(QDir(folder).filePath(QStringLiteral("statistics.png")));
   stat.hide();
+  written += printCalibrationShot(w, folder);
   return written;
 }
 

@@ -380,6 +380,20 @@ inline constexpr const char* RecordBlockSize =
     QT_TRANSLATE_NOOP("Messages", "The block with tag %s holds %s bytes where %s are expected");
 inline constexpr const char* RecordPointCount =
     QT_TRANSLATE_NOOP("Messages", "The calibration points block counts %s points in %s bytes");
+// The calibration pages of the print window.
+inline constexpr const char* PrintCalibrationCurve = QT_TRANSLATE_NOOP("Messages", "Calibration curve");
+inline constexpr const char* PrintCalibrationReportDate = QT_TRANSLATE_NOOP("Messages", "Report date: %s");
+inline constexpr const char* PrintCalibrationElement = QT_TRANSLATE_NOOP("Messages", "Element: %s");
+inline constexpr const char* PrintCalibrationDate = QT_TRANSLATE_NOOP("Messages", "Calibration date: %s");
+inline constexpr const char* PrintCalibrationCalcChart = QT_TRANSLATE_NOOP("Messages", "Calculation chart");
+inline constexpr const char* PrintCalibrationR2 = QT_TRANSLATE_NOOP("Messages", "R^2^[%s]=%1.4f");
+inline constexpr const char* PrintCalibrationLine = QT_TRANSLATE_NOOP("Messages", "y[%s]=%4.5f+%4.5f*C");
+inline constexpr const char* PrintCalibrationFigures =
+    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)");
+inline constexpr const char* PrintCalibrationDatabaseNumber = QT_TRANSLATE_NOOP("Messages", "Database #");
+inline constexpr const char* PrintCalibrationComments = QT_TRANSLATE_NOOP("Messages", "Comments");
+inline constexpr const char* PrintCalibrationConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
+inline constexpr const char* PrintCalibrationSeries = QT_TRANSLATE_NOOP("Messages", "%s R2=%1.4f");
 inline constexpr const char* MethodAlreadyExists = QT_TRANSLATE_NOOP("Messages", "Method already exists!");
 inline constexpr const char* ErrorOnMethodLoad = QT_TRANSLATE_NOOP("Messages", "error on method load!");
 inline constexpr const char* ErrorOnMethodScriptCorrection =

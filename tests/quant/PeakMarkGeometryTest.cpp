@@ -276,3 +276,32 @@ TEST(PeakMarkGeometry, BandsBordersAndThreeDimensionalLinks) {
   table[0].CalcType = CalcPotDiff;
   EXPECT_TRUE(BuildPeakLinks(table, curves).empty());
 }
+
+// Every type and baseline on a realistic stripping curve and on the wave
+// that the semi-integral view makes of it: the marks stay over the peak's
+// band (the cubic baseline up to seven points beyond it), except the two
+// lines drawn across the chart on purpose: the chosen tangent of the linear
+// correction and the potential line of the Red/Ox difference.
+TEST(PeakMarkGeometry, MarksOfEveryTypeStayOverTheBand) {
+  TDataArr wave;
+  for (int i = 0; i <= 600; ++i) {
+    const double x = -1200.0 + 2.0 * i;
+    wave.push_back({x, 20.0 + 0.01 * (x + 1200.0) + 8.0 / (1.0 + std::exp(-(x + 600.0) / 12.0))});
+  }
+  for (const TDataArr& pts : {CdCurve(), wave}) {
+    for (int type = CalcByHeight; type <= CalcByMinMaxWLines2; ++type) {
+      for (int baseline : {BaseLineLine, BaseLinePoly}) {
+        TPeakRecord p = Measured(pts, type, baseline);
+        p.MarkX1 = p.MarkX2 = pts[300].X;  // a Red/Ox difference with itself
+        const double lo = pts[250 - 7].X, hi = pts[350 + 7].X;
+        for (const TMarkShape& s : PeakMarkShapes(pts, p, kAxes)) {
+          if (type == CalcByMinMaxWLines2 && s.ShapeKind == Kind::Line && s.Points[0].X == kAxes.XMin) continue;
+          for (const TMarkPoint& q : s.Points) {
+            EXPECT_GE(q.X, lo) << "type " << type << " baseline " << baseline;
+            EXPECT_LE(q.X, hi) << "type " << type << " baseline " << baseline;
+          }
+        }
+      }
+    }
+  }
+}

@@ -244,3 +244,24 @@ TEST(PeakValueLinearization, SlopeOfTheLogarithmicWave) {
   EXPECT_EQ(shortPeak.BeginIndex, 2);
   EXPECT_EQ(Value(wave, Peak(0, 20, 8)), 0.0);  // unknown type
 }
+
+// The linearization measures a wave: on the S-shaped semi-integral of a
+// stripping peak (a background of 20 µA rising to 28 µA) it finds the
+// falling logarithm, while on a peak that fills its band every point of the
+// central window lies above the limiting current and the value is 0.
+TEST(PeakValueLinearization, MeasuresWavesNotPeaks) {
+  const TDataArr wave = Sampled(101, [](double x) { return 20.0 + 8.0 / (1.0 + std::exp(-(x - 50.0) / 6.0)); });
+  TPeakRecord onWave = Peak(10, 90, CalcLinSlope);
+  const double slope = CalcPeakValue(wave, nullptr, onWave);
+  // ln((28 - y) / y) hardly falls at the foot and by about 1/6 per step
+  // near the top; the fit over the central 60 % lies in between.
+  EXPECT_LT(slope, -0.05);
+  EXPECT_GT(slope, -0.2);
+  EXPECT_FALSE(onWave.LinSeries.empty());
+
+  const TDataArr peak =
+      Sampled(101, [](double x) { return 20.0 + 0.01 * x + 5.0 * std::exp(-std::pow((x - 50.0) / 20.0, 2)); });
+  TPeakRecord onPeak = Peak(10, 90, CalcLinSlope);
+  EXPECT_EQ(CalcPeakValue(peak, nullptr, onPeak), 0.0);
+  EXPECT_EQ(onPeak.BaseCoef[1], 0.0);
+}

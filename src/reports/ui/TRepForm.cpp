@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "TCalibrationPrintCharts.h"
+#include "TPrintOptionsBox.h"
 #include "TPrintRenderer.h"
 
 namespace velmora {
@@ -95,6 +97,7 @@ void TRepForm::buildUi() {
   currentChart_->setObjectName(QStringLiteral("PrintCurrentChart"));
   currentChart_->setChecked(true);
   ol->addWidget(currentChart_);
+  connect(currentChart_, &QRadioButton::toggled, this, &TRepForm::printOutChanged);
 
   auto* left = new QVBoxLayout;
   left->addWidget(printerBox);
@@ -126,6 +129,7 @@ void TRepForm::buildUi() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &TRepForm::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &TRepForm::reject);
+  buildCalibrationControls(ol, pf, left, buttons);
 
   auto* body = new QHBoxLayout;
   body->addLayout(left);
@@ -228,6 +232,7 @@ TPageSetup TRepForm::pageSetup() const {
 }
 
 TPrintDocument TRepForm::document() const {
+  if (calibrationChosen()) return calibrationDocument();
   TPrintDocument doc;
   if (!chart_ || chart_->width() <= 0) return doc;
   // The main chart as shown, across the printable width.
@@ -239,7 +244,11 @@ TPrintDocument TRepForm::document() const {
 }
 
 void TRepForm::drawChart(QPainter& painter, int chart, const QRect& target) {
-  if (chart == kCurrentChart && chart_) TPrintRenderer::DrawChart(painter, *chart_, chart_->size(), target);
+  if (chart == kCurrentChart && chart_) {
+    TPrintRenderer::DrawChart(painter, *chart_, chart_->size(), target);
+  } else if (chart != kCurrentChart) {
+    calibrationCharts_->draw(painter, chart, target, calibrations_, chartOptions());
+  }
 }
 
 void TRepForm::rebuildPreview() {
@@ -263,6 +272,7 @@ void TRepForm::rebuildPreview() {
   setup.Dpi = w / paper.width();
   pages_ = TPrintRenderer::Preview(document(), setup, printFont(),
                                    [this](QPainter& p, int chart, const QRect& r) { drawChart(p, chart, r); });
+  applyBlackAndWhite(pages_);
   showPage(0);
 }
 
@@ -293,7 +303,8 @@ int TRepForm::print() {
     printer_->setOutputFileName(pdfFile_);
   }
   printer_->setCopyCount(copies_->value());
-  printer_->setDocName(jobTitle_);
+  printer_->setDocName(calibrationChosen() && !calibrations_.empty() ? calibrationJobTitle() : jobTitle_);
+  printer_->setColorMode(blackAndWhite() ? QPrinter::GrayScale : QPrinter::Color);
   printer_->setCreator(QStringLiteral("Velmora-VA"));
   status_->setText(tr("Printing"));
   const TPageSetup setup = TPrintRenderer::PrinterSetup(*printer_, pageSetup());

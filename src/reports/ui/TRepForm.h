@@ -9,8 +9,14 @@
 #include <vector>
 
 #include "TPageLayout.h"
+#include "TPrintChart.h"
+#include "TSingleCalibration.h"
 
+class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QFormLayout;
+class QVBoxLayout;
 class QCustomPlot;
 class QFontComboBox;
 class QLabel;
@@ -20,6 +26,9 @@ class QRadioButton;
 class QSpinBox;
 
 namespace velmora {
+
+class TCalibrationPrintCharts;
+class TPrintOptionsBox;
 
 // The print window "Print": the printer with its properties, font, size
 // and copies, the page margins ("Fields, mm"), what is printed ("Print
@@ -61,6 +70,25 @@ class TRepForm : public QDialog {
   // The document "Print out" lays out.
   TPrintDocument document() const;
 
+  // --- "Calibration" ---
+  // The calibrations of the calculation, printed with "Calibration"; the
+  // curves they point to must outlive the window.
+  void setCalibrations(std::vector<TSingleCalibration> calibrations);
+  const std::vector<TSingleCalibration>& calibrations() const { return calibrations_; }
+  void chooseCalibration();
+  bool calibrationChosen() const;
+  TPrintOptionsBox* options() const { return options_; }
+  // "Black && White": black curves and series; a grey page of the main chart.
+  bool blackAndWhite() const;
+  void setBlackAndWhite(bool on);
+  // The options of the curve and calibration charts.
+  TPrintChart::Options chartOptions() const;
+  TCalibrationPrintCharts& calibrationCharts() { return *calibrationCharts_; }
+
+ signals:
+  // "Help" with the window's help context.
+  void helpRequested(int context);
+
  public slots:
   void accept() override;
 
@@ -76,6 +104,13 @@ class TRepForm : public QDialog {
   void drawChart(QPainter& painter, int chart, const QRect& target);
   QFont printFont() const;
   int fontSize() const;
+  // The calibration controls and their page builder (TRepFormCalibration.cpp).
+  void buildCalibrationControls(QVBoxLayout* printOut, QFormLayout* printer, QVBoxLayout* left,
+                                QDialogButtonBox* buttons);
+  TPrintDocument calibrationDocument() const;
+  QString calibrationJobTitle() const;
+  void printOutChanged();
+  void applyBlackAndWhite(std::vector<QImage>& pages) const;
 
   QPointer<QCustomPlot> chart_;
   std::unique_ptr<QPrinter> printer_;
@@ -99,6 +134,11 @@ class TRepForm : public QDialog {
   std::vector<QImage> pages_;
   int shownPage_ = -1;
   bool building_ = false;
+  QCheckBox* blackWhite_ = nullptr;
+  QRadioButton* calibration_ = nullptr;
+  TPrintOptionsBox* options_ = nullptr;
+  std::vector<TSingleCalibration> calibrations_;
+  std::unique_ptr<TCalibrationPrintCharts> calibrationCharts_;
 };
 
 }  // namespace velmora

@@ -1,0 +1,165 @@
+#include "TPrintOptionsBox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "Numbers.h"
+#include "UiText.h"
+
+namespace velmora {
+
+namespace {
+
+bool on(const QCheckBox* b) { return b && b->isChecked(); }
+
+double number(const QLineEdit* edit, double fallback) { return ReadNumber(UiText::toStd(edit->text()), fallback); }
+
+}  // namespace
+
+TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), parent) {
+  setObjectName(QStringLiteral("PrintOptions"));
+  auto* grid = new QGridLayout(this);
+  grid->setVerticalSpacing(2);
+  int row = 0;
+  grid->addWidget(check(tr("Calculation chart"), "OptCalcChart"), row, 0);
+  calcChartHeight_ = height("OptCalcChartHeight");
+  grid->addWidget(calcChartHeight_, row++, 1);
+  grid->addWidget(check(tr("Diagram"), "OptDiagram"), row, 0);
+  diagramHeight_ = height("OptDiagramHeight");
+  grid->addWidget(diagramHeight_, row++, 1);
+  const std::pair<QString, const char*> boxes[] = {
+      {tr("Initial data table"), "OptInitialDataTable"},
+      {tr("Bottom axis"), "OptBottomAxis"},
+      {tr("Left axis"), "OptLeftAxis"},
+      {tr("Grid"), "OptGrid"},
+      {tr("Database numbers"), "OptDatabaseNumbers"},
+      {tr("Comments"), "OptComments"},
+      {tr("Legend"), "OptLegend"},
+      {tr("Record parameters"), "OptRecordParameters"},
+      {tr("Peaks"), "OptPeaks"},
+      // The boxes that depend on what is printed come last, so that the
+      // hidden ones leave no holes between the others.
+      {tr("Results table"), "OptResultsTable"},
+      {tr("Measurement type"), "OptMeasurementType"},
+      {tr("Result calculation data "), "OptResultCalculationData"},
+      {tr("Notes"), "OptNotes"},
+      {tr("Equation"), "OptEquation"},
+  };
+  // Two columns of check boxes under the two charts.
+  const int first = row;
+  for (std::size_t i = 0; i < std::size(boxes); ++i) {
+    grid->addWidget(check(boxes[i].first, boxes[i].second), first + static_cast<int>(i / 2), static_cast<int>(i % 2));
+  }
+  row = first + static_cast<int>((std::size(boxes) + 1) / 2);
+
+  auto* scales = new QGroupBox(tr("Scales"));
+  auto* sg = new QGridLayout(scales);
+  sg->setVerticalSpacing(2);
+  xMin_ = scale("ScaleXMin", QStringLiteral("-2000"));
+  xMax_ = scale("ScaleXMax", QStringLiteral("2000"));
+  yMin_ = scale("ScaleYMin", QStringLiteral("-2000"));
+  yMax_ = scale("ScaleYMax", QStringLiteral("2000"));
+  sg->addWidget(new QLabel(QStringLiteral("X")), 0, 0);
+  sg->addWidget(xMin_, 0, 1);
+  sg->addWidget(xMax_, 0, 2);
+  sg->addWidget(new QLabel(QStringLiteral("Y")), 1, 0);
+  sg->addWidget(yMin_, 1, 1);
+  sg->addWidget(yMax_, 1, 2);
+  auto_ = new QCheckBox(tr("Auto"));
+  auto_->setObjectName(QStringLiteral("ScaleAuto"));
+  auto_->setChecked(true);
+  sg->addWidget(auto_, 2, 1, 1, 2);
+  connect(auto_, &QCheckBox::toggled, this, [this] {
+    updateScales();
+    emit changed();
+  });
+  grid->addWidget(scales, row, 0, 1, 2);
+  updateScales();
+  setMode(Mode::Report);
+}
+
+QCheckBox* TPrintOptionsBox::check(const QString& text, const char* name) {
+  auto* b = new QCheckBox(text);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setChecked(true);
+  connect(b, &QCheckBox::toggled, this, &TPrintOptionsBox::changed);
+  return b;
+}
+
+QSpinBox* TPrintOptionsBox::height(const char* name) {
+  auto* s = new QSpinBox;
+  s->setObjectName(QString::fromLatin1(name));
+  s->setRange(1, 200);
+  s->setValue(80);
+  s->setSuffix(tr(" mm"));
+  connect(s, &QSpinBox::valueChanged, this, &TPrintOptionsBox::changed);
+  return s;
+}
+
+QLineEdit* TPrintOptionsBox::scale(const char* name, const QString& value) {
+  auto* e = new QLineEdit(value);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setMaximumWidth(70);
+  connect(e, &QLineEdit::textChanged, this, &TPrintOptionsBox::changed);
+  return e;
+}
+
+void TPrintOptionsBox::updateScales() {
+  for (QLineEdit* e : {xMin_, xMax_, yMin_, yMax_}) e->setEnabled(!auto_->isChecked());
+}
+
+QCheckBox* TPrintOptionsBox::box(const char* objectName) const {
+  return findChild<QCheckBox*>(QString::fromLatin1(objectName));
+}
+
+void TPrintOptionsBox::setMode(Mode mode) {
+  const bool calibration = mode == Mode::Calibration;
+  for (const char* name : {"OptMeasurementType", "OptResultCalculationData", "OptResultsTable", "OptNotes"})
+    box(name)->setVisible(!calibration);
+  box("OptEquation")->setVisible(calibration);
+}
+
+TCalibrationPrintOptions TPrintOptionsBox::calibrationOptions() const {
+  TCalibrationPrintOptions o;
+  o.RecordParameters = on(box("OptRecordParameters"));
+  o.Diagram = on(box("OptDiagram"));
+  o.InitialDataTable = on(box("OptInitialDataTable"));
+  o.CalcChart = on(box("OptCalcChart"));
+  o.Equation = on(box("OptEquation"));
+  o.DatabaseNumbers = on(box("OptDatabaseNumbers"));
+  o.Comments = on(box("OptComments"));
+  o.DiagramHeightMm = diagramHeight_->value();
+  o.CalcChartHeightMm = calcChartHeight_->value();
+  return o;
+}
+
+void TPrintOptionsBox::applyTo(TPrintChart::Options& o) const {
+  o.BottomAxis = on(box("OptBottomAxis"));
+  o.LeftAxis = on(box("OptLeftAxis"));
+  o.Grid = on(box("OptGrid"));
+  o.Legend = on(box("OptLegend"));
+  o.Peaks = on(box("OptPeaks"));
+  o.Auto = auto_->isChecked();
+  // A text that is no number keeps the default limit.
+  o.XMin = number(xMin_, -2000);
+  o.XMax = number(xMax_, 2000);
+  o.YMin = number(yMin_, -2000);
+  o.YMax = number(yMax_, 2000);
+}
+
+void TPrintOptionsBox::setScales(bool autoScale, const QString& xMin, const QString& xMax, const QString& yMin,
+                                 const QString& yMax) {
+  const QSignalBlocker block(this);
+  xMin_->setText(xMin);
+  xMax_->setText(xMax);
+  yMin_->setText(yMin);
+  yMax_->setText(yMax);
+  auto_->setChecked(autoScale);
+  updateScales();
+}
+
+}  // namespace velmora
