@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "CurveCommands.h"
@@ -16,6 +17,7 @@
 #include "ScreenshotTour.h"
 #include "SerialPortFactory.h"
 #include "SplashWindow.h"
+#include "StartPanelHost.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
 
@@ -74,6 +76,9 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   auto* fileCommands = new DocumentCommandsController(*mainWindow_, settings_);
   mainWindow_->setDocumentCommands(fileCommands);
   if (documentCommands_ == nullptr) documentCommands_ = fileCommands;
+  // The start panel of an empty document; the window owns it.
+  new StartPanelHost(*mainWindow_, settings_, *documentCommands_);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-va.svg")));
 
   // 6. Settings.
   splash.showStatus(msg::SplashLoadingParameters);
