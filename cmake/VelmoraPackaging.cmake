@@ -42,7 +42,7 @@ endforeach()
 # go to the same folder: install(FILES ${qm_files} DESTINATION ${VELMORA_INSTALL_DATADIR}/translations).
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/analyzer-emulator.md
-        DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT runtime)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora-va COMPONENT runtime)
 
 # --- DEB package -----------------------------------------------------------------
 set(CPACK_PACKAGE_NAME "velmora-va")

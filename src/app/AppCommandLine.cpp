@@ -55,11 +55,18 @@ QString AppCommandLine::versionText() {
 }
 
 bool AppCommandLine::wantsTextOnly(int argc, char** argv) {
+  // Help, version and every switch the window does not take (the parser
+  // then complains on the terminal).
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
     if (std::strcmp(a, "--") == 0) return false;  // documents follow
-    for (const char* name : {"--help", "-h", "-?", "--help-all", "--version", "-v"})
-      if (std::strcmp(a, name) == 0) return true;
+    if (a[0] != '-' || a[1] == '\0') continue;
+    if (std::strcmp(a, "--demo") == 0) continue;
+    if (std::strcmp(a, "--screenshots") == 0) {
+      ++i;  // its folder
+      continue;
+    }
+    return true;
   }
   return false;
 }

@@ -25,8 +25,9 @@ class AppCommandLine {
   // The parser's complaint, for Outcome::Error.
   QString errorText() const { return errorText_; }
 
-  // True when the arguments ask for help or the version only, which need no
-  // display (main() then starts without the window system).
+  // True when the arguments ask for help or the version, or hold a switch
+  // the window does not take: answers that need no display (main() then
+  // parses without the window system).
   static bool wantsTextOnly(int argc, char** argv);
 
  private:

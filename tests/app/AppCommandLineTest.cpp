@@ -38,6 +38,8 @@ TEST(AppCommandLineTest, HelpAndVersionAreAnswersNotDocuments) {
   EXPECT_TRUE(textOnly({"--help"}));
   EXPECT_TRUE(textOnly({"a.tvx", "--version"}));
   EXPECT_FALSE(textOnly({"a.tvx"}));
+  EXPECT_TRUE(textOnly({"--no-such-switch"}));
+  EXPECT_FALSE(textOnly({"--screenshots", "-dir", "--demo"}));
   EXPECT_FALSE(textOnly({"--", "--help"}));  // a document of that name
 }
 

@@ -40,7 +40,9 @@ TEST(CliCommandHelp, EveryCommandPrintsItsUsage) {
       EXPECT_NE(r.out.find(summary.substr(0, summary.find(' '))), std::string::npos);
       std::istringstream lines(r.out);
       for (std::string line; std::getline(lines, line);)
-        if (line.rfind("Usage:", 0) != 0) EXPECT_LE(line.size(), 78u) << line;
+        if (line.rfind("Usage:", 0) != 0) {
+          EXPECT_LE(line.size(), 78u) << line;
+        }
     }
   }
 }
