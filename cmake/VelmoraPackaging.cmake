@@ -49,14 +49,15 @@ set(CPACK_PACKAGE_NAME "velmora-va")
 set(CPACK_PACKAGE_VENDOR "Velmora")
 set(CPACK_PACKAGE_CONTACT "Velmora-VA developers <velmora-va@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Velmora-VA drives a stripping-voltammetry analyzer over a serial line, records voltammograms, finds and "
-    "measures peaks, computes concentrations and prints reports. It comes with a command-line tool and an "
-    "analyzer emulator.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Velmora-VA drives a stripping-voltammetry analyzer over a serial line, records voltammograms, finds and "
+       "measures peaks, computes concentrations and prints reports. It comes with a command-line tool and an "
+       "analyzer emulator.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "velmora-va")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_GENERATOR "DEB")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")

@@ -212,6 +212,8 @@ int ScreenshotTour::startPanelShots(MainWindow& w, const QString& folder) {
   const auto examples = StartPanelHost::examplesIn(StartPanelHost::examplesFolder());
   if (!examples.isEmpty()) {
     w.newDocument();
+    if (QAction* unzoom = w.action("UnzoomActn"); unzoom && unzoom->isEnabled()) unzoom->trigger();
+    w.chartView().setZoomed(false);
     host->openExample(examples.front().path);
     w.selectThumbnailsPage();
     w.chartView().redrawNow();

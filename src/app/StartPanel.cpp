@@ -199,7 +199,9 @@ void StartPanel::fillExamples() {
   for (const Example& example : std::as_const(examples_)) {
     auto* button = linkButton(this, "StartExample");
     button->setText(example.title);
-    button->setDescription(tr("Simulated voltammograms recorded from the analyzer emulator"));
+    button->setDescription(example.description.isEmpty()
+                               ? tr("Simulated voltammograms recorded from the analyzer emulator")
+                               : example.description);
     button->setToolTip(QDir::toNativeSeparators(example.path));
     const QString path = example.path;
     connect(button, &QAbstractButton::clicked, this, [this, path] { emit exampleRequested(path); });

@@ -21,6 +21,7 @@ class StartPanel : public QWidget {
   struct Example {
     QString title;
     QString path;
+    QString description;
   };
 
   explicit StartPanel(QWidget* parent = nullptr);

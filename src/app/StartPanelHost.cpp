@@ -32,12 +32,13 @@ constexpr std::int32_t kSampleMeasurement = 1;  // "Sample" among the measuremen
 struct KnownExample {
   const char* file;
   const char* title;
+  const char* description;
 };
 constexpr KnownExample kKnownExamples[] = {
-    {"standard-additions-Zn-Cd-Pb-Cu.tvx",
-     QT_TRANSLATE_NOOP("StartPanelHost", "Standard additions: Zn, Cd, Pb, Cu (background, sample, two additions)")},
-    {"standard-additions-Zn-Cd-Pb-Cu-peaks.tvx",
-     QT_TRANSLATE_NOOP("StartPanelHost", "The same with its peaks found and named")},
+    {"standard-additions-Zn-Cd-Pb-Cu.tvx", QT_TRANSLATE_NOOP("StartPanelHost", "Standard additions: Zn, Cd, Pb, Cu"),
+     QT_TRANSLATE_NOOP("StartPanelHost", "Background, sample, two additions; simulated by the emulator")},
+    {"standard-additions-Zn-Cd-Pb-Cu-peaks.tvx", QT_TRANSLATE_NOOP("StartPanelHost", "Standard additions with peaks"),
+     QT_TRANSLATE_NOOP("StartPanelHost", "The same simulated run, its peaks found and named")},
 };
 
 }  // namespace
@@ -93,7 +94,8 @@ QList<StartPanel::Example> StartPanelHost::examplesIn(const QString& folder) {
   for (const KnownExample& known : kKnownExamples) {
     const QString name = QString::fromLatin1(known.file);
     if (!files.removeOne(name)) continue;
-    out.push_back({QCoreApplication::translate("StartPanelHost", known.title), dir.filePath(name)});
+    out.push_back({QCoreApplication::translate("StartPanelHost", known.title), dir.filePath(name),
+                   QCoreApplication::translate("StartPanelHost", known.description)});
   }
   for (const QString& name : std::as_const(files))
     out.push_back({QFileInfo(name).completeBaseName(), dir.filePath(name)});
@@ -144,7 +146,7 @@ void StartPanelHost::openExample(const QString& file) {
   commands_.OpenFile(copy);
   // The first group is shown at once.
   TNodeForest& forest = window_.forest();
-  if (forest.FirstRoot() != nullptr && forest.FocusedNode == nullptr) forest.SelectNode(forest.FirstRoot());
+  if (forest.FirstRoot() != nullptr) forest.SelectNode(forest.FirstRoot());
   window_.chartView().scheduleRedraw();
 }
 
