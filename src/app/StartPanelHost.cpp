@@ -98,7 +98,7 @@ QList<StartPanel::Example> StartPanelHost::examplesIn(const QString& folder) {
                    QCoreApplication::translate("StartPanelHost", known.description)});
   }
   for (const QString& name : std::as_const(files))
-    out.push_back({QFileInfo(name).completeBaseName(), dir.filePath(name)});
+    out.push_back({QFileInfo(name).completeBaseName(), dir.filePath(name), QString()});
   return out;
 }
 
