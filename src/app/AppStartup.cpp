@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "AssemblyHost.h"
@@ -12,12 +13,12 @@
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
-#include "ProgramVersion.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
 #include "SerialPortFactory.h"
 #include "SplashWindow.h"
+#include "StartPanelHost.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
 #include "UpdateHost.h"
@@ -62,8 +63,6 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   const int localeId = Settings::readLocaleId(settings_.dataFolder());
   (void)localeId;  // the language modules arrive with the language switch
   QApplication::setApplicationDisplayName(QCoreApplication::translate("Messages", msg::AppTitle));
-  // The program's date, which the About box shows and the update check compares.
-  QCoreApplication::setApplicationVersion(QString::fromStdString(ProgramVersion::BuildDate()));
 
   // 3. Splash.
   SplashWindow splash;
@@ -81,6 +80,9 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   auto* fileCommands = new DocumentCommandsController(*mainWindow_, settings_);
   mainWindow_->setDocumentCommands(fileCommands);
   if (documentCommands_ == nullptr) documentCommands_ = fileCommands;
+  // The start panel of an empty document; the window owns it.
+  new StartPanelHost(*mainWindow_, settings_, *documentCommands_);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-va.svg")));
 
   // 6. Settings.
   splash.showStatus(msg::SplashLoadingParameters);

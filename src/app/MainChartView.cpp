@@ -154,7 +154,8 @@ void MainChartView::redrawNow() {
   redrawTimer_.stop();
   dirty_ = false;
   const bool show = forest_.FocusedNode != nullptr || recording_;
-  stack_->setCurrentWidget(show ? static_cast<QWidget*>(chart_) : emptyLabel_);
+  QWidget* empty = startPanel_ != nullptr && forest_.FirstRoot() == nullptr ? startPanel_ : emptyLabel_;
+  stack_->setCurrentWidget(show ? static_cast<QWidget*>(chart_) : empty);
   if (!show) return;
 
   static const Qt::PenStyle kBwStyles[4] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
@@ -191,6 +192,14 @@ void MainChartView::redrawNow() {
   chart_->replot();
   emit redrawn();
 }
+
+void MainChartView::setStartPanel(QWidget* panel) {
+  startPanel_ = panel;
+  stack_->addWidget(panel);
+  scheduleRedraw();
+}
+
+bool MainChartView::startPanelShown() const { return startPanel_ != nullptr && stack_->currentWidget() == startPanel_; }
 
 void MainChartView::setFitImage(bool on) {
   fitImage_ = on;

@@ -63,6 +63,10 @@ class MainChartView : public QWidget {
   void setRecording(bool on);
   // True when the chart itself (not the empty-state page) is shown.
   bool chartShown() const;
+  // The page shown instead of the empty-state text while the document holds
+  // no node and nothing records (the start panel); owned by this view.
+  void setStartPanel(QWidget* panel);
+  bool startPanelShown() const;
   // Titles of the plotted series, in drawing order (for tests and export).
   QStringList seriesTitles() const;
   QList<QColor> seriesColors() const;
@@ -84,6 +88,7 @@ class MainChartView : public QWidget {
   QStackedLayout* stack_ = nullptr;
   QCustomPlot* chart_ = nullptr;
   QLabel* emptyLabel_ = nullptr;
+  QWidget* startPanel_ = nullptr;
   QCPGraph* recordingSeries_ = nullptr;
   TTableContentArr displayed_;
   QHash<const TArrayDataStruct*, QCPAbstractPlottable*> series_;

@@ -49,6 +49,7 @@
 #include "TStatForm.h"
 #include "TVAStruct.h"
 #include "UiText.h"
+#include "VelmoraVersion.h"
 
 namespace velmora {
 
@@ -910,7 +911,7 @@ void MainWindow::PropertiesActnExecute(bool show) {
 void MainWindow::AboutActnExecute() {
   QMessageBox::about(this, tr("About..."),
                      tr("<b>%1</b><br>Workstation software of the stripping-voltammetry analyzer.<br>Version %2")
-                         .arg(catalogue(msg::AppTitle), QCoreApplication::applicationVersion()));
+                         .arg(catalogue(msg::AppTitle), QString::fromLatin1(build::kVersion)));
 }
 
 }  // namespace velmora

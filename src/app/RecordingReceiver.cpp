@@ -148,6 +148,12 @@ RecordingProgramSource RecordingReceiver::programSource() const {
 
 void RecordingReceiver::start() { startRun(0, 0, false); }
 
+void RecordingReceiver::startWith(RecordingProgramSource source) {
+  once_ = std::move(source);
+  startRun(0, 0, false);
+  once_.reset();
+}
+
 void RecordingReceiver::startFromStep(int program, int step) { startRun(program, step, true); }
 
 void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
@@ -159,7 +165,7 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
   if (device.Recording() || run_->Running()) return;
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
-  active_ = programSource();
+  active_ = once_ ? *once_ : programSource();
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
   device.SetCurrentControl(active_.CurrentControl);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
@@ -68,6 +69,9 @@ class RecordingReceiver : public QObject {
 
   // "&Start record": the whole set from its first step.
   void start();
+  // One run of `source` from its first step, whatever the installed source
+  // holds (the start panel's first voltammogram).
+  void startWith(RecordingProgramSource source);
   // "Start from &current step": from (program, step), 0-based.
   void startFromStep(int program, int step);
   // "&Stop": asks, then resets the analyzer.
@@ -130,6 +134,7 @@ class RecordingReceiver : public QObject {
   std::function<void()> store_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;
+  std::optional<RecordingProgramSource> once_;  // startWith()'s run
 
   std::atomic<bool> closing_{false};
   std::mutex liveMutex_;

@@ -28,6 +28,7 @@
 #include "MainToolsHost.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
+#include "StartPanelHost.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalcGrid.h"
@@ -223,6 +224,31 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
   written += updateAndAssembly(w, folder);
+  written += startPanelShots(w, folder);
+  return written;
+}
+
+// The start panel of an empty document, after an example was opened once
+// (it is then among the recent documents), and that example on the chart.
+int ScreenshotTour::startPanelShots(MainWindow& w, const QString& folder) {
+  auto* host = w.findChild<StartPanelHost*>();
+  if (host == nullptr) return 0;
+  int written = 0;
+  const auto examples = StartPanelHost::examplesIn(StartPanelHost::examplesFolder());
+  if (!examples.isEmpty()) {
+    w.newDocument();
+    if (QAction* unzoom = w.action("UnzoomActn"); unzoom && unzoom->isEnabled()) unzoom->trigger();
+    w.chartView().setZoomed(false);
+    host->openExample(examples.front().path);
+    w.selectThumbnailsPage();
+    w.chartView().redrawNow();
+    written += save(w, folder, "start-example.png");
+    w.setModified(false);
+  }
+  w.newDocument();
+  host->refresh();
+  w.chartView().redrawNow();
+  written += save(w, folder, "start-panel.png");
   return written;
 }
 

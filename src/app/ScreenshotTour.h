@@ -25,6 +25,7 @@ class ScreenshotTour {
  private:
   static int peakPictures(MainWindow& window, const QString& folder);
   static int calibrationShots(MainWindow& window, const QString& folder);
+  static int startPanelShots(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

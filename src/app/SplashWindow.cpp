@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Messages.h"
+#include "VelmoraVersion.h"
 
 namespace velmora {
 
@@ -19,10 +20,15 @@ SplashWindow::SplashWindow(QWidget* parent)
   f.setBold(true);
   title_->setFont(f);
   status_ = new QLabel(QCoreApplication::translate("Messages", msg::SplashStarting), this);
+  auto* version = new QLabel(
+      QCoreApplication::translate("SplashWindow", "Version %1").arg(QString::fromLatin1(build::kVersion)), this);
+  version->setObjectName("SplashVersion");
+  version->setStyleSheet("color: #5a6577;");
   layout->addWidget(title_);
+  layout->addWidget(version);
   layout->addWidget(status_);
   setStyleSheet("#SplashWindow { background: #f4f6f9; border: 1px solid #8a98ad; }");
-  resize(360, 110);
+  resize(360, 130);
 }
 
 void SplashWindow::showStatus(const char* catalogueText) {

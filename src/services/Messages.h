@@ -487,4 +487,17 @@ inline constexpr const char* StepActivation = QT_TRANSLATE_NOOP("Messages", "Act
 
 // --- Reports ---------------------------------------------------------------
 
+// --- Start panel -----------------------------------------------------------
+
+inline constexpr const char* FirstRecordingQuery = QT_TRANSLATE_NOOP(
+    "Messages",
+    "A first voltammogram can be recorded without an analyzer, from the built-in analyzer emulator. The emulator "
+    "SIMULATES the instrument: its curves are simulated data, not measurements, and are marked \"[EMULATOR - "
+    "simulated]\".\n\nThe port setting (Settings, \"Ports\") will name the emulator instead of \"%s\"; choose "
+    "the analyzer's port there again to measure.\n\nRecord a simulated voltammogram now?");
+inline constexpr const char* FirstRecordingProgramMissing = QT_TRANSLATE_NOOP(
+    "Messages", "The example program \"%s\" cannot be read (%s). Set up a program in \"Record parameters\" instead.");
+inline constexpr const char* ExampleCopyFailed =
+    QT_TRANSLATE_NOOP("Messages", "The example \"%s\" cannot be copied to \"%s\".");
+
 }  // namespace velmora::msg

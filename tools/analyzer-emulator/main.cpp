@@ -30,6 +30,7 @@
 #include "Numbers.h"
 #include "PseudoTerminalHost.h"
 #include "ScaledClock.h"
+#include "VelmoraVersion.h"
 
 namespace {
 
@@ -37,13 +38,42 @@ volatile std::sig_atomic_t g_stop = 0;
 
 void onSignal(int) { g_stop = 1; }
 
-void usage() {
+void usage(std::FILE* to = stderr) {
   std::fprintf(
-      stderr,
+      to,
       "usage: velmora-analyzer-emulator --link PATH [--speed N] [--realtime] [--fault F]... [--device-type 0|1]\n"
       "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
       "       [--cells background,sample,add1,add2...] [--standard VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C]\n"
       "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
+}
+
+// --help: what the program does, its options and its commands.
+void help() {
+  std::printf(
+      "velmora-analyzer-emulator: an emulated stripping-voltammetry analyzer on a pseudo-terminal, which the\n"
+      "workstation (or any program) opens as a serial port (19200 baud, 8N1). Everything it records is\n"
+      "simulated.\n\n");
+  usage(stdout);
+  std::printf(
+      "\n"
+      "  --link PATH        symbolic link to create to the pseudo-terminal (required)\n"
+      "  --speed N          run the analyzer's programs N times faster than real time (default 1)\n"
+      "  --realtime         answers leave at 19200 baud, byte after byte\n"
+      "  --cells SEQ        the operator fills the cell before each recorded step: background, sample,\n"
+      "                     add1, add2, add3, reference (or 0..5), separated by commas\n"
+      "  --sample V:Zn=C,.. the sample: V mL with these concentrations (ug/L)\n"
+      "  --standard V:Zn=C  the operator's standard addition: V mL of these concentrations (mg/L)\n"
+      "  --fault F          inject a fault (repeatable)\n"
+      "  --device-type 0|1  1: with a potential scale (default); 0: without\n"
+      "  --addon -1..3      stirrer add-on of the reset answer (default 1; -1 none)\n"
+      "  --autosampler      an autosampler with 15 cells answers\n"
+      "  --no-3in1          the 3-in-1 electrode query stays unanswered\n"
+      "  --seed N           seed of the noise generator\n"
+      "  --help             this text\n"
+      "  --version          the program's version\n"
+      "\n"
+      "Commands on the standard input while it runs:\n"
+      "  electrolyte V | sample V Zn=C ... | add EL V C | cells SEQ | show | quit\n");
 }
 
 // "Zn=12.5" items into concentrations; false on a bad item.
@@ -141,7 +171,13 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (arg == "--link") {
+    if (arg == "--help" || arg == "-h") {
+      help();
+      return 0;
+    } else if (arg == "--version") {
+      std::printf("velmora-analyzer-emulator %s\n", velmora::build::kVersion);
+      return 0;
+    } else if (arg == "--link") {
       link = next();
     } else if (arg == "--speed") {
       speed = number(next());

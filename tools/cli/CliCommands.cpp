@@ -6,6 +6,38 @@ namespace velmora {
 
 namespace {
 constexpr int kUsageError = 2;
+
+// "velmora-cli COMMAND ... --help" asks for that command's usage.
+bool wantsHelp(const std::vector<std::string>& args) {
+  for (std::size_t i = 1; i < args.size(); ++i)
+    if (args[i] == "--help" || args[i] == "-h") return true;
+  return false;
+}
+
+// Words of `text` in lines of at most `width` characters, each indented.
+std::string wrapped(const std::string& text, std::size_t width, const std::string& indent) {
+  std::string out, line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      out += indent + line + "\n";
+      line.clear();
+    }
+    if (!word.empty()) line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty()) out += indent + line + "\n";
+  return out;
+}
+}  // namespace
+
+std::string CliCommands::commandHelpText(const CliCommand& command) {
+  return std::string("Usage: velmora-cli ") + command.usage + "\n\n" + wrapped(command.summary, 76, "  ") +
+         "\nPrints one JSON object on standard output.\n"
+         "Exit status: 0 success, 1 the input cannot be used, 2 usage error.\n";
 }
 
 // Commands defined in their own source files.
@@ -62,6 +94,10 @@ int CliCommands::run(const std::vector<std::string>& args, std::ostream& out, st
     return 0;
   }
   for (const CliCommand& c : all()) {
+    if (name == c.name && wantsHelp(args)) {
+      out << commandHelpText(c);
+      return 0;
+    }
     if (name == c.name) return c.run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
   }
   err << "velmora-cli: unknown command '" << name << "'; see velmora-cli --help\n";

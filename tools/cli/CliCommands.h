@@ -13,7 +13,7 @@ namespace velmora {
 // 2 usage error.
 struct CliCommand {
   const char* name;
-  const char* usage;    // e.g. "dump FILE [--semi-integral] [--semilog]"
+  const char* usage;  // e.g. "dump FILE [--semi-integral] [--semilog]"
   const char* summary;
   std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)> run;
 };
@@ -24,6 +24,8 @@ class CliCommands {
   // Dispatches a whole command line (without the program name).
   static int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
   static std::string helpText();
+  // "velmora-cli COMMAND --help": the command's usage and what it does.
+  static std::string commandHelpText(const CliCommand& command);
 };
 
 }  // namespace velmora
