@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Messages.h"
+#include "UiText.h"
 
 namespace velmora {
 
@@ -27,6 +28,11 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::showStatus(const char* catalogueText) {
   status_->setText(QCoreApplication::translate("Messages", catalogueText));
+  QCoreApplication::processEvents();
+}
+
+void SplashWindow::showStatus(const Message& message) {
+  status_->setText(UiText::message(message));
   QCoreApplication::processEvents();
 }
 
