@@ -7,7 +7,7 @@
 #include "AppStartup.h"
 #include "CalcHost.h"
 #include "CustomMethods.h"
-#include "IMessageSink.h"
+#include "MessageSink.h"
 #include "MainWindow.h"
 #include "MethodStatLibrary.h"
 #include "QtFileDialogs.h"
@@ -38,6 +38,21 @@ class LanguageWatch final : public QObject {
   std::function<void()> onChange_;
 };
 
+// The main window's sink as it is when a message comes (tests replace it
+// after the window is built).
+class WindowSink final : public IMessageSink {
+ public:
+  explicit WindowSink(MainWindow& window) : window_(window) {}
+  void error(const Message& m) override { window_.messageSink().error(m); }
+  void warning(const Message& m) override { window_.messageSink().warning(m); }
+  void information(const Message& m) override { window_.messageSink().information(m); }
+  Answer askYesNo(const Message& m) override { return window_.messageSink().askYesNo(m); }
+  Answer askYesNoCancel(const Message& m) override { return window_.messageSink().askYesNoCancel(m); }
+
+ private:
+  MainWindow& window_;
+};
+
 }  // namespace
 
 MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
@@ -46,7 +61,8 @@ MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
       settings_(settings),
       library_(std::make_unique<TMethodsLibrary>(TMethodsLibrary::LibraryFolder(AppStartup::programFolder()),
                                                  settings.dataFolder())),
-      dialogs_(std::make_unique<QtFileDialogs>(&window)) {
+      dialogs_(std::make_unique<QtFileDialogs>(&window)),
+      sink_(std::make_unique<WindowSink>(window)) {
   menu_ = window.findChild<QMenu*>(QStringLiteral("MethodsMenu"));
 
   // The statistics window lists the methods' statistics and writes back into them.
@@ -56,7 +72,7 @@ MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
 
   // The methods editor borrows the record-parameters window, the equation
   // editor and the statistics database.
-  editor_ = new TMethodEditForm(db, *dialogs_, window.messageSink(), &window);
+  editor_ = new TMethodEditForm(db, *dialogs_, *sink_, &window);
   TOldStyleRecordForm& record = window.recordParameters().form();
   TMethodEditForm::Editors editors;
   editors.programs = [&record](const TVAProgramsArray& programs) { return record.EditProgramsModally(programs); };

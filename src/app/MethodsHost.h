@@ -12,6 +12,7 @@ class QMenu;
 namespace velmora {
 
 class IFileDialogs;
+class IMessageSink;
 class MainWindow;
 class MethodStatLibrary;
 class Settings;
@@ -47,6 +48,7 @@ class MethodsHost : public QObject {
   void setLibraryFolder(const std::filesystem::path& folder);
   TMethodsLibrary& library() const { return *library_; }
   TMethodEditForm& editor() const { return *editor_; }
+  MethodStatLibrary& statLibrary() const { return *statLibrary_; }
   QMenu* menu() const { return menu_; }
   // The method items and submenu items now in the menu, in menu order.
   QList<QAction*> methodActions() const { return items_; }
@@ -60,6 +62,7 @@ class MethodsHost : public QObject {
   std::unique_ptr<TMethodsLibrary> library_;
   std::unique_ptr<MethodStatLibrary> statLibrary_;
   std::unique_ptr<IFileDialogs> dialogs_;
+  std::unique_ptr<IMessageSink> sink_;
   TMethodEditForm* editor_ = nullptr;
   QMenu* menu_ = nullptr;
   QList<QAction*> items_;     // method items (also those inside submenus)

@@ -16,7 +16,7 @@
 #include "CustomMethods.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
-#include "IMessageSink.h"
+#include "MessageSink.h"
 #include "MethodEditWidgets.h"
 #include "MethodFile.h"
 #include "MethodScriptCreator.h"
