@@ -18,6 +18,8 @@ class ScreenshotTour {
   // The "Calculations" window with methods 0, 1 and 4 on the first sample,
   // and the equation editor.
   static int calculations(MainWindow& window, const QString& folder);
+  // The "Methods" menu open and the methods editor.
+  static int methods(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);
