@@ -1,8 +1,8 @@
 #include "MethodStatLibrary.h"
 
 #include "FormatError.h"
-#include "MethodFile.h"
 #include "Messages.h"
+#include "MethodFile.h"
 #include "TMethodsLibrary.h"
 
 namespace velmora {

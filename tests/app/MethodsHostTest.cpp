@@ -6,13 +6,13 @@
 #include <QMenu>
 
 #include "CustomMethods.h"
+#include "IMethodStatLibrary.h"
 #include "MainWindow.h"
 #include "MethodFile.h"
 #include "MethodsHost.h"
 #include "RecordParametersHost.h"
 #include "RecordingMessageSink.h"
 #include "StatisticsHost.h"
-#include "IMethodStatLibrary.h"
 #include "TMethodStatForm.h"
 #include "TOldStyleRecordForm.h"
 #include "TPluginsManager.h"
@@ -102,7 +102,8 @@ TEST(MethodsMenu, ItemsSubmenusLanguagesAndADamagedMethod) {
   sampler.Programs[0][0].SetSamplerCell(2);
   sampler.RebuildCells();
   win.write("5-sampler.mtd", sampler);
-  test::TempDir::writeFile(win.library / "6-damaged.mtd", std::string("\x08TVXMv100\x01\0\0\0\x01\0\0\0\xff\xff\xff\x7f", 17));
+  test::TempDir::writeFile(win.library / "6-damaged.mtd",
+                           std::string("\x08TVXMv100\x01\0\0\0\x01\0\0\0\xff\xff\xff\x7f", 17));
 
   win.w.methods().load();
   // The damaged method is named once; the others load.

@@ -13,13 +13,13 @@
 #include <QSpinBox>
 #include <QToolBar>
 
+#include "CustomMethods.h"
 #include "DeviceLink.h"
 #include "EDeviceError.h"
 #include "FormatError.h"
-#include "CustomMethods.h"
 #include "IFileDialogs.h"
-#include "MethodFile.h"
 #include "Messages.h"
+#include "MethodFile.h"
 #include "Numbers.h"
 #include "ProgramSetStore.h"
 #include "RecordDeviceActions.h"

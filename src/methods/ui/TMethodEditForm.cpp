@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -17,10 +18,10 @@
 #include "FormatError.h"
 #include "IFileDialogs.h"
 #include "MessageSink.h"
+#include "Messages.h"
 #include "MethodEditWidgets.h"
 #include "MethodFile.h"
 #include "MethodScriptCreator.h"
-#include "Messages.h"
 #include "ProgramFiles.h"
 #include "TStatDB.h"
 #include "UiText.h"
@@ -272,7 +273,8 @@ void TMethodEditForm::storeLanguage() {
   int row = 0;
   for (std::size_t p = 0; p < method_.Programs.size() && p < texts.StepComments.size(); ++p) {
     for (std::size_t s = 0; s < method_.Programs[p].size() && s < texts.StepComments[p].size(); ++s, ++row) {
-      if (const QTableWidgetItem* item = ui_->comments->item(row, 1)) texts.StepComments[p][s] = UiText::toStd(item->text());
+      if (const QTableWidgetItem* item = ui_->comments->item(row, 1))
+        texts.StepComments[p][s] = UiText::toStd(item->text());
     }
   }
   for (std::size_t c = 0; c < texts.CellDescriptions.size(); ++c) {
@@ -282,10 +284,9 @@ void TMethodEditForm::storeLanguage() {
 }
 
 void TMethodEditForm::showLanguage() {
-  const TLocalizedMethod* texts =
-      language_ >= 0 && static_cast<std::size_t>(language_) < method_.Localized.size()
-          ? &method_.Localized[static_cast<std::size_t>(language_)]
-          : nullptr;
+  const TLocalizedMethod* texts = language_ >= 0 && static_cast<std::size_t>(language_) < method_.Localized.size()
+                                      ? &method_.Localized[static_cast<std::size_t>(language_)]
+                                      : nullptr;
   ui_->localizedGroup->setEnabled(texts != nullptr);
   ui_->subMenu->setText(texts ? UiText::fromStd(texts->SubMenu) : QString());
   ui_->title->setText(texts ? UiText::fromStd(texts->Title) : QString());
