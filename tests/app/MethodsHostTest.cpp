@@ -14,6 +14,7 @@
 #include "RecordingMessageSink.h"
 #include "StatisticsHost.h"
 #include "TMethodStatForm.h"
+#include "TMethodsLibrary.h"
 #include "TOldStyleRecordForm.h"
 #include "TPluginsManager.h"
 #include "TStatDB.h"
