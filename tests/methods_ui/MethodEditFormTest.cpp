@@ -133,7 +133,7 @@ TEST_F(MethodEditFormTest, EditsInTwoLanguagesSaveAndOpenAgain) {
   // Russian texts; the English ones are kept when the language changes.
   u().languageList->setCurrentRow(1);
   EXPECT_EQ(u().methodName->text(), QStringLiteral("Drinking water"));
-  type(u().title, QString::fromUtf8("Свинец в воде"));
+  u().title->setText(QString::fromUtf8("Свинец в воде"));
   u().languageList->setCurrentRow(0);
   EXPECT_EQ(u().title->text(), QStringLiteral("Lead in water"));
   EXPECT_EQ(u().comments->item(1, 1)->text(), QStringLiteral("Sample, 10 ml"));
