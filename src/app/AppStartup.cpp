@@ -13,6 +13,7 @@
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "MethodsHost.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ScreenshotTour.h"
@@ -101,6 +102,11 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (!screenshotFolder_.isEmpty()) mainWindow_->keepPortClosed();
   mainWindow_->applySettings();
   curveCommands_->applySettings();
+
+  // 7. The methods library and the "Methods" menu.
+  splash.showStatus(msg::SplashLoadingMethods);
+  mainWindow_->methods().load(
+      [&splash](const std::string& file) { splash.showStatus(Message(msg::SplashLoadingMethod, {file})); });
 
   // 8. The document named on the command line, or a new one.
   if (!arguments.isEmpty()) splash.showStatus(msg::SplashLoadingFile);

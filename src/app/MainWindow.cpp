@@ -30,6 +30,7 @@
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "Messages.h"
+#include "MethodsHost.h"
 #include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calcHost_ = new CalcHost(*this, settings_, hub_);
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
+  methods_ = new MethodsHost(*this, settings_);
   wireSaveCalibration();
 
   resize(1280, 800);
@@ -131,6 +133,7 @@ MainWindow::~MainWindow() {
   delete calcHost_;
   delete peaks_;
   delete calibrations_;
+  delete methods_;
   delete statistics_;
   delete statForm_;
   // The chart drops its series before the document's records go.

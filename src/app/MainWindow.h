@@ -32,6 +32,7 @@ class PeaksHost;
 class PrintHost;
 class CalibrationsHost;
 class StatisticsHost;
+class MethodsHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -102,6 +103,8 @@ class MainWindow : public QMainWindow {
   // The calibrations database and window; the statistics database and window.
   CalibrationsHost& calibrations() const { return *calibrations_; }
   StatisticsHost& statistics() const { return *statistics_; }
+  // The methods library, the method items of "Methods" and the methods editor.
+  MethodsHost& methods() const { return *methods_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -217,6 +220,7 @@ class MainWindow : public QMainWindow {
   MainToolsHost* tools_ = nullptr;
   CalibrationsHost* calibrations_ = nullptr;
   StatisticsHost* statistics_ = nullptr;
+  MethodsHost* methods_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

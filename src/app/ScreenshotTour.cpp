@@ -223,6 +223,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
+  written += methods(w, folder);
   written += updateAndAssembly(w, folder);
   written += startPanelShots(w, folder);
   return written;

@@ -21,6 +21,8 @@ class ScreenshotTour {
   // The "Program update" window offering a newer release from a server on
   // the loopback interface, mid-download; the assembly assistant.
   static int updateAndAssembly(MainWindow& window, const QString& folder);
+  // The "Methods" menu open and the methods editor.
+  static int methods(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

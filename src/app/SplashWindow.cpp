@@ -5,6 +5,7 @@
 
 #include "Messages.h"
 #include "VelmoraVersion.h"
+#include "UiText.h"
 
 namespace velmora {
 
@@ -33,6 +34,11 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::showStatus(const char* catalogueText) {
   status_->setText(QCoreApplication::translate("Messages", catalogueText));
+  QCoreApplication::processEvents();
+}
+
+void SplashWindow::showStatus(const Message& message) {
+  status_->setText(UiText::message(message));
   QCoreApplication::processEvents();
 }
 

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "Message.h"
+
 namespace velmora {
 
 // The small "Starting" window shown while the workstation loads.
@@ -12,6 +14,8 @@ class SplashWindow : public QWidget {
   explicit SplashWindow(QWidget* parent = nullptr);
   // Shows a catalogue text (translated) and lets the window repaint.
   void showStatus(const char* catalogueText);
+  // A catalogue text with its arguments.
+  void showStatus(const Message& message);
 
  private:
   QLabel* title_;

@@ -17,6 +17,7 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "IFileDialogs.h"
+#include "MethodFile.h"
 #include "ProgramFiles.h"
 #include "ProgramSetStore.h"
 #include "RecordFormWidgets.h"
@@ -82,7 +83,7 @@ class RecordWindow : public ::testing::Test {
 TEST_F(RecordWindow, EditsNavigationEnableRulesAndKeys) {
   auto form = makeForm();
   RecordFormWidgets& u = form->widgets();
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters"));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Custom]"));
   EXPECT_EQ(form->GetPrograms(), TVAProgramsArray::Default());
   EXPECT_EQ(u.rangeList->currentIndex(), 3);
   EXPECT_EQ(u.filterSpin->value(), 2);
@@ -209,7 +210,10 @@ TEST_F(RecordWindow, FilesRoundTripAndTheSetIsKeptBetweenSessions) {
   // The next session starts with this set.
   const TVAProgramsArray last = form->GetPrograms();
   form.reset();
-  EXPECT_EQ(ProgramSetStore::Load(dir.path()).Programs, last);
+  TMethod stored;
+  ASSERT_TRUE(MethodFile::ReadSettings(dir.path(), stored));
+  EXPECT_EQ(stored.Programs, last);
+  EXPECT_TRUE(stored.CustomPrograms);
   auto again = makeForm();
   EXPECT_EQ(again->GetPrograms(), last);
 }
@@ -279,5 +283,72 @@ TEST_F(RecordWindow, StirrerCommandsReachTheAnalyzer) {
   }
 }
 
+TEST_F(RecordWindow, MethodsTitlesAndTheSettingsFile) {
+  // Before any settings file, the set that earlier versions kept comes back.
+  ProgramStep blank = ProgramStep::Default();
+  blank.SetComments("Old set");
+  ProgramSetStore::Save(dir.path(), TVAProgramsArray{TSingleProgramArray{blank}}, 0);
+  auto form = makeForm();
+  EXPECT_EQ(form->GetPrograms()[0][0].Comments(), "Old set");
+
+  // A method of one step: its title names the window and the step.
+  TMethod m;
+  ProgramStep s = ProgramStep::Default();
+  s.SetComments("Electrolysis -1400 mV");
+  m.Programs = {TSingleProgramArray{s}};
+  m.AddDefaultLanguages();
+  m.Localized[0].Title = "Cadmium in milk";
+  m.Localized[1].Title = "Кадмий в молоке";
+  m.HideUnused = true;
+  form->LoadMethod(m);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Cadmium in milk]"));
+  EXPECT_TRUE(form->FromMethod());
+  EXPECT_TRUE(form->CompactView());
+  EXPECT_EQ(form->GetPrograms()[0][0].Comments(), "Cadmium in milk");
+  settings.options().localeId = 1049;
+  form->LoadMethod(m);
+  EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Record parameters [Кадмий в молоке]"));
+  settings.options().localeId = 0;
+  form->LoadMethod(m);
+
+  // The next session shows the method again.
+  form.reset();
+  TMethod stored;
+  ASSERT_TRUE(MethodFile::ReadSettings(dir.path(), stored));
+  EXPECT_FALSE(stored.CustomPrograms);
+  EXPECT_EQ(stored.Localized, m.Localized);
+  form = makeForm();
+  EXPECT_TRUE(form->FromMethod());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Cadmium in milk]"));
+
+  // An edit makes the set custom; it is stored with the method as such.
+  type(form->widgets().rateEdit, QStringLiteral("60"));
+  EXPECT_FALSE(form->FromMethod());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Custom]"));
+  const TVAProgramsArray edited = form->GetPrograms();
+  form.reset();
+  ASSERT_TRUE(MethodFile::ReadSettings(dir.path(), stored));
+  EXPECT_TRUE(stored.CustomPrograms);
+  EXPECT_EQ(stored.Programs, edited);
+  form = makeForm();
+  EXPECT_EQ(form->GetPrograms(), edited);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Custom]"));
+
+  // "Clear method": no programs and no texts in the method; the set stays.
+  form->LoadMethod(m);
+  form->ClearMethod();
+  EXPECT_TRUE(form->Method().Programs.empty());
+  EXPECT_TRUE(form->Method().Localized.empty());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters [Custom]"));
+  EXPECT_EQ(form->GetPrograms().size(), 1u);
+
+  // A method without a text of the current language: the plain title.
+  TMethod russian = m;
+  russian.Localized.erase(russian.Localized.begin());
+  form->LoadMethod(russian);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Record parameters"));
+}
+
 }  // namespace
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +13,13 @@
 #include <QSpinBox>
 #include <QToolBar>
 
+#include "CustomMethods.h"
 #include "DeviceLink.h"
 #include "EDeviceError.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
 #include "Messages.h"
+#include "MethodFile.h"
 #include "Numbers.h"
 #include "ProgramSetStore.h"
 #include "RecordDeviceActions.h"
@@ -51,8 +54,19 @@ TOldStyleRecordForm::TOldStyleRecordForm(DeviceLink& link, Settings& settings, I
   table_ = new TPar_Tbl(this);
   connect(table_, &TPar_Tbl::stepChosen, this, [this](int program, int step) { SelectStep(program, step); });
 
-  const ProgramFiles::ProgramSet stored = ProgramSetStore::Load(settings_.dataFolder());
-  model_.SetPrograms(stored.Programs, stored.Current);
+  // The settings of the last session; before there were any, the program
+  // set that earlier versions kept.
+  TMethod last;
+  if (!settings_.dataFolder().empty() && MethodFile::ReadSettings(settings_.dataFolder(), last) &&
+      !last.Programs.empty()) {
+    method_ = std::move(last);
+    model_.SetPrograms(method_.Programs, 0);
+    model_.FromMethod = !method_.CustomPrograms;
+    if (model_.FromMethod) model_.CompactView = method_.HideUnused;
+  } else {
+    const ProgramFiles::ProgramSet stored = ProgramSetStore::Load(settings_.dataFolder());
+    model_.SetPrograms(stored.Programs, stored.Current);
+  }
 
   connectControls();
   connect(&link, &DeviceLink::resetDone, this, [this] {
@@ -147,13 +161,91 @@ bool TOldStyleRecordForm::ShutDown() const { return ui_->shutDown->isChecked(); 
 bool TOldStyleRecordForm::CurrentControl() const { return ui_->currentControl->isChecked(); }
 
 bool TOldStyleRecordForm::SaveProgramSet() {
-  if (settings_.dataFolder().empty()) return false;
-  try {
-    ProgramSetStore::Save(settings_.dataFolder(), model_.Programs(), model_.CurrentProgram());
-    return true;
-  } catch (const EFormatError&) {
-    return false;
+  if (settings_.dataFolder().empty() || modalEdit_) return false;
+  return MethodFile::WriteSettings(settings_.dataFolder(), StoredMethod(), CustomMethods::List());
+}
+
+// --- method ------------------------------------------------------------------------------
+
+std::int32_t TOldStyleRecordForm::languageId() const { return settings_.options().localeId; }
+
+void TOldStyleRecordForm::LoadMethod(const TMethod& method) {
+  StoreStep();
+  method_ = method;
+  TVAProgramsArray programs = method.Programs;
+  if (programs.size() == 1 && programs[0].size() == 1) {
+    if (const TLocalizedMethod* texts = method.Localization(languageId())) programs[0][0].SetComments(texts->Title);
   }
+  model_.SetPrograms(std::move(programs), 0);
+  model_.FromMethod = !method.CustomPrograms;
+  model_.CompactView = model_.FromMethod && method.HideUnused;
+  ShowStep();
+  refreshTable();
+}
+
+void TOldStyleRecordForm::ClearMethod() {
+  model_.FromMethod = false;
+  model_.CompactView = false;
+  method_.Programs.clear();
+  method_.Cells.clear();
+  method_.Localized.clear();
+  applyLayout();
+}
+
+TMethod TOldStyleRecordForm::StoredMethod() const {
+  TMethod stored = method_;
+  if (!model_.FromMethod) {
+    stored.Programs = model_.Programs();
+    stored.CustomPrograms = true;
+    stored.RebuildCells();
+    stored.ShapeLanguages();
+  }
+  stored.FileName.clear();
+  return stored;
+}
+
+TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray& programs) {
+  // The window's own state, back after the edit.
+  StoreStep();
+  const TMethod ownMethod = method_;
+  const TVAProgramsArray ownPrograms = model_.Programs();
+  const int ownProgram = model_.CurrentProgram(), ownStep = model_.CurrentStep();
+  const bool ownFromMethod = model_.FromMethod, ownCompact = model_.CompactView, ownMode = model_.MethodEditMode;
+  const bool wasVisible = isVisible();
+  const Qt::WindowModality ownModality = windowModality();
+  if (wasVisible) hide();
+
+  modalEdit_ = true;
+  model_.MethodEditMode = true;
+  model_.SetPrograms(programs.empty() ? TVAProgramsArray::Default() : programs, 0);
+  model_.FromMethod = false;
+  model_.CompactView = false;
+  ShowStep(false);
+  refreshDevice();
+  setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  const QMetaObject::Connection done = connect(this, &TOldStyleRecordForm::hidden, &loop, &QEventLoop::quit);
+  show();
+  raise();
+  activateWindow();
+  loop.exec();
+  disconnect(done);
+  StoreStep();
+  const TVAProgramsArray edited = model_.Programs();
+
+  setWindowModality(ownModality);
+  model_.MethodEditMode = ownMode;
+  model_.SetPrograms(ownPrograms, ownProgram);
+  model_.Select(ownProgram, ownStep);
+  model_.FromMethod = ownFromMethod;
+  model_.CompactView = ownCompact;
+  method_ = ownMethod;
+  modalEdit_ = false;
+  ShowStep(false);
+  refreshDevice();
+  refreshTable();
+  if (wasVisible) show();
+  return edited;
 }
 
 void TOldStyleRecordForm::setToolBarActions(QAction* mixer, QAction* start, QAction* startFromCurrent, QAction* stop) {
@@ -337,6 +429,7 @@ StepForm::Environment TOldStyleRecordForm::environment() const {
 }
 
 void TOldStyleRecordForm::applyLayout() {
+  updateTitle();
   RecordFormWidgets& u = *ui_;
   const FormLayout l =
       FormLayout::Compute(readForm(), model_.Current(), environment(), samplerPresent_, model_.CompactView);
@@ -426,6 +519,19 @@ void TOldStyleRecordForm::onStepFieldEdited() {
   applyLayout();
 }
 
+void TOldStyleRecordForm::updateTitle() {
+  // "Record parameters [Custom]" for a set of the operator's own, the
+  // method's title for a method's unchanged set.
+  const QString base = tr("Record parameters");
+  QString suffix;
+  if (!model_.FromMethod) {
+    suffix = tr("Custom");
+  } else if (const TLocalizedMethod* texts = method_.Localization(languageId())) {
+    suffix = UiText::fromStd(texts->Title);
+  }
+  setWindowTitle(suffix.isEmpty() ? base : QStringLiteral("%1 [%2]").arg(base, suffix));
+}
+
 void TOldStyleRecordForm::edit(const std::function<void()>& change) {
   StoreStep();
   change();
@@ -442,6 +548,7 @@ void TOldStyleRecordForm::openFile() {
   try {
     const auto result = model_.Open(std::filesystem::path(*file));
     if (result.unreadData) sink_.warning(Message(msg::UnreadDataBlocks));
+    ClearMethod();
   } catch (const EFormatError& e) {
     sink_.error(e.message());
   }
@@ -516,7 +623,6 @@ void TOldStyleRecordForm::onElectrode(bool down) {
 // --- texts ---------------------------------------------------------------------------------------
 
 void TOldStyleRecordForm::retranslateUi() {
-  setWindowTitle(tr("Record parameters"));
   ui_->retranslate();
   applyLayout();
 }
@@ -530,6 +636,7 @@ void TOldStyleRecordForm::hideEvent(QHideEvent* event) {
   StoreStep();
   SaveProgramSet();
   QWidget::hideEvent(event);
+  emit hidden();
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include "FormLayout.h"
 #include "ProgramEditModel.h"
 #include "StepForm.h"
+#include "TMethod.h"
 
 class QAction;
 
@@ -61,9 +62,30 @@ class TOldStyleRecordForm : public QWidget {
   bool ShutDown() const;
   bool CurrentControl() const;
 
-  // Writes the program set to the data folder; false (and nothing shown)
-  // when that fails.
+  // Writes the window's settings ("VAProgram.sve" in the data folder: the
+  // method with its program set); false (and nothing shown) when that fails.
   bool SaveProgramSet();
+
+  // --- the method ------------------------------------------------------------------
+  // Takes a copy of the method and shows its program set. The set counts as
+  // the method's own unless the method marks it custom; then the compact
+  // view follows the method's "Hide unused controls". A method of one
+  // program of one step names that step with its title.
+  void LoadMethod(const TMethod& method);
+  // No method: its programs and texts are emptied; the shown set stays and
+  // counts as custom.
+  void ClearMethod();
+  const TMethod& Method() const { return method_; }
+  bool FromMethod() const { return model_.FromMethod; }
+  // The method as the window stores it: a custom set is copied into it and
+  // marked custom.
+  TMethod StoredMethod() const;
+  // Opens the window modally in method-edit mode on `programs` and returns
+  // the set as the operator leaves it on closing the window. The window's
+  // own set, method, mode and place come back afterwards.
+  TVAProgramsArray EditProgramsModally(const TVAProgramsArray& programs);
+  // The language whose method title the caption shows (0: English).
+  std::int32_t languageId() const;
 
   // --- wiring ---------------------------------------------------------------------
   // The main window's commands on the toolbar: mixer on/off, start, start
@@ -84,6 +106,8 @@ class TOldStyleRecordForm : public QWidget {
   void loopsCountChanged(int count);
   // The shared smoothing filter setting changed ("Input filter").
   void inputFilterChanged(int value);
+  // The window was hidden (ends a modal program edit).
+  void hidden();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -92,6 +116,7 @@ class TOldStyleRecordForm : public QWidget {
  private:
   void connectControls();
   void retranslateUi();
+  void updateTitle();
   StepForm readForm() const;
   void writeForm(const StepForm& form);
   StepForm::Environment environment() const;
@@ -128,6 +153,8 @@ class TOldStyleRecordForm : public QWidget {
   bool recording_ = false;
   bool addOnFitted_ = false;  // as the analyzer last reported
   bool samplerPresent_ = false;
+  bool modalEdit_ = false;  // a method's programs are edited for another window
+  TMethod method_;
   std::function<bool()> mixerRunning_;
 };
 
