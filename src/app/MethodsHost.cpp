@@ -9,12 +9,12 @@
 #include "CustomMethods.h"
 #include "MainWindow.h"
 #include "MessageSink.h"
-#include "MethodStatLibrary.h"
 #include "QtFileDialogs.h"
 #include "RecordParametersHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
 #include "TMethodEditForm.h"
+#include "TMethodStatLibrary.h"
 #include "TMethodsLibrary.h"
 #include "TMethodsMenuModel.h"
 #include "TOldStyleRecordForm.h"
@@ -66,9 +66,13 @@ MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
   menu_ = window.findChild<QMenu*>(QStringLiteral("MethodsMenu"));
 
   // The statistics window lists the methods' statistics and writes back into them.
-  statLibrary_ = std::make_unique<MethodStatLibrary>(library_->Methods(), library_->LibraryFolderPath());
+  statLibrary_ = std::make_unique<TMethodStatLibrary>(*library_, [this] {
+    // No language chosen yet: the English texts.
+    const std::int32_t id = languageId();
+    return id != 0 ? id : kLanguageEnglish;
+  });
   TStatDB& db = window.statistics().database();
-  statLibrary_->KnownStatistics = [&db](const std::string& name) { return db.IndexOfName(name) >= 0; };
+  statLibrary_->KnownName = [&db](const std::string& name) { return db.IndexOfName(name) >= 0; };
 
   // The methods editor borrows the record-parameters window, the equation
   // editor and the statistics database.
@@ -100,13 +104,11 @@ std::int32_t MethodsHost::languageId() const { return settings_.options().locale
 
 void MethodsHost::setLibraryFolder(const std::filesystem::path& folder) {
   library_->SetFolders(folder, settings_.dataFolder());
-  statLibrary_->SetLibraryFolder(folder);
 }
 
 void MethodsHost::load(const std::function<void(const std::string&)>& progress) {
   library_->SetFolders(library_->LibraryFolderPath(), settings_.dataFolder());
   library_->Load(window_.messageSink(), progress);
-  statLibrary_->SetLanguageId(languageId());
   window_.statistics().setLibrary(statLibrary_.get());
   rebuildMenu();
 }

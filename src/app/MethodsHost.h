@@ -14,7 +14,7 @@ namespace velmora {
 class IFileDialogs;
 class IMessageSink;
 class MainWindow;
-class MethodStatLibrary;
+class TMethodStatLibrary;
 class Settings;
 class TMethodEditForm;
 class TMethodsLibrary;
@@ -48,7 +48,7 @@ class MethodsHost : public QObject {
   void setLibraryFolder(const std::filesystem::path& folder);
   TMethodsLibrary& library() const { return *library_; }
   TMethodEditForm& editor() const { return *editor_; }
-  MethodStatLibrary& statLibrary() const { return *statLibrary_; }
+  TMethodStatLibrary& statLibrary() const { return *statLibrary_; }
   QMenu* menu() const { return menu_; }
   // The method items and submenu items now in the menu, in menu order.
   QList<QAction*> methodActions() const { return items_; }
@@ -60,7 +60,7 @@ class MethodsHost : public QObject {
   MainWindow& window_;
   Settings& settings_;
   std::unique_ptr<TMethodsLibrary> library_;
-  std::unique_ptr<MethodStatLibrary> statLibrary_;
+  std::unique_ptr<TMethodStatLibrary> statLibrary_;
   std::unique_ptr<IFileDialogs> dialogs_;
   std::unique_ptr<IMessageSink> sink_;
   TMethodEditForm* editor_ = nullptr;
