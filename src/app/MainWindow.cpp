@@ -38,6 +38,7 @@
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "StatisticsHost.h"
+#include "ScriptEditorHost.h"
 #include "StructureTree.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
@@ -115,6 +116,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calcHost_ = new CalcHost(*this, settings_, hub_);
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
+  scriptEditor_ = new ScriptEditorHost(*this, hub_);
   wireSaveCalibration();
 
   resize(1280, 800);
@@ -130,6 +132,7 @@ MainWindow::~MainWindow() {
   delete calcHost_;
   delete peaks_;
   delete calibrations_;
+  delete scriptEditor_;
   delete statistics_;
   delete statForm_;
   // The chart drops its series before the document's records go.
