@@ -27,9 +27,9 @@ struct TReadBudget {
   std::size_t Steps = kMaxSteps;
   std::size_t Strings = kMaxStrings;
 
-  // Takes `count` from `left`; throws EFormatError naming `what` when the
-  // budget does not hold that much.
-  static void Take(std::size_t& left, std::uint64_t count, const char* what);
+  // Takes `count` from `left`; throws EFormatError naming `what` and the
+  // `limit` when the budget does not hold that much.
+  static void Take(std::size_t& left, std::uint64_t count, std::size_t limit, const char* what);
 };
 
 // A method script: the commands the measurement wizard runs, in order.
