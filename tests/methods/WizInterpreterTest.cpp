@@ -154,12 +154,14 @@ TEST_F(WizInterpreter, WaitsMarkTheStageAndBackGoesToThePreviousWaitOrTheWelcome
   EXPECT_EQ(run.Settings().CalculationMethod, 0);
   EXPECT_EQ(run.Settings().AdditionsCount, 1);
   EXPECT_EQ(run.Settings().ParallelSamples, 1);
+  EXPECT_TRUE(run.Settings().Programs.empty());
+
+  run.Next();
   EXPECT_EQ(run.Settings().Programs.size(), 1u);
   EXPECT_EQ(run.Settings().DefaultPrograms, run.Settings().Programs);
   // The one-step program names the method in the current language.
   EXPECT_EQ(run.Method().Localization(1033)->Title, "Zn, Cd, Pb, Cu");
-
-  run.Next();
+  EXPECT_EQ(run.Method().Localization(1049)->Title, "Русский");
   EXPECT_EQ(run.Settings().ProgramCounter, 11);
   EXPECT_TRUE(run.Settings().CycleEntered);
   EXPECT_EQ(run.Settings().CycleCounter, 0);
@@ -345,7 +347,7 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
   EXPECT_LT(curves[1].Data[static_cast<std::size_t>(found.BeginIndex)].X, -900.0);
   EXPECT_GT(curves[1].Data[static_cast<std::size_t>(found.EndIndex)].X, -900.0);
   EXPECT_EQ(found.CalcType, 0);
-  EXPECT_EQ(run.Settings().ProgramCounter, 17);  // Next was taken
+  EXPECT_EQ(run.Settings().ProgramCounter, 20);  // Next was taken: the chart
   EXPECT_EQ(wizard.Count("refresh"), 1);
   TVAStruct::SetPeakEvaluator(nullptr);
 }

@@ -89,7 +89,8 @@ TEST_F(MethodScriptEditor, PagesEditTheSelectedCommandAndItsText) {
   EXPECT_EQ(Text(0), "Recording");
   pages.languagesList()->setCurrentRow(1);
   EXPECT_TRUE(pages.stageNameEdit()->text().isEmpty());
-  QTest::keyClicks(pages.stageNameEdit(), "Запись");
+  pages.stageNameEdit()->setText("Запись");
+  emit pages.stageNameEdit()->textEdited(pages.stageNameEdit()->text());
   EXPECT_EQ(editor->Script()[0].NameFor(1049), "Запись");
   EXPECT_EQ(Text(0), "Recording");
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,7 +28,9 @@ namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
 
-std::string TranslateCatalogue(const char* text) { return UiText::toStd(UiText::message(Message(text))); }
+std::string TranslateCatalogue(const char* text) {
+  return UiText::toStd(QCoreApplication::translate("Messages", text));
+}
 
 }  // namespace
 
@@ -123,7 +126,7 @@ void TMethodScriptEditor::retranslateUi() {
   hint(moveDown_, tr("Move down"));
   hint(remove_, tr("Remove stage"));
   for (std::uint32_t type : kToolBarOrder)
-    hint(commands_[type], UiText::message(Message(ValueRecord::ActionName(type))));
+    hint(commands_[type], QCoreApplication::translate("Messages", ValueRecord::ActionName(type)));
   pages_->Retranslate();
   for (int i = 0; i < static_cast<int>(items_.size()); ++i) refreshItem(i);
 }

@@ -1,6 +1,7 @@
 #include "TScriptStepPages.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -22,7 +23,7 @@ namespace velmora {
 
 namespace {
 
-QString Catalogue(const char* text) { return UiText::message(Message(text)); }
+QString Catalogue(const char* text) { return QCoreApplication::translate("Messages", text); }
 
 // The native name of a user-interface language.
 QString NativeLanguageName(std::int32_t languageId) {
@@ -147,7 +148,7 @@ TScriptStepPages::TScriptStepPages(Services services, IMessageSink& sink, QWidge
 }
 
 TScriptStepPages::~TScriptStepPages() {
-  if (heading_->parent() == nullptr) delete heading_;
+  if (heading_ && heading_->parent() == nullptr) delete heading_;
 }
 
 QWidget* TScriptStepPages::makePage(const char* caption, QWidget* body) {

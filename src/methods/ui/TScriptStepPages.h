@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLabel>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QString>
 #include <array>
@@ -172,7 +174,7 @@ class TScriptStepPages : public QStackedWidget {
   std::int32_t languageId_ = 1033;
   bool filling_ = false;
 
-  QLabel* heading_ = nullptr;
+  QPointer<QLabel> heading_;  // placed by the editor
   std::array<QWidget*, kPageCount> pages_{};
   QListWidget* languages_ = nullptr;
   QLineEdit* stageName_ = nullptr;

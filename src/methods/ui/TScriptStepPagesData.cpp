@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,7 +39,7 @@ namespace velmora {
 
 namespace {
 
-QString Catalogue(const char* text) { return UiText::message(Message(text)); }
+QString Catalogue(const char* text) { return QCoreApplication::translate("Messages", text); }
 
 const char* CalcTableCaption(int index) {
   static constexpr const char* kCaptions[] = {msg::VolumeSampleTaken,     msg::VolumePreliminaryDilution,
