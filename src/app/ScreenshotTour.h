@@ -18,6 +18,8 @@ class ScreenshotTour {
   // The "Calculations" window with methods 0, 1 and 4 on the first sample,
   // and the equation editor.
   static int calculations(MainWindow& window, const QString& folder);
+  // The "Method script editor" on the zinc example method's script.
+  static int scriptEditor(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

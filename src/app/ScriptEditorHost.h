@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -38,7 +37,7 @@ class ScriptEditorHost : public QObject {
  private:
   MainWindow& window_;
   std::unique_ptr<IFileDialogs> dialogs_;
-  QPointer<TMethodScriptEditor> editor_;
+  TMethodScriptEditor* editor_ = nullptr;
 };
 
 }  // namespace velmora

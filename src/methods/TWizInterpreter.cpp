@@ -59,12 +59,18 @@ void TWizInterpreter::Next() {
 }
 
 void TWizInterpreter::Run() {
-  // A hand-over that arrives while commands are being performed leaves the
-  // counter to the loop already running.
-  if (running_ || finished_ || settings_.ProgramCounter < 0) return;
+  // A move made while commands are being performed (a window that answers
+  // a command with Next, a recording that fails at once) has set the
+  // counter: the loop already running goes on from there.
+  if (running_) {
+    redirected_ = true;
+    return;
+  }
+  if (finished_ || settings_.ProgramCounter < 0) return;
   FlagScope guard(running_);
   while (true) {
     int& counter = settings_.ProgramCounter;
+    if (counter < 0) return;  // moved back to the welcome page meanwhile
     if (counter >= CommandCount()) {
       FinishScript();
       return;
@@ -78,12 +84,14 @@ void TWizInterpreter::Run() {
       }
       return;
     }
+    redirected_ = false;
     if (command.Type == kStepEndCycle) {
       if (EndCycle()) continue;
     } else {
       Perform(command);
     }
-    ++counter;
+    if (finished_) return;
+    if (!redirected_) ++counter;
   }
 }
 

@@ -177,6 +177,7 @@ class TWizInterpreter {
   bool userChanged_ = false;
   bool finished_ = false;
   bool running_ = false;
+  bool redirected_ = false;  // the counter was moved while commands ran
   int lastMarkedStage_ = -2;
 };
 

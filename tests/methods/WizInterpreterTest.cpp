@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,10 @@ namespace {
 // The wizard window and the main window as the interpreter sees them: every
 // call is written down.
 struct FakeWizard final : IWizardPages, IWizardRecording {
-  void ShowPage(int page) override { calls.push_back("page " + std::to_string(page)); }
+  void ShowPage(int page) override {
+    calls.push_back("page " + std::to_string(page));
+    if (onPage) onPage(page);
+  }
   void ShowWelcome() override { calls.push_back("welcome"); }
   bool RecordControlSolutionChecked() override { return controlChecked; }
   void ProgramsChanged() override { calls.push_back("programs"); }
@@ -52,6 +56,7 @@ struct FakeWizard final : IWizardPages, IWizardRecording {
 
   int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
+  std::function<void(int)> onPage;
   std::vector<std::string> calls;
   std::vector<TVAProgramsArray> recorded;
   std::vector<std::string> proposals;
@@ -497,4 +502,23 @@ TEST(DummyData, PointsFromTextInPairs) {
   EXPECT_TRUE(DummyDataText::Read("").empty());
   EXPECT_THROW(DummyDataText::Read("1 2 3"), EFormatError);
   EXPECT_THROW(DummyDataText::Read("1 x"), EFormatError);
+}
+
+TEST_F(WizInterpreter, AMoveMadeWhileCommandsRunIsFollowedNotDoubled) {
+  // A page that answers its showing with Next (as the replay of a
+  // simulation may) skips its wait once, and the commands after it run once.
+  wizard.onPage = [this](int page) {
+    if (page == 3) run.Next();
+  };
+  run.Start(MethodWith({Int(kStepActivePage, 3), Cmd(kStepWait), Int(kStepLoopsCount, 7), Cmd(kStepWait),
+                        Int(kStepActivePage, 1), Cmd(kStepWait)}));
+  EXPECT_EQ(run.Settings().ProgramCounter, 3);
+  EXPECT_EQ(run.Settings().LoopsCount, 7);
+  // Going back to the welcome page from inside a command stops the run.
+  wizard.onPage = [this](int page) {
+    if (page == 1) run.BackToPreviousWait();
+  };
+  run.Next();
+  EXPECT_EQ(run.Settings().ProgramCounter, 3);
+  EXPECT_FALSE(run.Finished());
 }
