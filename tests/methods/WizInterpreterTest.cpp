@@ -506,12 +506,16 @@ TEST(DummyData, PointsFromTextInPairs) {
 
 TEST_F(WizInterpreter, AMoveMadeWhileCommandsRunIsFollowedNotDoubled) {
   // A page that answers its showing with Next (as the replay of a
-  // simulation may) skips its wait once, and the commands after it run once.
+  // simulation may) moves the counter once; the running loop follows it.
   wizard.onPage = [this](int page) {
     if (page == 3) run.Next();
   };
   run.Start(MethodWith({Int(kStepActivePage, 3), Cmd(kStepWait), Int(kStepLoopsCount, 7), Cmd(kStepWait),
                         Int(kStepActivePage, 1), Cmd(kStepWait)}));
+  // Next from the page command rests on the wait after it, once.
+  EXPECT_EQ(run.Settings().ProgramCounter, 1);
+  EXPECT_EQ(run.Settings().LoopsCount, 1);
+  run.Next();
   EXPECT_EQ(run.Settings().ProgramCounter, 3);
   EXPECT_EQ(run.Settings().LoopsCount, 7);
   // Going back to the welcome page from inside a command stops the run.
