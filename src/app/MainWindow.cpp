@@ -39,6 +39,7 @@
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "StatisticsHost.h"
+#include "ScriptEditorHost.h"
 #include "StructureTree.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
   methods_ = new MethodsHost(*this, settings_);
+  scriptEditor_ = new ScriptEditorHost(*this, hub_);
   wireSaveCalibration();
 
   resize(1280, 800);
@@ -134,6 +136,7 @@ MainWindow::~MainWindow() {
   delete peaks_;
   delete calibrations_;
   delete methods_;
+  delete scriptEditor_;
   delete statistics_;
   delete statForm_;
   // The chart drops its series before the document's records go.

@@ -33,6 +33,7 @@ class PrintHost;
 class CalibrationsHost;
 class StatisticsHost;
 class MethodsHost;
+class ScriptEditorHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -105,6 +106,8 @@ class MainWindow : public QMainWindow {
   StatisticsHost& statistics() const { return *statistics_; }
   // The methods library, the method items of "Methods" and the methods editor.
   MethodsHost& methods() const { return *methods_; }
+  // The "Method script editor" (also the methods editor's "Edit script").
+  ScriptEditorHost& scriptEditor() const { return *scriptEditor_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -221,6 +224,7 @@ class MainWindow : public QMainWindow {
   CalibrationsHost* calibrations_ = nullptr;
   StatisticsHost* statistics_ = nullptr;
   MethodsHost* methods_ = nullptr;
+  ScriptEditorHost* scriptEditor_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

@@ -11,6 +11,7 @@
 #include "MessageSink.h"
 #include "QtFileDialogs.h"
 #include "RecordParametersHost.h"
+#include "ScriptEditorHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
 #include "TMethodEditForm.h"
@@ -81,6 +82,11 @@ MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
   TMethodEditForm::Editors editors;
   editors.programs = [&record](const TVAProgramsArray& programs) { return record.EditProgramsModally(programs); };
   editors.equations = [&window] { window.calculations().EqEditorActnExecute(); };
+  editors.script = [&window](const TWizSteps& script) {
+    TWizSteps edited = script;
+    window.scriptEditor().editScript(edited);
+    return edited;
+  };
   editor_->setEditors(std::move(editors));
 
   MainActions& actions = window.actions();

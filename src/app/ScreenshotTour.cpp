@@ -224,6 +224,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
   written += methods(w, folder);
+  written += scriptEditor(w, folder);
   written += updateAndAssembly(w, folder);
   written += startPanelShots(w, folder);
   return written;

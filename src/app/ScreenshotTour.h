@@ -23,6 +23,8 @@ class ScreenshotTour {
   static int updateAndAssembly(MainWindow& window, const QString& folder);
   // The "Methods" menu open and the methods editor.
   static int methods(MainWindow& window, const QString& folder);
+  // The "Method script editor" on the zinc example method's script.
+  static int scriptEditor(MainWindow& window, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

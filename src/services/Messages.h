@@ -484,6 +484,25 @@ inline constexpr const char* StepSimulation = QT_TRANSLATE_NOOP("Messages", "Sim
 inline constexpr const char* StepDummyData = QT_TRANSLATE_NOOP("Messages", "Data (%s)");
 inline constexpr const char* StepParallelSamples = QT_TRANSLATE_NOOP("Messages", "Number of parallel samples: %d");
 inline constexpr const char* StepActivation = QT_TRANSLATE_NOOP("Messages", "Activation(%g ml of %s)");
+// Method script editor and the wizard's script interpreter.
+inline constexpr const char* ScriptProgramFilter =
+    QT_TRANSLATE_NOOP("Messages",
+                      "All types of programs|*.prg;*car;*.vap|Single step program *.prg|*.prg|Multistep program "
+                      "*.car|*.car|New multistep program *.vap|*.vap");
+inline constexpr const char* DummyDataFilter = QT_TRANSLATE_NOOP("Messages", "*.dat;*.txt|*.dat;*.txt");
+inline constexpr const char* DummyDataOddCount =
+    QT_TRANSLATE_NOOP("Messages", "The data file holds an odd count of numbers: the last point has no y value.");
+inline constexpr const char* DummyDataTooManyPoints =
+    QT_TRANSLATE_NOOP("Messages", "The data file holds more than %s points.");
+inline constexpr const char* EnterAnotherName = QT_TRANSLATE_NOOP("Messages", "Enter another name");
+inline constexpr const char* VolumeAnalytePrepared = QT_TRANSLATE_NOOP("Messages", "Volume of analyte prepared, cm^3^");
+inline constexpr const char* ParallelSampleCompleted =
+    QT_TRANSLATE_NOOP("Messages", "Analysis of parallel sample (%d of %d) is completed.");
+inline constexpr const char* MeasurementProgramInterrupted =
+    QT_TRANSLATE_NOOP("Messages", "Measurement program interrupted!");
+inline constexpr const char* MethodSettingsChanged = QT_TRANSLATE_NOOP(
+    "Messages",
+    "You have changed some of the method's settings. Do You want to save the procedure under the new name?");
 
 // --- Reports ---------------------------------------------------------------
 
