@@ -10,12 +10,12 @@
 
 #include "IniFile.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "ProgramVersion.h"
 #include "Settings.h"
 #include "TUpdateForm.h"
 #include "UiText.h"
 #include "UpdateDownloader.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 

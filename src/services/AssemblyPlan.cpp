@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "UpdaterMessages.h"
+#include "Messages.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "FormatError.h"
-#include "UpdaterMessages.h"
+#include "Messages.h"
 
 namespace velmora {
 

@@ -5,12 +5,12 @@
 
 #include "IniFile.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "RecordingMessageSink.h"
 #include "TPluginsManager.h"
 #include "TUpdateForm.h"
 #include "TempDir.h"
 #include "UpdateHost.h"
-#include "UpdaterMessages.h"
 
 using namespace velmora;
 

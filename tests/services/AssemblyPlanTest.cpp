@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AssemblyPlan.h"
-#include "UpdaterMessages.h"
+#include "Messages.h"
 
 namespace velmora {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "AssemblyPicture.h"
 #include "AssemblyPlan.h"
+#include "Messages.h"
 #include "TAssemblyForm.h"
 #include "TempDir.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 namespace {

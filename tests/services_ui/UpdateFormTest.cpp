@@ -14,10 +14,10 @@
 #include <QTextEdit>
 
 #include "LocalHttpServer.h"
+#include "Messages.h"
 #include "RecordingMessageSink.h"
 #include "TUpdateForm.h"
 #include "TempDir.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 namespace {

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "AssemblyPicture.h"
+#include "Messages.h"
 #include "UiText.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 

@@ -15,10 +15,10 @@
 
 #include "FormatError.h"
 #include "MessageSink.h"
+#include "Messages.h"
 #include "RtfText.h"
 #include "UiText.h"
 #include "UpdateDownloader.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 

@@ -8,9 +8,9 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 
+#include "Messages.h"
 #include "UiText.h"
 #include "UpdateCatalogue.h"
-#include "UpdaterMessages.h"
 
 namespace velmora {
 
