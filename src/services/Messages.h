@@ -410,6 +410,91 @@ inline constexpr const char* ErrorOnMethodScriptCorrection =
     QT_TRANSLATE_NOOP("Messages", "error on method script correction!");
 inline constexpr const char* EnterTheNamePlease = QT_TRANSLATE_NOOP("Messages", "Enter the name, please...");
 
+// Methods library and method files.
+inline constexpr const char* SplashLoadingMethod = QT_TRANSLATE_NOOP("Messages", "Loading method %s...");
+inline constexpr const char* MethodFileFilter = QT_TRANSLATE_NOOP("Messages", "Method file|*.mtd");
+inline constexpr const char* ScriptFileFilter = QT_TRANSLATE_NOOP("Messages", "Script file *.tvs|*.tvs");
+inline constexpr const char* MethodUnreadable =
+    QT_TRANSLATE_NOOP("Messages", "The method \"%s\" cannot be read and is left out: %s");
+inline constexpr const char* MethodDataTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: it holds more %s than a method can (at most %s).");
+inline constexpr const char* MethodCountInvalid =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s holds the invalid value %s.");
+inline constexpr const char* RecordParametersCaption = QT_TRANSLATE_NOOP("Messages", "Record parameters");
+inline constexpr const char* CustomCaption = QT_TRANSLATE_NOOP("Messages", "Custom");
+inline constexpr const char* CellKindService = QT_TRANSLATE_NOOP("Messages", "Service cell");
+inline constexpr const char* StageAssemblingOfCell = QT_TRANSLATE_NOOP("Messages", "Assembling of cell");
+inline constexpr const char* StageRecording = QT_TRANSLATE_NOOP("Messages", "Recording");
+inline constexpr const char* StageTreatment = QT_TRANSLATE_NOOP("Messages", "Treatment");
+inline constexpr const char* StageReport = QT_TRANSLATE_NOOP("Messages", "Report");
+// Method scripts: the editor's actions (type order).
+inline constexpr const char* StepActionWait = QT_TRANSLATE_NOOP("Messages", "Wait for user input");
+inline constexpr const char* StepActionStageName = QT_TRANSLATE_NOOP("Messages", "Enter Stage name");
+inline constexpr const char* StepActionPage = QT_TRANSLATE_NOOP("Messages", "Switch page");
+inline constexpr const char* StepActionCellType = QT_TRANSLATE_NOOP("Messages", "Set cell type");
+inline constexpr const char* StepActionElectrode = QT_TRANSLATE_NOOP("Messages", "Set electrod material");
+inline constexpr const char* StepActionBeginCycle = QT_TRANSLATE_NOOP("Messages", "Begin measurement cycle");
+inline constexpr const char* StepActionCalcMethod = QT_TRANSLATE_NOOP("Messages", "Set calculation method");
+inline constexpr const char* StepActionCalcTable = QT_TRANSLATE_NOOP("Messages", "Set default calculation parameters");
+inline constexpr const char* StepActionUnits = QT_TRANSLATE_NOOP("Messages", "Set concentration dimention");
+inline constexpr const char* StepActionPeaks = QT_TRANSLATE_NOOP("Messages", "Set predefined peaks");
+inline constexpr const char* StepActionProgram = QT_TRANSLATE_NOOP("Messages", "Set VA program");
+inline constexpr const char* StepActionLoops = QT_TRANSLATE_NOOP("Messages", "Set program loops count");
+inline constexpr const char* StepActionEndCycle = QT_TRANSLATE_NOOP("Messages", "End measurement cycle");
+inline constexpr const char* StepActionAddOn = QT_TRANSLATE_NOOP("Messages", "Set addon type");
+inline constexpr const char* StepActionElectrolyte = QT_TRANSLATE_NOOP("Messages", "Set backbround electrolyte");
+inline constexpr const char* StepActionVisibility = QT_TRANSLATE_NOOP("Messages", "Hide unused controls");
+inline constexpr const char* StepActionStatistics = QT_TRANSLATE_NOOP("Messages", "Add statistics");
+inline constexpr const char* StepActionEquation = QT_TRANSLATE_NOOP("Messages", "Add custom equation");
+inline constexpr const char* StepActionStartRecord = QT_TRANSLATE_NOOP("Messages", "Start record");
+inline constexpr const char* StepActionControlSolution = QT_TRANSLATE_NOOP("Messages", "Record control solution");
+inline constexpr const char* StepActionSimulation = QT_TRANSLATE_NOOP("Messages", "Simulation script flag");
+inline constexpr const char* StepActionDummyData = QT_TRANSLATE_NOOP("Messages", "Add dummy data");
+inline constexpr const char* StepActionParallel = QT_TRANSLATE_NOOP("Messages", "Number of parallel samples");
+inline constexpr const char* StepActionActivation = QT_TRANSLATE_NOOP("Messages", "Activation cycle");
+// Method scripts: the descriptions in the stage tree.
+inline constexpr const char* StepUnknown = QT_TRANSLATE_NOOP("Messages", "?");
+inline constexpr const char* StepNewStage = QT_TRANSLATE_NOOP("Messages", "New stage");
+inline constexpr const char* StepSetActivePage = QT_TRANSLATE_NOOP("Messages", "Set active page = %d");
+inline constexpr const char* StepConjunctionType = QT_TRANSLATE_NOOP("Messages", "Set conjunction type to %s");
+inline constexpr const char* StepElectrodeType = QT_TRANSLATE_NOOP("Messages", "Set electrod type to %s");
+inline constexpr const char* ElectrodeCustom = QT_TRANSLATE_NOOP("Messages", "Custom");
+inline constexpr const char* ElectrodeCarbositall = QT_TRANSLATE_NOOP("Messages", "Carbositall");
+inline constexpr const char* ElectrodeGold = QT_TRANSLATE_NOOP("Messages", "Gold");
+inline constexpr const char* ElectrodePlatinum = QT_TRANSLATE_NOOP("Messages", "Platinum");
+inline constexpr const char* ElectrodeSilver = QT_TRANSLATE_NOOP("Messages", "Silver");
+inline constexpr const char* ElectrodeModifiedCarbon = QT_TRANSLATE_NOOP("Messages", "Modified Carbon");
+inline constexpr const char* ElectrodeCarbon = QT_TRANSLATE_NOOP("Messages", "Carbon");
+inline constexpr const char* StepBeginCycle = QT_TRANSLATE_NOOP("Messages", "Begin of measurement cycle");
+inline constexpr const char* StepCalcMethod = QT_TRANSLATE_NOOP("Messages", "Calculation method: %s");
+inline constexpr const char* StepCalcTable = QT_TRANSLATE_NOOP("Messages", "Calculations table: %s");
+inline constexpr const char* StepOk = QT_TRANSLATE_NOOP("Messages", "OK");
+inline constexpr const char* StepError = QT_TRANSLATE_NOOP("Messages", "Error");
+inline constexpr const char* StepConcUnits = QT_TRANSLATE_NOOP("Messages", "Concentration dimentions: %s");
+inline constexpr const char* StepPredefPeaks = QT_TRANSLATE_NOOP("Messages", "Predefined peaks");
+inline constexpr const char* StepRecordProgram = QT_TRANSLATE_NOOP("Messages", "Record program %s");
+inline constexpr const char* StepLoopsCount = QT_TRANSLATE_NOOP("Messages", "Loops count: %d");
+inline constexpr const char* StepEndCycle = QT_TRANSLATE_NOOP("Messages", "End of measurement cycle");
+inline constexpr const char* StepStirrerType = QT_TRANSLATE_NOOP("Messages", "Stirrer type: %s");
+inline constexpr const char* StepElectrolyte = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte: %s");
+inline constexpr const char* StepVisibility = QT_TRANSLATE_NOOP("Messages", "Controls visibility: %s");
+inline constexpr const char* VisibilityShowAll = QT_TRANSLATE_NOOP("Messages", "Show all");
+inline constexpr const char* VisibilityHideUnused = QT_TRANSLATE_NOOP("Messages", "Hide unused");
+inline constexpr const char* VisibilityForbidChanges = QT_TRANSLATE_NOOP("Messages", "Forbid changes");
+inline constexpr const char* StepStatistics = QT_TRANSLATE_NOOP("Messages", "Statistics");
+inline constexpr const char* StepCustomEquation = QT_TRANSLATE_NOOP("Messages", "Custom equation");
+inline constexpr const char* StepStartRecord = QT_TRANSLATE_NOOP("Messages", "Start record");
+inline constexpr const char* ControlSolutionNotRequired =
+    QT_TRANSLATE_NOOP("Messages", "Recording of control solution is NOT required");
+inline constexpr const char* ControlSolutionRequired =
+    QT_TRANSLATE_NOOP("Messages", "Recording of control solution is required");
+inline constexpr const char* ControlSolutionOptional =
+    QT_TRANSLATE_NOOP("Messages", "Recording of control solution is not obligatory");
+inline constexpr const char* StepSimulation = QT_TRANSLATE_NOOP("Messages", "Simulation script");
+inline constexpr const char* StepDummyData = QT_TRANSLATE_NOOP("Messages", "Data (%s)");
+inline constexpr const char* StepParallelSamples = QT_TRANSLATE_NOOP("Messages", "Number of parallel samples: %d");
+inline constexpr const char* StepActivation = QT_TRANSLATE_NOOP("Messages", "Activation(%g ml of %s)");
+
 // --- Reports ---------------------------------------------------------------
 
 }  // namespace velmora::msg

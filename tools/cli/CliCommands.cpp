@@ -18,12 +18,15 @@ CliCommand RecordCommand();
 CliCommand ExportCommand();
 CliCommand CalibrationCommand();
 CliCommand StatisticsCommand();
+CliCommand MethodCommand();
+CliCommand ScriptCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(),
+      MethodCommand(), ScriptCommand(),
   };
   return commands;
 }
