@@ -37,6 +37,7 @@
 #include "QtMessageSink.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
+#include "SamplerHost.h"
 #include "StatisticsHost.h"
 #include "StructureTree.h"
 #include "TCalcForm.h"
@@ -115,6 +116,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calcHost_ = new CalcHost(*this, settings_, hub_);
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
+  sampler_ = new SamplerHost(*this, settings_);
   wireSaveCalibration();
 
   resize(1280, 800);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
@@ -35,6 +36,11 @@ struct RecordingProgramSource {
   // The position "Start from current step" starts at.
   int CurrentProgram = 0;
   int CurrentStep = 0;
+  // An unattended batch (the autosampler): a curve that cannot be written
+  // to the recovery journal stops the run.
+  bool StopOnJournalFailure = false;
+  // Names the tray cells in the autosampler's fault messages.
+  std::function<std::string(int cell)> CellCaption;
 };
 
 // The main window's side of an acquisition run: the start, pause and stop
@@ -72,6 +78,9 @@ class RecordingReceiver : public QObject {
   void startFromStep(int program, int step);
   // "&Stop": asks, then resets the analyzer.
   void stop();
+  // Runs `source` from its first step instead of the installed source (the
+  // autosampler's batch).
+  void startWith(const RecordingProgramSource& source);
 
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
@@ -95,7 +104,7 @@ class RecordingReceiver : public QObject {
 
  private:
   RecordingProgramSource programSource() const;
-  void startRun(int program, int step, bool fromCurrent);
+  void startRun(int program, int step, bool fromCurrent, const RecordingProgramSource* given = nullptr);
   void updateActions();
   void refreshStatusText();
   void clearLiveTrace();

@@ -27,6 +27,7 @@
 #include "MainToolsHost.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
+#include "SamplerScreenshot.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalcGrid.h"
@@ -198,6 +199,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
+  written += SamplerScreenshot::run(w, folder);
   return written;
 }
 

@@ -93,8 +93,8 @@ void TRecThread::ReportError(const Message& message) {
   }
 }
 
-bool TRecThread::RaiseElectrodeIfLeft() {
-  if (!samplerUsed_ || completed_ || electrodeSafe_) return true;
+bool TRecThread::RaiseElectrodeIfLeft(bool force) {
+  if (!samplerUsed_ || completed_ || electrodeSafe_ || (!force && !electrodeMayBeDown_)) return true;
   if (device_.ResetCount() != resetsAtStart_ || device_.Resetting() || device_.PortWasLost()) return true;
   electrodeSafe_ = true;
   try {
@@ -107,7 +107,7 @@ bool TRecThread::RaiseElectrodeIfLeft() {
 void TRecThread::SamplerFault(int cell, bool answered) {
   run_.samplerFaultCell_ = cell;
   device_.SetRecording(false);
-  const bool raised = RaiseElectrodeIfLeft();
+  const bool raised = RaiseElectrodeIfLeft(true);
   std::string name = std::to_string(cell);
   if (run_.CellCaption) {
     try {
@@ -152,6 +152,7 @@ void TRecThread::RunStep(const ProgramStep& step) {
     run_.Pause(100);
     if (Recording() && step.ElectrodeDown()) {
       samplerUsed_ = true;
+      electrodeMayBeDown_ = true;
       device_.SetElectrodeDown(true);
     }
   }
@@ -166,8 +167,9 @@ void TRecThread::RunStep(const ProgramStep& step) {
   Poll(false);
 
   // Step finished.
-  if (device_.AutoSamplerEnabled() && step.ElectrodeUp() && !device_.AllowNew3in1() && !device_.UseNew3in1())
-    device_.SetElectrodeDown(false);
+  if (device_.AutoSamplerEnabled() && step.ElectrodeUp() && !device_.AllowNew3in1() && !device_.UseNew3in1() &&
+      device_.SetElectrodeDown(false))
+    electrodeMayBeDown_ = false;
 }
 
 void TRecThread::Precondition() {
@@ -183,7 +185,7 @@ void TRecThread::Precondition() {
   device_.StartStep();
   Poll(true);
   current_ = saved;
-  device_.SetElectrodeDown(false);
+  if (device_.SetElectrodeDown(false)) electrodeMayBeDown_ = false;
 }
 
 void TRecThread::ApplyStepSettings(const ProgramStep& step) {

@@ -52,9 +52,9 @@ class TRecThread {
   // the fault is reported with the cell named.
   void SamplerFault(int cell, bool answered);
   // A run that used the autosampler and ends before its last step raises
-  // the electrode (not after a reset or a lost line). Returns false when
-  // the autosampler did not answer.
-  bool RaiseElectrodeIfLeft();
+  // the electrode when it may be down, or always when `force` (not after a
+  // reset or a lost line). Returns false when the autosampler did not answer.
+  bool RaiseElectrodeIfLeft(bool force = false);
   void ReportError(const Message& message);
 
   TAcquisitionRun& run_;
@@ -69,6 +69,8 @@ class TRecThread {
   bool samplerUsed_ = false;
   bool completed_ = false;
   bool electrodeSafe_ = false;
+  // The electrode was sent down and no raise has been answered since.
+  bool electrodeMayBeDown_ = false;
 };
 
 }  // namespace velmora

@@ -191,7 +191,7 @@ class TTavrelDevice {
   bool DetectSampler();
   bool SamplerCommand(std::uint8_t subCommand);
   bool SamplerMoveTo(int cell);
-  void SetElectrodeDown(bool down);
+  bool SetElectrodeDown(bool down);
   // Raises the electrode after a fault, also while the link is off line
   // after a time-out (not after a reset or a lost line); shows nothing when
   // the autosampler does not answer. Returns whether it answered.

@@ -257,7 +257,9 @@ bool TTavrelDevice::SamplerMoveTo(int cell) {
   return answered && cellNumber_ == cell - 1;
 }
 
-void TTavrelDevice::SetElectrodeDown(bool down) { SamplerCommand(down ? SamplerElectrodeDown : SamplerElectrodeUp); }
+bool TTavrelDevice::SetElectrodeDown(bool down) {
+  return SamplerCommand(down ? SamplerElectrodeDown : SamplerElectrodeUp);
+}
 
 bool TTavrelDevice::RaiseElectrodeAfterFault() {
   if (!autoSamplerEnabled_) return false;
