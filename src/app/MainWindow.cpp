@@ -38,6 +38,7 @@
 #include "QtMessageSink.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
+#include "SamplerHost.h"
 #include "StatisticsHost.h"
 #include "ScriptEditorHost.h"
 #include "StructureTree.h"
@@ -120,6 +121,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   statistics_ = new StatisticsHost(*this, settings_);
   methods_ = new MethodsHost(*this, settings_);
   scriptEditor_ = new ScriptEditorHost(*this, hub_);
+  sampler_ = new SamplerHost(*this, settings_);
   wireSaveCalibration();
 
   resize(1280, 800);

@@ -34,6 +34,7 @@ class CalibrationsHost;
 class StatisticsHost;
 class MethodsHost;
 class ScriptEditorHost;
+class SamplerHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -108,6 +109,8 @@ class MainWindow : public QMainWindow {
   MethodsHost& methods() const { return *methods_; }
   // The "Method script editor" (also the methods editor's "Edit script").
   ScriptEditorHost& scriptEditor() const { return *scriptEditor_; }
+  // The autosampler: its setup window, its batch and its commands.
+  SamplerHost& sampler() const { return *sampler_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -225,6 +228,7 @@ class MainWindow : public QMainWindow {
   StatisticsHost* statistics_ = nullptr;
   MethodsHost* methods_ = nullptr;
   ScriptEditorHost* scriptEditor_ = nullptr;
+  SamplerHost* sampler_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

@@ -148,15 +148,11 @@ RecordingProgramSource RecordingReceiver::programSource() const {
 
 void RecordingReceiver::start() { startRun(0, 0, false); }
 
-void RecordingReceiver::startWith(RecordingProgramSource source) {
-  once_ = std::move(source);
-  startRun(0, 0, false);
-  once_.reset();
-}
-
 void RecordingReceiver::startFromStep(int program, int step) { startRun(program, step, true); }
 
-void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
+void RecordingReceiver::startWith(const RecordingProgramSource& source) { startRun(0, 0, false, &source); }
+
+void RecordingReceiver::startRun(int program, int step, bool fromCurrent, const RecordingProgramSource* given) {
   TTavrelDevice& device = link_.device();
   if (!device.Active()) {
     window_.messageSink().error(Message(msg::ResetInstrumentFirst));
@@ -165,7 +161,8 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent) {
   if (device.Recording() || run_->Running()) return;
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
-  active_ = once_ ? *once_ : programSource();
+  active_ = given ? *given : programSource();
+  run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
   device.SetCurrentControl(active_.CurrentControl);
@@ -327,8 +324,15 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   if (const TVAStruct* r = node->VA()) {
     try {
       journal_->Append(*r, node->Name);
-    } catch (const std::exception&) {
-      // The backup below still runs; a full disk shows there.
+    } catch (const std::exception& e) {
+      // The backup below still runs; a full disk shows there. An
+      // unattended batch does not go on with curves at risk.
+      if (active_.StopOnJournalFailure && link_.device().Recording()) {
+        run_->StopRecording();
+        const Message m(msg::SamplerJournalFailed, {node->Name, e.what()});
+        QMetaObject::invokeMethod(
+            this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
+      }
     }
   }
   window_.setModified(true);

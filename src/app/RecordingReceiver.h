@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
+#include <string>
 
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
@@ -36,6 +36,11 @@ struct RecordingProgramSource {
   // The position "Start from current step" starts at.
   int CurrentProgram = 0;
   int CurrentStep = 0;
+  // An unattended batch (the autosampler): a curve that cannot be written
+  // to the recovery journal stops the run.
+  bool StopOnJournalFailure = false;
+  // Names the tray cells in the autosampler's fault messages.
+  std::function<std::string(int cell)> CellCaption;
 };
 
 // The main window's side of an acquisition run: the start, pause and stop
@@ -69,13 +74,13 @@ class RecordingReceiver : public QObject {
 
   // "&Start record": the whole set from its first step.
   void start();
-  // One run of `source` from its first step, whatever the installed source
-  // holds (the start panel's first voltammogram).
-  void startWith(RecordingProgramSource source);
   // "Start from &current step": from (program, step), 0-based.
   void startFromStep(int program, int step);
   // "&Stop": asks, then resets the analyzer.
   void stop();
+  // Runs `source` from its first step instead of the installed source (the
+  // autosampler's batch, the start panel's first voltammogram).
+  void startWith(const RecordingProgramSource& source);
 
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
@@ -99,7 +104,7 @@ class RecordingReceiver : public QObject {
 
  private:
   RecordingProgramSource programSource() const;
-  void startRun(int program, int step, bool fromCurrent);
+  void startRun(int program, int step, bool fromCurrent, const RecordingProgramSource* given = nullptr);
   void updateActions();
   void refreshStatusText();
   void clearLiveTrace();
@@ -134,7 +139,6 @@ class RecordingReceiver : public QObject {
   std::function<void()> store_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;
-  std::optional<RecordingProgramSource> once_;  // startWith()'s run
 
   std::atomic<bool> closing_{false};
   std::mutex liveMutex_;

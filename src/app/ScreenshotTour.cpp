@@ -28,6 +28,7 @@
 #include "MainToolsHost.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
+#include "SamplerScreenshot.h"
 #include "StartPanelHost.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
@@ -225,6 +226,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += calibrationShots(w, folder);
   written += methods(w, folder);
   written += scriptEditor(w, folder);
+  written += SamplerScreenshot::run(w, folder);
   written += updateAndAssembly(w, folder);
   written += startPanelShots(w, folder);
   return written;

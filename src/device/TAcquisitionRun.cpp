@@ -55,6 +55,7 @@ void TAcquisitionRun::StartRecording(std::int32_t program, std::int32_t step) {
   programStepCycle_ = 0;
   lastSamplerCell_ = -1;
   lastCompensation_ = -1;
+  samplerFaultCell_ = -1;
   programLength_ = static_cast<std::int32_t>(programs.size()) - programNumber_;
   const AcquisitionEstimates::Counts counts = AcquisitionEstimates::CountCurves(programs, programNumber_, programStep_);
   nodesToCreate_ = counts.NodesToCreate;

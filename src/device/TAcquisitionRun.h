@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "AcquisitionDecoder.h"
@@ -98,7 +99,14 @@ class TAcquisitionRun {
   TNotifyEvent OnStatusChange;
   // The worker ended with an error (stage 4 or 7, a write failure); no end
   // events follow and the device's Recording flag stays as it was.
+  // The autosampler failing to reach a cell is reported here as well; that
+  // run is stopped and ends with its end events.
   TErrorEvent OnRunError;
+  // Names a tray cell (1..15) in the autosampler's fault messages (for
+  // instance "Sample 2"); may be empty. Called on the worker's thread.
+  std::function<std::string(int cell)> CellCaption;
+  // The tray cell the autosampler failed to reach in the last run, -1 none.
+  std::int32_t SamplerFaultCell() const { return samplerFaultCell_; }
 
  private:
   friend class TRecThread;
@@ -126,6 +134,7 @@ class TAcquisitionRun {
   std::atomic<std::int32_t> curvesInProgram_{0};
   std::atomic<std::int32_t> lastSamplerCell_{-1};
   std::atomic<std::int32_t> lastCompensation_{-1};
+  std::atomic<std::int32_t> samplerFaultCell_{-1};
   std::atomic<bool> running_{false};
 
   mutable std::mutex errorMutex_;

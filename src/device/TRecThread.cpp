@@ -67,23 +67,58 @@ void TRecThread::Execute() {
     if (!Recording()) {
       // The link went off line under the command (a lost line, a reset):
       // the run is over and ends as any run whose link went away.
+      RaiseElectrodeIfLeft();
       return Finish();
     }
     // A fault of the analyzer: the run ends here, without the end events;
     // the operator stops or resets.
-    {
-      std::lock_guard lock(run_.errorMutex_);
-      run_.lastError_ = e.message();
-    }
-    if (run_.OnRunError) {
-      try {
-        run_.OnRunError(e.message());
-      } catch (...) {
-      }
-    }
+    RaiseElectrodeIfLeft();
+    ReportError(e.message());
     return;
   }
+  RaiseElectrodeIfLeft();
   Finish();
+}
+
+void TRecThread::ReportError(const Message& message) {
+  {
+    std::lock_guard lock(run_.errorMutex_);
+    run_.lastError_ = message;
+  }
+  if (run_.OnRunError) {
+    try {
+      run_.OnRunError(message);
+    } catch (...) {
+    }
+  }
+}
+
+bool TRecThread::RaiseElectrodeIfLeft(bool force) {
+  if (!samplerUsed_ || completed_ || electrodeSafe_ || (!force && !electrodeMayBeDown_)) return true;
+  if (device_.ResetCount() != resetsAtStart_ || device_.Resetting() || device_.PortWasLost()) return true;
+  electrodeSafe_ = true;
+  try {
+    return device_.RaiseElectrodeAfterFault();
+  } catch (const EDeviceError&) {
+    return false;  // the line went away meanwhile
+  }
+}
+
+void TRecThread::SamplerFault(int cell, bool answered) {
+  run_.samplerFaultCell_ = cell;
+  device_.SetRecording(false);
+  const bool raised = RaiseElectrodeIfLeft(true);
+  std::string name = std::to_string(cell);
+  if (run_.CellCaption) {
+    try {
+      const std::string caption = run_.CellCaption(cell);
+      if (!caption.empty()) name += " (" + caption + ")";
+    } catch (...) {
+    }
+  }
+  const std::string recorded = std::to_string(run_.vaGrammsRecorded_.load());
+  ReportError(Message(answered ? msg::SamplerWrongCell : msg::SamplerNoAnswer, {name, recorded}));
+  if (!raised) ReportError(Message(msg::SamplerElectrodeNotRaised));
 }
 
 void TRecThread::Finish() {
@@ -106,11 +141,20 @@ void TRecThread::RunStep(const ProgramStep& step) {
   if (device_.AutoSamplerEnabled()) {
     const std::int32_t cell = step.SamplerCell();
     if (Recording() && cell != 0 && cell != run_.lastSamplerCell_) {
-      device_.SamplerMoveTo(cell);
+      samplerUsed_ = true;
+      const bool answeredBefore = device_.Active();
+      if (!device_.SamplerMoveTo(cell)) {
+        // No step runs in a cell the tray did not reach.
+        return SamplerFault(cell, answeredBefore && device_.Active());
+      }
       run_.lastSamplerCell_ = cell;
     }
     run_.Pause(100);
-    if (Recording() && step.ElectrodeDown()) device_.SetElectrodeDown(true);
+    if (Recording() && step.ElectrodeDown()) {
+      samplerUsed_ = true;
+      electrodeMayBeDown_ = true;
+      device_.SetElectrodeDown(true);
+    }
   }
 
   if (Recording()) {
@@ -123,8 +167,9 @@ void TRecThread::RunStep(const ProgramStep& step) {
   Poll(false);
 
   // Step finished.
-  if (device_.AutoSamplerEnabled() && step.ElectrodeUp() && !device_.AllowNew3in1() && !device_.UseNew3in1())
-    device_.SetElectrodeDown(false);
+  if (device_.AutoSamplerEnabled() && step.ElectrodeUp() && !device_.AllowNew3in1() && !device_.UseNew3in1() &&
+      device_.SetElectrodeDown(false))
+    electrodeMayBeDown_ = false;
 }
 
 void TRecThread::Precondition() {
@@ -140,7 +185,7 @@ void TRecThread::Precondition() {
   device_.StartStep();
   Poll(true);
   current_ = saved;
-  device_.SetElectrodeDown(false);
+  if (device_.SetElectrodeDown(false)) electrodeMayBeDown_ = false;
 }
 
 void TRecThread::ApplyStepSettings(const ProgramStep& step) {
@@ -234,6 +279,7 @@ void TRecThread::Advance() {
       program = 0;
       step = 0;
     } else {
+      completed_ = true;
       device_.SetRecording(false);
       return;
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "AcquisitionDecoder.h"
+#include "Message.h"
 #include "ProgramStep.h"
 
 namespace velmora {
@@ -47,6 +48,14 @@ class TRecThread {
   bool Recording() const;
   // Raises the end events unless a reset ended the run.
   void Finish();
+  // The tray did not reach `cell`: the run stops, the electrode goes up and
+  // the fault is reported with the cell named.
+  void SamplerFault(int cell, bool answered);
+  // A run that used the autosampler and ends before its last step raises
+  // the electrode when it may be down, or always when `force` (not after a
+  // reset or a lost line). Returns false when the autosampler did not answer.
+  bool RaiseElectrodeIfLeft(bool force = false);
+  void ReportError(const Message& message);
 
   TAcquisitionRun& run_;
   TTavrelDevice& device_;
@@ -55,6 +64,13 @@ class TRecThread {
   std::uint64_t resetsAtStart_ = 0;
   AcquisitionDecoder decoder_;
   ProgramStep current_;
+  // The autosampler was driven in this run; the run went through its last
+  // step; the electrode was raised after a fault already.
+  bool samplerUsed_ = false;
+  bool completed_ = false;
+  bool electrodeSafe_ = false;
+  // The electrode was sent down and no raise has been answered since.
+  bool electrodeMayBeDown_ = false;
 };
 
 }  // namespace velmora

@@ -186,10 +186,16 @@ class TTavrelDevice {
   std::vector<std::uint8_t> ReadDataBytes();
 
   // Autosampler (only while AutoSamplerEnabled for moves and the electrode).
+  // SamplerCommand returns whether the autosampler answered; SamplerMoveTo
+  // whether it answered and reports the tray at `cell` (1..15).
   bool DetectSampler();
-  void SamplerCommand(std::uint8_t subCommand);
-  void SamplerMoveTo(int cell);
-  void SetElectrodeDown(bool down);
+  bool SamplerCommand(std::uint8_t subCommand);
+  bool SamplerMoveTo(int cell);
+  bool SetElectrodeDown(bool down);
+  // Raises the electrode after a fault, also while the link is off line
+  // after a time-out (not after a reset or a lost line); shows nothing when
+  // the autosampler does not answer. Returns whether it answered.
+  bool RaiseElectrodeAfterFault();
   bool Query3in1();
 
   // --- conversions ----------------------------------------------------------

@@ -240,21 +240,34 @@ bool TTavrelDevice::DetectSampler() {
   return false;
 }
 
-void TTavrelDevice::SamplerCommand(std::uint8_t subCommand) {
-  if (!autoSamplerEnabled_) return;
+bool TTavrelDevice::SamplerCommand(std::uint8_t subCommand) {
+  if (!autoSamplerEnabled_) return false;
   const std::uint8_t payload[] = {subCommand};
-  SendAndWait(COM_ZAMPLER_C, payload, 20000, AnswerGroup::Sampler);
+  const bool answered = SendAndWait(COM_ZAMPLER_C, payload, 20000, AnswerGroup::Sampler);
   Pause(100);
+  return answered;
 }
 
-void TTavrelDevice::SamplerMoveTo(int cell) {
-  if (!autoSamplerEnabled_ || cell < 1 || cell > 15) return;
+bool TTavrelDevice::SamplerMoveTo(int cell) {
+  if (!autoSamplerEnabled_ || cell < 1 || cell > 15) return false;
   const std::uint8_t payload[] = {SamplerMove, static_cast<std::uint8_t>(cell)};
-  SendAndWait(COM_ZAMPLER_C, payload, 20000, AnswerGroup::Sampler);
+  const bool answered = SendAndWait(COM_ZAMPLER_C, payload, 20000, AnswerGroup::Sampler);
   Pause(100);
+  // An answer without a valid position leaves CellNumber where it was.
+  return answered && cellNumber_ == cell - 1;
 }
 
-void TTavrelDevice::SetElectrodeDown(bool down) { SamplerCommand(down ? SamplerElectrodeDown : SamplerElectrodeUp); }
+bool TTavrelDevice::SetElectrodeDown(bool down) {
+  return SamplerCommand(down ? SamplerElectrodeDown : SamplerElectrodeUp);
+}
+
+bool TTavrelDevice::RaiseElectrodeAfterFault() {
+  if (!autoSamplerEnabled_) return false;
+  const std::uint8_t payload[] = {SamplerElectrodeUp};
+  const bool answered = Exchange(COM_ZAMPLER_C, payload, 20000, AnswerGroup::Sampler, false);
+  Pause(100);
+  return answered;
+}
 
 bool TTavrelDevice::Query3in1() {
   const bool answered = Exchange(COM_READ_3IN1, {}, 1000, AnswerGroup::Read3in1, false);

@@ -188,6 +188,30 @@ inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP(
     "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
 inline constexpr const char* RecoveryDamaged =
     QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
+// Autosampler: the tray, its batch layout and faults during a batch.
+inline constexpr const char* SamplerNotFound =
+    QT_TRANSLATE_NOOP("Messages", "Autosampler not found. Check the connection and reset the device");
+inline constexpr const char* SamplerSampleCaption = QT_TRANSLATE_NOOP("Messages", "Sample %d");
+inline constexpr const char* SamplerServiceCell = QT_TRANSLATE_NOOP("Messages", "Service cell");
+inline constexpr const char* SamplerNoAnswer = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The autosampler did not answer on its way to cell %s. The batch is stopped; the %s curves recorded so far are "
+    "kept.");
+inline constexpr const char* SamplerWrongCell = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The autosampler did not report cell %s after the move. The batch is stopped; the %s curves recorded so far are "
+    "kept.");
+inline constexpr const char* SamplerElectrodeNotRaised =
+    QT_TRANSLATE_NOOP("Messages", "The electrode did not go up. Raise it by hand before the tray is turned.");
+inline constexpr const char* SamplerNoFreeCell = QT_TRANSLATE_NOOP(
+    "Messages", "The tray has no free cell left for the service cell \"%s\" of the method \"%s\".");
+inline constexpr const char* SamplerNoRoomForSample = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The service cells take %d of the 15 cells: one sample needs %d more. Uncheck a method to make room.");
+inline constexpr const char* SamplerJournalFailed = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The curve \"%s\" could not be written to the recovery journal (%s). The batch is stopped so that no further "
+    "curve is at risk.");
 // Record parameters editor and program table.
 inline constexpr const char* ProgramOpenFilter =
     QT_TRANSLATE_NOOP("Messages",

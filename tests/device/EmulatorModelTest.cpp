@@ -111,7 +111,7 @@ TEST(EmulatorModel, AnswersTheQueriesOfTheProtocol) {
   EXPECT_EQ(h.command(0xC6, {0}), LinkFrame::build(0xC6, {0}));
   EXPECT_EQ(h.command(0xDC, {9}), LinkFrame::build(0xDC, {9, 0}));
   EXPECT_TRUE(h.command(0xDC, {16, 5}).empty());  // the tray takes its time
-  h.advance(2000);
+  h.advance(2200);
   EXPECT_EQ(h.frames.back(), LinkFrame::build(0xDC, {16, 4}));
   EXPECT_EQ(h.command(0xDD, {2, 150}), LinkFrame::build(0xDD, {}));
   EXPECT_EQ(h.emulator.stirrerSpeed(), 1500);

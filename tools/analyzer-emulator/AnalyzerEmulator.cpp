@@ -16,8 +16,14 @@ namespace {
 
 // How long the analyzer takes for the slow operations, protocol ms.
 constexpr std::int64_t kResetDelay = 300;
-constexpr std::int64_t kSamplerMoveDelay = 1500;
-constexpr std::int64_t kElectrodeDelay = 800;
+// The tray turns by one cell in 400 ms, the shorter way round, and takes
+// 600 ms to settle; the electrode takes 1.2 s to go up or down.
+constexpr std::int64_t kSamplerSettleDelay = 600;
+constexpr std::int64_t kSamplerCellDelay = 400;
+constexpr std::int64_t kElectrodeDelay = 1200;
+constexpr int kTrayCells = 15;
+// The position byte of a move answer that lost its position.
+constexpr std::uint8_t kNoPosition = 0xFF;
 // The reference of the 3-in-1 electrode reads about -480 mV; a step held at
 // the opposite potential recovers the electrode.
 constexpr double kRecoveryPotentialMv = 480.0;
@@ -223,6 +229,7 @@ void AnalyzerEmulator::execute(std::uint8_t code, std::span<const std::uint8_t> 
       data_.clear();
       overflowed_ = false;
       motorOn_ = false;
+      trayJammed_ = false;
       completionReported_ = false;
       line_.clear();
       const std::uint8_t flag = config_.faults.notCalibrated ? 0x00 : ResetCalibrated;
@@ -366,16 +373,26 @@ void AnalyzerEmulator::execute(std::uint8_t code, std::span<const std::uint8_t> 
       if (!config_.autosampler) break;  // nothing relays the command
       const int sub = arg(0);
       std::int64_t delay = 0;
+      std::uint8_t position = static_cast<std::uint8_t>(samplerPosition_);
       if (sub == SamplerMove) {
-        delay = kSamplerMoveDelay * (1 + std::abs(arg(1) - 1 - samplerPosition_)) / 4;
-        samplerPosition_ = arg(1) - 1;
+        const int target = arg(1);
+        // A jammed tray answers no move until the analyzer is reset.
+        if (trayJammed_ || config_.faults.trayJam.count(target)) {
+          trayJammed_ = true;
+          break;
+        }
+        const int way = std::abs(target - 1 - samplerPosition_);
+        delay = kSamplerSettleDelay + kSamplerCellDelay * std::min(way, kTrayCells - way);
+        samplerPosition_ = target - 1;
+        position =
+            config_.faults.noCellAnswer.count(target) ? kNoPosition : static_cast<std::uint8_t>(samplerPosition_);
       } else if (sub == SamplerElectrodeUp || sub == SamplerElectrodeDown) {
         electrodeDown_ = sub == SamplerElectrodeDown;
         delay = kElectrodeDelay;
       } else if (sub == SamplerStirrerSpeed) {
         stirrerSpeed_ = arg(1) * 10;
       }
-      answer(code, {static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(samplerPosition_)}, now, delay);
+      answer(code, {static_cast<std::uint8_t>(sub), position}, now, delay);
       break;
     }
     default:
@@ -431,6 +448,11 @@ int AnalyzerEmulator::stirrerSpeed() const {
 int AnalyzerEmulator::samplerPosition() const {
   std::lock_guard lock(mutex_);
   return samplerPosition_;
+}
+
+bool AnalyzerEmulator::trayJammed() const {
+  std::lock_guard lock(mutex_);
+  return trayJammed_;
 }
 
 bool AnalyzerEmulator::electrodeDown() const {

@@ -105,6 +105,8 @@ class AnalyzerEmulator {
   int stirrerSpeed() const;
   int samplerPosition() const;
   bool electrodeDown() const;
+  // The tray jammed on a move (EmulatorFaults::trayJam) and awaits a reset.
+  bool trayJammed() const;
   std::int64_t commandsReceived() const;
   // Frames dropped without an answer, and why (the last hundred reasons).
   std::int64_t refusedFrames() const;
@@ -168,6 +170,7 @@ class AnalyzerEmulator {
   int stirrerSpeed_ = 0;
   int samplerPosition_ = 0;
   bool electrodeDown_ = false;
+  bool trayJammed_ = false;
   int dacValue_ = 0;
   int range_ = 0;
   std::int64_t commands_ = 0;

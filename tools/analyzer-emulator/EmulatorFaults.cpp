@@ -1,6 +1,7 @@
 #include "EmulatorFaults.h"
 
 #include <charconv>
+#include <string>
 
 namespace velmora {
 
@@ -27,6 +28,23 @@ bool parseCodes(std::string_view list, std::set<std::uint8_t>& codes, std::strin
   return true;
 }
 
+bool parseCells(std::string_view list, std::set<int>& cells, std::string& error) {
+  if (list.empty()) {
+    error = "no tray cell given";
+    return false;
+  }
+  std::set<std::uint8_t> codes;
+  if (!parseCodes(list, codes, error)) return false;
+  for (const std::uint8_t c : codes) {
+    if (c < 1 || c > 15) {
+      error = "not a tray cell (1..15): " + std::to_string(c);
+      return false;
+    }
+    cells.insert(c);
+  }
+  return true;
+}
+
 }  // namespace
 
 bool EmulatorFaults::parse(std::string_view text, std::string& error) {
@@ -40,6 +58,10 @@ bool EmulatorFaults::parse(std::string_view text, std::string& error) {
     mercuryJetGap = true;
   } else if (text.starts_with("silent=")) {
     return parseCodes(text.substr(7), silent, error);
+  } else if (text.starts_with("tray-jam=")) {
+    return parseCells(text.substr(9), trayJam, error);
+  } else if (text.starts_with("no-cell=")) {
+    return parseCells(text.substr(8), noCellAnswer, error);
   } else if (text == "crc=all") {
     corruptAll = true;
   } else if (text.starts_with("crc=")) {

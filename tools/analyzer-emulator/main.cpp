@@ -44,7 +44,8 @@ void usage(std::FILE* to = stderr) {
       "usage: velmora-analyzer-emulator --link PATH [--speed N] [--realtime] [--fault F]... [--device-type 0|1]\n"
       "       [--addon -1..3] [--autosampler] [--no-3in1] [--sample VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C] [--seed N]\n"
       "       [--cells background,sample,add1,add2...] [--standard VOLUME_ML:Zn=C,Cd=C,Pb=C,Cu=C]\n"
-      "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap\n");
+      "faults: uncalibrated, silent=0xD2[,0xC6...], crc=0xC6[,...] or crc=all, split, overflow, mercury-gap,\n"
+      "        tray-jam=CELL[,...], no-cell=CELL[,...]\n");
 }
 
 // --help: what the program does, its options and its commands.
