@@ -36,6 +36,28 @@ std::shared_ptr<TVAStruct> DetachedCopy(const TVAStruct& curve) {
 
 }  // namespace
 
+const char* VerdictName(TReportVerdict verdict) {
+  switch (verdict) {
+    case TReportVerdict::Within:
+      return "Within";
+    case TReportVerdict::Exceeds:
+      return "Exceeds";
+    case TReportVerdict::BelowLimit:
+      return "BelowLimit";
+    case TReportVerdict::AboveMaximum:
+      return "AboveMaximum";
+    case TReportVerdict::NotFound:
+      return "NotFound";
+    case TReportVerdict::Incompatible:
+      return "Incompatible";
+    case TReportVerdict::CellUnknown:
+      return "CellUnknown";
+    case TReportVerdict::None:
+      break;
+  }
+  return "None";
+}
+
 TReportRec::TReportRec() { Clear(); }
 
 TReportRec::~TReportRec() = default;
@@ -204,6 +226,8 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
   const std::size_t n = e.Results.size();
   const std::size_t first = row;
   for (auto& c : cols) c.resize(row + n);
+  e.Spread = -1.0;
+  e.Verdict = TReportVerdict::None;
   if (n == 0) return;
   const bool hasCells = !e.CellValues.empty();
   double sum = 0.0, lo = 0.0, hi = 0.0, cellSum = 0.0, cellLo = 0.0, cellHi = 0.0;
@@ -241,6 +265,7 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
   }
   e.Mean = sum / static_cast<double>(valid);
   e.CellMean = cellSum / static_cast<double>(valid);
+  if (valid >= 2) e.Spread = hi - lo;
   cols[3][first] = FormatPeakValue(e.Mean);
 
   if (!HasStatistics()) {
@@ -257,7 +282,9 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
                           (sb < 4 && NativeUnitBottom < 4 && hasCells);
   if (!comparable) {
     e.Limit = -1.0;
-    cols[4][first] = tr(hasCells || mode != 1 ? msg::ReportIncompatible : msg::ReportCellUnknown);
+    const bool incompatible = hasCells || mode != 1;
+    e.Verdict = incompatible ? TReportVerdict::Incompatible : TReportVerdict::CellUnknown;
+    cols[4][first] = tr(incompatible ? msg::ReportIncompatible : msg::ReportCellUnknown);
     cols[5][first] = "-";
     return;
   }
@@ -267,10 +294,12 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
   const std::int32_t rb = Statistics.ResBottom;
   e.Limit = -1.0;
   if (range.LowerBound == -1.0) {
+    e.Verdict = TReportVerdict::NotFound;
     cols[4][first] = tr(msg::ReportElementNotFound);
   } else if (range.Reproducibility == -1.0) {
     const bool above = x >= range.LowerBound;
     const double limit = above ? range.UpperBound : range.LowerBound;
+    e.Verdict = above ? TReportVerdict::AboveMaximum : TReportVerdict::BelowLimit;
     std::string text = Format(tr(above ? msg::ReportAboveMaximum : msg::ReportBelowLimit),
                               {FormatPeakValue(ConcUnits::FromBaseUnits(rt, rb, x)),
                                FormatPeakValue(ConcUnits::FromBaseUnits(rt, rb, limit))});
@@ -295,6 +324,7 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
       head = Format(tr(msg::ReportSpread),
                     {FormatPeakValue(ConcUnits::FromBaseUnits(rt, rb, ConcUnits::ToBaseUnits(UnitTop, UnitBottom, spread)))});
     }
+    e.Verdict = spread <= allowed ? TReportVerdict::Within : TReportVerdict::Exceeds;
     cols[4][first] = head + Format(tr(msg::ReportCompare), {spread <= allowed ? "<" : ">", FormatPeakValue(limitValue)});
   }
   e.Delta = range.Reproducibility != -1.0 ? range.Delta : 0;

@@ -18,6 +18,22 @@ class BinaryReader;
 class BinaryWriter;
 class TVAStruct;
 
+// How the last table build judged an element's spread.
+enum class TReportVerdict {
+  None,          // no statistics, fewer than two results, or no result
+  Within,        // spread within the allowed limit
+  Exceeds,       // spread beyond the allowed limit
+  BelowLimit,    // mean below the limit of determination
+  AboveMaximum,  // mean above the maximum detectable concentration
+  NotFound,      // the statistics record has no such element
+  Incompatible,  // units of report and statistics are of different kinds
+  CellUnknown,   // statistics of cell concentrations, none known
+};
+
+// "Within", "Exceeds", "BelowLimit", "AboveMaximum", "NotFound",
+// "Incompatible", "CellUnknown" or "None".
+const char* VerdictName(TReportVerdict verdict);
+
 // One element of a report: per experiment its concentration in the sample
 // (Results) and in the cell (CellValues), base units, -1 when missing.
 struct TReportElementRec {
@@ -26,6 +42,8 @@ struct TReportElementRec {
   double Mean = -1.0;      // X_med in the display units of the last table build; -1 none
   double CellMean = -1.0;  // mean cell concentration, base units (not stored)
   std::int32_t Delta = 0;  // δ in whole percent; 0 none
+  double Spread = -1.0;    // X_max - X_min of the last table build (display units); -1 none (not stored)
+  TReportVerdict Verdict = TReportVerdict::None;  // of the last table build (not stored)
   std::vector<double> CellValues;
   std::vector<double> Results;
 };

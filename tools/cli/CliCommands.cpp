@@ -18,12 +18,14 @@ CliCommand RecordCommand();
 CliCommand ExportCommand();
 CliCommand CalibrationCommand();
 CliCommand StatisticsCommand();
+CliCommand ReportCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(),
+      ReportCommand(),
   };
   return commands;
 }

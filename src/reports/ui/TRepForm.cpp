@@ -22,6 +22,9 @@
 #include <cmath>
 
 #include "TPrintRenderer.h"
+#include "TReportCharts.h"
+#include "TReportOptionsBox.h"
+#include "TReportRec.h"
 
 namespace velmora {
 
@@ -100,6 +103,7 @@ void TRepForm::buildUi() {
   left->addWidget(printerBox);
   left->addWidget(fields);
   left->addWidget(out);
+  buildReportUi(ol, left);
   left->addStretch(1);
 
   auto* previewBox = new QGroupBox(tr("Preview"));
@@ -228,6 +232,7 @@ TPageSetup TRepForm::pageSetup() const {
 }
 
 TPrintDocument TRepForm::document() const {
+  if (reportChosen()) return reportDocument();
   TPrintDocument doc;
   if (!chart_ || chart_->width() <= 0) return doc;
   // The main chart as shown, across the printable width.
@@ -239,6 +244,10 @@ TPrintDocument TRepForm::document() const {
 }
 
 void TRepForm::drawChart(QPainter& painter, int chart, const QRect& target) {
+  if (reportChosen()) {
+    reportCharts_->draw(painter, chart, target);
+    return;
+  }
   if (chart == kCurrentChart && chart_) TPrintRenderer::DrawChart(painter, *chart_, chart_->size(), target);
 }
 
@@ -293,7 +302,7 @@ int TRepForm::print() {
     printer_->setOutputFileName(pdfFile_);
   }
   printer_->setCopyCount(copies_->value());
-  printer_->setDocName(jobTitle_);
+  printer_->setDocName(reportChosen() && report_ ? QString::fromStdString(report_->Title) : jobTitle_);
   printer_->setCreator(QStringLiteral("Velmora-VA"));
   status_->setText(tr("Printing"));
   const TPageSetup setup = TPrintRenderer::PrinterSetup(*printer_, pageSetup());
