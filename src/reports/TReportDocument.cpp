@@ -58,7 +58,6 @@ TReportDocument TReportDocument::Build(TReportRec& report, const TReportPrintOpt
       if (o.RecordParameters && !e.Curves.empty() && e.Curves.front()) {
         b.push_back(TPrintBlock::Heading(tr(msg::ReportRecordParameters)));
         TTextTable t;
-        t.Rows.push_back({tr(msg::ReportParameter), tr(msg::ReportValue)});
         for (const TPropertyRow& row : e.Curves.front()->PropertyRows()) {
           t.Rows.push_back({Message::substitute(tr(row.Property.text), row.Property.args),
                             Message::substitute(tr(row.Value.text), row.Value.args)});

@@ -431,8 +431,6 @@ inline constexpr const char* ReportResultsTable = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* ReportNotes = QT_TRANSLATE_NOOP("Messages", "Notes");
 inline constexpr const char* ReportDatabaseNo = QT_TRANSLATE_NOOP("Messages", "Database #");
 inline constexpr const char* ReportMeasurementType = QT_TRANSLATE_NOOP("Messages", "Measurment type");
-inline constexpr const char* ReportParameter = QT_TRANSLATE_NOOP("Messages", "Parameter");
-inline constexpr const char* ReportValue = QT_TRANSLATE_NOOP("Messages", "Value");
 inline constexpr const char* ReportNote1 = QT_TRANSLATE_NOOP(
     "Messages",
     "X_i_ - ion concentration in the sample for a single determination (with account for dilution, or mass "

@@ -91,6 +91,7 @@ class ReportCommandTest : public ::testing::Test {
     va.ResUnitTop = va.RecalcUnitTop = 4;
     va.ResUnitBottom = va.RecalcUnitBottom = 2;  // µg/dm³
     va.CalculationMethod = 5;
+    va.RecordDate = 46365.4 + 0.01 * static_cast<double>(forest.Count());  // 9 Dec 2026
     const auto index = [](double x) { return static_cast<std::int32_t>(std::lround((x + 1300.0) / 2.0)); };
     const std::pair<const char*, SampleModel::Element> elements[] = {
         {"Cd", SampleModel::Cd}, {"Pb", SampleModel::Pb}, {"Cu", SampleModel::Cu}};
