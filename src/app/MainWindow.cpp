@@ -33,6 +33,7 @@
 #include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
+#include "ReportHost.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
 #include "RecordParametersHost.h"
@@ -116,6 +117,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   calibrations_ = new CalibrationsHost(*this, settings_);
   statistics_ = new StatisticsHost(*this, settings_);
   wireSaveCalibration();
+  // The current report: its page in the calculation window and "Add to report".
+  reports_ = new ReportHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();

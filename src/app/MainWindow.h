@@ -32,6 +32,7 @@ class PeaksHost;
 class PrintHost;
 class CalibrationsHost;
 class StatisticsHost;
+class ReportHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -102,6 +103,7 @@ class MainWindow : public QMainWindow {
   // The calibrations database and window; the statistics database and window.
   CalibrationsHost& calibrations() const { return *calibrations_; }
   StatisticsHost& statistics() const { return *statistics_; }
+  ReportHost& reports() const { return *reports_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -214,6 +216,7 @@ class MainWindow : public QMainWindow {
   MainToolsHost* tools_ = nullptr;
   CalibrationsHost* calibrations_ = nullptr;
   StatisticsHost* statistics_ = nullptr;
+  ReportHost* reports_ = nullptr;
   bool openPortAtStart_ = true;
   QList<QPair<QMenu*, const char*>> menus_;
 };

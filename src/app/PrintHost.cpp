@@ -5,6 +5,7 @@
 #include "MainActions.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "ReportHost.h"
 #include "TRepForm.h"
 
 namespace velmora {
@@ -17,6 +18,7 @@ PrintHost::PrintHost(MainWindow& window) : QObject(&window), window_(window) {
 void PrintHost::ReportActnExecute() {
   TRepForm form(window_.chartView().chart(), &window_);
   form.setJobTitle(window_.windowTitle());
+  form.setReport(&window_.reports().report());
   form.exec();
 }
 

@@ -43,9 +43,7 @@ TReportDocument TReportDocument::Build(TReportRec& report, const TReportPrintOpt
   TReportDocument doc;
   if (report.Empty()) return doc;
   auto tr = [&](const char* s) { return translate ? translate(s) : std::string(s); };
-  auto format = [&](const char* templ, std::vector<std::string> args) {
-    return Message::substitute(tr(templ), args);
-  };
+  auto format = [&](const char* templ, std::vector<std::string> args) { return Message::substitute(tr(templ), args); };
   TPrintDocument& b = doc.Blocks;
   b.push_back(TPrintBlock::Heading(report.Title, true));
   b.push_back(TPrintBlock::TextLine(format(msg::ReportDate, {date}), 0, true));

@@ -19,8 +19,7 @@ std::shared_ptr<TVAStruct> Borrowed(TVAStruct* curve) {
 
 bool TReportExperiment::CanAdd(const TConcCalculation& calc, const TReportRec& report) {
   const auto& rows = calc.Elements();
-  if (std::none_of(rows.begin(), rows.end(), [](const TCalcElement& e) { return e.SampleResult > 0.0; }))
-    return false;
+  if (std::none_of(rows.begin(), rows.end(), [](const TCalcElement& e) { return e.SampleResult > 0.0; })) return false;
   if (CalcMethods::IsCustom(calc.Method())) return true;
   const TConcParams& p = calc.Params();
   if (p.ResUnitTop < 0 || p.ResUnitBottom < 0 || p.RecalcUnitTop < 0 || p.RecalcUnitBottom < 0) return false;
@@ -29,8 +28,7 @@ bool TReportExperiment::CanAdd(const TConcCalculation& calc, const TReportRec& r
          ConcUnits::IsValid(report.UnitBottom);
 }
 
-std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation& calc,
-                                                          const std::string& documentPath,
+std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation& calc, const std::string& documentPath,
                                                           std::int32_t peakCalcType,
                                                           const TCalibrationSource& calibrations) {
   const int method = calc.Method();

@@ -28,8 +28,7 @@ class TReportExperiment {
   // (the report copies them). Rows with an addition concentration of 0 are
   // left out for the addition methods (0 to 3), which need one.
   static std::optional<TExpRec> FromCalculation(const TConcCalculation& calc, const std::string& documentPath,
-                                                std::int32_t peakCalcType,
-                                                const TCalibrationSource& calibrations = {});
+                                                std::int32_t peakCalcType, const TCalibrationSource& calibrations = {});
 };
 
 }  // namespace velmora

@@ -15,9 +15,7 @@ namespace {
 
 constexpr std::size_t kColumns = 7;
 
-std::string Format(const std::string& templ, std::vector<std::string> args) {
-  return Message::substitute(templ, args);
-}
+std::string Format(const std::string& templ, std::vector<std::string> args) { return Message::substitute(templ, args); }
 
 // The decimals a printed number shows once its trailing zeros are dropped.
 int SignificantDecimals(const std::string& printed) {
@@ -206,8 +204,8 @@ std::vector<std::string> TReportRec::BuildHeaders() const {
           tr(msg::ReportComments),
           Format(tr(msg::ReportXi), {top, bottom}),
           Format(tr(msg::ReportXmed), {top, bottom}),
-          Format(tr(msg::ReportR), {stat ? unitCaption(Statistics.ResTop) : top,
-                                    stat ? unitCaption(Statistics.ResBottom) : bottom}),
+          Format(tr(msg::ReportR),
+                 {stat ? unitCaption(Statistics.ResTop) : top, stat ? unitCaption(Statistics.ResBottom) : bottom}),
           tr(msg::ReportDeltaPercent),
           Format(tr(msg::ReportDeltaAbsolute), {top, bottom})};
 }
@@ -221,8 +219,7 @@ std::vector<std::vector<std::string>> TReportRec::BuildTable() {
   return cols;
 }
 
-void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
-                                                      std::vector<std::vector<std::string>>& cols) {
+void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row, std::vector<std::vector<std::string>>& cols) {
   const std::size_t n = e.Results.size();
   const std::size_t first = row;
   for (auto& c : cols) c.resize(row + n);
@@ -321,11 +318,13 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row,
       spread = hi - lo;
       allowed = e.Limit * e.Mean;
       limitValue = ConcUnits::FromBaseUnits(rt, rb, e.Limit * x);
-      head = Format(tr(msg::ReportSpread),
-                    {FormatPeakValue(ConcUnits::FromBaseUnits(rt, rb, ConcUnits::ToBaseUnits(UnitTop, UnitBottom, spread)))});
+      head = Format(
+          tr(msg::ReportSpread),
+          {FormatPeakValue(ConcUnits::FromBaseUnits(rt, rb, ConcUnits::ToBaseUnits(UnitTop, UnitBottom, spread)))});
     }
     e.Verdict = spread <= allowed ? TReportVerdict::Within : TReportVerdict::Exceeds;
-    cols[4][first] = head + Format(tr(msg::ReportCompare), {spread <= allowed ? "<" : ">", FormatPeakValue(limitValue)});
+    cols[4][first] =
+        head + Format(tr(msg::ReportCompare), {spread <= allowed ? "<" : ">", FormatPeakValue(limitValue)});
   }
   e.Delta = range.Reproducibility != -1.0 ? range.Delta : 0;
   cols[5][first] = e.Delta == 0 ? std::string("-") : std::to_string(e.Delta);

@@ -153,8 +153,7 @@ class TReportRec {
   std::string tr(const char* text) const;
   std::string unitCaption(std::int32_t unit) const;
   void changed();
-  void buildElementRows(TReportElementRec& e, std::size_t& row,
-                                            std::vector<std::vector<std::string>>& cols);
+  void buildElementRows(TReportElementRec& e, std::size_t& row, std::vector<std::vector<std::string>>& cols);
 };
 
 }  // namespace velmora

@@ -435,14 +435,15 @@ inline constexpr const char* ReportNote1 = QT_TRANSLATE_NOOP(
     "Messages",
     "X_i_ - ion concentration in the sample for a single determination (with account for dilution, or mass "
     "concentration).");
-inline constexpr const char* ReportNote2 = QT_TRANSLATE_NOOP("Messages", "X_med_ - medium ion concentration in the sample.");
+inline constexpr const char* ReportNote2 =
+    QT_TRANSLATE_NOOP("Messages", "X_med_ - medium ion concentration in the sample.");
 inline constexpr const char* ReportNote3 =
     QT_TRANSLATE_NOOP("Messages", "R - absolute difference between parallel determination results.");
 inline constexpr const char* ReportNote4 = QT_TRANSLATE_NOOP("Messages", "$д$ - percent error.");
 inline constexpr const char* ReportNote5 =
     QT_TRANSLATE_NOOP("Messages", "$Д$ - absolute error of the measurement results.");
-inline constexpr const char* ReportNote6 = QT_TRANSLATE_NOOP(
-    "Messages", "Dash in cell means that element concentration is lower than the detection limit.");
+inline constexpr const char* ReportNote6 =
+    QT_TRANSLATE_NOOP("Messages", "Dash in cell means that element concentration is lower than the detection limit.");
 inline constexpr const char* ReportConcentrationAxis = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
 
 }  // namespace velmora::msg

@@ -209,8 +209,8 @@ TEST_F(ReportCommandTest, AnElementASampleLacksIsMissingThereAndTheMeanTakesTheO
   Calibrate();
   const std::string a = Unknown("a.tvx", {5.0, 25.0, 30.0});
   const std::string b = Unknown("b.tvx", {5.0, 25.0, -1.0});  // no Cu peak
-  const CliResult r = Cli({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(),
-                           "--json"});
+  const CliResult r =
+      Cli({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue& experiments = *r.json.field("Experiments");
   ASSERT_EQ(experiments.items.size(), 2u);
@@ -236,13 +236,12 @@ TEST_F(ReportCommandTest, AnUnreadableInputNamesTheFileAndLeavesNoPdf) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("broken.tvx"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult missing =
-      Cli({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
+  const CliResult missing = Cli({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("nothere.tvx"), std::string::npos) << missing.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult unknownStat = Cli({"report", good, "--statistics", "None such", "--data-dir", data, "-o",
-                                     pdf.string()});
+  const CliResult unknownStat =
+      Cli({"report", good, "--statistics", "None such", "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(unknownStat.status, 1);
   EXPECT_FALSE(fs::exists(pdf));
   EXPECT_EQ(Cli({"report", good}).status, 2);

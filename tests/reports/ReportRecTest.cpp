@@ -82,7 +82,7 @@ TEST(ReportRec, ExperimentsFillElementSlotsInOrderWithGapsForMissingResults) {
   EXPECT_EQ(report.Experiments[0].Comment, "Sample 1");
   EXPECT_FALSE(report.Saved);
   // Later experiments in other units are converted through the base units.
-  report.AddExperiment(Experiment({{"Pb", 0.012}}, 5, 2));                 // mg/dm³: Cd missing
+  report.AddExperiment(Experiment({{"Pb", 0.012}}, 5, 2));               // mg/dm³: Cd missing
   report.AddExperiment(Experiment({{"Pb", 11.0}, {"Cu", 40.0}}, 4, 2));  // Cu new
   EXPECT_EQ(changes, 4);  // the Clear of the constructor ran before the handler
   ASSERT_EQ(report.Elements.size(), 3u);
@@ -96,8 +96,8 @@ TEST(ReportRec, ExperimentsFillElementSlotsInOrderWithGapsForMissingResults) {
   const auto cols = report.BuildTable();
   ASSERT_EQ(cols.size(), 7u);
   ASSERT_EQ(cols[0].size(), 9u);
-  EXPECT_EQ(Row(cols, 0), (std::vector<std::string>{"Pb", "Sample 1", "10.000", "11.000", "X_max_-X_min_=2.000 ", "0",
-                                                    "-"}));
+  EXPECT_EQ(Row(cols, 0),
+            (std::vector<std::string>{"Pb", "Sample 1", "10.000", "11.000", "X_max_-X_min_=2.000 ", "0", "-"}));
   EXPECT_EQ(cols[2][1], "12.000");
   EXPECT_EQ(cols[1][5], "Sample 3");
   // Cd: one valid result, the mean is that result, no spread.

@@ -13,7 +13,6 @@ namespace velmora {
 
 namespace {
 
-
 constexpr const char* kUsage = "calc FILE [--method N] [--use I,J,...] [--data-dir DIR]";
 
 int Usage(std::ostream& err, const std::string& problem) {

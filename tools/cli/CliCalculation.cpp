@@ -32,9 +32,8 @@ int CliCalculation::Run(const std::string& command, const std::string& file, boo
   calc_.SetCustomMethods(&customMethods_);
   calc_.SetMethodEvaluator([this](const TCustomMethod& m) { return calculator_.EvaluateMethodValue(m); });
   // "By calibration" reads the active calibrations of the data folder.
-  if (method_ == CalcMethods::kByCalibration ||
-      (!haveMethod && !curves_.empty() && !curves_.front()->HasCustomMethod &&
-       curves_.front()->CalculationMethod == CalcMethods::kByCalibration)) {
+  if (method_ == CalcMethods::kByCalibration || (!haveMethod && !curves_.empty() && !curves_.front()->HasCustomMethod &&
+                                                 curves_.front()->CalculationMethod == CalcMethods::kByCalibration)) {
     calibrations_ = std::make_unique<TCalibrationsDB>(CliDocument::DataDir(dataDir) / TCalibrationsDB::kFolderName);
     calc_.SetCalibrations(calibrations_.get());
   }

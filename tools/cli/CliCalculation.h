@@ -30,8 +30,8 @@ class CliCalculation {
   // Loads `file` and computes. Returns 0, or the exit status after one
   // line on `err` (1: the input cannot be used). `command` prefixes the
   // messages ("calc", "report").
-  int Run(const std::string& command, const std::string& file, bool haveMethod, int method,
-          const std::string& dataDir, std::ostream& err);
+  int Run(const std::string& command, const std::string& file, bool haveMethod, int method, const std::string& dataDir,
+          std::ostream& err);
 
   TNodeForest& forest() { return forest_; }
   TConcCalculation& calc() { return calc_; }

@@ -125,8 +125,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const fs::path full = fs::absolute(file, ec);
     TCalibrationsDB* calibrations = run.calibrations();
     auto experiment = TReportExperiment::FromCalculation(
-        run.calc(), ec ? file : full.string(), CommonCalcType(run.calc()),
-        [calibrations](const std::string& name) {
+        run.calc(), ec ? file : full.string(), CommonCalcType(run.calc()), [calibrations](const std::string& name) {
           return calibrations ? calibrations->GetActiveCalibration(name) : TSingleCalibration{};
         });
     if (!experiment || !TReportExperiment::CanAdd(run.calc(), report)) {

@@ -99,12 +99,11 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
     axis->grid()->setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0, Qt::DotLine));
   }
   const int type = e.PeakCalcType;
-  c.yAxis->setLabel(type == 0 || type == 2 ? QStringLiteral("µA")
-                    : type == 1            ? QStringLiteral("µA*mV")
-                                           : QString());
-  c.xAxis->setLabel(NoCarets(Tr(msg::ReportConcentrationAxis)
-                                 .replace(QStringLiteral("%s/%s"), QStringLiteral("%1/%2"))
-                                 .arg(Tr(ConcUnits::Caption(e.RecalcUnitTop)), Tr(ConcUnits::Caption(e.RecalcUnitBottom)))));
+  c.yAxis->setLabel(type == 0 || type == 2 ? QStringLiteral("µA") : type == 1 ? QStringLiteral("µA*mV") : QString());
+  c.xAxis->setLabel(
+      NoCarets(Tr(msg::ReportConcentrationAxis)
+                   .replace(QStringLiteral("%s/%s"), QStringLiteral("%1/%2"))
+                   .arg(Tr(ConcUnits::Caption(e.RecalcUnitTop)), Tr(ConcUnits::Caption(e.RecalcUnitBottom)))));
   c.legend->setFont(font);
   c.legend->setVisible(options_.Legend);
   c.legend->setBorderPen(QPen(Qt::black));

@@ -84,12 +84,14 @@ TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), 
   auto* autoBox = add(QStringLiteral("Auto"), tr("Auto"));
   sl->addWidget(autoBox, 0, 3, 2, 1);
   grid->addWidget(scales, row, 0, 1, 2);
-  for (QLineEdit* e : {xMin_, xMax_, yMin_, yMax_}) connect(e, &QLineEdit::editingFinished, this, &TReportOptionsBox::changed);
+  for (QLineEdit* e : {xMin_, xMax_, yMin_, yMax_})
+    connect(e, &QLineEdit::editingFinished, this, &TReportOptionsBox::changed);
   connect(autoBox, &QCheckBox::toggled, this, [this](bool on) {
     for (QLineEdit* e : {xMin_, xMax_, yMin_, yMax_}) e->setEnabled(!on);
   });
   setScales(QStringLiteral("-2000"), QStringLiteral("2000"), QStringLiteral("-2000"), QStringLiteral("2000"), true);
-  for (QSpinBox* s : {calcHeight_, diagramHeight_}) connect(s, &QSpinBox::valueChanged, this, &TReportOptionsBox::changed);
+  for (QSpinBox* s : {calcHeight_, diagramHeight_})
+    connect(s, &QSpinBox::valueChanged, this, &TReportOptionsBox::changed);
 }
 
 QCheckBox* TReportOptionsBox::add(const QString& name, const QString& caption) {

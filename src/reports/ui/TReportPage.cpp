@@ -42,8 +42,8 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   setObjectName(QStringLiteral("ReportPage"));
   report_.Translate = &TReportPrinter::Translate;
   ask = [this](const QString& question) {
-    return static_cast<int>(QMessageBox::question(this, tr("Report"), question,
-                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    return static_cast<int>(
+        QMessageBox::question(this, tr("Report"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
   };
   reports_ = new QListWidget;
   reports_->setObjectName(QStringLiteral("ReportsList"));
@@ -148,8 +148,7 @@ void TReportPage::refillReports() {
   reports_->clear();
   int selected = -1;
   for (const TBaseHeader& h : store_.List()) {
-    auto* item = new QListWidgetItem(
-        QStringLiteral("%1 %2").arg(ShortDate(h.Stamp), QString::fromStdString(h.Title)));
+    auto* item = new QListWidgetItem(QStringLiteral("%1 %2").arg(ShortDate(h.Stamp), QString::fromStdString(h.Title)));
     item->setData(Qt::UserRole, QString::fromStdString(h.FileName));
     reports_->addItem(item);
     if (!keep.isEmpty() && item->data(Qt::UserRole).toString() == keep) selected = reports_->count() - 1;
@@ -198,15 +197,18 @@ void TReportPage::fillGrid() {
   filling_ = true;
   const std::vector<std::string> headers = report_.BuildHeaders();
   const auto cols = report_.BuildTable();
-  for (int c = 0; c < 7; ++c) grid_->horizontalHeaderItem(c)->setText(
-      QString::fromStdString(headers[static_cast<std::size_t>(c)]).remove(u'^').remove(u'_').remove(u'$'));
+  for (int c = 0; c < 7; ++c)
+    grid_->horizontalHeaderItem(c)->setText(
+        QString::fromStdString(headers[static_cast<std::size_t>(c)]).remove(u'^').remove(u'_').remove(u'$'));
   const int rows = cols.empty() ? 0 : static_cast<int>(cols.front().size());
   grid_->setRowCount(rows);
   const std::size_t n = report_.Experiments.size();
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < 7; ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(cols[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
-                                            .remove(u'^').remove(u'_'));
+      auto* item =
+          new QTableWidgetItem(QString::fromStdString(cols[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
+                                   .remove(u'^')
+                                   .remove(u'_'));
       const bool firstOfGroup = n > 0 && static_cast<std::size_t>(r) % n == 0;
       const bool editable = c == 1 || (c == 5 && firstOfGroup && !report_.HasStatistics());
       item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
@@ -227,11 +229,13 @@ void TReportPage::cellEdited(QTableWidgetItem* item) {
   } else if (item->column() == 5) {
     const std::size_t element = static_cast<std::size_t>(row) / n;
     if (element < report_.Elements.size()) {
-      const auto leading = ParseInteger(item->text().trimmed().section(QRegularExpression(QStringLiteral("[^0-9-]")), 0, 0).toStdString());
+      const auto leading = ParseInteger(
+          item->text().trimmed().section(QRegularExpression(QStringLiteral("[^0-9-]")), 0, 0).toStdString());
       report_.Elements[element].Delta = leading ? static_cast<std::int32_t>(*leading) : 0;
     }
   }
-  QMetaObject::invokeMethod(this, [this] { fillGrid(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { fillGrid(); }, Qt::QueuedConnection);
 }
 
 bool TReportPage::askSave() {
@@ -256,7 +260,8 @@ void TReportPage::openReport(int row) {
     try {
       store_.Open(reports_->item(row)->data(Qt::UserRole).toString().toStdString(), report_);
     } catch (const EFormatError& e) {
-      showError(QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
+      showError(
+          QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
     }
   }
   refill();
@@ -268,7 +273,8 @@ void TReportPage::saveReport() {
   try {
     store_.Save(report_);
   } catch (const EFormatError& e) {
-    showError(QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
+    showError(
+        QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
   }
   emit commandsChanged();
 }
