@@ -198,6 +198,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
+  written += reportShots(w, folder);
   return written;
 }
 
