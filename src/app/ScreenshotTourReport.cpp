@@ -2,6 +2,8 @@
 // first sample read on the demo calibrations, added to the current report,
 // judged against the demo statistics, and the print window on the report.
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTabWidget>
 
