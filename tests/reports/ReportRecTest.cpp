@@ -170,9 +170,9 @@ TEST(ReportRec, SpreadIsJudgedByReproducibilityOrCriticalDifferenceOfTheRange) {
 TEST(ReportRec, MeansOutsideTheRangesAreNamedAndUnknownElementsAndUnitsAreReported) {
   TReportRec report;
   report.SetStatistics(Stat());
-  // Pb below 2 µg/dm³; Cd exactly on its upper bound (bounds are strict);
+  // Pb below 2 µg/dm³; Cd above its last range;
   // Cu unknown to the statistics.
-  report.AddExperiment(Experiment({{"Pb", 1.0}, {"Cd", 50.0}, {"Cu", 3.0}}));
+  report.AddExperiment(Experiment({{"Pb", 1.0}, {"Cd", 60.0}, {"Cu", 3.0}}));
   auto cols = report.BuildTable();
   EXPECT_EQ(cols[4][0],
             "X_med_=" + FormatPeakValue(0.001) + " < " + FormatPeakValue(0.002) + " - limit of determination");
@@ -180,7 +180,7 @@ TEST(ReportRec, MeansOutsideTheRangesAreNamedAndUnknownElementsAndUnitsAreReport
   EXPECT_EQ(cols[5][0], "-");
   EXPECT_EQ(report.Elements[0].Delta, 0);
   EXPECT_EQ(cols[4][1],
-            "X_med_=" + FormatPeakValue(0.05) + " > " + FormatPeakValue(0.05) + " - maximum detectable concentration");
+            "X_med_=" + FormatPeakValue(0.06) + " > " + FormatPeakValue(0.05) + " - maximum detectable concentration");
   EXPECT_EQ(report.Elements[1].Verdict, TReportVerdict::AboveMaximum);
   EXPECT_EQ(cols[4][2], "Element not found");
   EXPECT_EQ(report.Elements[2].Verdict, TReportVerdict::NotFound);
