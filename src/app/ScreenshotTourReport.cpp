@@ -17,6 +17,7 @@
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TRepForm.h"
+#include "TReportPage.h"
 #include "TReportRec.h"
 #include "TStatDB.h"
 
