@@ -19,6 +19,7 @@
 #include "ProgramFiles.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TReportRec.h"
 #include "TVAStruct.h"
 
 using namespace velmora;
@@ -207,6 +208,52 @@ void MethodSeeds() {
   Put("fuzz_script", "every-kind.bin", stream);
 }
 
+// A report of two experiments (one with a calibration) judged against
+// statistics, and one of a custom equation with variables.
+void ReportSeeds() {
+  auto curve = [](int role) {
+    auto c = std::make_shared<TVAStruct>(nullptr);
+    for (int i = 0; i <= 40; ++i) c->Data.push_back({-1200.0 + 30.0 * i, 25.0 + 0.1 * i});
+    c->Params.SetMeasurementType(role);
+    c->AddPeak("Pb", 1, 10, 20);
+    return c;
+  };
+  TExpRec e;
+  e.Name = "/data/sample.tvx";
+  e.ResUnitTop = e.RecalcUnitTop = 4;
+  e.ResUnitBottom = e.RecalcUnitBottom = 2;
+  e.AliquotVolume = e.CellVolume = 10.0;
+  e.DilutionFactor = 1.0;
+  e.CalcMethod = 5;
+  e.ElementResults = {{"Pb", 25.0, 25e-6}, {"Cd", -1.0, -1.0}};
+  e.Curves = {curve(1), curve(0)};
+  TSingleCalibration cal;
+  cal.Name = "Pb";
+  cal.UnitTop = 4;
+  cal.UnitBottom = 2;
+  cal.Slope = 2.0;
+  cal.Points = {{10.0, 20.0}, {20.0, 40.0}};
+  cal.Curves = {curve(1)};
+  e.Calibrations = {cal};
+  TReportRec report;
+  report.Title = "Tap water";
+  report.Statistics.Name = "Drinking water";
+  report.Statistics.ResTop = 5;
+  report.Statistics.ResBottom = 2;
+  report.Statistics.Elements.push_back({"Pb", {{0.002, 0.2, 0.25, 0.7, 30}}});
+  report.AddExperiment(e);
+  e.Calibrations.clear();
+  e.CalcMethod = 1;
+  report.AddExperiment(e);
+  report.BuildTable();
+  Put("fuzz_report", "report-0", report.Bytes());
+  TReportRec custom;
+  e.CalcMethod = 6;
+  e.Vars = {{"k", "Factor", 1.5}};
+  custom.AddExperiment(e);
+  Put("fuzz_report", "report-vars", custom.Bytes());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -222,5 +269,6 @@ int main(int argc, char** argv) {
   JsonTexts();
   ProgramFilesSeeds();
   MethodSeeds();
+  ReportSeeds();
   return 0;
 }

@@ -157,6 +157,7 @@ constexpr MainActions::Entry kEntries[] = {
   {"StatActn", TXT("Calculations chart"), nullptr, Cat::Calculations, -1, nullptr, Checkable, I::None},
   {"EqEditorActn", TXT("Equation editor..."), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"SubtractionActn", TXT("Subtraction"), nullptr, Cat::Calculations, -1, nullptr, Checkable, I::None},
+  {"AddToReportActn", TXT("Add to report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"SaveReportActn", TXT("Save report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"RemoveReportActn", TXT("Remove report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},
   {"ClearReportActn", TXT("Clear report"), nullptr, Cat::Calculations, -1, nullptr, None, I::None},

@@ -34,6 +34,7 @@
 #include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
+#include "ReportHost.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
 #include "RecordParametersHost.h"
@@ -123,6 +124,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   scriptEditor_ = new ScriptEditorHost(*this, hub_);
   sampler_ = new SamplerHost(*this, settings_);
   wireSaveCalibration();
+  // The current report: its page in the calculation window and "Add to report".
+  reports_ = new ReportHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();

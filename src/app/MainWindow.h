@@ -35,6 +35,7 @@ class StatisticsHost;
 class MethodsHost;
 class ScriptEditorHost;
 class SamplerHost;
+class ReportHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow {
   ScriptEditorHost& scriptEditor() const { return *scriptEditor_; }
   // The autosampler: its setup window, its batch and its commands.
   SamplerHost& sampler() const { return *sampler_; }
+  ReportHost& reports() const { return *reports_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -229,6 +231,7 @@ class MainWindow : public QMainWindow {
   MethodsHost* methods_ = nullptr;
   ScriptEditorHost* scriptEditor_ = nullptr;
   SamplerHost* sampler_ = nullptr;
+  ReportHost* reports_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

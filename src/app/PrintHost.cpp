@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "TCalcForm.h"
 #include "TConcCalculation.h"
+#include "ReportHost.h"
 #include "TRepForm.h"
 
 namespace velmora {
@@ -24,6 +25,7 @@ void PrintHost::ReportActnExecute() {
   TRepForm form(window_.chartView().chart(), &window_);
   form.setJobTitle(window_.windowTitle());
   form.setCalibrations(CalculationCalibrations());
+  form.setReport(&window_.reports().report());
   form.exec();
 }
 

@@ -224,6 +224,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += ChartToolsTour(w, folder);
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
+  written += reportShots(w, folder);
   written += methods(w, folder);
   written += scriptEditor(w, folder);
   written += SamplerScreenshot::run(w, folder);

@@ -30,6 +30,8 @@ class ScreenshotTour {
   static int peakPictures(MainWindow& window, const QString& folder);
   static int calibrationShots(MainWindow& window, const QString& folder);
   static int startPanelShots(MainWindow& window, const QString& folder);
+  // The report page and the print window in "Report" mode (ScreenshotTourReport.cpp).
+  static int reportShots(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

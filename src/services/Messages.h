@@ -529,6 +529,64 @@ inline constexpr const char* MethodSettingsChanged = QT_TRANSLATE_NOOP(
     "You have changed some of the method's settings. Do You want to save the procedure under the new name?");
 
 // --- Reports ---------------------------------------------------------------
+inline constexpr const char* ReportSample = QT_TRANSLATE_NOOP("Messages", "Sample %d");
+inline constexpr const char* ReportElement = QT_TRANSLATE_NOOP("Messages", "Element");
+inline constexpr const char* ReportComments = QT_TRANSLATE_NOOP("Messages", "Comments");
+inline constexpr const char* ReportXi = QT_TRANSLATE_NOOP("Messages", "X_i_, %s/%s");
+inline constexpr const char* ReportXmed = QT_TRANSLATE_NOOP("Messages", "X_med_, %s/%s");
+inline constexpr const char* ReportR = QT_TRANSLATE_NOOP("Messages", "R, %s/%s");
+inline constexpr const char* ReportDeltaPercent = QT_TRANSLATE_NOOP("Messages", "$д$, %");
+inline constexpr const char* ReportDeltaAbsolute = QT_TRANSLATE_NOOP("Messages", "$Д$, %s/%s");
+inline constexpr const char* ReportSpread = QT_TRANSLATE_NOOP("Messages", "X_max_-X_min_=%s ");
+inline constexpr const char* ReportSpreadInCell = QT_TRANSLATE_NOOP("Messages", "X_max_-X_min_=%s (in cell) ");
+inline constexpr const char* ReportCompare = QT_TRANSLATE_NOOP("Messages", "%s %s");
+inline constexpr const char* ReportIncompatible =
+    QT_TRANSLATE_NOOP("Messages", "Dimensions of report and statistics are incompatible");
+inline constexpr const char* ReportCellUnknown = QT_TRANSLATE_NOOP("Messages", "Cell concentrations are unknown");
+inline constexpr const char* ReportElementNotFound = QT_TRANSLATE_NOOP("Messages", "Element not found");
+inline constexpr const char* ReportAboveMaximum =
+    QT_TRANSLATE_NOOP("Messages", "X_med_=%s > %s - maximum detectable concentration");
+inline constexpr const char* ReportBelowLimit =
+    QT_TRANSLATE_NOOP("Messages", "X_med_=%s < %s - limit of determination");
+inline constexpr const char* ReportInCell = QT_TRANSLATE_NOOP("Messages", " (in cell)");
+inline constexpr const char* ReportProperty = QT_TRANSLATE_NOOP("Messages", "Property");
+inline constexpr const char* ReportAliquotVolume = QT_TRANSLATE_NOOP("Messages", "Aliquot volume, cm^3^");
+inline constexpr const char* ReportCellVolume = QT_TRANSLATE_NOOP("Messages", "Cell volume, cm^3^");
+inline constexpr const char* ReportDilutionFactor = QT_TRANSLATE_NOOP("Messages", "Dilution factor");
+inline constexpr const char* ReportSampleMass = QT_TRANSLATE_NOOP("Messages", "Sample mass, g");
+inline constexpr const char* ReportPreparedVolume = QT_TRANSLATE_NOOP("Messages", "Prepared volume, cm^3^");
+inline constexpr const char* ReportBlockOutOfPlace =
+    QT_TRANSLATE_NOOP("Messages", "The report is damaged: block %s comes before its experiment or element");
+inline constexpr const char* ReportTooManyVolumes =
+    QT_TRANSLATE_NOOP("Messages", "The report is damaged: %s volumes where at most 5 are kept");
+inline constexpr const char* ReportTooMany = QT_TRANSLATE_NOOP("Messages", "The report is damaged: more than %s %s");
+inline constexpr const char* ReportCountMismatch =
+    QT_TRANSLATE_NOOP("Messages", "The report is damaged: block %s counts %s values in %s bytes");
+// Printed report.
+inline constexpr const char* ReportDate = QT_TRANSLATE_NOOP("Messages", "Report date: %s");
+inline constexpr const char* ReportFileName = QT_TRANSLATE_NOOP("Messages", "File name: %s");
+inline constexpr const char* ReportRecordParameters = QT_TRANSLATE_NOOP("Messages", "Record parameters");
+inline constexpr const char* ReportDataTable = QT_TRANSLATE_NOOP("Messages", "Data table");
+inline constexpr const char* ReportCalculationChart = QT_TRANSLATE_NOOP("Messages", "Calculation chart");
+inline constexpr const char* ReportCalculationsTable = QT_TRANSLATE_NOOP("Messages", "Calculations table");
+inline constexpr const char* ReportResultsTable = QT_TRANSLATE_NOOP("Messages", "Results table");
+inline constexpr const char* ReportNotes = QT_TRANSLATE_NOOP("Messages", "Notes");
+inline constexpr const char* ReportDatabaseNo = QT_TRANSLATE_NOOP("Messages", "Database #");
+inline constexpr const char* ReportMeasurementType = QT_TRANSLATE_NOOP("Messages", "Measurment type");
+inline constexpr const char* ReportNote1 = QT_TRANSLATE_NOOP(
+    "Messages",
+    "X_i_ - ion concentration in the sample for a single determination (with account for dilution, or mass "
+    "concentration).");
+inline constexpr const char* ReportNote2 =
+    QT_TRANSLATE_NOOP("Messages", "X_med_ - medium ion concentration in the sample.");
+inline constexpr const char* ReportNote3 =
+    QT_TRANSLATE_NOOP("Messages", "R - absolute difference between parallel determination results.");
+inline constexpr const char* ReportNote4 = QT_TRANSLATE_NOOP("Messages", "$д$ - percent error.");
+inline constexpr const char* ReportNote5 =
+    QT_TRANSLATE_NOOP("Messages", "$Д$ - absolute error of the measurement results.");
+inline constexpr const char* ReportNote6 =
+    QT_TRANSLATE_NOOP("Messages", "Dash in cell means that element concentration is lower than the detection limit.");
+inline constexpr const char* ReportConcentrationAxis = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
 
 // --- Start panel -----------------------------------------------------------
 

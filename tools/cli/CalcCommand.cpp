@@ -1,26 +1,17 @@
-#include <exception>
-#include <filesystem>
-#include <memory>
 #include <ostream>
 
 #include "CalcMethods.h"
+#include "CliCalculation.h"
 #include "CliCommands.h"
-#include "CliDocument.h"
-#include "CustomCalcFile.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
 #include "TCalcError.h"
-#include "TCalculator.h"
-#include "TCalibrationsDB.h"
 #include "TConcCalculation.h"
-#include "TNodeForest.h"
 #include "TVAStruct.h"
 
 namespace velmora {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kUsage = "calc FILE [--method N] [--use I,J,...] [--data-dir DIR]";
 
@@ -77,61 +68,11 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (file.empty()) return Usage(err, "missing FILE");
 
-  CliDocument::UsePeakValues();
-  TNodeForest forest;
-  TCustomMethodArr customMethods;
-  try {
-    CliDocument::Load(forest, file);
-    CustomCalcFile::Load(CliDocument::DataDir(dataDir), customMethods);
-  } catch (const std::exception& e) {
-    err << e.what() << "\n";
-    return 1;
-  }
-
-  const std::vector<TVAStruct*> curves = CliDocument::DisplayedCurves(forest);
-  TCalculator calculator;
-  TConcCalculation calc;
-  calc.SetCurves(curves);
-  calc.SetCustomMethods(&customMethods);
-  calc.SetMethodEvaluator([&calculator](const TCustomMethod& m) { return calculator.EvaluateMethodValue(m); });
-  // "By calibration" reads the active calibrations of the data folder.
-  std::unique_ptr<TCalibrationsDB> calibrations;
-  if (method == CalcMethods::kByCalibration || (!haveMethod && !curves.empty() && !curves.front()->HasCustomMethod &&
-                                                curves.front()->CalculationMethod == CalcMethods::kByCalibration)) {
-    calibrations = std::make_unique<TCalibrationsDB>(CliDocument::DataDir(dataDir) / TCalibrationsDB::kFolderName);
-    calc.SetCalibrations(calibrations.get());
-  }
-  if (!haveMethod) {
-    if (curves.empty()) {
-      err << "velmora-cli calc: " << file << " holds no curves\n";
-      return 1;
-    }
-    // The method the curves carry, taken as the calculation window takes it.
-    switch (calc.TakeMethodFromCurves()) {
-      case TConcCalculation::MethodSource::Taken:
-        method = calc.Method();
-        break;
-      case TConcCalculation::MethodSource::CustomDiffers:
-        err << "velmora-cli calc: the curves carry different custom methods; choose one with --method\n";
-        return 1;
-      case TConcCalculation::MethodSource::Mixed:
-        err << "velmora-cli calc: the curves carry different calculation methods; choose one with --method\n";
-        return 1;
-      case TConcCalculation::MethodSource::Unsupported:
-        err << "velmora-cli calc: the curves carry method " << curves.front()->CalculationMethod
-            << ", which this version does not know\n";
-        return 1;
-    }
-  }
-  if (!calc.SelectMethod(method) || method < 0) {
-    err << "velmora-cli calc: method " << method << " is not available\n";
-    return 1;
-  }
-  // The abscissa of the calibration-curve method is the curves' own.
-  calc.TakeCalibrationTypeFromCurves();
-  calc.Recalculate();
-  if (calibrations)
-    for (const Message& problem : calibrations->TakeProblems()) err << problem.format() << "\n";
+  CliCalculation run;
+  if (const int status = run.Run("calc", file, haveMethod, method, dataDir, err); status != 0) return status;
+  method = run.method();
+  TConcCalculation& calc = run.calc();
+  const std::vector<TVAStruct*>& curves = run.curves();
   if (haveUse) {
     for (std::size_t row : use) {
       if (row >= curves.size()) {

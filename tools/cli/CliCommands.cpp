@@ -52,6 +52,7 @@ CliCommand CalibrationCommand();
 CliCommand StatisticsCommand();
 CliCommand MethodCommand();
 CliCommand ScriptCommand();
+CliCommand ReportCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
@@ -59,6 +60,7 @@ const std::vector<CliCommand>& CliCommands::all() {
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(),
       MethodCommand(), ScriptCommand(),
+      ReportCommand(),
   };
   return commands;
 }

@@ -24,6 +24,9 @@
 #include "TCalibrationPrintCharts.h"
 #include "TPrintOptionsBox.h"
 #include "TPrintRenderer.h"
+#include "TReportCharts.h"
+#include "TReportOptionsBox.h"
+#include "TReportRec.h"
 
 namespace velmora {
 
@@ -103,6 +106,7 @@ void TRepForm::buildUi() {
   left->addWidget(printerBox);
   left->addWidget(fields);
   left->addWidget(out);
+  buildReportUi(ol, left);
   left->addStretch(1);
 
   auto* previewBox = new QGroupBox(tr("Preview"));
@@ -232,6 +236,7 @@ TPageSetup TRepForm::pageSetup() const {
 }
 
 TPrintDocument TRepForm::document() const {
+  if (reportChosen()) return reportDocument();
   if (calibrationChosen()) return calibrationDocument();
   TPrintDocument doc;
   if (!chart_ || chart_->width() <= 0) return doc;
@@ -244,6 +249,10 @@ TPrintDocument TRepForm::document() const {
 }
 
 void TRepForm::drawChart(QPainter& painter, int chart, const QRect& target) {
+  if (reportChosen()) {
+    reportCharts_->draw(painter, chart, target);
+    return;
+  }
   if (chart == kCurrentChart && chart_) {
     TPrintRenderer::DrawChart(painter, *chart_, chart_->size(), target);
   } else if (chart != kCurrentChart) {
@@ -303,7 +312,9 @@ int TRepForm::print() {
     printer_->setOutputFileName(pdfFile_);
   }
   printer_->setCopyCount(copies_->value());
-  printer_->setDocName(calibrationChosen() && !calibrations_.empty() ? calibrationJobTitle() : jobTitle_);
+  printer_->setDocName(reportChosen() && report_                     ? QString::fromStdString(report_->Title)
+                       : calibrationChosen() && !calibrations_.empty() ? calibrationJobTitle()
+                                                                       : jobTitle_);
   printer_->setColorMode(blackAndWhite() ? QPrinter::GrayScale : QPrinter::Color);
   printer_->setCreator(QStringLiteral("Velmora-VA"));
   status_->setText(tr("Printing"));

@@ -24,11 +24,15 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace velmora {
 
 class TCalibrationPrintCharts;
 class TPrintOptionsBox;
+class TReportCharts;
+class TReportOptionsBox;
+class TReportRec;
 
 // The print window "Print": the printer with its properties, font, size
 // and copies, the page margins ("Fields, mm"), what is printed ("Print
@@ -70,6 +74,13 @@ class TRepForm : public QDialog {
   // The document "Print out" lays out.
   TPrintDocument document() const;
 
+  // --- "Report" print-out (TRepFormReport.cpp) ---
+  // The current report (not owned); an empty report selects "Current chart".
+  void setReport(TReportRec* report);
+  bool reportChosen() const;
+  void chooseReport(bool on);
+  TReportOptionsBox* reportOptions() const { return reportOptions_; }
+
   // --- "Calibration" ---
   // The calibrations of the calculation, printed with "Calibration"; the
   // curves they point to must outlive the window.
@@ -98,6 +109,8 @@ class TRepForm : public QDialog {
 
  private:
   void buildUi();
+  void buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column);
+  TPrintDocument reportDocument() const;
   void fillPrinters();
   void printerChosen();
   void showProperties();
@@ -131,6 +144,10 @@ class TRepForm : public QDialog {
   QLabel* pageLabel_ = nullptr;
   QPushButton* prev_ = nullptr;
   QPushButton* next_ = nullptr;
+  QRadioButton* reportOut_ = nullptr;
+  TReportOptionsBox* reportOptions_ = nullptr;
+  TReportRec* report_ = nullptr;
+  std::unique_ptr<TReportCharts> reportCharts_;
   std::vector<QImage> pages_;
   int shownPage_ = -1;
   bool building_ = false;
