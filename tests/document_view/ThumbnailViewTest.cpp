@@ -115,6 +115,10 @@ TEST(CaptionPainter, MarkupSegmentsAreMeasuredAndDrawnByTheirRules) {
   // The Greek character set: Windows-1251 bytes read as Windows-1253, ASCII kept.
   EXPECT_EQ(CaptionPainter::ToGreek(QString::fromUtf8("\xD0\xBC")), QString(QChar(0x03BC)));  // м -> μ
   EXPECT_EQ(CaptionPainter::ToGreek("ab"), "ab");
+  // One-line headers: the report's "$д$, %" is "δ, %", "X_med_" is "Xmed".
+  EXPECT_EQ(CaptionPainter::LineText(QString::fromUtf8("$\xD0\xB4$, %")), QString::fromUtf8("\xCE\xB4, %"));
+  EXPECT_EQ(CaptionPainter::LineText(QString::fromUtf8("$\xD0\x94$, mg/dm^3^")), QString::fromUtf8("\xCE\x94, mg/dm3"));
+  EXPECT_EQ(CaptionPainter::LineText("X_med_, mg"), "Xmed, mg");
 }
 
 TEST(ThumbnailView, LayoutIndentsChildrenAndFoldingHidesThem) {

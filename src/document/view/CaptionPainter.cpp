@@ -106,6 +106,23 @@ QString CaptionPainter::ToGreek(const QString& text) {
   return out;
 }
 
+QString CaptionPainter::LineText(const QString& text) {
+  QString out;
+  QString part;
+  bool greek = false;
+  for (const QChar c : text) {
+    if (c == u'$') {
+      out += greek ? ToGreek(part) : part;
+      part.clear();
+      greek = !greek;
+    } else if (c != u'^' && c != u'_') {
+      part += c;
+    }
+  }
+  out += greek ? ToGreek(part) : part;
+  return out;
+}
+
 QString CaptionPainter::PlainText(const QString& text) {
   QString out = text;
   out.remove(u'^');

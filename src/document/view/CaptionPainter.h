@@ -23,6 +23,10 @@ class CaptionPainter {
 
   // The text as a tooltip or chart title shows it: every marker removed.
   static QString PlainText(const QString& text);
+  // The text as a table header shows it on one line: sub- and superscript
+  // markers removed, the "$...$" parts in the Greek character set ("$д$"
+  // is δ).
+  static QString LineText(const QString& text);
   // `text` as the Greek character set shows it: the characters keep their
   // Windows-1251 byte, which is then read in the Windows-1253 code page
   // (ASCII stays as it is).

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "TPrintOptionsBox.h"
 #include "TRepForm.h"
 #include "TReportCharts.h"
 #include "TReportOptionsBox.h"
@@ -24,11 +25,13 @@ void TRepForm::buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column) {
   reportOptions_ = new TReportOptionsBox;
   column->addWidget(reportOptions_);
   connect(reportOptions_, &TReportOptionsBox::changed, this, &TRepForm::rebuildPreview);
+  // One option group shows: the report's own while "Report" is chosen.
   connect(reportOut_, &QRadioButton::toggled, this, [this](bool on) {
-    reportOptions_->setEnabled(on);
+    reportOptions_->setVisible(on);
+    if (options_) options_->setVisible(!on);
     rebuildPreview();
   });
-  reportOptions_->setEnabled(false);
+  reportOptions_->setVisible(false);
 }
 
 void TRepForm::setReport(TReportRec* report) {

@@ -1,5 +1,7 @@
 #include "TReportPage.h"
 
+#include "CaptionPainter.h"
+
 #include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -199,7 +201,7 @@ void TReportPage::fillGrid() {
   const auto cols = report_.BuildTable();
   for (int c = 0; c < 7; ++c)
     grid_->horizontalHeaderItem(c)->setText(
-        QString::fromStdString(headers[static_cast<std::size_t>(c)]).remove(u'^').remove(u'_').remove(u'$'));
+        CaptionPainter::LineText(QString::fromStdString(headers[static_cast<std::size_t>(c)])));
   const int rows = cols.empty() ? 0 : static_cast<int>(cols.front().size());
   grid_->setRowCount(rows);
   const std::size_t n = report_.Experiments.size();
