@@ -9,9 +9,9 @@
 #include "MainActions.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "ReportHost.h"
 #include "TCalcForm.h"
 #include "TConcCalculation.h"
-#include "ReportHost.h"
 #include "TRepForm.h"
 
 namespace velmora {

@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "Messages.h"
-#include "VelmoraVersion.h"
 #include "UiText.h"
+#include "VelmoraVersion.h"
 
 namespace velmora {
 

@@ -203,11 +203,10 @@ inline constexpr const char* SamplerWrongCell = QT_TRANSLATE_NOOP(
     "kept.");
 inline constexpr const char* SamplerElectrodeNotRaised =
     QT_TRANSLATE_NOOP("Messages", "The electrode did not go up. Raise it by hand before the tray is turned.");
-inline constexpr const char* SamplerNoFreeCell = QT_TRANSLATE_NOOP(
-    "Messages", "The tray has no free cell left for the service cell \"%s\" of the method \"%s\".");
+inline constexpr const char* SamplerNoFreeCell =
+    QT_TRANSLATE_NOOP("Messages", "The tray has no free cell left for the service cell \"%s\" of the method \"%s\".");
 inline constexpr const char* SamplerNoRoomForSample = QT_TRANSLATE_NOOP(
-    "Messages",
-    "The service cells take %d of the 15 cells: one sample needs %d more. Uncheck a method to make room.");
+    "Messages", "The service cells take %d of the 15 cells: one sample needs %d more. Uncheck a method to make room.");
 inline constexpr const char* SamplerJournalFailed = QT_TRANSLATE_NOOP(
     "Messages",
     "The curve \"%s\" could not be written to the recovery journal (%s). The batch is stopped so that no further "

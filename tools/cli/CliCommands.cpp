@@ -57,10 +57,8 @@ CliCommand ReportCommand();
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
-      DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
-      RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(),
-      MethodCommand(), ScriptCommand(),
-      ReportCommand(),
+      DumpCommand(),   ConvertCommand(),     PeaksCommand(),      ProcessCommand(), CalcCommand(),   RecordCommand(),
+      ExportCommand(), CalibrationCommand(), StatisticsCommand(), MethodCommand(),  ScriptCommand(), ReportCommand(),
   };
   return commands;
 }

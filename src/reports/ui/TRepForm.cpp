@@ -312,7 +312,7 @@ int TRepForm::print() {
     printer_->setOutputFileName(pdfFile_);
   }
   printer_->setCopyCount(copies_->value());
-  printer_->setDocName(reportChosen() && report_                     ? QString::fromStdString(report_->Title)
+  printer_->setDocName(reportChosen() && report_                       ? QString::fromStdString(report_->Title)
                        : calibrationChosen() && !calibrations_.empty() ? calibrationJobTitle()
                                                                        : jobTitle_);
   printer_->setColorMode(blackAndWhite() ? QPrinter::GrayScale : QPrinter::Color);
