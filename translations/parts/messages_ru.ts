@@ -1236,715 +1236,716 @@
     <message>
         <location filename="../../src/services/Messages.h" line="371"/>
         <source>Remove peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление пика</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="372"/>
         <source>Peaks auto search</source>
-        <translation type="unfinished"></translation>
+        <translation>Автопоиск пиков</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="373"/>
         <source>Rename peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименование пика</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="374"/>
         <source>Parameters change</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение параметров</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="375"/>
         <source>Potential shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Сдвиг потенциала</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="376"/>
         <source>Paste data</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка данных</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="379"/>
         <source>Unable to open com port</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается открыть COM-порт</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="380"/>
         <source>The folder &quot;%s&quot; does not exist. Choose an existing folder for the central database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка «%s» не существует. Выберите существующую папку для центральной базы данных.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="383"/>
         <source>The analyzer is not on line. Connect it on the &quot;Ports&quot; page with &quot;Test&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализатор не на связи. Сначала подключите его на странице «Порты» кнопкой «Проверка».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="386"/>
         <source>Unable to open com port
 &quot;%s&quot;: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается открыть COM-порт
+«%s»: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="388"/>
         <source>The serial port &quot;%s&quot; of the analyzer was lost (%s). A run in progress has ended; its finished voltammograms are kept. Reconnect the analyzer and press &quot;Reset device&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Связь с последовательным портом «%s» анализатора потеряна (%s). Текущая регистрация прервана; завершенные вольтамперограммы сохранены. Подключите анализатор снова и нажмите «Сброс прибора».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="391"/>
         <source>No serial port was found, so the port setting names the built-in analyzer emulator. Voltammograms recorded from it are simulated, not measured, and are marked so. Choose the analyzer&apos;s port in Settings, &quot;Ports&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт не найден, поэтому в настройке порта указан встроенный эмулятор анализатора. Записанные с него вольтамперограммы смоделированы, а не измерены, и помечены соответствующим образом. Выберите порт анализатора в окне «Настройки», на странице «Порты».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="397"/>
         <source>The index &quot;%s&quot; of the record folder is damaged (%s). The items read before the damage are kept; the file is kept as &quot;%s&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс «%s» папки записей поврежден (%s). Элементы, прочитанные до места повреждения, сохранены; файл сохранен как «%s».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="401"/>
         <source>The record &quot;%s&quot; cannot be read from &quot;%s&quot;: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись «%s» не удается прочитать из «%s»: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="403"/>
         <source>The block with tag %s holds %s bytes where %s are expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок с тегом %s содержит %s байт, а ожидалось %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="405"/>
         <source>The calibration points block counts %s points in %s bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок точек градуировки указывает %s точек в %s байтах</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="408"/>
         <location filename="../../src/services/Messages.h" line="565"/>
         <source>Report date: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата отчета: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="409"/>
         <source>Element: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="410"/>
         <source>Calibration date: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата градуировки: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="411"/>
         <location filename="../../src/services/Messages.h" line="569"/>
         <source>Calculation chart</source>
-        <translation type="unfinished"></translation>
+        <translation>График расчета</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="412"/>
         <source>R^2^[%s]=%1.4f</source>
-        <translation type="unfinished"></translation>
+        <translation>R^2^[%s]=%1.4f</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="413"/>
         <source>y[%s]=%4.5f+%4.5f*C</source>
-        <translation type="unfinished"></translation>
+        <translation>y[%s]=%4.5f+%4.5f*C</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="415"/>
         <source>s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)</source>
-        <translation type="unfinished"></translation>
+        <translation>s(y/x)=%s  LOD=%s  LOQ=%s мг/дм3  (n=%d)</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="416"/>
         <location filename="../../src/services/Messages.h" line="573"/>
         <source>Database #</source>
-        <translation type="unfinished"></translation>
+        <translation>№ в базе данных</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="418"/>
         <location filename="../../src/services/Messages.h" line="588"/>
         <source>Concentration, [%s/%s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Концентрация, [%s/%s]</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="419"/>
         <source>%s R2=%1.4f</source>
-        <translation type="unfinished"></translation>
+        <translation>%s R2=%1.4f</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="420"/>
         <source>Method already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Методика уже существует!</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="421"/>
         <source>error on method load!</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка при загрузке методики!</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="423"/>
         <source>error on method script correction!</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка при исправлении сценария методики!</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="424"/>
         <source>Enter the name, please...</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите, пожалуйста, имя...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="427"/>
         <source>Loading method %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка методики %s...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="428"/>
         <source>Method file|*.mtd</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл методики|*.mtd</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="429"/>
         <source>Script file *.tvs|*.tvs</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл сценария *.tvs|*.tvs</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="431"/>
         <source>The method &quot;%s&quot; cannot be read and is left out: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Методику «%s» не удается прочитать, она пропущена: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="433"/>
         <source>The data is damaged: it holds more %s than a method can (at most %s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные повреждены: элементов «%s» больше, чем допускает методика (не более %s).</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="435"/>
         <source>The data is damaged: %s holds the invalid value %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные повреждены: «%s» содержит недопустимое значение %s.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="436"/>
         <location filename="../../src/services/Messages.h" line="567"/>
         <source>Record parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры записи</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="437"/>
         <location filename="../../src/services/Messages.h" line="474"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользовательский</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="439"/>
         <source>Assembling of cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Сборка ячейки</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="440"/>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="441"/>
         <source>Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>Обработка</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="442"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчет</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="444"/>
         <source>Wait for user input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание действия пользователя</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="445"/>
         <source>Enter Stage name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввести название этапа</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="446"/>
         <source>Switch page</source>
-        <translation type="unfinished"></translation>
+        <translation>Переключить страницу</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="447"/>
         <source>Set cell type</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать тип ячейки</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="448"/>
         <source>Set electrod material</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать материал электрода</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="449"/>
         <source>Begin measurement cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать цикл измерений</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="450"/>
         <source>Set calculation method</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать метод расчета</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="451"/>
         <source>Set default calculation parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать параметры расчета по умолчанию</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="452"/>
         <source>Set concentration dimention</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать размерность концентрации</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="453"/>
         <source>Set predefined peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать предопределенные пики</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="454"/>
         <source>Set VA program</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать программу ВА</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="455"/>
         <source>Set program loops count</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать число повторов программы</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="456"/>
         <source>End measurement cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Закончить цикл измерений</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="457"/>
         <source>Set addon type</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать тип приставки</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="458"/>
         <source>Set backbround electrolyte</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать фоновый электролит</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="459"/>
         <source>Hide unused controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть неиспользуемые элементы</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="460"/>
         <source>Add statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить статистику</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="461"/>
         <source>Add custom equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить пользовательскую формулу</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="462"/>
         <location filename="../../src/services/Messages.h" line="499"/>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать запись</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="463"/>
         <source>Record control solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать контрольный раствор</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="464"/>
         <source>Simulation script flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Признак сценария моделирования</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="465"/>
         <source>Add dummy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить модельные данные</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="466"/>
         <source>Number of parallel samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Число параллельных проб</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="467"/>
         <source>Activation cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл активации</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="469"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="470"/>
         <source>New stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый этап</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="471"/>
         <source>Set active page = %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Активная страница = %d</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="472"/>
         <source>Set conjunction type to %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Схема подключения: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="473"/>
         <source>Set electrod type to %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип электрода: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="475"/>
         <source>Carbositall</source>
-        <translation type="unfinished"></translation>
+        <translation>Карбоситалл</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="476"/>
         <source>Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Золото</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="477"/>
         <source>Platinum</source>
-        <translation type="unfinished"></translation>
+        <translation>Платина</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="478"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Серебро</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="479"/>
         <source>Modified Carbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Модифицированный углерод</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="480"/>
         <source>Carbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Углерод</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="481"/>
         <source>Begin of measurement cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало цикла измерений</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="482"/>
         <source>Calculation method: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Метод расчета: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="483"/>
         <source>Calculations table: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица расчетов: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="484"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="486"/>
         <source>Concentration dimentions: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Размерность концентрации: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="487"/>
         <source>Predefined peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Предопределенные пики</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="488"/>
         <source>Record program %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа записи %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="489"/>
         <source>Loops count: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Число повторов: %d</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="490"/>
         <source>End of measurement cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец цикла измерений</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="491"/>
         <source>Stirrer type: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип мешалки: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="492"/>
         <source>Supporting electrolyte: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновый электролит: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="493"/>
         <source>Controls visibility: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Видимость элементов управления: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="494"/>
         <source>Show all</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать все</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="495"/>
         <source>Hide unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть неиспользуемые</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="496"/>
         <source>Forbid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Запретить изменения</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="497"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="498"/>
         <source>Custom equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользовательская формула</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="501"/>
         <source>Recording of control solution is NOT required</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись контрольного раствора НЕ требуется</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="503"/>
         <source>Recording of control solution is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись контрольного раствора обязательна</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="505"/>
         <source>Recording of control solution is not obligatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись контрольного раствора необязательна</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="506"/>
         <source>Simulation script</source>
-        <translation type="unfinished"></translation>
+        <translation>Сценарий моделирования</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="507"/>
         <source>Data (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные (%s)</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="508"/>
         <source>Number of parallel samples: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Число параллельных проб: %d</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="509"/>
         <source>Activation(%g ml of %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Активация (%g мл раствора %s)</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="512"/>
         <source>All types of programs|*.prg;*car;*.vap|Single step program *.prg|*.prg|Multistep program *.car|*.car|New multistep program *.vap|*.vap</source>
-        <translation type="unfinished"></translation>
+        <translation>Все типы программ|*.prg;*car;*.vap|Одношаговая программа *.prg|*.prg|Многошаговая программа *.car|*.car|Новая многошаговая программа *.vap|*.vap</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="515"/>
         <source>*.dat;*.txt|*.dat;*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat;*.txt|*.dat;*.txt</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="517"/>
         <source>The data file holds an odd count of numbers: the last point has no y value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл данных содержит нечетное количество чисел: у последней точки нет значения y.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="519"/>
         <source>The data file holds more than %s points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл данных содержит более %s точек.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="520"/>
         <source>Enter another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите другое имя</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="521"/>
         <source>Volume of analyte prepared, cm^3^</source>
-        <translation type="unfinished"></translation>
+        <translation>Объем подготовленной пробы, см^3^</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="523"/>
         <source>Analysis of parallel sample (%d of %d) is completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ параллельной пробы (%d из %d) завершен.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="525"/>
         <source>Measurement program interrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа измерения прервана!</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="526"/>
         <source>You have changed some of the method&apos;s settings. Do You want to save the procedure under the new name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили некоторые настройки методики. Сохранить методику под новым именем?</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="532"/>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="534"/>
         <source>X_i_, %s/%s</source>
-        <translation type="unfinished"></translation>
+        <translation>X_i_, %s/%s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="535"/>
         <source>X_med_, %s/%s</source>
-        <translation type="unfinished"></translation>
+        <translation>X_ср_, %s/%s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="536"/>
         <source>R, %s/%s</source>
-        <translation type="unfinished"></translation>
+        <translation>R, %s/%s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="537"/>
         <source>$д$, %</source>
-        <translation type="unfinished"></translation>
+        <translation>$д$, %</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="538"/>
         <source>$Д$, %s/%s</source>
-        <translation type="unfinished"></translation>
+        <translation>$Д$, %s/%s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="539"/>
         <source>X_max_-X_min_=%s </source>
-        <translation type="unfinished"></translation>
+        <translation>X_max_-X_min_=%s </translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="540"/>
         <source>X_max_-X_min_=%s (in cell) </source>
-        <translation type="unfinished"></translation>
+        <translation>X_max_-X_min_=%s (в ячейке) </translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="541"/>
         <source>%s %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="543"/>
         <source>Dimensions of report and statistics are incompatible</source>
-        <translation type="unfinished"></translation>
+        <translation>Размерности отчета и статистики несовместимы</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="544"/>
         <source>Cell concentrations are unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Концентрации в ячейке неизвестны</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="545"/>
         <source>Element not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент не найден</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="547"/>
         <source>X_med_=%s &gt; %s - maximum detectable concentration</source>
-        <translation type="unfinished"></translation>
+        <translation>X_ср_=%s &gt; %s - максимальная определяемая концентрация</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="549"/>
         <source>X_med_=%s &lt; %s - limit of determination</source>
-        <translation type="unfinished"></translation>
+        <translation>X_ср_=%s &lt; %s - нижняя граница определяемых концентраций</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="550"/>
         <source> (in cell)</source>
-        <translation type="unfinished"></translation>
+        <translation> (в ячейке)</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="558"/>
         <source>The report is damaged: block %s comes before its experiment or element</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчет поврежден: блок %s стоит раньше своего эксперимента или элемента</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="560"/>
         <source>The report is damaged: %s volumes where at most 5 are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчет поврежден: объемов %s, а сохраняется не более 5</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="561"/>
         <source>The report is damaged: more than %s %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчет поврежден: больше %s записей «%s»</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="563"/>
         <source>The report is damaged: block %s counts %s values in %s bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчет поврежден: блок %s указывает %s значений в %s байтах</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="566"/>
         <source>File name: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="568"/>
         <source>Data table</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица данных</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="570"/>
         <source>Calculations table</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица расчетов</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="571"/>
         <source>Results table</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица результатов</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="572"/>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечания</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="574"/>
         <source>Measurment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип измерения</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="575"/>
         <source>X_i_ - ion concentration in the sample for a single determination (with account for dilution, or mass concentration).</source>
-        <translation type="unfinished"></translation>
+        <translation>X_i_ - концентрация иона в пробе по результату единичного определения (с учетом разбавления или массовая концентрация).</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="580"/>
         <source>X_med_ - medium ion concentration in the sample.</source>
-        <translation type="unfinished"></translation>
+        <translation>X_ср_ - среднее значение концентрации иона в пробе.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="582"/>
         <source>R - absolute difference between parallel determination results.</source>
-        <translation type="unfinished"></translation>
+        <translation>R - абсолютное расхождение между результатами параллельных определений.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="583"/>
         <source>$д$ - percent error.</source>
-        <translation type="unfinished"></translation>
+        <translation>$д$ - относительная погрешность (в процентах).</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="585"/>
         <source>$Д$ - absolute error of the measurement results.</source>
-        <translation type="unfinished"></translation>
+        <translation>$Д$ - абсолютная погрешность результатов измерений.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="587"/>
         <source>Dash in cell means that element concentration is lower than the detection limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочерк в ячейке означает, что концентрация элемента ниже предела обнаружения.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="592"/>
@@ -1953,42 +1954,46 @@
 The port setting (Settings, &quot;Ports&quot;) will name the emulator instead of &quot;%s&quot;; choose the analyzer&apos;s port there again to measure.
 
 Record a simulated voltammogram now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Первую вольтамперограмму можно записать без анализатора, с помощью встроенного эмулятора анализатора. Эмулятор МОДЕЛИРУЕТ прибор: его кривые являются смоделированными данными, а не измерениями, и помечаются «[EMULATOR - simulated]».
+
+В настройке порта (окно «Настройки», страница «Порты») вместо «%s» будет указан эмулятор; чтобы выполнять измерения, снова выберите там порт анализатора.
+
+Записать смоделированную вольтамперограмму сейчас?</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="598"/>
         <source>The example program &quot;%s&quot; cannot be read (%s). Set up a program in &quot;Record parameters&quot; instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается прочитать пример программы «%s» (%s). Задайте программу в окне «Параметры записи».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="601"/>
         <source>The example &quot;%s&quot; cannot be copied to &quot;%s&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается скопировать пример «%s» в «%s».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="607"/>
         <source>Would you like to delete the installer from the temporary folder (%s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить программу установки из временной папки (%s)?</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="608"/>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка обновлений...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="609"/>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="610"/>
         <source>%s of %s bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s из %s байт</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="612"/>
         <source>Downloading upgrade information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка сведений об обновлении...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="613"/>
@@ -1996,7 +2001,10 @@ Record a simulated voltammogram now?</source>
 The size of update: %s KB.
 
 Click &quot;Next&quot; to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна новая промежуточная версия (%s)! Не рекомендуется для ответственных измерений!
+Размер обновления: %s КБ.
+
+Нажмите «Далее», чтобы загрузить.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="617"/>
@@ -2004,211 +2012,218 @@ Click &quot;Next&quot; to download.</source>
 The size of update: %s KB.
 
 Click &quot;Next&quot; to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна новая версия (%s)!
+Размер обновления: %s КБ.
+
+Нажмите «Далее», чтобы загрузить.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="620"/>
         <source>Your version is newer than on the Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша версия новее, чем версия в Интернете.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="621"/>
         <source>Your program is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас установлена последняя версия программы.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="623"/>
         <source>Live-update couldn&apos;t retrieve the catalog file of available updates. Please check that your connection to the Internet in functioning correctly and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить каталог доступных обновлений. Проверьте, что подключение к Интернету работает правильно, и повторите попытку.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="628"/>
         <source>Live-update couldn&apos;t retrieve the catalog file of available updates. Please check that your connection to the Internet in functioning correctly and retry.
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить каталог доступных обновлений. Проверьте, что подключение к Интернету работает правильно, и повторите попытку.
+
+%s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="631"/>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="632"/>
         <source>Download complete. Installer saved to %s
 
 Click &quot;Next&quot; to install. Program will be terminated</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка завершена. Программа установки сохранена в %s
+
+Нажмите «Далее», чтобы начать установку. Программа будет закрыта</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="634"/>
         <source>No address of the update catalogue is set (&quot;CatalogueUrl&quot; in the section &quot;Install&quot; of Options.ini).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задан адрес каталога обновлений («CatalogueUrl» в разделе «Install» файла Options.ini).</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="638"/>
         <source>The update catalogue is larger than %s bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Каталог обновлений больше %s байт.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="640"/>
         <source>The update catalogue has %s lines; it needs at least 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>В каталоге обновлений строк: %s; нужно не менее 3.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="642"/>
         <source>Line %s of the update catalogue is not valid: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %s каталога обновлений недопустима: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="644"/>
         <source>a version of the form yyyy.mm.dd is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидается версия вида yyyy.mm.dd</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="646"/>
         <source>a size in bytes between 1 and %s is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидается размер в байтах от 1 до %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="648"/>
         <source>an http:// or https:// address of at most %s characters is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидается адрес http:// или https:// длиной не более %s символов</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="650"/>
         <source>a SHA-256 checksum of 64 hexadecimal digits is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидается контрольная сумма SHA-256 из 64 шестнадцатеричных цифр</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="651"/>
         <source>The update catalogue gives no SHA-256 checksum for the offered installer, so it cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>В каталоге обновлений нет контрольной суммы SHA-256 для предлагаемой программы установки, поэтому ее нельзя проверить.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="653"/>
         <source>The downloaded installer does not match the SHA-256 checksum of the update catalogue. It was not saved and will not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загруженная программа установки не соответствует контрольной сумме SHA-256 из каталога обновлений. Она не сохранена и не будет открыта.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="657"/>
         <source>The installer &quot;%s&quot; no longer matches the SHA-256 checksum of the update catalogue. It will not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа установки «%s» больше не соответствует контрольной сумме SHA-256 из каталога обновлений. Она не будет открыта.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="661"/>
         <source>The server sends more than the %s bytes it announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер передает больше заявленных %s байт.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="663"/>
         <source>The server&apos;s content length &quot;%s&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер содержимого «%s», указанный сервером, не является числом.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="664"/>
         <source>The server sent nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер ничего не передал.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="666"/>
         <source>The installer cannot be saved as &quot;%s&quot;: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается сохранить программу установки как «%s»: %s</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="668"/>
         <source>The installer &quot;%s&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается открыть программу установки «%s».</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="671"/>
         <source>Connection setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка соединения...</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="672"/>
         <source>Error while loading animation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при загрузке анимации!</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="675"/>
         <source>Connect RDE/Autosampler control port (Ctrl) and PC connection port (RS232) on the back side of the Analyzer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите порт управления ВДЭ/автосамплером (Ctrl) и порт связи с компьютером (RS232) на задней панели анализатора.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="678"/>
         <source>Connect Working, Reference and Auxiliary electrodes to their connectors on the front side of the Analyzer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите рабочий электрод, электрод сравнения и вспомогательный электрод к их разъемам на передней панели анализатора.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="682"/>
         <source>Connect Power supply (PWR) and turn on the Analyzer by switching the tumbler up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите блок питания (PWR) и включите анализатор, переведя тумблер вверх.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="683"/>
         <source>Screw the RDE in the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкрутите ВДЭ в держатель.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="685"/>
         <source>Screw the working tip on the electrode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Накрутите рабочий наконечник на электрод.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="687"/>
         <source>Install the platform and the electrodes holder on the stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Установите на штатив площадку и держатель электродов.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="689"/>
         <source>Install the Reference and Auxiliary electrodes and plug their connectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Установите электрод сравнения и вспомогательный электрод и подключите их разъемы.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="690"/>
         <source>Place the electrochemical cell with the solution on the platform under the electrodes and put the holder down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставьте электрохимическую ячейку с раствором на площадку под электродами и опустите держатель.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="694"/>
         <source>Install clips into the electrodes holders and place it on the stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставьте зажимы в держатели электродов и установите держатель на штатив.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="695"/>
         <source>Place stirrer on the stand, connect Power supply and turn it on by switching the tumbler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставьте мешалку на штатив, подключите блок питания и включите мешалку тумблером.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="697"/>
         <source>Screw the working tip on the electrode. Install the working electrode in the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Накрутите рабочий наконечник на электрод. Установите рабочий электрод в держатель.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="700"/>
         <source>Install the Reference and Auxiliary electrodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Установите электрод сравнения и вспомогательный электрод.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="701"/>
         <source>Place the electrochemical cell with the solution on the stirrer. Put the stir bar and pull the holder down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставьте электрохимическую ячейку с раствором на мешалку. Положите якорь мешалки и опустите держатель.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="704"/>
         <source>Connect Autosampler control port (Ctrl) and Power supply (PWR). Turn on the Autosampler by switching the tumbler up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите порт управления автосамплером (Ctrl) и блок питания (PWR). Включите автосамплер, переведя тумблер вверх.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="709"/>
         <source>Install the Combined electrode in the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Установите комбинированный электрод в держатель.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="710"/>
         <source>Connect the Combined electrode connector to the jack on the front side of the Analyzer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите разъем комбинированного электрода к гнезду на передней панели анализатора.</translation>
     </message>
 </context>
 </TS>
