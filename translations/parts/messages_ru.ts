@@ -495,7 +495,7 @@
     <message>
         <location filename="../../src/services/Messages.h" line="149"/>
         <source>The program set does not fit this file format: it holds at most %s programs of %s steps.</source>
-        <translation>Набор программ не помещается в этот формат файла: в нем не более %s программ по %s шагов.</translation>
+        <translation>Набор программ не помещается в этот формат файла: формат вмещает не более %s программ по %s шагов.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="152"/>
@@ -1086,7 +1086,7 @@
     <message>
         <location filename="../../src/services/Messages.h" line="321"/>
         <source>Method is not supported. Probably this file was created in newer version of the software. Update may solve this problem.</source>
-        <translation>Метод не поддерживается. Вероятно, файл создан более новой версией программы. Обновление может решить эту проблему.</translation>
+        <translation>Метод расчета не поддерживается. Вероятно, файл создан более новой версией программы. Обновление может решить эту проблему.</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="324"/>
@@ -1454,7 +1454,7 @@
     <message>
         <location filename="../../src/services/Messages.h" line="444"/>
         <source>Wait for user input</source>
-        <translation>Ожидание действия пользователя</translation>
+        <translation>Ожидать действия пользователя</translation>
     </message>
     <message>
         <location filename="../../src/services/Messages.h" line="445"/>
@@ -2001,7 +2001,7 @@ Record a simulated voltammogram now?</source>
 The size of update: %s KB.
 
 Click &quot;Next&quot; to download.</source>
-        <translation>Доступна новая промежуточная версия (%s)! Не рекомендуется для ответственных измерений!
+        <translation>Доступна новая тестовая версия (%s)! Не рекомендуется для ответственных измерений!
 Размер обновления: %s КБ.
 
 Нажмите «Далее», чтобы загрузить.</translation>
