@@ -13,14 +13,14 @@ struct Options {
   bool backupEnabled = true;
   // [General]
   int maxRecentCount = 8;
-  int saveType = 0;          // 0 separate files, 1 central database
-  std::string saveDir;       // central database folder, ends with a separator
-  std::string repBaseDir;    // written only: the "Reports" record folder
+  int saveType = 0;        // 0 separate files, 1 central database
+  std::string saveDir;     // central database folder, ends with a separator
+  std::string repBaseDir;  // written only: the "Reports" record folder
   // [Install]
   bool autoUpdate = false;
   bool snapShotsUpdate = false;
   // [Record]
-  int insertType = 1;        // 0 flat file, 1 tree structure
+  int insertType = 1;  // 0 flat file, 1 tree structure
   int recordType = 0;
   int recWizIndex = 2;
   double maxCurrent = 0.0;
@@ -58,6 +58,13 @@ struct Options {
   int asInitTimeout = 3000;
   bool useNew3in1 = false;
   bool askMethodChange = true;
+  // [WizardChecks]: limits of the measurement wizard's checks of a pass
+  // that the run's statistics record does not give.
+  double wizMinAdditionRise = 50.0;      // % of the sample's peak
+  double wizTargetAdditionRise = 100.0;  // % a suggested addition aims at
+  double wizMinR2 = 0.98;
+  double wizReplicateSpread = 30.0;  // % of the mean
+  int wizFlatTopPoints = 5;
 
   // Reads every key (missing keys keep their defaults). Install/Path and
   // RecentFiles are maintained where they are used and are not read here.
