@@ -263,9 +263,11 @@ void CheckRegression(const Context& cx, const TNode* pass, std::vector<Message>&
     std::set<double> xs;
     for (const TDataPoint& p : serie.Points) xs.insert(p.X);
     if (xs.size() < 3) continue;
-    if (serie.R2 < cx.In.Thresholds.MinR2)
-      out.push_back(Message(msg::GateLowR2,
-                            {where, peak.Name, FormatDecimals(serie.R2, 4), FormatShortest(cx.In.Thresholds.MinR2)}));
+    // The series keeps the fit quality, the correlation coefficient |r|.
+    const double r2 = serie.R2 * serie.R2;
+    if (r2 < cx.In.Thresholds.MinR2)
+      out.push_back(
+          Message(msg::GateLowR2, {where, peak.Name, FormatDecimals(r2, 4), FormatShortest(cx.In.Thresholds.MinR2)}));
   }
 }
 

@@ -102,7 +102,7 @@ TPredefPeak Peak(const Metal& metal) {
 // the cell is named, volumes, units and the predefined peak before the
 // measurement cycle.
 TWizSteps Script(const TMethod& method, const std::vector<const Metal*>& metals, std::int32_t controlSolution,
-                 const std::vector<double>& calcTable) {
+                 const TCalcTable& calcTable) {
   TWizSteps script = MethodScriptCreator::Generate(method, method.CalcMethod);
   for (auto it = script.begin(); it != script.end(); ++it) {
     switch (it->Type) {
@@ -135,10 +135,10 @@ TWizSteps Script(const TMethod& method, const std::vector<const Metal*>& metals,
 
 // 1 cm³ of water sample, undiluted, poured whole into the cell;
 // additions of 0.05 cm³.
-const std::vector<double> kSingleMetalTable{1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.05, 0.05, 0.05, 0.05};
+const TCalcTable kSingleMetalTable{1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.05, 0.05, 0.05, 0.05};
 // 1 cm³ of water sample made up to 11 cm³ with the supporting electrolyte,
 // all of it in the cell; additions of 0.05 cm³ of the mixed standard.
-const std::vector<double> kMixedTable{1.0, 1.0, 1.0, 1.0, 11.0, 11.0, 0.05, 0.05, 0.05, 0.05};
+const TCalcTable kMixedTable{1.0, 1.0, 1.0, 1.0, 11.0, 11.0, 0.05, 0.05, 0.05, 0.05};
 
 struct Texts {
   std::string Symbols;  // "Zn" or "Zn, Cd, Pb, Cu"
@@ -148,7 +148,7 @@ struct Texts {
 
 TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::int32_t calcMethod,
              const std::string& titleEn, const std::string& titleRu, const std::string& subMenuEn,
-             const std::string& subMenuRu, const std::vector<double>& calcTable, std::int32_t valuesRange) {
+             const std::string& subMenuRu, const TCalcTable& calcTable, std::int32_t valuesRange) {
   TMethod m;
   m.CalcMethod = calcMethod;
   m.HideUnused = true;
