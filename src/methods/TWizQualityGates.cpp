@@ -363,8 +363,11 @@ std::vector<Message> TWizQualityGates::JudgePass(const Input& input) {
 std::vector<Message> TWizQualityGates::JudgeRun(const Input& input) {
   std::vector<Message> out;
   const Context cx = MakeContext(input);
-  for (TNode* pass : Passes(input.RunRoot)) JudgeOne(cx, pass, pass->NextSibling == nullptr, out);
-  if (out.empty() && input.RunRoot) out.push_back(Message(msg::GateAllWell, {input.RunRoot->Name}));
+  for (TNode* pass : Passes(input.RunRoot))
+    if (!input.ParallelSample || pass->Parent == input.ParallelSample)
+      JudgeOne(cx, pass, pass->NextSibling == nullptr, out);
+  const TNode* judged = input.ParallelSample ? input.ParallelSample : input.RunRoot;
+  if (out.empty() && judged) out.push_back(Message(msg::GateAllWell, {judged->Name}));
   return out;
 }
 

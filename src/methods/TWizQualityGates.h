@@ -78,6 +78,9 @@ class TWizQualityGates {
     TNode* RunRoot = nullptr;
     // The measurement node just recorded; null: the last one of the run.
     TNode* Pass = nullptr;
+    // JudgeRun: only this parallel sample (a child of the root; the report
+    // adds one experiment per parallel sample); null: all of them.
+    TNode* ParallelSample = nullptr;
     // The method of the run: its predefined peaks (the last "Predefined
     // peaks" command of its script) and calculation method, unless Peaks
     // and CalcMethod are given.

@@ -10,6 +10,7 @@
 
 #include "IniFile.h"
 #include "Messages.h"
+#include "Numbers.h"
 #include "Options.h"
 #include "RecordPeaks.h"
 #include "TMethodStat.h"
@@ -134,7 +135,7 @@ class WizRun {
   std::normal_distribution<double> noise_{0.0, 1.0};
 };
 
-using Heights = std::map<std::string, double>;
+double Num(const std::string& text) { return ReadNumber(text, -1.0); }
 
 std::vector<const Message*> Of(const std::vector<Message>& all, const char* text) {
   std::vector<const Message*> found;
@@ -236,7 +237,7 @@ TEST(WizQualityGates, ReplicateSpreadAgainstStatisticsOrSettings) {
   ASSERT_EQ(v.size(), 1u) << Texts(v);
   EXPECT_STREQ(v[0].text, msg::GateSpreadSettings);
   EXPECT_EQ(v[0].args[1], "Zn");
-  EXPECT_NEAR(std::stod(v[0].args[2]), 10.0, 2.0);
+  EXPECT_NEAR(Num(v[0].args[2]), 10.0, 2.0);
   EXPECT_EQ(v[0].args[3], "5.0");
 
   // A record takes over from the settings. Before any concentration is
@@ -289,10 +290,10 @@ TEST(WizQualityGates, ASmallAdditionAsksForALargerOne) {
   const auto small = Of(v, msg::GateAdditionSmall);
   ASSERT_EQ(small.size(), 1u) << Texts(v);
   EXPECT_EQ(small[0]->args[1], "Zn");
-  EXPECT_NEAR(std::stod(small[0]->args[2]), 20.0, 3.0);
+  EXPECT_NEAR(Num(small[0]->args[2]), 20.0, 3.0);
   EXPECT_EQ(small[0]->args[3], "50.0");
   // Five times the 0.05 ml given reaches the doubling aimed at.
-  EXPECT_NEAR(std::stod(small[0]->args[4]), 0.25, 0.04);
+  EXPECT_NEAR(Num(small[0]->args[4]), 0.25, 0.04);
   const auto none = Of(v, msg::GateAdditionNoRise);
   ASSERT_EQ(none.size(), 1u) << Texts(v);
   EXPECT_EQ(none[0]->args[1], "Cd");
@@ -311,7 +312,7 @@ TEST(WizQualityGates, ASmallAdditionAsksForALargerOne) {
       v.begin(), v.end(), [](const Message& m) { return m.text == msg::GateAdditionSmall && m.args[1] == "Pb"; });
   ASSERT_NE(lead, v.end()) << Texts(v);
   EXPECT_EQ(lead->args[3], "150.0");
-  EXPECT_NEAR(std::stod(lead->args[4]), 0.075, 0.01);
+  EXPECT_NEAR(Num(lead->args[4]), 0.075, 0.01);
 
   // Without calculation by additions there is nothing to judge.
   in.CalcMethod = 3;
@@ -370,6 +371,16 @@ TEST(WizQualityGates, TheRunsNotesNameEveryParallelSample) {
   ASSERT_EQ(missing.size(), 1u) << Texts(v);
   EXPECT_EQ(missing[0]->args[0], "Parallel sample 2, Added standard 1");
   EXPECT_EQ(v.size(), 1u) << Texts(v);
+  // Each parallel sample's notes go with its own experiment of the report.
+  TWizQualityGates::Input in = run.Input();
+  const std::vector<TNode*> passes = TWizQualityGates::Passes(in.RunRoot);
+  in.ParallelSample = passes.front()->Parent;
+  const std::vector<Message> first = TWizQualityGates::JudgeRun(in);
+  ASSERT_EQ(first.size(), 1u) << Texts(first);
+  EXPECT_STREQ(first[0].text, msg::GateAllWell);
+  EXPECT_EQ(first[0].args[0], "Parallel sample 1");
+  in.ParallelSample = passes.back()->Parent;
+  EXPECT_EQ(Of(TWizQualityGates::JudgeRun(in), msg::GatePeakMissing).size(), 1u);
 }
 
 }  // namespace

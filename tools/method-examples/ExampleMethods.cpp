@@ -133,12 +133,14 @@ TWizSteps Script(const TMethod& method, const std::vector<const Metal*>& metals,
   return script;
 }
 
-// 1 cm³ of water sample, undiluted, poured whole into the cell;
-// additions of 0.05 cm³.
-const TCalcTable kSingleMetalTable{1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.05, 0.05, 0.05, 0.05};
 // 1 cm³ of water sample made up to 11 cm³ with the supporting electrolyte,
-// all of it in the cell; additions of 0.05 cm³ of the mixed standard.
-const TCalcTable kMixedTable{1.0, 1.0, 1.0, 1.0, 11.0, 11.0, 0.05, 0.05, 0.05, 0.05};
+// all of it in the cell; additions of 0.05 cm³ of the standard. The
+// emulator's operator fills its cell the same way.
+const TCalcTable kCalcTable{1.0, 1.0, 1.0, 1.0, 11.0, 11.0, 0.05, 0.05, 0.05, 0.05};
+
+// The 200 mkA range: 20 µA full scale with modulation, room for the peaks
+// of two additions.
+constexpr std::int32_t kValuesRange = 3;
 
 struct Texts {
   std::string Symbols;  // "Zn" or "Zn, Cd, Pb, Cu"
@@ -148,14 +150,14 @@ struct Texts {
 
 TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::int32_t calcMethod,
              const std::string& titleEn, const std::string& titleRu, const std::string& subMenuEn,
-             const std::string& subMenuRu, const TCalcTable& calcTable, std::int32_t valuesRange) {
+             const std::string& subMenuRu) {
   TMethod m;
   m.CalcMethod = calcMethod;
   m.HideUnused = true;
   m.SupportingElectrolyte = "0.1 M HCOOH + 0.02 M KCl";
   const std::string& symbols = texts.Symbols;
-  m.Programs = {{MeasurementStep(metals, symbols + ", replicate 1", valuesRange),
-                 MeasurementStep(metals, symbols + ", replicate 2", valuesRange)}};
+  m.Programs = {{MeasurementStep(metals, symbols + ", replicate 1", kValuesRange),
+                 MeasurementStep(metals, symbols + ", replicate 2", kValuesRange)}};
   m.RebuildCells();
   m.Statistics = Statistics(symbols + " in drinking water (" + titleEn + ")", metals);
 
@@ -177,14 +179,14 @@ TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::i
   // Standard additions: background, sample and two additions in every
   // pass of the cycle. By calibration: the control solution, then the
   // sample, read off the active calibration.
-  m.Script = Script(m, metals, calcMethod == kMethodByCalibration ? 1 : 0, calcTable);
+  m.Script = Script(m, metals, calcMethod == kMethodByCalibration ? 1 : 0, kCalcTable);
   return m;
 }
 
 TMethod MakeSingle(const Metal& metal, std::int32_t calcMethod, const std::string& titleEn, const std::string& titleRu,
                    const std::string& subMenuEn, const std::string& subMenuRu) {
   return Make({&metal}, {metal.Symbol, metal.English, metal.Russian}, calcMethod, titleEn, titleRu, subMenuEn,
-              subMenuRu, kSingleMetalTable, 2);
+              subMenuRu);
 }
 
 }  // namespace
@@ -201,12 +203,11 @@ std::vector<ExampleMethods::Entry> ExampleMethods::All() {
   }
   all.push_back(
       {"Pb-calibration.mtd", MakeSingle(kLead, kMethodByCalibration, "calibration", "по градуировке", menuEn, menuRu)});
-  // The four metals in one sweep: their peaks reach a few µA after two
-  // additions, so the 200 mkA range (20 µA full scale with modulation).
+  // The four metals in one sweep.
   all.push_back({"ZnCdPbCu-standard-additions.mtd",
                  Make({&kZinc, &kCadmium, &kLead, &kCopper},
                       {"Zn, Cd, Pb, Cu", "Zinc, cadmium, lead, copper", "Цинк, кадмий, свинец, медь"},
-                      kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu, kMixedTable, 3)});
+                      kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu)});
   return all;
 }
 
