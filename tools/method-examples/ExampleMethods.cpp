@@ -90,9 +90,12 @@ TMethodStat Statistics(const std::string& name, const std::vector<const Metal*>&
 TPredefPeak Peak(const Metal& metal) {
   TPredefPeak p;
   p.Name = metal.Symbol;
-  p.LeftBorder = metal.Peak - 150.0;  // a stripping peak rises slowly on its negative side
+  // The search names a peak whose borders both lie in the window. A
+  // stripping peak rises slowly on its negative side, and its right border
+  // runs on to the next peak or to the end of the sweep.
+  p.LeftBorder = metal.Peak - 200.0;
   p.MiddleBorder = metal.Peak;
-  p.RightBorder = metal.Peak + 100.0;
+  p.RightBorder = metal.Peak + 250.0;
   p.AdditionConc = metal.StandardConcentration;
   p.CalcType = 0;  // by height
   return p;
