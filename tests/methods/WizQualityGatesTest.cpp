@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <string_view>
 
 #include "IniFile.h"
 #include "Messages.h"
@@ -140,7 +141,7 @@ double Num(const std::string& text) { return ReadNumber(text, -1.0); }
 std::vector<const Message*> Of(const std::vector<Message>& all, const char* text) {
   std::vector<const Message*> found;
   for (const Message& m : all)
-    if (m.text == text) found.push_back(&m);
+    if (std::string_view(m.text) == text) found.push_back(&m);
   return found;
 }
 
@@ -308,8 +309,9 @@ TEST(WizQualityGates, ASmallAdditionAsksForALargerOne) {
   in.Thresholds = TWizGateThresholds::FromOptions(options);
   EXPECT_DOUBLE_EQ(in.Thresholds.MinR2, 0.98);
   v = TWizQualityGates::JudgePass(in);
-  const auto lead = std::find_if(
-      v.begin(), v.end(), [](const Message& m) { return m.text == msg::GateAdditionSmall && m.args[1] == "Pb"; });
+  const auto lead = std::find_if(v.begin(), v.end(), [](const Message& m) {
+    return std::string_view(m.text) == msg::GateAdditionSmall && m.args[1] == "Pb";
+  });
   ASSERT_NE(lead, v.end()) << Texts(v);
   EXPECT_EQ(lead->args[3], "150.0");
   EXPECT_NEAR(Num(lead->args[4]), 0.075, 0.01);
