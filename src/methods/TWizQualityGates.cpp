@@ -350,6 +350,8 @@ std::vector<Message> TWizQualityGates::JudgePass(const Input& input) {
   std::vector<Message> out;
   const Context cx = MakeContext(input);
   TNode* pass = input.Pass;
+  // A replicate stands for its pass.
+  while (pass && pass->Parent && pass->Parent->Parent && pass->Parent->Parent != input.RunRoot) pass = pass->Parent;
   if (!pass) {
     const std::vector<TNode*> all = Passes(input.RunRoot);
     if (!all.empty()) pass = all.back();

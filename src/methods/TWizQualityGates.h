@@ -76,7 +76,8 @@ class TWizQualityGates {
 
   struct Input {
     TNode* RunRoot = nullptr;
-    // The measurement node just recorded; null: the last one of the run.
+    // The measurement node just recorded (or one of its replicates); null:
+    // the last one of the run.
     TNode* Pass = nullptr;
     // JudgeRun: only this parallel sample (a child of the root; the report
     // adds one experiment per parallel sample); null: all of them.

@@ -237,6 +237,10 @@ TEST(WizQualityGates, ReplicateSpreadAgainstStatisticsOrSettings) {
   std::vector<Message> v = TWizQualityGates::JudgePass(in);
   ASSERT_EQ(v.size(), 1u) << Texts(v);
   EXPECT_STREQ(v[0].text, msg::GateSpreadSettings);
+  // The replicate just recorded stands for its pass.
+  in.Pass = sample->FirstChild->NextSibling;
+  EXPECT_EQ(TWizQualityGates::JudgePass(in)[0].args, v[0].args);
+  in.Pass = sample;
   EXPECT_EQ(v[0].args[1], "Zn");
   EXPECT_NEAR(Num(v[0].args[2]), 10.0, 2.0);
   EXPECT_EQ(v[0].args[3], "5.0");
