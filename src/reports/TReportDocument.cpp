@@ -105,7 +105,13 @@ TReportDocument TReportDocument::Build(TReportRec& report, const TReportPrintOpt
   if (o.ResultsTable) {
     b.push_back(TPrintBlock::Heading(tr(msg::ReportResultsTable)));
     b.push_back(TPrintBlock::TableOf(ResultsTable(report)));
-    if (o.Notes) b.push_back(TPrintBlock::NotesOf(tr(msg::ReportNotes), NoteLines(translate)));
+    if (o.Notes) {
+      // The fixed notes, then each experiment's own (the wizard's checks).
+      std::vector<std::string> lines = NoteLines(translate);
+      for (const TExpRec& e : report.Experiments)
+        for (const std::string& note : e.Notes) lines.push_back(e.Comment.empty() ? note : e.Comment + ": " + note);
+      b.push_back(TPrintBlock::NotesOf(tr(msg::ReportNotes), std::move(lines)));
+    }
   }
   return doc;
 }

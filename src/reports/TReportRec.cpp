@@ -186,6 +186,19 @@ void TReportRec::SetComment(std::size_t experiment, const std::string& text) {
   if (experiment < Experiments.size()) Experiments[experiment].Comment = text;
 }
 
+void TReportRec::SetNotes(std::size_t experiment, const std::vector<Message>& notes) {
+  if (experiment >= Experiments.size()) return;
+  std::vector<std::string>& out = Experiments[experiment].Notes;
+  out.clear();
+  for (const Message& m : notes) {
+    if (out.size() >= kMaxNotes) break;
+    std::string text = Message::substitute(tr(m.text), m.args);
+    if (text.size() > kMaxNoteBytes) text.resize(kMaxNoteBytes);
+    out.push_back(std::move(text));
+  }
+  changed();
+}
+
 std::string TReportRec::GetName(std::size_t experiment) const {
   return experiment < Experiments.size() ? Experiments[experiment].Name : std::string();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Message.h"
 #include "TCalcVar.h"
 #include "TMethodStat.h"
 #include "TPrintBlock.h"
@@ -79,6 +80,8 @@ struct TExpRec {
   std::int32_t CalcMethod = 0;
   // Method "By calibration": the active calibration of every element.
   std::vector<TSingleCalibration> Calibrations;
+  // Notes on the recordings (the measurement wizard's checks), as shown.
+  std::vector<std::string> Notes;
 };
 
 using TExpRecArr = std::vector<TExpRec>;
@@ -129,6 +132,11 @@ class TReportRec {
   std::string GetComment(std::size_t experiment) const;
   void SetComment(std::size_t experiment, const std::string& text);
   std::string GetName(std::size_t experiment) const;
+  // Replaces an experiment's notes with the messages, translated and filled
+  // in; each is cut to kMaxNoteBytes.
+  void SetNotes(std::size_t experiment, const std::vector<Message>& notes);
+  static constexpr std::size_t kMaxNoteBytes = 4096;
+  static constexpr std::size_t kMaxNotes = 1000;
   int FindElement(const std::string& name) const;
   bool HasStatistics() const { return !Statistics.Name.empty(); }
 

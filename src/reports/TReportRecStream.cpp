@@ -35,6 +35,7 @@ enum Tag : std::int32_t {
   TagCalibration = 17,
   TagStatistics = 18,
   TagCellValues = 19,
+  TagNote = 20,  // one note of the experiment, UTF-8 text
 };
 
 constexpr std::size_t kMaxVolumes = 5;
@@ -109,6 +110,9 @@ void TReportRec::SaveToStream(BinaryWriter& out) {
     }
     chunks.int32Chunk(TagPeakCalcType, e.PeakCalcType);
     for (const TSingleCalibration& cal : e.Calibrations) chunks.chunk(TagCalibration, cal.FileBytes());
+    for (const std::string& note : e.Notes)
+      chunks.chunk(TagNote, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(note.data()),
+                                                          std::min(note.size(), kMaxNoteBytes)));
   }
   BinaryWriter units;
   units.i32(UnitTop);
@@ -154,7 +158,8 @@ void TReportRec::LoadFromStream(BinaryReader& in) {
     Chunk chunk;
     while (chunks.next(chunk)) {
       const std::int32_t tag = chunk.tag;
-      const bool experimentTag = tag == TagComment || tag == TagVolumes || (tag >= TagCurve && tag <= TagCalibration);
+      const bool experimentTag =
+          tag == TagComment || tag == TagVolumes || tag == TagNote || (tag >= TagCurve && tag <= TagCalibration);
       const bool elementTag = tag == TagMean || tag == TagDelta || tag == TagResults || tag == TagCellValues;
       if (experimentTag && Experiments.empty()) OutOfPlace(tag);
       if (elementTag && Elements.empty()) OutOfPlace(tag);
@@ -262,6 +267,13 @@ void TReportRec::LoadFromStream(BinaryReader& in) {
         case TagCellValues:
           el->CellValues = ReadValues(chunk, kMaxExperiments);
           break;
+        case TagNote: {
+          if (e->Notes.size() >= kMaxNotes)
+            throw EFormatError(Message(msg::ReportTooMany, {std::to_string(kMaxNotes), "notes"}));
+          const auto text = chunk.body.bytes(std::min(chunk.body.remaining(), kMaxNoteBytes));
+          e->Notes.emplace_back(text.begin(), text.end());
+          break;
+        }
         case TagStatistics: {
           BinaryReader body = chunk.body;
           Statistics = TMethodStat::Read(body);

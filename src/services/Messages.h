@@ -710,4 +710,42 @@ inline constexpr const char* AssemblySamplerElectrode =
 inline constexpr const char* AssemblySamplerJack = QT_TRANSLATE_NOOP(
     "Messages", "Connect the Combined electrode connector to the jack on the front side of the Analyzer.");
 
+// --- Measurement wizard: quality checks ------------------------------------
+// Verdicts on a recorded pass, shown beside the wizard's chart and written
+// into the report's notes. The first argument names the recording.
+inline constexpr const char* GateAllWell =
+    QT_TRANSLATE_NOOP("Messages", "%s: every peak was found, and nothing here needs your attention.");
+inline constexpr const char* GatePeakMissing = QT_TRANSLATE_NOOP(
+    "Messages", "%s: the peak %s was not found between %s and %s mV. Check the electrode and the solution.");
+inline constexpr const char* GatePeakOverloaded = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the peak %s is overloaded: the current reaches %s µA, the limit of the current range. Record it again with "
+    "a larger current range or a shorter electrolysis.");
+inline constexpr const char* GatePeakFlatTop = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the top of the peak %s is cut off flat at %s µA. Record it again with a larger current range or a shorter "
+    "electrolysis.");
+inline constexpr const char* GateSpreadStatistics = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the replicates of the peak %s differ by %s%% of their mean; the statistics \"%s\" allow %s%%. Consider "
+    "recording the pass again.");
+inline constexpr const char* GateSpreadSettings = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the replicates of the peak %s differ by %s%% of their mean; at most %s%% is expected. Consider recording the "
+    "pass again.");
+inline constexpr const char* GateAdditionNoRise = QT_TRANSLATE_NOOP(
+    "Messages", "%s: the addition did not raise the peak %s. Check the standard solution and the addition.");
+inline constexpr const char* GateAdditionSmall = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the addition raised the peak %s by only %s%% of the sample's peak (at least %s%% is advisable). Use a larger "
+    "addition, about %s ml.");
+inline constexpr const char* GateAdditionSmallNoVolume = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the addition raised the peak %s by only %s%% of the sample's peak (at least %s%% is advisable). Use a larger "
+    "addition.");
+inline constexpr const char* GateLowR2 = QT_TRANSLATE_NOOP(
+    "Messages",
+    "%s: the standard additions line of the peak %s is not straight enough: R² = %s, less than %s. Check the "
+    "additions or record them again.");
+
 }  // namespace velmora::msg

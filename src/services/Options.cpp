@@ -60,6 +60,11 @@ void Options::read(const IniFile& ini) {
   asInitTimeout = readInt(ini, "Custom", "ASInitTimeout", asInitTimeout);
   useNew3in1 = ini.readBool("Custom", "UseNew3in1", useNew3in1);
   askMethodChange = ini.readBool("Custom", "AskMethodChange", askMethodChange);
+  wizMinAdditionRise = ini.readFloat("WizardChecks", "MinAdditionRise", wizMinAdditionRise);
+  wizTargetAdditionRise = ini.readFloat("WizardChecks", "TargetAdditionRise", wizTargetAdditionRise);
+  wizMinR2 = ini.readFloat("WizardChecks", "MinR2", wizMinR2);
+  wizReplicateSpread = ini.readFloat("WizardChecks", "ReplicateSpread", wizReplicateSpread);
+  wizFlatTopPoints = readInt(ini, "WizardChecks", "FlatTopPoints", wizFlatTopPoints);
 }
 
 void Options::write(IniFile& ini) const {
@@ -100,6 +105,11 @@ void Options::write(IniFile& ini) const {
   ini.writeString("Port", "Name", portName);
   ini.writeBool("Custom", "UseNew3in1", useNew3in1);
   ini.writeBool("Custom", "AskMethodChange", askMethodChange);
+  ini.writeFloat("WizardChecks", "MinAdditionRise", wizMinAdditionRise);
+  ini.writeFloat("WizardChecks", "TargetAdditionRise", wizTargetAdditionRise);
+  ini.writeFloat("WizardChecks", "MinR2", wizMinR2);
+  ini.writeFloat("WizardChecks", "ReplicateSpread", wizReplicateSpread);
+  ini.writeInteger("WizardChecks", "FlatTopPoints", wizFlatTopPoints);
 }
 
 }  // namespace velmora

@@ -58,6 +58,13 @@ struct Options {
   int asInitTimeout = 3000;
   bool useNew3in1 = false;
   bool askMethodChange = true;
+  // [WizardChecks]: limits of the measurement wizard's checks of a pass
+  // that the run's statistics record does not give.
+  double wizMinAdditionRise = 50.0;      // % of the sample's peak
+  double wizTargetAdditionRise = 100.0;  // % a suggested addition aims at
+  double wizMinR2 = 0.98;
+  double wizReplicateSpread = 30.0;  // % of the mean
+  int wizFlatTopPoints = 5;
 
   // Reads every key (missing keys keep their defaults). Install/Path and
   // RecentFiles are maintained where they are used and are not read here.

@@ -22,7 +22,7 @@ const fs::path kShipped = fs::path(VELMORA_SOURCE_DIR) / "methods";
 
 TEST(ExampleMethods, ShippedFilesAreTheGeneratorsOutput) {
   const std::vector<ExampleMethods::Entry> all = ExampleMethods::All();
-  ASSERT_EQ(all.size(), 5u);
+  ASSERT_EQ(all.size(), 6u);
   for (const ExampleMethods::Entry& e : all) {
     SCOPED_TRACE(e.FileName);
     ASSERT_TRUE(fs::exists(kShipped / e.FileName)) << "run velmora_make_methods methods";
@@ -35,11 +35,11 @@ TEST(ExampleMethods, ShippedFilesAreTheGeneratorsOutput) {
 TEST(ExampleMethods, LoadAsALibraryAndOfferTheirMenu) {
   TMethodsLibrary library(kShipped, fs::path(VELMORA_SOURCE_DIR) / "no-data-folder");
   EXPECT_TRUE(library.Load().empty());
-  ASSERT_EQ(library.Methods().size(), 5u);
+  ASSERT_EQ(library.Methods().size(), 6u);
   const TMethodsMenuModel menu = TMethodsMenuModel::Build(library.Methods(), 1033);
   ASSERT_EQ(menu.Entries.size(), 1u);
   EXPECT_EQ(menu.Entries[0].Caption, "Drinking water");
-  EXPECT_EQ(menu.Entries[0].Items.size(), 5u);
+  EXPECT_EQ(menu.Entries[0].Items.size(), 6u);
   EXPECT_EQ(TMethodsMenuModel::Build(library.Methods(), 1049).Entries[0].Caption, "Питьевая вода");
 }
 
@@ -88,17 +88,24 @@ TEST(ExampleMethods, ScriptsLeadThroughAWholeAnalysis) {
           EXPECT_EQ(DescribeStep(r, 1033), "Calculations table: OK");
           break;
         case kStepPredefPeaks:
-          ASSERT_EQ(r.Peaks.size(), 1u);
+          // One peak for each element of the statistics, in their order.
+          ASSERT_EQ(r.Peaks.size(), m.Statistics.Elements.size());
           peaks = true;
-          // The peak's window lies in the sweep of every step.
-          for (const TSingleProgramArray& p : m.Programs) {
-            for (const ProgramStep& step : p) {
-              EXPECT_LT(step.SweepStart(), r.Peaks[0].LeftBorder);
-              EXPECT_GT(step.SweepEnd(), r.Peaks[0].RightBorder);
-              EXPECT_LT(step.ElectrolysisPotential(), r.Peaks[0].MiddleBorder - 100.0);
+          for (std::size_t k = 0; k < r.Peaks.size(); ++k) {
+            const TPredefPeak& peak = r.Peaks[k];
+            // The peak's top lies well inside the sweep of every step, and
+            // its window around it.
+            EXPECT_LT(peak.LeftBorder, peak.MiddleBorder);
+            EXPECT_GT(peak.RightBorder, peak.MiddleBorder);
+            for (const TSingleProgramArray& p : m.Programs) {
+              for (const ProgramStep& step : p) {
+                EXPECT_LT(step.SweepStart(), peak.MiddleBorder - 100.0);
+                EXPECT_GT(step.SweepEnd(), peak.MiddleBorder + 100.0);
+                EXPECT_LT(step.ElectrolysisPotential(), peak.MiddleBorder - 100.0);
+              }
             }
+            EXPECT_EQ(peak.Name, m.Statistics.Elements.at(k).Name);
           }
-          EXPECT_EQ(r.Peaks[0].Name, m.Statistics.Elements.at(0).Name);
           break;
         default:
           break;
@@ -114,5 +121,14 @@ TEST(ExampleMethods, ScriptsLeadThroughAWholeAnalysis) {
     EXPECT_FALSE(m.UsesSampler());
     EXPECT_FALSE(m.Localized.empty());
     for (const TLocalizedMethod& l : m.Localized) EXPECT_EQ(l.MethodName, m.Statistics.Name);
+    // Reproducibility and critical difference are shares of the mean
+    // result, as a report applies them (a percentage would pass anything).
+    for (const TElementStatistics& e : m.Statistics.Elements) {
+      for (const TStatRange& range : e.Ranges) {
+        EXPECT_GT(range.Reproducibility, 0.0) << e.Name;
+        EXPECT_LE(range.Reproducibility, range.CriticalDifference) << e.Name;
+        EXPECT_LT(range.CriticalDifference, 1.0) << e.Name;
+      }
+    }
   }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "BinaryWriter.h"
@@ -277,6 +278,46 @@ TEST(ReportRec, ReportFileRoundTripShowsTheSameTable) {
   varsBack.LoadFromBytes(vars.Bytes());
   EXPECT_TRUE(varsBack.VariablesMode);
   EXPECT_EQ(varsBack.Experiments[0].Vars, custom.Vars);
+}
+
+TEST(ReportRec, NotesOfTheRecordingsTravelWithTheirExperimentIntoFileAndPrint) {
+  TReportRec report;
+  // The notes are kept as shown: translated, then filled in.
+  report.Translate = [](const char* text) { return std::string("~") + text; };
+  report.AddExperiment(Experiment({{"Pb", 25.0}}));
+  report.AddExperiment(Experiment({{"Pb", 26.0}}));
+  report.SetComment(1, "Tap B");
+  int changes = 0;
+  report.OnChange = [&](TReportRec&) { ++changes; };
+  const std::string longText(5000, 'x');
+  report.SetNotes(1, {Message("%s: the peak %s was not found.", {"Analyte", "Cd"}), Message("%s", {longText})});
+  report.SetNotes(7, {Message("nowhere")});  // no such experiment: ignored
+  EXPECT_EQ(changes, 1);
+  ASSERT_EQ(report.Experiments[1].Notes.size(), 2u);
+  EXPECT_EQ(report.Experiments[1].Notes[0], "~Analyte: the peak Cd was not found.");
+  EXPECT_EQ(report.Experiments[1].Notes[1].size(), TReportRec::kMaxNoteBytes);
+  EXPECT_TRUE(report.Experiments[0].Notes.empty());
+
+  TReportRec back;
+  back.LoadFromBytes(report.Bytes());
+  ASSERT_EQ(back.Experiments.size(), 2u);
+  EXPECT_TRUE(back.Experiments[0].Notes.empty());
+  EXPECT_EQ(back.Experiments[1].Notes, report.Experiments[1].Notes);
+
+  // Printed after the fixed notes, each with its experiment's caption.
+  const TReportDocument doc = TReportDocument::Build(back, {}, "10.12.2026", {});
+  const auto notes = std::find_if(doc.Blocks.begin(), doc.Blocks.end(),
+                                  [](const TPrintBlock& b) { return b.BlockKind == TPrintBlock::Kind::Notes; });
+  ASSERT_NE(notes, doc.Blocks.end());
+  const std::size_t fixed = TReportDocument::NoteLines({}).size();
+  ASSERT_EQ(notes->Lines.size(), fixed + 2);
+  EXPECT_EQ(notes->Lines[fixed], "Tap B: ~Analyte: the peak Cd was not found.");
+
+  // A note before any experiment is damage.
+  BinaryWriter out;
+  ChunkWriter chunks(out);
+  chunks.chunk(20, std::vector<std::uint8_t>{'a'});
+  EXPECT_THROW(back.LoadFromBytes(out.take()), EFormatError);
 }
 
 std::vector<std::uint8_t> Blocks(const std::vector<std::pair<std::int32_t, std::vector<std::uint8_t>>>& blocks) {

@@ -1,5 +1,7 @@
 #include "ExampleMethods.h"
 
+#include <algorithm>
+
 #include "MethodScriptCreator.h"
 
 namespace velmora {
@@ -33,49 +35,67 @@ const Metal kCadmium{"Cd", "Cadmium", "Кадмий", -620.0, -1000, -850, -450,
 const Metal kLead{"Pb", "Lead", "Свинец", -420.0, -800, -650, -250, 5000.0, 60};
 const Metal kCopper{"Cu", "Copper", "Медь", -180.0, -600, -400, 50, 6000.0, 60};
 
-ProgramStep MeasurementStep(const Metal& metal, const std::string& comment) {
+// One sweep over the peaks of all `metals`: deposited at the most negative
+// of their electrolysis potentials for the longest of their times.
+ProgramStep MeasurementStep(const std::vector<const Metal*>& metals, const std::string& comment,
+                            std::int32_t valuesRange) {
+  const Metal& metal = *metals.front();
+  std::int32_t electrolysis = metal.Electrolysis, time = metal.ElectrolysisTime;
+  std::int32_t start = metal.SweepStart, end = metal.SweepEnd;
+  for (const Metal* m : metals) {
+    electrolysis = std::min(electrolysis, m->Electrolysis);
+    time = std::max(time, m->ElectrolysisTime);
+    start = std::min(start, m->SweepStart);
+    end = std::max(end, m->SweepEnd);
+  }
   ProgramStep step = ProgramStep::Default();
   step.SetCleaningPotential(100);
   step.SetCleaningTime(10);
-  step.SetElectrolysisPotential(metal.Electrolysis);
-  step.SetElectrolysisTime(metal.ElectrolysisTime);
+  step.SetElectrolysisPotential(electrolysis);
+  step.SetElectrolysisTime(time);
   step.SetStirrer(true);
   step.SetStirrerType(1);
   step.SetStirrerSpeed(1000);
   step.SetSweepRate(200);
-  step.SetSweepStart(metal.SweepStart);
-  step.SetSweepEnd(metal.SweepEnd);
+  step.SetSweepStart(start);
+  step.SetSweepEnd(end);
   step.SetModulation(true);
   step.SetModulationAmplitude(20);
   step.SetModulationFrequency(25);
-  step.SetValuesRange(2);
+  step.SetValuesRange(valuesRange);
   step.SetConjunctionType(1);
   step.SetFilterValue(2);
   step.SetComments(comment);
   return step;
 }
 
-// Reproducibility and error by range, mg/dm³, as a laboratory validates a
+// Reproducibility and critical difference (shares of the mean result) and
+// error (percent) by range, mg/dm³, as a laboratory validates a
 // drinking-water method.
-TMethodStat Statistics(const std::string& name, const Metal& metal) {
+TMethodStat Statistics(const std::string& name, const std::vector<const Metal*>& metals) {
   TMethodStat s;
   s.Name = name;
   s.ResTop = kMilligram;
   s.ResBottom = kDm3;
   s.CellConc = 0;
-  TElementStatistics e;
-  e.Name = metal.Symbol;
-  e.Ranges = {{0.0005, 0.005, 28.0, 36.0, 40}, {0.005, 0.05, 20.0, 28.0, 25}, {0.05, 1.0, 14.0, 20.0, 18}};
-  s.Elements.push_back(std::move(e));
+  for (const Metal* metal : metals) {
+    TElementStatistics e;
+    e.Name = metal->Symbol;
+    e.Ranges = {{0.0005, 0.005, 0.28, 0.36, 40}, {0.005, 0.05, 0.20, 0.28, 25}, {0.05, 1.0, 0.14, 0.20, 18}};
+    s.Elements.push_back(std::move(e));
+  }
   return s;
 }
 
 TPredefPeak Peak(const Metal& metal) {
   TPredefPeak p;
   p.Name = metal.Symbol;
-  p.LeftBorder = metal.Peak - 150.0;  // a stripping peak rises slowly on its negative side
+  // The search names a peak whose borders both lie in the window. A
+  // stripping peak rises slowly on its negative side, and its right border
+  // runs on to the next peak or to the end of the sweep.
+  p.LeftBorder = metal.Peak - 200.0;
   p.MiddleBorder = metal.Peak;
-  p.RightBorder = metal.Peak + 100.0;
+  p.RightBorder = metal.Peak + 250.0;
   p.AdditionConc = metal.StandardConcentration;
   p.CalcType = 0;  // by height
   return p;
@@ -84,7 +104,8 @@ TPredefPeak Peak(const Metal& metal) {
 // The standard script of the method, filled in: stirrer and loops after
 // the cell is named, volumes, units and the predefined peak before the
 // measurement cycle.
-TWizSteps Script(const TMethod& method, const Metal& metal, std::int32_t controlSolution) {
+TWizSteps Script(const TMethod& method, const std::vector<const Metal*>& metals, std::int32_t controlSolution,
+                 const TCalcTable& calcTable) {
   TWizSteps script = MethodScriptCreator::Generate(method, method.CalcMethod);
   for (auto it = script.begin(); it != script.end(); ++it) {
     switch (it->Type) {
@@ -92,15 +113,14 @@ TWizSteps Script(const TMethod& method, const Metal& metal, std::int32_t control
         it->Value = controlSolution;
         break;
       case kStepCalcTable:
-        // 1 cm³ of water sample, undiluted, poured whole into the cell;
-        // additions of 0.05 cm³.
-        it->CalcTable = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.05, 0.05, 0.05, 0.05};
+        it->CalcTable = calcTable;
         break;
       case kStepConcUnits:
         it->Units = {kMicrogram, kDm3, kMicrogram, kDm3};
         break;
       case kStepPredefPeaks:
-        it->Peaks = {Peak(metal)};
+        it->Peaks.clear();
+        for (const Metal* metal : metals) it->Peaks.push_back(Peak(*metal));
         break;
       default:
         break;
@@ -116,37 +136,60 @@ TWizSteps Script(const TMethod& method, const Metal& metal, std::int32_t control
   return script;
 }
 
-TMethod Make(const Metal& metal, std::int32_t calcMethod, const std::string& titleEn, const std::string& titleRu,
-             const std::string& subMenuEn, const std::string& subMenuRu) {
+// 1 cm³ of water sample made up to 11 cm³ with the supporting electrolyte,
+// all of it in the cell; additions of 0.05 cm³ of the standard. The
+// emulator's operator fills its cell the same way.
+const TCalcTable kCalcTable{1.0, 1.0, 1.0, 1.0, 11.0, 11.0, 0.05, 0.05, 0.05, 0.05};
+
+// The 200 mkA range: 20 µA full scale with modulation, room for the peaks
+// of two additions.
+constexpr std::int32_t kValuesRange = 3;
+
+struct Texts {
+  std::string Symbols;  // "Zn" or "Zn, Cd, Pb, Cu"
+  std::string English;  // "Zinc"
+  std::string Russian;
+};
+
+TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::int32_t calcMethod,
+             const std::string& titleEn, const std::string& titleRu, const std::string& subMenuEn,
+             const std::string& subMenuRu) {
   TMethod m;
   m.CalcMethod = calcMethod;
   m.HideUnused = true;
   m.SupportingElectrolyte = "0.1 M HCOOH + 0.02 M KCl";
-  const std::string symbol = metal.Symbol;
-  m.Programs = {{MeasurementStep(metal, symbol + ", replicate 1"), MeasurementStep(metal, symbol + ", replicate 2")}};
+  const std::string& symbols = texts.Symbols;
+  m.Programs = {{MeasurementStep(metals, symbols + ", replicate 1", kValuesRange),
+                 MeasurementStep(metals, symbols + ", replicate 2", kValuesRange)}};
   m.RebuildCells();
-  m.Statistics = Statistics(symbol + " in drinking water (" + titleEn + ")", metal);
+  m.Statistics = Statistics(symbols + " in drinking water (" + titleEn + ")", metals);
 
   TLocalizedMethod en;
   en.LanguageId = kLanguageEnglish;
   en.SubMenu = subMenuEn;
-  en.Title = std::string(metal.English) + " (" + titleEn + ")";
+  en.Title = texts.English + " (" + titleEn + ")";
   en.MethodName = m.Statistics.Name;
-  en.StepComments = {{symbol + ", replicate 1", symbol + ", replicate 2"}};
+  en.StepComments = {{symbols + ", replicate 1", symbols + ", replicate 2"}};
   TLocalizedMethod ru;
   ru.LanguageId = kLanguageRussian;
   ru.SubMenu = subMenuRu;
-  ru.Title = std::string(metal.Russian) + " (" + titleRu + ")";
+  ru.Title = texts.Russian + " (" + titleRu + ")";
   ru.MethodName = m.Statistics.Name;
-  ru.StepComments = {{symbol + ", повтор 1", symbol + ", повтор 2"}};
+  ru.StepComments = {{symbols + ", повтор 1", symbols + ", повтор 2"}};
   m.Localized = {en, ru};
   m.ShapeLanguages();
 
   // Standard additions: background, sample and two additions in every
   // pass of the cycle. By calibration: the control solution, then the
   // sample, read off the active calibration.
-  m.Script = Script(m, metal, calcMethod == kMethodByCalibration ? 1 : 0);
+  m.Script = Script(m, metals, calcMethod == kMethodByCalibration ? 1 : 0, kCalcTable);
   return m;
+}
+
+TMethod MakeSingle(const Metal& metal, std::int32_t calcMethod, const std::string& titleEn, const std::string& titleRu,
+                   const std::string& subMenuEn, const std::string& subMenuRu) {
+  return Make({&metal}, {metal.Symbol, metal.English, metal.Russian}, calcMethod, titleEn, titleRu, subMenuEn,
+              subMenuRu);
 }
 
 }  // namespace
@@ -159,10 +202,15 @@ std::vector<ExampleMethods::Entry> ExampleMethods::All() {
   std::vector<Entry> all;
   for (const Metal* metal : {&kZinc, &kCadmium, &kLead, &kCopper}) {
     all.push_back({std::string(metal->Symbol) + "-standard-additions.mtd",
-                   Make(*metal, kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu)});
+                   MakeSingle(*metal, kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu)});
   }
   all.push_back(
-      {"Pb-calibration.mtd", Make(kLead, kMethodByCalibration, "calibration", "по градуировке", menuEn, menuRu)});
+      {"Pb-calibration.mtd", MakeSingle(kLead, kMethodByCalibration, "calibration", "по градуировке", menuEn, menuRu)});
+  // The four metals in one sweep.
+  all.push_back({"ZnCdPbCu-standard-additions.mtd",
+                 Make({&kZinc, &kCadmium, &kLead, &kCopper},
+                      {"Zn, Cd, Pb, Cu", "Zinc, cadmium, lead, copper", "Цинк, кадмий, свинец, медь"},
+                      kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu)});
   return all;
 }
 
