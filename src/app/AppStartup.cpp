@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "AssemblyHost.h"
+#include "HelpHost.h"
 #include "CurveCommands.h"
 #include "DataFolder.h"
 #include "DemoDocument.h"
@@ -83,6 +84,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (documentCommands_ == nullptr) documentCommands_ = fileCommands;
   // The start panel of an empty document; the window owns it.
   new StartPanelHost(*mainWindow_, settings_, *documentCommands_);
+  // F1, "&Help Context" and the windows' "Help" buttons; the window owns it.
+  new HelpHost(*mainWindow_);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-va.svg")));
 
   // 6. Settings.

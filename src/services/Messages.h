@@ -710,4 +710,16 @@ inline constexpr const char* AssemblySamplerElectrode =
 inline constexpr const char* AssemblySamplerJack = QT_TRANSLATE_NOOP(
     "Messages", "Connect the Combined electrode connector to the jack on the front side of the Analyzer.");
 
+// --- Help ------------------------------------------------------------------
+inline constexpr const char* HelpMapBadLine =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: line %s is not \"number page#anchor\".");
+inline constexpr const char* HelpMapDuplicate =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: context %s is listed twice (line %s).");
+inline constexpr const char* HelpMapTooLong =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: it has more than %s lines.");
+inline constexpr const char* HelpMapTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: it is larger than %s bytes.");
+inline constexpr const char* HelpNotFound =
+    QT_TRANSLATE_NOOP("Messages", "The help pages were not found beside the program or in \"%s\".");
+
 }  // namespace velmora::msg
