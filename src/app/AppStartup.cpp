@@ -6,11 +6,11 @@
 #include <QStandardPaths>
 
 #include "AssemblyHost.h"
-#include "HelpHost.h"
 #include "CurveCommands.h"
 #include "DataFolder.h"
 #include "DemoDocument.h"
 #include "DocumentCommandsController.h"
+#include "HelpHost.h"
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
