@@ -83,6 +83,8 @@ HelpHost::~HelpHost() {
   delete viewer_;
 }
 
+HelpViewer* HelpHost::viewer() const { return viewer_; }
+
 QString HelpHost::defaultHelpFolder() {
   const QString fromEnvironment = qEnvironmentVariable("VELMORA_HELP_DIR");
   if (!fromEnvironment.isEmpty()) return fromEnvironment;

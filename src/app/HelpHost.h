@@ -49,7 +49,7 @@ class HelpHost : public QObject {
 
  public:
   // The help window, once it was opened.
-  HelpViewer* viewer() const { return viewer_; }
+  HelpViewer* viewer() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

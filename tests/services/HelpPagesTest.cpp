@@ -60,12 +60,16 @@ TEST(HelpPagesTest, EveryWindowContextLandsOnItsSectionInBothLanguages) {
       ASSERT_TRUE(map.find(context).has_value());
       const HelpFiles::Location place = HelpFiles::locate(folder, context);
       EXPECT_EQ(place.page.filename(), map.resolve(context).page);
-      if (!place.anchor.empty()) EXPECT_TRUE(HasAnchor(place.page, place.anchor)) << place.anchor;
+      if (!place.anchor.empty()) {
+        EXPECT_TRUE(HasAnchor(place.page, place.anchor)) << place.anchor;
+      }
     }
     // The map names nothing that is not there.
     for (const auto& [context, target] : map.entries()) {
       EXPECT_TRUE(fs::is_regular_file(folder / target.page)) << language << " " << target.page;
-      if (!target.anchor.empty()) EXPECT_TRUE(HasAnchor(folder / target.page, target.anchor)) << target.anchor;
+      if (!target.anchor.empty()) {
+        EXPECT_TRUE(HasAnchor(folder / target.page, target.anchor)) << target.anchor;
+      }
     }
   }
   EXPECT_EQ(HelpFiles::languageFolder(kRoot, HelpFiles::kRussian), kRoot / "VA_RUS");
@@ -95,7 +99,9 @@ TEST(HelpPagesTest, NoBrokenLinksOrPictures) {
         // Nothing outside the help folder.
         const std::string canonical = fs::canonical(resolved).string();
         EXPECT_EQ(canonical.rfind(root.string(), 0), 0u);
-        if (hash != std::string::npos) EXPECT_TRUE(HasAnchor(resolved, target.substr(hash + 1)));
+        if (hash != std::string::npos) {
+          EXPECT_TRUE(HasAnchor(resolved, target.substr(hash + 1)));
+        }
       }
     }
   }
