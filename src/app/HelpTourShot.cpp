@@ -31,7 +31,7 @@ int HelpTourShot::run(MainWindow& window, const QString& folder) {
   const std::pair<int, const char*> shots[] = {{1033, "help.png"}, {1049, "help-rus.png"}};
   for (const auto& [id, name] : shots) {
     qApp->setProperty("velmoraLanguage", id);
-    host->showContext(help::Peaks);
+    host->showContext(help::RecordParameters);
     HelpViewer* viewer = host->viewer();
     if (viewer == nullptr) continue;
     viewer->resize(980, 760);

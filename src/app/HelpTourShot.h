@@ -7,7 +7,7 @@ namespace velmora {
 class MainWindow;
 
 // The screenshot tour's pictures of the help window: "help.png" (the English
-// help opened at the peaks window's context) and "help-rus.png" (the Russian
+// help opened at the record parameters window's context) and "help-rus.png" (the Russian
 // help at the same context).
 class HelpTourShot {
  public:
