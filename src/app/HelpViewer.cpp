@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -61,7 +62,12 @@ void HelpViewer::showPage(const QString& page, const QString& anchor) {
   if (!anchor.isEmpty()) url.setFragment(anchor);
   browser_->setSource(url);
   // Also when only the place on the page shown changes.
-  if (!anchor.isEmpty()) browser_->scrollToAnchor(anchor);
+  if (!anchor.isEmpty()) {
+    browser_->scrollToAnchor(anchor);
+    // The anchor sits inside its heading: show the whole heading.
+    QScrollBar* bar = browser_->verticalScrollBar();
+    bar->setValue(qMax(bar->minimum(), bar->value() - 2 * browser_->fontMetrics().lineSpacing()));
+  }
 }
 
 void HelpViewer::showContents() {
