@@ -34,7 +34,6 @@ int HelpTourShot::run(MainWindow& window, const QString& folder) {
     host->showContext(help::RecordParameters);
     HelpViewer* viewer = host->viewer();
     if (viewer == nullptr) continue;
-    viewer->resize(980, 760);
     settle();
     written += viewer->grab().save(QDir(folder).filePath(QLatin1String(name))) ? 1 : 0;
   }

@@ -18,7 +18,7 @@ namespace velmora {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpViewer"));
   setProperty("helpContext", help::Contents);
-  resize(900, 720);
+  resize(980, 760);
 
   auto* tools = new QToolBar(this);
   tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
