@@ -53,26 +53,26 @@ TEST(HelpContextMapTest, RefusesHostileLines) {
   for (const char* line : {"1 ../VA_RUS/index.html", "1 /etc/passwd.html", "1 sub/page.html", "1 ..html",
                            "1 .hidden.html", "1 page.htm", "1 page.html.exe", "1 index.html#", "1 index.html#a#b",
                            "1 index.html#a b", "1 index.html#<script>", "1 index.html extra"}) {
-    EXPECT_EQ(Refusal(line), msg::HelpMapBadLine) << line;
+    EXPECT_STREQ(Refusal(line), msg::HelpMapBadLine) << line;
   }
   // Numbers that are no context number.
   for (const char* line : {"-1 index.html", "1000000 index.html", "99999999999999999999 index.html", "x index.html",
                            "1index.html", "1", "0x10 index.html", "1.5 index.html"}) {
-    EXPECT_EQ(Refusal(line), msg::HelpMapBadLine) << line;
+    EXPECT_STREQ(Refusal(line), msg::HelpMapBadLine) << line;
   }
   constexpr char kNul[] = "1 index.html\n2 in\0dex.html\n";
-  EXPECT_EQ(Refusal(std::string(kNul, sizeof kNul - 1)), msg::HelpMapBadLine);
-  EXPECT_EQ(Refusal("8 a.html\n9 b.html\n8 c.html\n"), msg::HelpMapDuplicate);
+  EXPECT_STREQ(Refusal(std::string(kNul, sizeof kNul - 1)), msg::HelpMapBadLine);
+  EXPECT_STREQ(Refusal("8 a.html\n9 b.html\n8 c.html\n"), msg::HelpMapDuplicate);
   // An over-long name is refused, not trusted.
-  EXPECT_EQ(Refusal("1 " + std::string(200, 'a') + ".html"), msg::HelpMapBadLine);
-  EXPECT_EQ(Refusal("1 index.html#" + std::string(100, 'a')), msg::HelpMapBadLine);
+  EXPECT_STREQ(Refusal("1 " + std::string(200, 'a') + ".html"), msg::HelpMapBadLine);
+  EXPECT_STREQ(Refusal("1 index.html#" + std::string(100, 'a')), msg::HelpMapBadLine);
 }
 
 TEST(HelpContextMapTest, BoundsTheFile) {
   std::string many;
   for (std::size_t i = 0; i <= HelpContextMap::kMaxLines; ++i) many += "#\n";
-  EXPECT_EQ(Refusal(many), msg::HelpMapTooLong);
-  EXPECT_EQ(Refusal(std::string(HelpContextMap::kMaxBytes + 1, '#')), msg::HelpMapTooLarge);
+  EXPECT_STREQ(Refusal(many), msg::HelpMapTooLong);
+  EXPECT_STREQ(Refusal(std::string(HelpContextMap::kMaxBytes + 1, '#')), msg::HelpMapTooLarge);
 
   test::TempDir dir;
   const fs::path big = dir.path() / "contexts.txt";
