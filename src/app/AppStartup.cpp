@@ -10,6 +10,7 @@
 #include "DataFolder.h"
 #include "DemoDocument.h"
 #include "DocumentCommandsController.h"
+#include "HelpHost.h"
 #include "IDocumentCommands.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -83,6 +84,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (documentCommands_ == nullptr) documentCommands_ = fileCommands;
   // The start panel of an empty document; the window owns it.
   new StartPanelHost(*mainWindow_, settings_, *documentCommands_);
+  // F1, "&Help Context" and the windows' "Help" buttons; the window owns it.
+  new HelpHost(*mainWindow_);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-va.svg")));
 
   // 6. Settings.

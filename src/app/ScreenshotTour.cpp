@@ -24,6 +24,7 @@
 #include "CalibrationsHost.h"
 #include "DateTime.h"
 #include "DemoCalibrations.h"
+#include "HelpTourShot.h"
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "MainWindow.h"
@@ -230,6 +231,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += SamplerScreenshot::run(w, folder);
   written += updateAndAssembly(w, folder);
   written += startPanelShots(w, folder);
+  written += HelpTourShot::run(w, folder);
   return written;
 }
 

@@ -109,6 +109,9 @@ StartPanel::StartPanel(QWidget* parent) : QWidget(parent) {
   simulatedNote_->setObjectName(QStringLiteral("StartSimulated"));
   simulatedNote_->setWordWrap(true);
   left->addWidget(simulatedNote_);
+  guide_ = linkButton(card, "StartGuide");
+  connect(guide_, &QAbstractButton::clicked, this, &StartPanel::helpRequested);
+  left->addWidget(guide_);
   examplesHeading_ = heading(card);
   left->addWidget(examplesHeading_);
   examplesLayout_ = new QVBoxLayout;
@@ -146,6 +149,9 @@ void StartPanel::retranslateUi() {
       tr("The emulator simulates the analyzer: its curves are simulated data, not measurements, and are marked "
          "\"[EMULATOR - simulated]\". Recording from it sets the port in Settings, \"Ports\" to \"emulator\" "
          "after you agree."));
+  guide_->setText(tr("User guide"));
+  static_cast<QCommandLinkButton*>(guide_)->setDescription(
+      tr("A first voltammogram, peaks, concentrations, methods and reports step by step"));
   fillRecent();
   fillExamples();
 }

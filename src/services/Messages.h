@@ -748,4 +748,16 @@ inline constexpr const char* GateLowR2 = QT_TRANSLATE_NOOP(
     "%s: the standard additions line of the peak %s is not straight enough: R² = %s, less than %s. Check the "
     "additions or record them again.");
 
+// --- Help ------------------------------------------------------------------
+inline constexpr const char* HelpMapBadLine =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: line %s is not \"number page#anchor\".");
+inline constexpr const char* HelpMapDuplicate =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: context %s is listed twice (line %s).");
+inline constexpr const char* HelpMapTooLong =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: it has more than %s lines.");
+inline constexpr const char* HelpMapTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The help context map is damaged: it is larger than %s bytes.");
+inline constexpr const char* HelpNotFound =
+    QT_TRANSLATE_NOOP("Messages", "The help pages were not found beside the program or in \"%s\".");
+
 }  // namespace velmora::msg

@@ -16,7 +16,9 @@ for f in ./usr/bin/velmora-va ./usr/bin/velmora-cli ./usr/bin/velmora-analyzer-e
   ./usr/share/applications/org.velmora.VelmoraVA.desktop \
   ./usr/share/icons/hicolor/scalable/apps/org.velmora.VelmoraVA.svg \
   ./usr/share/metainfo/org.velmora.VelmoraVA.metainfo.xml \
-  ./usr/share/velmora-va/examples/standard-additions-Zn-Cd-Pb-Cu.tvx; do
+  ./usr/share/velmora-va/examples/standard-additions-Zn-Cd-Pb-Cu.tvx \
+  ./usr/share/velmora-va/help/VA_ENU/index.html ./usr/share/velmora-va/help/VA_ENU/contexts.txt \
+  ./usr/share/velmora-va/help/VA_RUS/index.html ./usr/share/velmora-va/help/VA_RUS/contexts.txt; do
   grep -q " $f\$" <<<"$contents" || { echo "the package lacks $f" >&2; exit 1; }
 done
 echo "deb test: $(basename "$deb") is complete"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build folder $1 into a temporary prefix and checks what a
 # user gets: the three programs run and answer --version and --help, the
-# desktop entry, icon, AppStream metadata and example documents are there.
+# desktop entry, icon, AppStream metadata, example documents and the help
+# pages are there.
 set -euo pipefail
 build="$1"
 prefix="$(mktemp -d)"
@@ -58,4 +59,23 @@ for doc in "$examples"/*.tvx; do
 done
 [ "$n" -ge 2 ] || fail "only $n example documents installed"
 [ -f "$share/doc/velmora-va/README.md" ] || fail "no README"
-echo "install test: $prefix holds the programs ($version), desktop entry, icon, metadata and $n examples"
+
+# The help: both languages with their contents and context maps, the shared
+# pictures, and every picture a page shows is installed. The workstation
+# looks for it in ../share/velmora-va/help beside bin/.
+help="$share/velmora-va/help"
+[ -f "$help/help.css" ] || fail "no help style sheet"
+pages=0
+for language in VA_ENU VA_RUS; do
+  [ -f "$help/$language/index.html" ] || fail "no $language help contents"
+  [ -f "$help/$language/contexts.txt" ] || fail "no $language help context map"
+  for page in "$help/$language"/*.html; do
+    pages=$((pages + 1))
+    for picture in $(grep -o 'src="[^"]*"' "$page" | sed 's/^src="//; s/"$//'); do
+      [ -f "$help/$language/$picture" ] || fail "$page shows $picture, which is not installed"
+    done
+  done
+done
+[ "$pages" -ge 10 ] || fail "only $pages help pages installed"
+[ -d "$help/pics" ] || fail "no help pictures"
+echo "install test: $prefix holds the programs ($version), desktop entry, icon, metadata, $n examples and $pages help pages"

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -189,6 +190,10 @@ void TSamplerForm::buildUi() {
   });
   connect(modifyButton_, &QPushButton::clicked, this, [this] { onModify(); });
   connect(helpButton_, &QPushButton::clicked, this, [this] {
+    if (isSignalConnected(QMetaMethod::fromSignal(&TSamplerForm::helpRequested))) {
+      emit helpRequested(HelpContext);
+      return;
+    }
     QMessageBox::information(
         this, windowTitle(),
         tr("Check the methods to run and set the number of samples: the tray is laid out with the service cells the "

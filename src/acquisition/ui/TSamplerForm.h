@@ -35,6 +35,8 @@ class TAutoSampler;
 class TSamplerForm : public QDialog {
   Q_OBJECT
  public:
+  static constexpr int HelpContext = 12;
+
   explicit TSamplerForm(DeviceLink& link, QWidget* parent = nullptr);
   ~TSamplerForm() override;
 
@@ -94,10 +96,14 @@ class TSamplerForm : public QDialog {
   QLabel* rebuiltLabel() const { return rebuilt_; }
   QLabel* problemsLabel() const { return problems_; }
   QCheckBox* use3in1Box() const { return use3in1_; }
+  QPushButton* helpButton() const { return helpButton_; }
 
  signals:
   // "Loops count" changed.
   void loopsCountChanged(int count);
+  // "Help" with the window's help context (without a receiver the window
+  // explains itself in a message box).
+  void helpRequested(int context);
 
  protected:
   void showEvent(QShowEvent* event) override;

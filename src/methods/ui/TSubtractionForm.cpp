@@ -43,7 +43,7 @@ TSubtractionForm::TSubtractionForm(Host host, TPluginsManager& hub, QWidget* par
   createNew_ = new QPushButton(this);
   cancel_ = new QPushButton(this);
   help_ = new QPushButton(this);
-  help_->setEnabled(false);  // no help file in this build
+  help_->setObjectName(QStringLiteral("HelpButton"));
 
   auto* lists = new QVBoxLayout;
   auto* minuendLabel = new QLabel(this);
@@ -69,6 +69,7 @@ TSubtractionForm::TSubtractionForm(Host host, TPluginsManager& hub, QWidget* par
   connect(apply_, &QPushButton::clicked, this, &TSubtractionForm::apply);
   connect(createNew_, &QPushButton::clicked, this, &TSubtractionForm::createNew);
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+  connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(HelpContext); });
 
   // Subscriptions outlive windows (the hub never removes them): the
   // handler checks that this window still exists.

@@ -33,6 +33,8 @@ class TSubtractionForm : public QWidget {
     std::function<QColor(int colorIndex)> CurveColor;
   };
 
+  static constexpr int HelpContext = 36;
+
   TSubtractionForm(Host host, TPluginsManager& hub, QWidget* parent = nullptr);
 
   // Refills both lists from the displayed curves and rebuilds the preview.
@@ -44,11 +46,14 @@ class TSubtractionForm : public QWidget {
   QListWidget* minuends() const { return minuends_; }
   QListWidget* subtrahends() const { return subtrahends_; }
   QCustomPlot* preview() const { return preview_; }
+  QPushButton* helpButton() const { return help_; }
   // Titles of the series on the preview chart.
   QStringList previewTitles() const;
 
  signals:
   void visibilityChanged(bool visible);
+  // "Help" with the window's help context.
+  void helpRequested(int context);
 
  protected:
   void changeEvent(QEvent* event) override;
