@@ -34,6 +34,7 @@ class StartPanel : public QWidget {
 
   QAbstractButton* openButton() const { return open_; }
   QAbstractButton* recordButton() const { return record_; }
+  QAbstractButton* wizardButton() const { return wizard_; }
   QList<QAbstractButton*> recentButtons() const { return recentButtons_; }
   QList<QAbstractButton*> exampleButtons() const { return exampleButtons_; }
 
@@ -44,6 +45,8 @@ class StartPanel : public QWidget {
   void recentRequested(const QString& file);
   void exampleRequested(const QString& file);
   void firstRecordingRequested();
+  // "start the measurement wizard"
+  void wizardRequested();
   // The panel is about to be seen: its lists may be refreshed.
   void shown();
 
@@ -65,6 +68,7 @@ class StartPanel : public QWidget {
   QLabel* simulatedNote_ = nullptr;
   QAbstractButton* open_ = nullptr;
   QAbstractButton* record_ = nullptr;
+  QAbstractButton* wizard_ = nullptr;
   QVBoxLayout* recentLayout_ = nullptr;
   QVBoxLayout* examplesLayout_ = nullptr;
   QList<QAbstractButton*> recentButtons_;
