@@ -230,12 +230,10 @@ void TMWizForm::redrawChart() {
 void TMWizForm::showCalculationChart(bool on) {
   QWidget* panel = window_.calculations().form().chartPanel();
   if (!panel) return;
-  static QWidget* home = nullptr;
-  static int homeIndex = -1;
   if (on) {
     if (auto* splitter = qobject_cast<QSplitter*>(panel->parentWidget())) {
-      home = splitter;
-      homeIndex = splitter->indexOf(panel);
+      calcHome_ = splitter;
+      calcHomeIndex_ = splitter->indexOf(panel);
     }
     window_.calculations().form().Recalculate();
     calcChartHolder_->layout()->addWidget(panel);
@@ -243,8 +241,8 @@ void TMWizForm::showCalculationChart(bool on) {
     calcChartHolder_->show();
     chart_->hide();
   } else {
-    if (auto* splitter = qobject_cast<QSplitter*>(home); splitter && panel->parentWidget() == calcChartHolder_)
-      splitter->insertWidget(std::max(homeIndex, 0), panel);
+    if (auto* splitter = qobject_cast<QSplitter*>(calcHome_); splitter && panel->parentWidget() == calcChartHolder_)
+      splitter->insertWidget(std::max(calcHomeIndex_, 0), panel);
     calcChartHolder_->hide();
     chart_->show();
   }

@@ -124,10 +124,12 @@ TMWizForm::~TMWizForm() = default;
 void TMWizForm::prepare() {
   closing_ = false;
   askMethodChange_ = settings_.options().askMethodChange;
-  interp_->SetLanguageId(window_.methods().languageId());
+  interp_->SetLanguageId(languageId());
   fillMethods();
   if (interp_->Settings().ProgramCounter < 0 || interp_->Finished()) ShowWelcome();
 }
+
+std::int32_t TMWizForm::languageId() const { return settings_.options().localeId; }
 
 int TMWizForm::currentPage() const { return pages_->currentIndex(); }
 
@@ -140,7 +142,7 @@ void TMWizForm::setSampleName(const std::string& name) {
 // --- Welcome page: the methods -------------------------------------------------------
 
 void TMWizForm::fillMethods() {
-  const std::int32_t language = window_.methods().languageId();
+  const std::int32_t language = languageId();
   const TMethodsLibrary& library = window_.methods().library();
   const int previous = methodsList_->currentRow();
   methodsList_->clear();
@@ -350,7 +352,7 @@ void TMWizForm::ProgramsChanged() {
 
 void TMWizForm::buildStageTree() {
   stages_->clear();
-  const std::int32_t language = window_.methods().languageId();
+  const std::int32_t language = languageId();
   const std::vector<TWizStage> tree = TWizInterpreter::StageTree(interp_->Script());
   std::vector<QTreeWidgetItem*> items;
   for (const TWizStage& stage : tree) {

@@ -66,6 +66,10 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   // The chart page's verdict pane: one line per verdict, hidden when empty.
   void ShowVerdicts(const QStringList& lines);
 
+  // Escape and the title bar's close: not while a recording of the run
+  // goes on.
+  void reject() override;
+
   TWizInterpreter& interpreter() { return *interp_; }
   const TWizPlacement& placement() const { return *wizPlacement_; }
   int currentPage() const;
@@ -129,7 +133,6 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void reject() override;
 
  private:
   // Building (TMWizPages.cpp, TMWizChartPage.cpp).
@@ -166,6 +169,8 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   // verdicts through ShowVerdicts.
   void judgePasses();
   void updateButtons();
+  // The user-interface language (for method titles and stage names).
+  std::int32_t languageId() const;
   QString passInstructions() const;
 
   // Recording (TMWizRecording.cpp).
@@ -245,6 +250,8 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   QPushButton* peakBorders_ = nullptr;
   QCheckBox* calcChart_ = nullptr;
   QWidget* calcChartHolder_ = nullptr;
+  QWidget* calcHome_ = nullptr;  // where the calculation chart lives outside the wizard
+  int calcHomeIndex_ = -1;
   // Report.
   TReportPage* reportPage_ = nullptr;
   QWidget* reportHolder_ = nullptr;

@@ -18,6 +18,7 @@
 #include "ConcUnits.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "Numbers.h"
 #include "OptionsController.h"
 #include "RecordParametersHost.h"
@@ -329,7 +330,7 @@ void TMWizForm::propertyEdited(int row) {
     return;
   }
   const double value = ReadNumber(text, -1.0);
-  if (kind >= 0 && kind < kTableReference + 1) {
+  if (kind >= 0 && kind <= static_cast<int>(kTableReference)) {
     interp_->EditSettings([kind, value](TWizRunSettings& s) { s.CalcTable[static_cast<std::size_t>(kind)] = value; });
   } else if (kind >= kRowPeakConc && kind < kRowActivationVolume) {
     const auto index = static_cast<std::size_t>(kind - kRowPeakConc);

@@ -58,10 +58,7 @@ TNode* TWizPlacement::NewGroup(TNode* parent, const std::string& caption, std::i
 
 void TWizPlacement::OpenRecording(const TRecordedCurve& curve, int curvesPerRecording) {
   // Nodes the user removed meanwhile are not written into.
-  if (!Alive(root_)) {
-    ForgetRun();
-    pending_ = true;
-  }
+  if (!Alive(root_)) ForgetRun();
   if (!Alive(group_) || !Alive(measurement_)) ForgetMeasurementNode();
   if (root_ == nullptr) {
     root_ = NewGroup(nullptr, std::string(), kOverlay);
@@ -110,8 +107,8 @@ TNode* TWizPlacement::Place(const TRecordedCurve& curve, const std::string& data
     TUndoSuspendGuard undo(&forest_.Undo());
     TPaintingGuard painting(forest_);
     if (pending_ || recording_ == nullptr || !Alive(recording_)) {
-      pending_ = false;
       OpenRecording(curve, curvesPerRecording);
+      pending_ = false;
     }
     if (curvesPerRecording > 1) {
       placed = placement_.PlaceInto(forest_.AddChild(recording_), curve, databaseName);

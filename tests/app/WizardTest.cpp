@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -25,6 +26,7 @@
 #include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
+#include "ReportHost.h"
 #include "ScaledClock.h"
 #include "Settings.h"
 #include "TMWizForm.h"
@@ -37,6 +39,7 @@
 #include "TVAStruct.h"
 #include "TempDir.h"
 #include "WizardHost.h"
+#include "qcustomplot.h"
 
 using namespace velmora;
 
