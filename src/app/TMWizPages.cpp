@@ -342,6 +342,16 @@ void TMWizForm::propertyEdited(int row) {
 
 void TMWizForm::showProgramPage() {
   const TWizRunSettings& s = interp_->Settings();
+  // The role of the pass the page stands on.
+  if (s.ActivationMode || s.CycleCounter < 0) {
+    interp_->SetPassMeasurementType(0);
+  } else if (s.CycleCounter == 0) {
+    interp_->SetPassMeasurementType(1);
+  } else if (s.CalculationMethod == 3) {
+    interp_->SetPassMeasurementType(5);
+  } else if (s.CycleCounter <= 3) {
+    interp_->SetPassMeasurementType(s.CycleCounter + 1);
+  }
   instructions_->setText(passInstructions());
   filling_ = true;
   loops_->setValue(std::clamp(s.LoopsCount, 1, 2000));
