@@ -118,6 +118,8 @@ QWidget* TMWizForm::buildChartPage() {
   return page;
 }
 
+TReportPage* TMWizForm::reportPage() const { return reportPage_.data(); }
+
 QWidget* TMWizForm::buildReportPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
@@ -131,9 +133,22 @@ QWidget* TMWizForm::buildReportPage() {
   // print) is the calculation window's; the wizard borrows it while its
   // report page is shown.
   reportPage_ = &window_.reports().page();
+  // The calculation window goes first when the program ends: a page still
+  // borrowed then goes with it, while its report still exists.
+  if (QWidget* home = reportPage_->parentWidget()) {
+    connect(home, &QObject::destroyed, this, [this] {
+      if (reportPage_ && reportPage_->parentWidget() == reportHolder_) delete reportPage_.data();
+    });
+  }
+  if (QWidget* panel = window_.calculations().form().chartPanel()) {
+    connect(&window_.calculations().form(), &QObject::destroyed, this, [this, chartPanel = QPointer<QWidget>(panel)] {
+      if (chartPanel && chartPanel->parentWidget() == calcChartHolder_) delete chartPanel.data();
+    });
+  }
   connect(customStatistics_, &QCheckBox::toggled, this, [this](bool on) {
     TReportRec& report = window_.reports().report();
     report.SetStatistics(on ? TMethodStat{} : interp_->Settings().Statistics);
+    if (!reportPage_) return;
     reportPage_->statisticsList()->setEnabled(on);
     reportPage_->refill();
   });
@@ -142,6 +157,7 @@ QWidget* TMWizForm::buildReportPage() {
 
 void TMWizForm::borrowReportPage(bool on) {
   QWidget* page = reportPage_;
+  if (page == nullptr) return;
   if (on) {
     if (page->parentWidget() == reportHolder_) return;
     reportHome_ = page->parentWidget();
@@ -283,8 +299,10 @@ void TMWizForm::showReportPage() {
   if (!statistics.Name.empty()) report.SetStatistics(statistics);
   QString title = UiText::fromStd(sampleName_);
   if (!statistics.Name.empty()) title += tr(" (%1)").arg(UiText::fromStd(statistics.Name));
-  reportPage_->titleEdit()->setText(title);
+  report.Title = UiText::toStd(title);
+  if (!reportPage_) return;
   reportPage_->refill();
+  reportPage_->titleEdit()->setText(title);
 }
 
 }  // namespace velmora

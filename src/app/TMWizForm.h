@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <array>
@@ -101,7 +102,7 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   QTreeWidget* dataTree() const { return dataTree_; }
   QLabel* verdictLabel() const { return verdicts_; }
   QLabel* simulationLabel() const { return simulationNote_; }
-  TReportPage* reportPage() const { return reportPage_; }
+  TReportPage* reportPage() const;
   QCheckBox* calcChartBox() const { return calcChart_; }
 
   // --- IWizardPages ---
@@ -253,9 +254,9 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   QWidget* calcHome_ = nullptr;  // where the calculation chart lives outside the wizard
   int calcHomeIndex_ = -1;
   // Report.
-  TReportPage* reportPage_ = nullptr;
+  QPointer<TReportPage> reportPage_;
   QWidget* reportHolder_ = nullptr;
-  QWidget* reportHome_ = nullptr;
+  QPointer<QWidget> reportHome_;
   QCheckBox* customStatistics_ = nullptr;
 };
 
