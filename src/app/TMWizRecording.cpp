@@ -22,8 +22,28 @@ namespace velmora {
 
 void TMWizForm::wireRecording() {
   RecordingReceiver& receiver = window_.recordingReceiver();
-  connect(&receiver, &RecordingReceiver::recordEnded, this, [this] { recordEnded_ = true; });
-  connect(&receiver, &RecordingReceiver::runFinished, this, [this] { recordingEnded(); });
+  connect(&receiver, &RecordingReceiver::recordEnded, this, [this] {
+    recordEnded_ = true;
+    // The run's status news may have ended the run on the window first.
+    if (endPending_) {
+      endPending_ = false;
+      recordingEnded();
+    }
+  });
+  connect(&receiver, &RecordingReceiver::runFinished, this, [this] {
+    if (recordEnded_ || !wizardRecording_ || !window_.deviceLink().active()) {
+      recordingEnded();
+      return;
+    }
+    // The end of the run may still be on its way; a stop or reset never
+    // brings it.
+    endPending_ = true;
+    QTimer::singleShot(2000, this, [this] {
+      if (!endPending_) return;
+      endPending_ = false;
+      recordingEnded();
+    });
+  });
   DeviceLink& link = window_.deviceLink();
   connect(&link, &DeviceLink::connectedChanged, this, [this] { deviceStatusChanged(); });
   connect(&link, &DeviceLink::statusChanged, this, [this] { deviceStatusChanged(); });
@@ -77,6 +97,7 @@ void TMWizForm::StartRecording(const TVAProgramsArray& programs, int loops) {
   RecordingReceiver& receiver = window_.recordingReceiver();
   wizardRecording_ = true;
   recordEnded_ = false;
+  endPending_ = false;
   wizPlacement_->BeginRecording(currentPass());
   receiver.setPlaceOverride(
       [this](const TRecordedCurve& curve, const std::string& name) { return placeRecorded(curve, name); });

@@ -127,7 +127,7 @@ struct Bench {
     if (!(b).goOnline(error)) GTEST_SKIP() << error; \
   } while (0)
 
-TEST(WizardTest, StandardAdditionsOfLeadEndInAReportOfTheSampleConcentration) {
+TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
   Bench b;
   ONLINE_OR_SKIP(b);
   b.open("Pb-standard-additions.mtd");
