@@ -24,6 +24,7 @@
 #include "ChartToolsHost.h"
 #include "ColorValue.h"
 #include "DeviceLink.h"
+#include "WizardHost.h"
 #include "DeviceStatusPresenter.h"
 #include "ExportHost.h"
 #include "IDocumentCommands.h"
@@ -126,6 +127,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   wireSaveCalibration();
   // The current report: its page in the calculation window and "Add to report".
   reports_ = new ReportHost(*this, settings_);
+  // The measurement wizard ("Measurement wizard...").
+  wizard_ = new WizardHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();

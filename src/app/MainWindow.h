@@ -36,6 +36,7 @@ class MethodsHost;
 class ScriptEditorHost;
 class SamplerHost;
 class ReportHost;
+class WizardHost;
 class RecordParametersHost;
 class TStatForm;
 class OptionsController;
@@ -113,6 +114,8 @@ class MainWindow : public QMainWindow {
   // The autosampler: its setup window, its batch and its commands.
   SamplerHost& sampler() const { return *sampler_; }
   ReportHost& reports() const { return *reports_; }
+  // The measurement wizard.
+  WizardHost& wizard() const { return *wizard_; }
 
   // --- Actions ---
   MainActions& actions() { return *actions_; }
@@ -232,6 +235,7 @@ class MainWindow : public QMainWindow {
   ScriptEditorHost* scriptEditor_ = nullptr;
   SamplerHost* sampler_ = nullptr;
   ReportHost* reports_ = nullptr;
+  WizardHost* wizard_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

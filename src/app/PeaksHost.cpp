@@ -1,5 +1,7 @@
 #include "PeaksHost.h"
 
+#include "TMWizForm.h"
+
 #include <QAction>
 
 #include "CalcHost.h"
@@ -71,9 +73,16 @@ QColor PeaksHost::curveColor(int colorIndex) {
   return ThumbnailPainter::rowColor(static_cast<std::size_t>(std::max(0, colorIndex)));
 }
 
-// The measurement wizard is not part of this build yet: the search names
-// peaks after the elements.
-bool PeaksHost::wizardShown() { return false; }
-TPredefPeaks PeaksHost::wizardPredefinedPeaks() { return {}; }
+// While the measurement wizard is shown, the search names and delimits the
+// peaks by the run's predefined peaks.
+bool PeaksHost::wizardShown() {
+  const auto* wizard = window_.findChild<TMWizForm*>();
+  return wizard != nullptr && wizard->isVisible();
+}
+
+TPredefPeaks PeaksHost::wizardPredefinedPeaks() {
+  const auto* wizard = window_.findChild<TMWizForm*>();
+  return wizard != nullptr ? wizard->predefinedPeaks() : TPredefPeaks{};
+}
 
 }  // namespace velmora

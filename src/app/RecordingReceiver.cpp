@@ -317,7 +317,8 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   // Curves of the built-in emulator say so in their comments.
   placement_.Simulated = link_.emulated();
   const std::int32_t number = window_.curveCounter();
-  TNode* node = placement_.Place(curve, FolderDatabase::CurveFileName(number));
+  const std::string databaseName = FolderDatabase::CurveFileName(number);
+  TNode* node = placeOverride_ ? placeOverride_(curve, databaseName) : placement_.Place(curve, databaseName);
   if (!node) return nullptr;
   window_.setCurveCounter(number + 1);
   // Durable at once: the journal survives a crash before the next save.
@@ -385,6 +386,7 @@ void RecordingReceiver::endRunUi() {
 
 void RecordingReceiver::TavrelDevice1RecordEnd() {
   QApplication::beep();
+  emit recordEnded();
   endRunUi();
   // A run cut short by a lost line leaves the computer on for the operator.
   if (active_.ShutDown && !link_.device().PortWasLost()) {

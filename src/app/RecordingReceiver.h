@@ -71,6 +71,10 @@ class RecordingReceiver : public QObject {
   // curve's event has released the run's worker, so the worker keeps polling
   // the analyzer while the disk works.
   void setCurveStore(std::function<void()> store);
+  // Where finished voltammograms go instead of the run's own tree (the
+  // measurement wizard's placement); null restores the run's tree.
+  using PlaceOverride = std::function<TNode*(const TRecordedCurve& curve, const std::string& databaseName)>;
+  void setPlaceOverride(PlaceOverride place) { placeOverride_ = std::move(place); }
 
   // "&Start record": the whole set from its first step.
   void start();
@@ -101,6 +105,8 @@ class RecordingReceiver : public QObject {
   void curveRecorded(TNode* node);
   // The run ended (normally, stopped, reset or failed).
   void runFinished();
+  // The run reached its normal end (raised just before runFinished).
+  void recordEnded();
 
  private:
   RecordingProgramSource programSource() const;
@@ -137,6 +143,7 @@ class RecordingReceiver : public QObject {
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
+  PlaceOverride placeOverride_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;
 

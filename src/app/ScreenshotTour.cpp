@@ -30,6 +30,7 @@
 #include "MainWindow.h"
 #include "PeaksHost.h"
 #include "SamplerScreenshot.h"
+#include "WizardScreenshot.h"
 #include "StartPanelHost.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
@@ -228,6 +229,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += reportShots(w, folder);
   written += methods(w, folder);
   written += scriptEditor(w, folder);
+  written += WizardScreenshot::run(w, folder);
   written += SamplerScreenshot::run(w, folder);
   written += updateAndAssembly(w, folder);
   written += startPanelShots(w, folder);

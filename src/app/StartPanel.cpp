@@ -105,6 +105,9 @@ StartPanel::StartPanel(QWidget* parent) : QWidget(parent) {
   record_ = linkButton(card, "StartRecord");
   connect(record_, &QAbstractButton::clicked, this, &StartPanel::firstRecordingRequested);
   left->addWidget(record_);
+  wizard_ = linkButton(card, "StartWizard");
+  connect(wizard_, &QAbstractButton::clicked, this, &StartPanel::wizardRequested);
+  left->addWidget(wizard_);
   simulatedNote_ = new QLabel(card);
   simulatedNote_->setObjectName(QStringLiteral("StartSimulated"));
   simulatedNote_->setWordWrap(true);
@@ -145,6 +148,8 @@ void StartPanel::retranslateUi() {
   record_->setText(tr("Record a first voltammogram"));
   static_cast<QCommandLinkButton*>(record_)->setDescription(
       tr("From the built-in analyzer emulator, without an instrument"));
+  wizard_->setText(tr("Start the measurement wizard"));
+  static_cast<QCommandLinkButton*>(wizard_)->setDescription(tr("A complete analysis from a method to the report"));
   simulatedNote_->setText(
       tr("The emulator simulates the analyzer: its curves are simulated data, not measurements, and are marked "
          "\"[EMULATOR - simulated]\". Recording from it sets the port in Settings, \"Ports\" to \"emulator\" "

@@ -35,6 +35,7 @@ class StartPanel : public QWidget {
   QAbstractButton* openButton() const { return open_; }
   QAbstractButton* recordButton() const { return record_; }
   QAbstractButton* guideButton() const { return guide_; }
+  QAbstractButton* wizardButton() const { return wizard_; }
   QList<QAbstractButton*> recentButtons() const { return recentButtons_; }
   QList<QAbstractButton*> exampleButtons() const { return exampleButtons_; }
 
@@ -47,6 +48,8 @@ class StartPanel : public QWidget {
   void firstRecordingRequested();
   // "User guide": the help's contents.
   void helpRequested();
+  // "start the measurement wizard"
+  void wizardRequested();
   // The panel is about to be seen: its lists may be refreshed.
   void shown();
 
@@ -69,6 +72,7 @@ class StartPanel : public QWidget {
   QAbstractButton* open_ = nullptr;
   QAbstractButton* record_ = nullptr;
   QAbstractButton* guide_ = nullptr;
+  QAbstractButton* wizard_ = nullptr;
   QVBoxLayout* recentLayout_ = nullptr;
   QVBoxLayout* examplesLayout_ = nullptr;
   QList<QAbstractButton*> recentButtons_;

@@ -54,6 +54,9 @@ StartPanelHost::StartPanelHost(MainWindow& window, Settings& settings, IDocument
   connect(panel_, &StartPanel::recentRequested, this, &StartPanelHost::openRecent);
   connect(panel_, &StartPanel::exampleRequested, this, &StartPanelHost::openExample);
   connect(panel_, &StartPanel::firstRecordingRequested, this, &StartPanelHost::recordFirstVoltammogram);
+  connect(panel_, &StartPanel::wizardRequested, this, [this] {
+    if (QAction* wizard = window_.action("ShowWizActn"); wizard && wizard->isEnabled()) wizard->trigger();
+  });
   // Nodes come and go (open, import, recording, undo): the chart area
   // chooses between the panel, the hint and the chart again.
   connect(&window_.tree(), &TImagePreviewBox::treeChanged, &window_.chartView(), &MainChartView::scheduleRedraw);

@@ -163,4 +163,22 @@ TNode* TRecordPlacement::Place(const TRecordedCurve& curve, const std::string& d
   return cur;
 }
 
+TNode* TRecordPlacement::PlaceInto(TNode* node, const TRecordedCurve& curve, const std::string& databaseName) {
+  if (node == nullptr || curve.Points.size() <= 2) return nullptr;
+  TUndoSuspendGuard undo(&forest_.Undo());
+  TPaintingGuard painting(forest_);
+  Fill(node, curve);
+  TVAStruct* r = node->VA();
+  r->DatabaseName = databaseName;
+  if (CaptionOf) node->SetNameSilently(CaptionOf(*r));
+  r->SetData(curve.Points);
+  return node;
+}
+
+void TRecordPlacement::FillGroup(TNode* node, const TRecordedCurve& curve) {
+  if (node == nullptr) return;
+  TUndoSuspendGuard undo(&forest_.Undo());
+  Fill(node, curve);
+}
+
 }  // namespace velmora

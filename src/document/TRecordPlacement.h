@@ -70,6 +70,15 @@ class TRecordPlacement {
   void ForgetRoot();
   TNode* Root() const { return root_; }
 
+  // Places one voltammogram into `node`, chosen by the caller (the
+  // measurement wizard's own tree): the record is filled from the step and
+  // gets the points, named `databaseName`. Undo recording is paused
+  // meanwhile. Returns `node`, or null for 2 points or fewer.
+  TNode* PlaceInto(TNode* node, const TRecordedCurve& curve, const std::string& databaseName);
+  // Gives a group node a record dated now filled from the step (its role,
+  // its parameters), without points.
+  void FillGroup(TNode* node, const TRecordedCurve& curve);
+
   // The default group caption: "dd.mm.yyyy hh:nn:ss".
   static std::string DefaultDateTimeText(double date);
 

@@ -123,6 +123,11 @@ class TWizInterpreter {
     if (!(before == settings_)) userChanged_ = true;
   }
 
+  // The program input page names the role of the pass it shows (0 control
+  // solution or activation, 1 sample, k + 1 the k-th addition, 5 the
+  // reference); not a change of the method.
+  void SetPassMeasurementType(int type) { settings_.MeasurementType = type; }
+
   // --- State --------------------------------------------------------------------
   const TWizRunSettings& Settings() const { return settings_; }
   const TMethod& Method() const { return method_; }

@@ -1,0 +1,387 @@
+// The measurement wizard leads whole analyses with the shipped methods on
+// the analyzer emulator (its protocol time accelerated): standard additions
+// to the report, a simulation, Repeat and Skip, Back across a recorded pass,
+// a link lost in the middle of a pass, and where the recordings go.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <cmath>
+#include <filesystem>
+
+#include "AnalyzerEmulator.h"
+#include "DeviceLink.h"
+#include "MainWindow.h"
+#include "MethodFile.h"
+#include "MethodsHost.h"
+#include "PseudoTerminalHost.h"
+#include "RecordingMessageSink.h"
+#include "RecordingReceiver.h"
+#include "ReportHost.h"
+#include "ScaledClock.h"
+#include "Settings.h"
+#include "TMWizForm.h"
+#include "TMethodsLibrary.h"
+#include "TNode.h"
+#include "TNodeForest.h"
+#include "TPluginsManager.h"
+#include "TRecordPlacement.h"
+#include "TReportPage.h"
+#include "TReportRec.h"
+#include "TVAStruct.h"
+#include "TempDir.h"
+#include "WizardHost.h"
+#include "qcustomplot.h"
+
+using namespace velmora;
+
+namespace {
+
+std::vector<std::string> Names(const TNode* parent) {
+  std::vector<std::string> out;
+  for (const TNode* c = parent ? parent->FirstChild : nullptr; c; c = c->NextSibling) out.push_back(c->Name);
+  return out;
+}
+
+struct Bench {
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  TPluginsManager hub;
+  test::RecordingMessageSink sink;
+  ScaledClock emulatorClock{100.0};
+  std::shared_ptr<AnalyzerEmulator> emulator;
+  std::unique_ptr<PseudoTerminalHost> host;
+  std::unique_ptr<MainWindow> w;
+
+  explicit Bench(const std::filesystem::path& library = std::filesystem::path(VELMORA_SOURCE_DIR) / "methods") {
+    emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
+    settings.options().insertType = 1;
+    settings.options().askMethodChange = false;
+    w = std::make_unique<MainWindow>(settings, &hub);
+    w->setMessageSink(&sink);
+    w->methods().setLibraryFolder(library);
+    w->methods().load();
+    w->show();
+  }
+  ~Bench() {
+    w.reset();
+    if (host) host->stop();
+  }
+  // False when the system has no pseudo-terminals.
+  bool goOnline(std::string& error) {
+    const auto path = dir.path() / "ttyVA";
+    host = std::make_unique<PseudoTerminalHost>(emulator);
+    if (!host->start(path, error)) return false;
+    w->recordingReceiver().offerRecovery();
+    // The operator fills the cell as the running step's role asks.
+    RecordingReceiver* receiver = &w->recordingReceiver();
+    emulator->setMeasurementSource([receiver] { return receiver->run().CurrentStep().MeasurementType(); });
+    w->deviceLink().configure(path.string(), false, 300);
+    w->action("ResetActn")->trigger();
+    return QTest::qWaitFor([&] { return w->deviceLink().active(); }, 20000);
+  }
+  TMWizForm& wiz() { return w->wizard().form(); }
+  // Opens the wizard (not modally: the test drives it) on the method.
+  void open(const std::string& fileName) {
+    wiz().prepare();
+    wiz().show();
+    const auto& listed = wiz().listedMethods();
+    for (std::size_t row = 0; row < listed.size(); ++row) {
+      const TMethod& m = w->methods().library().Methods()[listed[row]];
+      if (std::filesystem::path(m.FileName).filename() == fileName) {
+        wiz().selectMethod(static_cast<int>(row));
+        return;
+      }
+    }
+    ADD_FAILURE() << fileName << " is not offered";
+  }
+  void next() {
+    ASSERT_TRUE(wiz().nextButton()->isEnabled()) << "page " << wiz().currentPage();
+    wiz().nextButton()->click();
+  }
+  // From the program input page: records the pass and waits for its chart.
+  bool recordPass() {
+    if (wiz().currentPage() != IWizardPages::kProgramInput) return false;
+    next();
+    return QTest::qWaitFor([&] { return wiz().currentPage() == IWizardPages::kChart && !w->recording(); }, 60000);
+  }
+  bool hasEntry(const std::string& text) const {
+    for (const auto& e : sink.entries)
+      if (e.text == text) return true;
+    return false;
+  }
+};
+
+#define ONLINE_OR_SKIP(b)                            \
+  do {                                               \
+    std::string error;                               \
+    if (!(b).goOnline(error)) GTEST_SKIP() << error; \
+  } while (0)
+
+TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
+  Bench b;
+  ONLINE_OR_SKIP(b);
+  b.open("Pb-standard-additions.mtd");
+  TMWizForm& wiz = b.wiz();
+  EXPECT_EQ(wiz.property("helpContext").toInt(), 70);
+  EXPECT_FALSE(wiz.backButton()->isVisible());
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kCellAssembly);
+  EXPECT_EQ(wiz.property("helpContext").toInt(), 71);
+  EXPECT_EQ(wiz.connectionLabel()->text(), QStringLiteral("Device successfully connected"));
+  EXPECT_EQ(wiz.interpreter().Settings().ParallelSamples, 2);
+  wiz.parallelSamplesBox()->setValue(1);
+  EXPECT_EQ(wiz.interpreter().Settings().ParallelSamples, 1);
+  // The stage tree: the cycle's stages under the stage named before it.
+  ASSERT_GE(wiz.stagesTree()->topLevelItemCount(), 2);
+  EXPECT_EQ(wiz.stagesTree()->topLevelItem(0)->childCount(), 2);
+  b.next();
+
+  // The sample pass: its data are editable before anything was recorded.
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_TRUE(wiz.instructionsLabel()->text().startsWith(QStringLiteral("Parallel sample 1 of 1\n")));
+  EXPECT_TRUE(wiz.instructionsLabel()->text().contains(QStringLiteral("Pour the prepared solution of the sample")));
+  QTableWidget* table = wiz.propertyTable();
+  ASSERT_GE(table->rowCount(), 5);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Sample name"));
+  table->item(0, 1)->setText(QStringLiteral("Tap water"));
+  EXPECT_EQ(wiz.sampleName(), "Tap water");
+  EXPECT_TRUE(wiz.changeButton()->isEnabled());
+
+  const char* passes[] = {"Analyte", "Added standard 1", "Added standard 2", "Added standard 3"};
+  for (int pass = 0; pass < 4; ++pass) {
+    const bool recorded = b.recordPass();
+    if (!recorded)
+      for (const auto& e : b.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+    ASSERT_TRUE(recorded) << passes[pass] << " page " << wiz.currentPage();
+    EXPECT_EQ(wiz.property("helpContext").toInt(), 74);
+    EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Repeat"));
+    EXPECT_GT(wiz.chart()->graphCount(), 0);
+    b.next();
+    if (pass == 1) {
+      // Later additions are only added to the cell; their volume is shown.
+      ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+      EXPECT_EQ(wiz.propertyTable()->item(0, 0)->text(), QStringLiteral("Addition 2, cm^3^"));
+      EXPECT_FALSE(wiz.changeButton()->isEnabled());
+    }
+  }
+  EXPECT_TRUE(b.hasEntry("Analysis of parallel sample (1 of 1) is completed."));
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kReport);
+
+  // The document: the run root, one parallel sample, one node per pass.
+  TNode* root = wiz.placement().Root();
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->Name.rfind("Tap water ", 0), 0u) << root->Name;
+  ASSERT_EQ(Names(root), std::vector<std::string>{"Parallel sample 1 of 1"});
+  EXPECT_EQ(Names(root->FirstChild), (std::vector<std::string>(std::begin(passes), std::end(passes))));
+  EXPECT_TRUE(b.w->modified());
+  // Each pass holds the two replicates of the method's program.
+  EXPECT_EQ(Names(root->FirstChild->FirstChild).size(), 2u);
+
+  // The report page: the current report refilled from the run, titled by
+  // the sample and the run's statistics.
+  EXPECT_EQ(wiz.property("helpContext").toInt(), 75);
+  const TReportRec& report = b.w->reports().report();
+  EXPECT_EQ(report.Statistics.Name, "Pb in drinking water (standard additions)");
+  EXPECT_EQ(wiz.reportPage()->titleEdit()->text(),
+            QStringLiteral("Tap water (Pb in drinking water (standard additions))"));
+  for (const auto& e : b.sink.entries)
+    if (e.kind == "error") ADD_FAILURE() << e.text;
+
+  // Next at the report's wait ends the script and closes the window.
+  b.next();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !wiz.isVisible(); }, 2000));
+  EXPECT_TRUE(b.wiz().interpreter().Finished());
+}
+
+// A simulation of the lead method: stored curves replace the recordings.
+// Peak heights grow with each addition as the standard additions make them.
+TMethod SimulationOf(const TMethod& method, std::int32_t controlOption = 0) {
+  TMethod m = method;
+  m.FileName = "simulation.mtd";
+  for (TLocalizedMethod& l : m.Localized) l.Title = "Lead, simulated";
+  TWizSteps script;
+  script.push_back(ValueRecord::Make(kStepSimulation));
+  for (const ValueRecord& command : m.Script) {
+    if (command.Type == kStepStartRecord) {
+      for (int type = 0; type <= 4; ++type) {
+        ValueRecord data = ValueRecord::Make(kStepDummyData);
+        data.Dummy.MeasurementType = type;
+        const double height = type == 0 ? 0.1 : 0.8 * type;  // µA above the background
+        for (int x = -650; x <= -250; x += 2) {
+          const double d = (x + 420) / 35.0;
+          data.Dummy.Points.push_back({static_cast<double>(x), 20.0 + 0.01 * (x + 650) + height / (1.0 + d * d)});
+        }
+        script.push_back(std::move(data));
+      }
+    }
+    ValueRecord copy = command;
+    if (copy.Type == kStepControlSolution) copy.Value = controlOption;
+    script.push_back(std::move(copy));
+  }
+  m.Script = std::move(script);
+  return m;
+}
+
+const TMethod* LibraryMethod(Bench& b, const std::string& fileName) {
+  for (const TMethod& m : b.w->methods().library().Methods())
+    if (std::filesystem::path(m.FileName).filename() == fileName) return &m;
+  return nullptr;
+}
+
+// Opens a simulation of the lead method and goes to its first program page.
+void StartSimulation(Bench& b, std::int32_t controlOption = 0) {
+  const TMethod* pb = LibraryMethod(b, "Pb-standard-additions.mtd");
+  ASSERT_NE(pb, nullptr);
+  b.w->methods().library().Methods().push_back(SimulationOf(*pb, controlOption));
+  b.open("simulation.mtd");
+  b.next();
+  ASSERT_EQ(b.wiz().currentPage(), IWizardPages::kCellAssembly);
+  b.wiz().parallelSamplesBox()->setValue(1);
+  b.next();
+  ASSERT_EQ(b.wiz().currentPage(), IWizardPages::kProgramInput);
+}
+
+// A replayed pass: the recording page steps its bar, then the chart shows.
+bool ReplayPass(Bench& b) {
+  if (b.wiz().currentPage() != IWizardPages::kProgramInput) return false;
+  b.next();
+  if (b.wiz().currentPage() != IWizardPages::kRecordingStatus) return false;
+  return QTest::qWaitFor(
+      [&] { return b.wiz().currentPage() == IWizardPages::kChart && b.wiz().nextButton()->isEnabled(); }, 5000);
+}
+
+TEST(WizardTest, ASimulationNeedsNoAnalyzerAndIsMarkedAsSimulated) {
+  Bench b;  // the analyzer stays off line
+  StartSimulation(b);
+  TMWizForm& wiz = b.wiz();
+  EXPECT_TRUE(wiz.simulationLabel()->isVisible());
+  for (int pass = 0; pass < 4; ++pass) {
+    ASSERT_TRUE(ReplayPass(b)) << "pass " << pass << " page " << wiz.currentPage();
+    EXPECT_EQ(wiz.progressBar()->maximum(), 10);
+    b.next();
+  }
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kReport);
+  TNode* group = wiz.placement().Group();
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(Names(group),
+            (std::vector<std::string>{"Analyte", "Added standard 1", "Added standard 2", "Added standard 3"}));
+  // Replayed curves never pass for measured ones.
+  for (const TNode* pass = group->FirstChild; pass; pass = pass->NextSibling) {
+    ASSERT_NE(pass->VA(), nullptr);
+    EXPECT_EQ(pass->VA()->Params.Comments().rfind(TRecordPlacement::SimulatedMark, 0), 0u) << pass->Name;
+  }
+  EXPECT_FALSE(b.hasEntry("Measurement program interrupted!"));
+}
+
+TEST(WizardTest, RepeatRecordsThePassAgainAndBackReturnsToTheRecordedPass) {
+  Bench b;
+  StartSimulation(b);
+  TMWizForm& wiz = b.wiz();
+  ASSERT_TRUE(ReplayPass(b));
+  // "Repeat" on the chart: the same pass, its data no longer editable.
+  EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Repeat"));
+  wiz.backButton()->click();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().RepetitionCount, 1);
+  EXPECT_FALSE(wiz.propertyTable()->item(0, 1)->flags() & Qt::ItemIsEditable);
+  EXPECT_FALSE(wiz.changeButton()->isEnabled());
+  ASSERT_TRUE(ReplayPass(b));
+  TNode* group = wiz.placement().Group();
+  ASSERT_EQ(Names(group), std::vector<std::string>{"Analyte"});
+  EXPECT_EQ(Names(group->FirstChild), (std::vector<std::string>{"Repeat 1", "Repeat 2"}));
+  EXPECT_TRUE(group->FirstChild->Folded);
+
+  // On to the first addition, then Back: the chart of the recorded pass.
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, 1);
+  EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Back"));
+  ASSERT_TRUE(wiz.backButton()->isEnabled());
+  wiz.backButton()->click();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kChart);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, 0);
+  EXPECT_EQ(wiz.interpreter().Settings().MeasurementType, 1);
+  // Nothing recorded was lost, and Next goes on with the same addition.
+  EXPECT_EQ(Names(group->FirstChild), (std::vector<std::string>{"Repeat 1", "Repeat 2"}));
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, 1);
+  ASSERT_TRUE(ReplayPass(b));
+  EXPECT_EQ(Names(group), (std::vector<std::string>{"Analyte", "Added standard 1"}));
+  EXPECT_EQ(group->LastChild()->VA()->Params.MeasurementType(), 2);
+}
+
+TEST(WizardTest, AnOptionalControlPassCanBeSkipped) {
+  Bench b;
+  const TMethod* pb = LibraryMethod(b, "Pb-standard-additions.mtd");
+  ASSERT_NE(pb, nullptr);
+  b.w->methods().library().Methods().push_back(SimulationOf(*pb, 2));
+  b.open("simulation.mtd");
+  b.next();
+  TMWizForm& wiz = b.wiz();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kCellAssembly);
+  EXPECT_TRUE(wiz.controlSolutionBox()->isVisible());
+  EXPECT_TRUE(wiz.controlSolutionBox()->isChecked());
+  EXPECT_TRUE(wiz.controlSolutionBox()->isEnabled());
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, -1);
+  EXPECT_TRUE(wiz.instructionsLabel()->text().contains(QStringLiteral("You can skip this step.")));
+  EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Skip"));
+  ASSERT_TRUE(wiz.backButton()->isEnabled());
+  wiz.backButton()->click();
+  // The sample pass, with measurement type 1.
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, 0);
+  EXPECT_EQ(wiz.interpreter().Settings().MeasurementType, 1);
+  EXPECT_TRUE(wiz.instructionsLabel()->text().contains(QStringLiteral("Pour the prepared solution of the sample")));
+  ASSERT_TRUE(ReplayPass(b));
+  ASSERT_NE(wiz.placement().Group(), nullptr);
+  EXPECT_EQ(Names(wiz.placement().Group()), std::vector<std::string>{"Analyte"});
+}
+
+TEST(WizardTest, ALinkLostInThePassKeepsTheRecordedPasses) {
+  Bench b;
+  ONLINE_OR_SKIP(b);
+  b.open("Pb-standard-additions.mtd");
+  TMWizForm& wiz = b.wiz();
+  b.next();
+  wiz.parallelSamplesBox()->setValue(1);
+  b.next();
+  ASSERT_TRUE(b.recordPass());
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  TNode* sample = wiz.placement().Group()->FirstChild;
+  const std::size_t points = sample->FirstChild->VA()->Data.size();
+  ASSERT_GT(points, 50u);
+
+  // The first addition starts; the adapter is pulled in the middle of it.
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kRecordingStatus);
+  EXPECT_EQ(wiz.backButton()->text(), b.w->action("StopActn")->text());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.w->recording(); }, 5000));
+  QTest::qWait(300);
+  b.host.reset();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.hasEntry("Measurement program interrupted!"); }, 10000));
+  QTest::qWait(100);
+  // Back at the pass, which can be recorded again once the line is back.
+  EXPECT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  EXPECT_EQ(wiz.interpreter().Settings().CycleCounter, 1);
+  EXPECT_FALSE(wiz.interpreter().Settings().RecordingInProgress);
+  EXPECT_FALSE(wiz.nextButton()->isEnabled());
+  ASSERT_TRUE(sample->InForest());
+  EXPECT_EQ(sample->FirstChild->VA()->Data.size(), points);
+  EXPECT_EQ(wiz.placement().Group()->FirstChild, sample);
+}
+
+}  // namespace
