@@ -269,10 +269,34 @@ void TMWizForm::ShowVerdicts(const QStringList& lines) {
   verdicts_->setVisible(!lines.isEmpty());
 }
 
+TWizQualityGates::Input TMWizForm::gateInput(TNode* pass, TNode* parallelSample) const {
+  TWizQualityGates::Input input;
+  input.RunRoot = wizPlacement_->Root();
+  input.Pass = pass;
+  input.ParallelSample = parallelSample;
+  input.Method = &interp_->Method();
+  input.Peaks = interp_->Settings().PredefinedPeaks;
+  input.CalcMethod = interp_->Settings().CalculationMethod;
+  const TMethodStat& statistics = interp_->Settings().Statistics;
+  input.Statistics = statistics.Name.empty() ? nullptr : &statistics;
+  input.Thresholds = TWizGateThresholds::FromOptions(settings_.options());
+  return input;
+}
+
 void TMWizForm::judgePasses() {
-  // The judging of the recorded passes joins here; until then no verdicts
-  // are shown.
-  ShowVerdicts({});
+  TNode* root = wizPlacement_->Root();
+  if (root == nullptr || !root->InForest() || root->FirstChild == nullptr) {
+    ShowVerdicts({});
+    return;
+  }
+  // The pass just recorded: the current measurement node, or the last pass
+  // of the run when the wizard has moved past it.
+  TNode* pass = wizPlacement_->MeasurementNode();
+  if (pass != nullptr && !pass->InForest()) pass = nullptr;
+  QStringList lines;
+  for (const Message& verdict : TWizQualityGates::JudgePass(gateInput(pass, nullptr)))
+    lines << UiText::message(verdict);
+  ShowVerdicts(lines);
 }
 
 // --- Report page -----------------------------------------------------------------------------
@@ -288,7 +312,11 @@ void TMWizForm::showReportPage() {
     for (TNode* child = root->FirstChild; child; child = child->NextSibling) {
       window_.forest().SelectNode(child);
       window_.calculations().form().Recalculate();
+      const std::size_t before = report.Experiments.size();
       reports.AddToReportActnExecute();
+      // The checks of the parallel sample travel with its experiment.
+      if (report.Experiments.size() > before)
+        report.SetNotes(report.Experiments.size() - 1, TWizQualityGates::JudgeRun(gateInput(nullptr, child)));
     }
     window_.forest().SelectNode(root);
   }

@@ -14,6 +14,7 @@
 #include "IWizardRecording.h"
 #include "TRecordPlacement.h"
 #include "TWizInterpreter.h"
+#include "TWizQualityGates.h"
 #include "TWizPlacement.h"
 
 class QCheckBox;
@@ -169,6 +170,8 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   // or the chart page is shown. Judges the run's curves and shows the
   // verdicts through ShowVerdicts.
   void judgePasses();
+  // What the quality checks need to judge the run, or one pass of it.
+  TWizQualityGates::Input gateInput(TNode* pass, TNode* parallelSample) const;
   void updateButtons();
   // The user-interface language (for method titles and stage names).
   std::int32_t languageId() const;

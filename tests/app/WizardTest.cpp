@@ -35,6 +35,8 @@
 #include "TNodeForest.h"
 #include "TPluginsManager.h"
 #include "TRecordPlacement.h"
+#include "SampleModel.h"
+#include "TMethodStat.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
@@ -166,6 +168,8 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
     EXPECT_EQ(wiz.property("helpContext").toInt(), 74);
     EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Repeat"));
     EXPECT_GT(wiz.chart()->graphCount(), 0);
+    // The pass is judged beside the chart.
+    EXPECT_FALSE(wiz.verdictLabel()->text().isEmpty()) << passes[pass];
     b.next();
     if (pass == 1) {
       // Later additions are only added to the cell; their volume is shown.
@@ -196,6 +200,19 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
             QStringLiteral("Tap water (Pb in drinking water (standard additions))"));
   for (const auto& e : b.sink.entries)
     if (e.kind == "error") ADD_FAILURE() << e.text;
+
+  // The result is the emulator's sample within the error the method states
+  // for it, and the checks of the run travel into the report's notes.
+  ASSERT_EQ(report.Experiments.size(), 1u);
+  const TExpRec& experiment = report.Experiments.front();
+  ASSERT_EQ(experiment.ElementResults.size(), 1u);
+  const TExpElementResult& lead = experiment.ElementResults.front();
+  EXPECT_EQ(lead.Name, "Pb");
+  const double expected = b.emulator->recipe().sample[SampleModel::Pb];  // µg/dm³
+  const TStatRange range = TMethodStat::FindRange(report.Statistics, "Pb", lead.CellResult > 0 ? lead.CellResult : 0);
+  const double delta = range.Delta > 0 ? range.Delta : 20.0;
+  EXPECT_NEAR(lead.SampleResult, expected, expected * delta / 100.0);
+  EXPECT_FALSE(experiment.Notes.empty());
 
   // Next at the report's wait ends the script and closes the window.
   b.next();
