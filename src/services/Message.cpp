@@ -23,6 +23,10 @@ int numberedPlace(std::string_view templ, std::size_t percent) {
 
 }  // namespace
 
+// Besides the printf-style places, filled one by one, a translated template
+// may name its arguments %1..%9 (the first..ninth) in any order, so that a
+// language can reorder them; a numbered place does not advance the sequence
+// of the printf-style ones.
 std::string Message::substitute(std::string_view templ, const std::vector<std::string>& args) {
   std::string out;
   out.reserve(templ.size() + 16);

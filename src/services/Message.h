@@ -22,10 +22,7 @@ struct Message {
   std::string format() const { return substitute(text, args); }
 
   // Replaces the printf-style places of `templ` (%s, %d, %g, %f, %.Nf, %%)
-  // one by one with `args`; surplus places stay empty. A translated template
-  // may instead name its arguments %1..%9 (the first..ninth), in any order,
-  // so that a language can reorder them; a numbered place does not advance
-  // the sequence of the printf-style ones.
+  // one by one with `args`; surplus places stay empty.
   static std::string substitute(std::string_view templ, const std::vector<std::string>& args);
 };
 
