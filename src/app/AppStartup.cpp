@@ -143,6 +143,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (!screenshotFolder_.isEmpty()) {
     mainWindow_->resize(1440, 900);
     ScreenshotTour::run(*mainWindow_, screenshotFolder_);
+    ScreenshotTour::russianShots(*mainWindow_, *language_, screenshotFolder_);
   }
   return mainWindow_.get();
 }

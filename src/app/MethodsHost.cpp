@@ -1,6 +1,7 @@
 #include "MethodsHost.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 
@@ -106,7 +107,11 @@ MethodsHost::~MethodsHost() {
   window_.statistics().database().SetLibrary(nullptr);
 }
 
-std::int32_t MethodsHost::languageId() const { return settings_.options().localeId; }
+std::int32_t MethodsHost::languageId() const {
+  // The language in force, which LocaleID 0 leaves to the user's default.
+  const QVariant inForce = qApp->property("velmoraLanguage");
+  return inForce.isValid() ? inForce.toInt() : settings_.options().localeId;
+}
 
 void MethodsHost::setLibraryFolder(const std::filesystem::path& folder) {
   library_->SetFolders(folder, settings_.dataFolder());
