@@ -2745,6 +2745,14 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <source>3D %</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> X </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Y </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::ColorChooser</name>

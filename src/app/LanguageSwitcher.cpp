@@ -162,12 +162,11 @@ bool LanguageSwitcher::SetLanguage(int id) {
 }
 
 void LanguageSwitcher::applyAtStart() {
-  if (!SetLanguage(settings_.options().localeId)) {
-    // No catalogue: the built-in English texts; LocaleID stays as stored.
-    inForce_ = kEnglish;
-    QApplication::setApplicationDisplayName(QCoreApplication::translate("Messages", msg::AppTitle));
-    publish();
-  }
+  const int stored = settings_.options().localeId;
+  if (SetLanguage(stored)) return;
+  // No catalogue: the built-in English texts; LocaleID stays as stored.
+  SetLanguage(kEnglish);
+  settings_.options().localeId = stored;
 }
 
 void LanguageSwitcher::publish() {

@@ -28,11 +28,13 @@
 #include "MainWindow.h"
 #include "Message.h"
 #include "Messages.h"
+#include "OptionsController.h"
 #include "PseudoTranslation.h"
 #include "RecordingMessageSink.h"
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
+#include "TOptionsForm.h"
 #include "TPluginsManager.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
@@ -93,13 +95,17 @@ struct Workstation {
 // Texts of `root` still in English, less those of the windows nested in it
 // that belong to other folders.
 QStringList ownUntranslated(QWidget* root) {
-  QStringList texts = test::untranslatedTexts(root);
+  // Data: the example documents' titles and paths, the imported file's columns.
+  QStringList data = {"E", "I", "1: E", "2: I"};
+  for (const QString& example : QDir(QStringLiteral(VELMORA_SOURCE_DIR "/examples")).entryList({"*.tvx"}))
+    data << QDir(QStringLiteral(VELMORA_SOURCE_DIR "/examples")).filePath(example);
+  QStringList texts = test::untranslatedTexts(root, data);
   for (QWidget* child : root->findChildren<QWidget*>()) {
     const QString cls = QString::fromLatin1(child->metaObject()->className());
     const bool foreignWindow = cls.startsWith("velmora::T") && !kOwnWindows.contains(cls) &&
                                cls != "velmora::TImagePreviewBox" && cls != "velmora::TPeakPainter";
     if (!foreignWindow) continue;
-    for (const QString& t : test::untranslatedTexts(child)) texts.removeAll(t);
+    for (const QString& t : test::untranslatedTexts(child, data)) texts.removeAll(t);
   }
   return texts;
 }
@@ -169,7 +175,8 @@ TEST(LanguageSwitch, RussianAndBackFromTheMenuWithEveryWindowOpen) {
   EXPECT_EQ(menuTitle(*ws.w, 3), QString::fromUtf8("&Сервис"));
   EXPECT_EQ(ws.w->action("SettingsActn")->text(), QString::fromUtf8("Настройки..."));
   EXPECT_EQ(ws.w->pages()->tabText(0), QString::fromUtf8("Структура"));
-  EXPECT_EQ(ws.w->windowTitle(), QString::fromUtf8("Без имени - Velmora-VA (beta)"));
+  EXPECT_TRUE(ws.w->windowTitle().startsWith(QString::fromUtf8("Без имени - Velmora-VA (beta)")))
+      << ws.w->windowTitle().toStdString();
   EXPECT_EQ(ws.w->optionsController().form().windowTitle(), QString::fromUtf8("Настройки"));
   EXPECT_TRUE(ws.w->action("RusLangActn")->isChecked());
   EXPECT_FALSE(ws.w->action("EnuLangActn")->isChecked());

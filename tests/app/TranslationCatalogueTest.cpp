@@ -20,6 +20,25 @@ struct Entry {
   bool unfinished = false;
 };
 
+// The text of the current element, with the control characters that the
+// file writes as <byte value="xN"/>.
+QString elementText(QXmlStreamReader& xml) {
+  QString text;
+  const QStringView name = xml.name();
+  const QString end = name.toString();
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == end) break;
+    if (xml.isCharacters()) text += xml.text();
+    if (xml.isStartElement() && xml.name() == u"byte") {
+      bool ok = false;
+      const uint code = xml.attributes().value("value").mid(1).toUInt(&ok, 16);
+      if (ok) text += QChar(code);
+    }
+  }
+  return text;
+}
+
 // Context + "\n" + source text -> entry.
 QMap<QString, Entry> readCatalogue(const QString& path) {
   QMap<QString, Entry> out;
@@ -36,10 +55,10 @@ QMap<QString, Entry> readCatalogue(const QString& path) {
     } else if (xml.name() == u"message") {
       entry = Entry{};
     } else if (xml.name() == u"source") {
-      entry.source = xml.readElementText();
+      entry.source = elementText(xml);
     } else if (xml.name() == u"comment") {
       // The same text may stand twice in a context, told apart by a comment.
-      entry.source += QStringLiteral("\n#") + xml.readElementText();
+      entry.source += QStringLiteral("\n#") + elementText(xml);
     } else if (xml.name() == u"translation") {
       const QString type = xml.attributes().value("type").toString();
       if (type == "obsolete" || type == "vanished") continue;
@@ -51,7 +70,7 @@ QMap<QString, Entry> readCatalogue(const QString& path) {
         xml.readNext();
         if (xml.isCharacters()) text += xml.text();
         if (xml.isStartElement() && xml.name() == u"numerusform") {
-          const QString form = xml.readElementText();
+          const QString form = elementText(xml);
           emptyForm = emptyForm || form.isEmpty();
           text += form;
         }
