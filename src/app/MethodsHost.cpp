@@ -108,9 +108,10 @@ MethodsHost::~MethodsHost() {
 }
 
 std::int32_t MethodsHost::languageId() const {
-  // The language in force, which LocaleID 0 leaves to the user's default.
+  // LocaleID 0 leaves the language to the user's default: the one in force.
+  const std::int32_t id = settings_.options().localeId;
   const QVariant inForce = qApp->property("velmoraLanguage");
-  return inForce.isValid() ? inForce.toInt() : settings_.options().localeId;
+  return id == 0 && inForce.isValid() ? inForce.toInt() : id;
 }
 
 void MethodsHost::setLibraryFolder(const std::filesystem::path& folder) {
