@@ -8,7 +8,7 @@
 #              the desktop entry, the icon and the AppStream metadata
 # share/velmora-va/
 #   examples/      example documents and programs (recorded from the emulator)
-#   translations/  the language files                 (when translations/ exists)
+#   translations/  the language catalogues (velmora_*.qm)
 #   help/          the help pages and their pictures  (when help/ exists)
 #   methods/       the analysis methods library       (when methods/ exists)
 # share/doc/velmora-va: README and the emulator's manual
@@ -32,14 +32,14 @@ install(FILES ${PROJECT_BINARY_DIR}/generated/${VELMORA_APP_ID}.metainfo.xml
 # folders as soon as those exist.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${VELMORA_INSTALL_DATADIR}/examples COMPONENT runtime
         PATTERN "*.sh" EXCLUDE)
-foreach(_shared translations help methods)
+foreach(_shared help methods)
   if(EXISTS ${PROJECT_SOURCE_DIR}/${_shared})
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/${_shared}/ DESTINATION ${VELMORA_INSTALL_DATADIR}/${_shared}
             COMPONENT runtime)
   endif()
 endforeach()
-# Language files built by the LinguistTools (qt_add_translations / qt_add_lrelease)
-# go to the same folder: install(FILES ${qm_files} DESTINATION ${VELMORA_INSTALL_DATADIR}/translations).
+# The translations folder gets the built catalogues (velmora_*.qm, see
+# src/app/CMakeLists.txt), not their sources.
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/analyzer-emulator.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora-va COMPONENT runtime)

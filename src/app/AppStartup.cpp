@@ -12,6 +12,7 @@
 #include "DocumentCommandsController.h"
 #include "HelpHost.h"
 #include "IDocumentCommands.h"
+#include "LanguageSwitcher.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "MethodsHost.h"
@@ -62,9 +63,9 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   TPluginsManager& hub = TPluginsManager::instance();
 
   // 2. The language is read before any window exists.
-  const int localeId = Settings::readLocaleId(settings_.dataFolder());
-  (void)localeId;  // the language modules arrive with the language switch
-  QApplication::setApplicationDisplayName(QCoreApplication::translate("Messages", msg::AppTitle));
+  settings_.options().localeId = Settings::readLocaleId(settings_.dataFolder());
+  language_ = std::make_unique<LanguageSwitcher>(settings_);
+  language_->applyAtStart();
 
   // 3. Splash.
   SplashWindow splash;
@@ -73,6 +74,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 4-5. Windows.
   mainWindow_ = std::make_unique<MainWindow>(settings_, &hub);
+  language_->attach(*mainWindow_, &hub);
   // The assembly assistant comes right after the main window.
   new AssemblyHost(*mainWindow_);
   // The undo recorder and the curve commands, before any document loads.
@@ -144,6 +146,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (!screenshotFolder_.isEmpty()) {
     mainWindow_->resize(1440, 900);
     ScreenshotTour::run(*mainWindow_, screenshotFolder_);
+    ScreenshotTour::russianShots(*mainWindow_, *language_, screenshotFolder_);
   }
   return mainWindow_.get();
 }

@@ -10,6 +10,7 @@ namespace velmora {
 
 class CurveCommands;
 class IDocumentCommands;
+class LanguageSwitcher;
 class MainWindow;
 
 // The start-up sequence of the workstation: data folder, language, splash,
@@ -24,6 +25,7 @@ class AppStartup {
   MainWindow* start(const QStringList& arguments);
 
   Settings& settings() { return settings_; }
+  LanguageSwitcher& language() { return *language_; }
   // The document commands that open the file named on the command line;
   // not owned.
   void setDocumentCommands(IDocumentCommands* commands) { documentCommands_ = commands; }
@@ -35,6 +37,8 @@ class AppStartup {
 
  private:
   Settings settings_;
+  // The language outlives every window.
+  std::unique_ptr<LanguageSwitcher> language_;
   std::unique_ptr<MainWindow> mainWindow_;
   CurveCommands* curveCommands_ = nullptr;  // owned by the main window
   IDocumentCommands* documentCommands_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "LanguageChangeWatch.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Numbers.h"
@@ -33,19 +34,19 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
   QCustomPlot* chart = window.chartView().chart();
 
   // The scale fields.
-  scaleBar_ = window.addToolBar(tr("Scale"));
+  scaleBar_ = window.addToolBar(QString());
   scaleBar_->setObjectName(QStringLiteral("ScaleToolBar"));
   scaleBar_->setMovable(false);
   static const char* const kInitial[4] = {"-2000", "2000", "-2000", "2000"};
   for (int tag = 0; tag < 4; ++tag) {
     if (tag % 2 == 0) {
-      auto* label = new QLabel(tag == 0 ? QStringLiteral(" X ") : QStringLiteral("  Y "), scaleBar_);
+      auto* label = new QLabel(scaleBar_);
+      label->setObjectName(QStringLiteral("ScaleAxis%1").arg(tag / 2));
       scaleBar_->addWidget(label);
     }
     auto* field = new QLineEdit(QString::fromLatin1(kInitial[tag]), scaleBar_);
     field->setObjectName(QStringLiteral("ScaleEdit%1").arg(tag));
     field->setFixedWidth(72);
-    field->setToolTip(tr(kFieldHints[tag / 2]));
     connect(field, &QLineEdit::textEdited, this, [this, tag](const QString& text) { scaleFieldEdited(tag, text); });
     scaleBar_->addWidget(field);
     fields_[tag] = field;
@@ -65,7 +66,7 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
         return out;
       },
       [this]() -> const TPeakDrawing& { return window_.peaks().controller().drawing(); });
-  barOf3D_ = new QToolBar(tr("3D"), &window);
+  barOf3D_ = new QToolBar(&window);
   barOf3D_->setObjectName(QStringLiteral("View3DToolBar"));
   barOf3D_->setMovable(false);
   window.addToolBar(Qt::RightToolBarArea, barOf3D_);
@@ -74,6 +75,7 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(2, 2, 2, 2);
     auto* label = new QLabel(caption, box);
+    label->setObjectName(QStringLiteral("Caption") + caption);
     label->setAlignment(Qt::AlignHCenter);
     auto* slider = new QSlider(Qt::Vertical, box);
     slider->setRange(low, high);
@@ -85,10 +87,27 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
     barOf3D_->addWidget(box);
     return slider;
   };
-  zoomBar_ = makeBar(tr("Zoom, %"), tr("Chart zoom"), 1, 500, 100);
-  depthBar_ = makeBar(tr("3D, %"), tr("3D %"), 1, 30, 30);
+  zoomBar_ = makeBar(QStringLiteral("Zoom3D"), QString(), 1, 500, 100);
+  depthBar_ = makeBar(QStringLiteral("Depth3D"), QString(), 1, 30, 30);
   zoomBar_->setObjectName(QStringLiteral("Zoom3DBar"));
   depthBar_->setObjectName(QStringLiteral("Depth3DBar"));
+  // The tool bars' texts, again after every language change.
+  auto retranslate = [this] {
+    scaleBar_->setWindowTitle(tr("Scale"));
+    for (int axis = 0; axis < 2; ++axis) {
+      if (auto* label = scaleBar_->findChild<QLabel*>(QStringLiteral("ScaleAxis%1").arg(axis)))
+        label->setText(axis == 0 ? tr(" X ") : tr("  Y "));
+      fields_[2 * axis]->setToolTip(tr(kFieldHints[axis]));
+      fields_[2 * axis + 1]->setToolTip(tr(kFieldHints[axis]));
+    }
+    barOf3D_->setWindowTitle(tr("3D"));
+    if (auto* label = barOf3D_->findChild<QLabel*>(QStringLiteral("CaptionZoom3D"))) label->setText(tr("Zoom, %"));
+    if (auto* label = barOf3D_->findChild<QLabel*>(QStringLiteral("CaptionDepth3D"))) label->setText(tr("3D, %"));
+    zoomBar_->setToolTip(tr("Chart zoom"));
+    depthBar_->setToolTip(tr("3D %"));
+  };
+  retranslate();
+  new LanguageChangeWatch(scaleBar_, retranslate);
   connect(zoomBar_, &QSlider::valueChanged, this, [this](int v) {
     if (showing_) return;
     view_.Zoom = v;

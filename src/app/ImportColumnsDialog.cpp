@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,13 +29,10 @@ QString Header(const InstrumentTextImport::Column& c, std::size_t index) {
 
 ImportColumnsDialog::ImportColumnsDialog(const InstrumentTextImport::Table& table, const QString& fileName,
                                          QWidget* parent)
-    : QDialog(parent), table_(table) {
+    : QDialog(parent), table_(table), fileName_(fileName) {
   setObjectName(QStringLiteral("ImportColumnsDialog"));
-  setWindowTitle(tr("Data import"));
-  auto* intro = new QLabel(
-      tr("\"%1\" holds %2 columns. Choose the potential and the current.").arg(fileName).arg(table.Columns.size()),
-      this);
-  intro->setWordWrap(true);
+  intro_ = new QLabel(this);
+  intro_->setWordWrap(true);
 
   const std::size_t rows = table.Columns.empty() ? 0 : table.Columns.front().Values.size();
   const int shownRows = static_cast<int>(std::min<std::size_t>(rows, kPreviewRows));
@@ -63,11 +61,13 @@ ImportColumnsDialog::ImportColumnsDialog(const InstrumentTextImport::Table& tabl
   conversion_->setObjectName(QStringLiteral("ImportConversion"));
   conversion_->setWordWrap(true);
   auto* form = new QFormLayout;
-  form->addRow(tr("Potential column"), xColumn_);
-  form->addRow(tr("Current column"), yColumn_);
+  xLabel_ = new QLabel(this);
+  yLabel_ = new QLabel(this);
+  form->addRow(xLabel_, xColumn_);
+  form->addRow(yLabel_, yColumn_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(intro);
+  layout->addWidget(intro_);
   layout->addWidget(preview_, 1);
   layout->addLayout(form);
   layout->addWidget(conversion_);
@@ -77,8 +77,25 @@ ImportColumnsDialog::ImportColumnsDialog(const InstrumentTextImport::Table& tabl
   connect(xColumn_, &QComboBox::currentIndexChanged, this, [this] { updateConversion(); });
   connect(yColumn_, &QComboBox::currentIndexChanged, this, [this] { updateConversion(); });
 
+  retranslateUi();
   const auto guess = InstrumentTextImport::GuessColumns(table);
   setColumns(guess ? guess->first : 0, guess ? guess->second : std::min<std::size_t>(1, table.Columns.size() - 1));
+}
+
+void ImportColumnsDialog::retranslateUi() {
+  setWindowTitle(tr("Data import"));
+  intro_->setText(
+      tr("\"%1\" holds %2 columns. Choose the potential and the current.").arg(fileName_).arg(table_.Columns.size()));
+  xLabel_->setText(tr("Potential column"));
+  yLabel_->setText(tr("Current column"));
+}
+
+void ImportColumnsDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateUi();
+    updateConversion();
+  }
+  QDialog::changeEvent(event);
 }
 
 std::pair<std::size_t, std::size_t> ImportColumnsDialog::columns() const {

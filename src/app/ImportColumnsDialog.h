@@ -30,7 +30,11 @@ class ImportColumnsDialog : public QDialog {
                                                                    const InstrumentTextImport::Table& table,
                                                                    const QString& fileName);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslateUi();
   void updateConversion();
   QString describe(std::size_t column, bool potential) const;
 
@@ -39,6 +43,10 @@ class ImportColumnsDialog : public QDialog {
   QComboBox* xColumn_ = nullptr;
   QComboBox* yColumn_ = nullptr;
   QLabel* conversion_ = nullptr;
+  QString fileName_;
+  QLabel* intro_ = nullptr;
+  QLabel* xLabel_ = nullptr;
+  QLabel* yLabel_ = nullptr;
 };
 
 }  // namespace velmora

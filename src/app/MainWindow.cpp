@@ -62,6 +62,13 @@ namespace {
 
 QString catalogue(const char* text) { return QCoreApplication::translate("Messages", text); }
 
+// The "No name" text in the language it was last given in: the name of an
+// unnamed document, which a language switch gives anew.
+QString& unnamedText() {
+  static QString text;
+  return text;
+}
+
 constexpr const char* kMenuTitles[] = {
     QT_TRANSLATE_NOOP("velmora::MainWindow", "&File"),    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Edit"),
     QT_TRANSLATE_NOOP("velmora::MainWindow", "&View"),    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Tools"),
@@ -491,6 +498,8 @@ void MainWindow::retranslateUi() {
 
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
+    // An unnamed document's name is a text of the language, too.
+    if (documentFileName_ == unnamedText()) documentFileName_ = unnamedText() = catalogue(msg::NoName);
     retranslateUi();
     applyChartSettings();
     if (structure_) structure_->rebuild(documentFileName_);
@@ -512,7 +521,7 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::newDocument() {
   tree_->Clear();
   chartView_->forgetSeries();
-  documentFileName_ = catalogue(msg::NoName);
+  documentFileName_ = unnamedText() = catalogue(msg::NoName);
   backupFileName_.clear();
   curveCounter_ = 0;
   modified_ = false;

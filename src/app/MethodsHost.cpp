@@ -1,6 +1,7 @@
 #include "MethodsHost.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 
@@ -106,7 +107,12 @@ MethodsHost::~MethodsHost() {
   window_.statistics().database().SetLibrary(nullptr);
 }
 
-std::int32_t MethodsHost::languageId() const { return settings_.options().localeId; }
+std::int32_t MethodsHost::languageId() const {
+  // LocaleID 0 leaves the language to the user's default: the one in force.
+  const std::int32_t id = settings_.options().localeId;
+  const QVariant inForce = qApp->property("velmoraLanguage");
+  return id == 0 && inForce.isValid() ? inForce.toInt() : id;
+}
 
 void MethodsHost::setLibraryFolder(const std::filesystem::path& folder) {
   library_->SetFolders(folder, settings_.dataFolder());

@@ -4,6 +4,7 @@
 
 namespace velmora {
 
+class LanguageSwitcher;
 class MainWindow;
 
 // Saves pictures of the main window in its typical states (both tabs,
@@ -25,6 +26,9 @@ class ScreenshotTour {
   static int methods(MainWindow& window, const QString& folder);
   // The "Method script editor" on the zinc example method's script.
   static int scriptEditor(MainWindow& window, const QString& folder);
+  // The main window, the calculation window and "Options" in Russian, then
+  // the language in force before (ScreenshotTourLanguage.cpp).
+  static int russianShots(MainWindow& window, LanguageSwitcher& language, const QString& folder);
 
  private:
   static int peakPictures(MainWindow& window, const QString& folder);

@@ -17,9 +17,16 @@ class SplashWindow : public QWidget {
   // A catalogue text with its arguments.
   void showStatus(const Message& message);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslateUi();
+
   QLabel* title_;
   QLabel* status_;
+  QLabel* version_;
+  Message shown_;
 };
 
 }  // namespace velmora

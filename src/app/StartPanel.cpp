@@ -224,7 +224,12 @@ void StartPanel::fillExamples() {
 void StartPanel::setRecordingAvailable(bool available) { record_->setEnabled(available); }
 
 void StartPanel::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslateUi();
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateUi();
+    // The lists hold texts of the language as well.
+    fillRecent();
+    fillExamples();
+  }
   QWidget::changeEvent(event);
 }
 

@@ -8,6 +8,7 @@
 
 #include "DeviceLink.h"
 #include "IDocumentCommands.h"
+#include "LanguageChangeWatch.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -48,6 +49,8 @@ StartPanelHost::StartPanelHost(MainWindow& window, Settings& settings, IDocument
   panel_ = new StartPanel;
   window_.chartView().setStartPanel(panel_);
   connect(panel_, &StartPanel::shown, this, &StartPanelHost::refresh);
+  // The examples' titles and descriptions are texts of the language.
+  new LanguageChangeWatch(panel_, [this] { refresh(); });
   connect(panel_, &StartPanel::openRequested, this, [this] {
     if (QAction* open = window_.action("OpenActn"); open && open->isEnabled()) open->trigger();
   });

@@ -4,6 +4,29 @@
 
 namespace velmora {
 
+namespace {
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// "%N" with N in 1..9 names the N-th argument when nothing printf-like
+// follows the digit (another digit, a precision or a conversion letter):
+// "%1.4f" stays a width and precision, "%1 µA" and "%2," are numbered.
+int numberedPlace(std::string_view templ, std::size_t percent) {
+  const std::size_t d = percent + 1;
+  if (d >= templ.size() || templ[d] < '1' || templ[d] > '9') return 0;
+  if (d + 1 < templ.size()) {
+    const char after = templ[d + 1];
+    if (std::isdigit(static_cast<unsigned char>(after)) || after == '.' || isAsciiLetter(after)) return 0;
+  }
+  return templ[d] - '0';
+}
+
+}  // namespace
+
+// Besides the printf-style places, filled one by one, a translated template
+// may name its arguments %1..%9 (the first..ninth) in any order, so that a
+// language can reorder them; a numbered place does not advance the sequence
+// of the printf-style ones.
 std::string Message::substitute(std::string_view templ, const std::vector<std::string>& args) {
   std::string out;
   out.reserve(templ.size() + 16);
@@ -16,6 +39,12 @@ std::string Message::substitute(std::string_view templ, const std::vector<std::s
     }
     if (templ[i + 1] == '%') {
       out += '%';
+      ++i;
+      continue;
+    }
+    // A translation may reorder the arguments with numbered places.
+    if (const int n = numberedPlace(templ, i); n > 0) {
+      if (static_cast<std::size_t>(n) <= args.size()) out += args[static_cast<std::size_t>(n - 1)];
       ++i;
       continue;
     }

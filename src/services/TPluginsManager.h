@@ -40,6 +40,9 @@ class TPluginsManager {
   // True while a language switch re-reads the windows: input handlers that
   // would react to programmatic value changes return at once.
   bool Switching() const { return switching_; }
+  // The language switch raises the flag while the windows re-read their
+  // texts, before NotifyLanguageChange (which lowers it when done).
+  void setSwitching(bool on) { switching_ = on; }
 
   // Reloads the shared name tables (measurement types, units, ...) in the
   // current language; set by whoever keeps those tables.

@@ -59,6 +59,13 @@ for doc in "$examples"/*.tvx; do
 done
 [ "$n" -ge 2 ] || fail "only $n example documents installed"
 [ -f "$share/doc/velmora-va/README.md" ] || fail "no README"
+# The Russian catalogue, where the workstation looks for it from bin/, and
+# only the built catalogue, not its source.
+qm="$share/velmora-va/translations/velmora_ru.qm"
+[ -f "$qm" ] || fail "no Russian catalogue velmora_ru.qm"
+[ "$(head -c 16 "$qm" | od -An -tx1 | tr -d ' \n')" = "3cb86418caef9c95cd211cbf60a1bddd" ] ||
+  fail "velmora_ru.qm is no Qt catalogue"
+if ls "$share/velmora-va/translations/"*.ts >/dev/null 2>&1; then fail "catalogue sources (.ts) are installed"; fi
 
 # The help: both languages with their contents and context maps, the shared
 # pictures, and every picture a page shows is installed. The workstation
@@ -78,4 +85,4 @@ for language in VA_ENU VA_RUS; do
 done
 [ "$pages" -ge 10 ] || fail "only $pages help pages installed"
 [ -d "$help/pics" ] || fail "no help pictures"
-echo "install test: $prefix holds the programs ($version), desktop entry, icon, metadata, $n examples and $pages help pages"
+echo "install test: $prefix holds the programs ($version), desktop entry, icon, metadata, $n examples, the Russian catalogue and $pages help pages"

@@ -18,8 +18,10 @@ TEST(Cp1251Codec, EveryByteRoundTrips) {
 }
 
 TEST(Cp1251Codec, UnencodableAndMalformedTextBecomesQuestionMarks) {
-  EXPECT_EQ(Cp1251::fromUtf8("a\xE4\xB8\xAD" "b"), (std::vector<std::uint8_t>{'a', '?', 'b'}));
-  EXPECT_EQ(Cp1251::fromUtf8("\xFF\xC3"), (std::vector<std::uint8_t>{'?', '?'}));  // malformed
+  EXPECT_EQ(Cp1251::fromUtf8("a\xE4\xB8\xAD"
+                             "b"),
+            (std::vector<std::uint8_t>{'a', '?', 'b'}));
+  EXPECT_EQ(Cp1251::fromUtf8("\xFF\xC3"), (std::vector<std::uint8_t>{'?', '?'}));     // malformed
   EXPECT_EQ(Cp1251::fromUtf8("\xF0\x9F\x98\x80"), (std::vector<std::uint8_t>{'?'}));  // emoji
 }
 
@@ -71,8 +73,31 @@ TEST(DateTimes, DayNumbersFrom1899) {
 }
 
 TEST(Messages, PlacesAreFilledInOrder) {
-  EXPECT_EQ(Message::substitute("No responce from device. Command №%d", {"17"}), "No responce from device. Command №17");
+  EXPECT_EQ(Message::substitute("No responce from device. Command №%d", {"17"}),
+            "No responce from device. Command №17");
   EXPECT_EQ(Message::substitute("%s of %s, 100%%", {"a", "b"}), "a of b, 100%");
   EXPECT_EQ(Message::substitute("%.2f and %s", {"1.50"}), "1.50 and ");
   EXPECT_EQ(Message("Unknown file format %s", {"X"}).format(), "Unknown file format X");
+}
+
+TEST(Messages, TranslationsReorderArgumentsByNumber) {
+  // A translation puts the second argument first.
+  EXPECT_EQ(Message::substitute("%2: peak %1", {"Cd", "A-1"}), "A-1: peak Cd");
+  // An argument may appear twice or not at all; a place beyond the arguments stays empty.
+  EXPECT_EQ(Message::substitute("%1/%1 %3", {"x", "y"}), "x/x ");
+  // Numbered and sequential places side by side: the numbered one does not
+  // consume the sequence.
+  EXPECT_EQ(Message::substitute("%2 %s %s", {"a", "b"}), "b a b");
+  // Places followed by punctuation, non-ASCII text or the end of the text.
+  EXPECT_EQ(Message::substitute("(%1), %2\xc2\xb5"
+                                "A, %3",
+                                {"1", "2", "3"}),
+            "(1), 2\xc2\xb5"
+            "A, 3");
+  // Printf widths and precisions starting with a digit keep their meaning.
+  EXPECT_EQ(Message::substitute("R^2^[%s]=%1.4f", {"Cd", "0.9990"}), "R^2^[Cd]=0.9990");
+  EXPECT_EQ(Message::substitute("y=%4.5f+%4.5f*C", {"1.0", "2.0"}), "y=1.0+2.0*C");
+  EXPECT_EQ(Message::substitute("%10s|", {"w"}), "w|");
+  // "%0" and "%%1" are not places.
+  EXPECT_EQ(Message::substitute("%0 %%1", {"a"}), "%0 %1");
 }

@@ -106,6 +106,17 @@ void DeviceLink::showError(const Message& message) {
 
 QString DeviceLink::statusText() const { return UiText::message(device_->StatusAsText()); }
 
+DeviceLink::LinkState DeviceLink::linkState() const {
+  const ISerialPort* port = device_->Port();
+  return {device_->PortName(), port != nullptr && port->isOpen(), device_->Active()};
+}
+
+void DeviceLink::restoreLinkState(const LinkState& state) {
+  if (device_->Port() == nullptr || device_->PortName() != state.portName) return;
+  if (state.open && !device_->Port()->isOpen()) openPort();
+  if (state.active && !device_->Active() && !device_->Resetting()) reset();
+}
+
 void DeviceLink::noteActive() {
   const bool now = device_->Active();
   if (now == lastActive_) return;

@@ -56,6 +56,19 @@ class DeviceLink : public QObject, private IMessageSink {
   // StatusAsText, translated.
   QString statusText() const;
 
+  // What the language switch keeps: the port's name, whether it is open and
+  // whether the analyzer is active.
+  struct LinkState {
+    std::string portName;
+    bool open = false;
+    bool active = false;
+  };
+  LinkState linkState() const;
+  // Brings the link back to `state` where it drifted: the port of that name
+  // is opened again and an analyzer that was active is reset into activity.
+  // A link that kept its state is left alone (no new handshake).
+  void restoreLinkState(const LinkState& state);
+
  signals:
   void statusChanged();
   void resetDone();

@@ -6,6 +6,7 @@
 
 #include "DeviceLink.h"
 #include "EDeviceError.h"
+#include "LanguageChangeWatch.h"
 
 namespace velmora {
 
@@ -18,10 +19,15 @@ DeviceStatusPresenter::DeviceStatusPresenter(DeviceLink& link, QAction* resetAct
   indicator_->setAutoFillBackground(true);
   indicator_->setFrameShape(QFrame::Panel);
   indicator_->setFrameShadow(QFrame::Sunken);
-  emulatorLabel_ = new QLabel(emulatorText());
+  emulatorLabel_ = new QLabel;
   emulatorLabel_->setObjectName(QStringLiteral("EmulatorLabel"));
-  emulatorLabel_->setToolTip(
-      tr("The analyzer is the built-in emulator: every voltammogram recorded now is simulated and marked so."));
+  auto retranslate = [label = emulatorLabel_] {
+    label->setText(emulatorText());
+    label->setToolTip(
+        tr("The analyzer is the built-in emulator: every voltammogram recorded now is simulated and marked so."));
+  };
+  retranslate();
+  new LanguageChangeWatch(emulatorLabel_, retranslate);
   emulatorLabel_->setStyleSheet(
       QStringLiteral("QLabel { background: #c62828; color: white; font-weight: bold; padding: 0 6px; }"));
   blink_.setInterval(400);

@@ -1,0 +1,139 @@
+// The Russian catalogue against the sources: complete, current, and every
+// translation keeps the places its text fills in.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+  QString source;
+  QString translation;
+  bool unfinished = false;
+};
+
+// The text of the current element, with the control characters that the
+// file writes as <byte value="xN"/>.
+QString elementText(QXmlStreamReader& xml) {
+  QString text;
+  const QStringView name = xml.name();
+  const QString end = name.toString();
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == end) break;
+    if (xml.isCharacters()) text += xml.text();
+    if (xml.isStartElement() && xml.name() == u"byte") {
+      bool ok = false;
+      const uint code = xml.attributes().value("value").mid(1).toUInt(&ok, 16);
+      if (ok) text += QChar(code);
+    }
+  }
+  return text;
+}
+
+// Context + "\n" + source text -> entry.
+QMap<QString, Entry> readCatalogue(const QString& path) {
+  QMap<QString, Entry> out;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return out;
+  QXmlStreamReader xml(&file);
+  QString context;
+  Entry entry;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"name") {
+      context = xml.readElementText();
+    } else if (xml.name() == u"message") {
+      entry = Entry{};
+    } else if (xml.name() == u"source") {
+      entry.source = elementText(xml);
+    } else if (xml.name() == u"comment") {
+      // The same text may stand twice in a context, told apart by a comment.
+      entry.source += QStringLiteral("\n#") + elementText(xml);
+    } else if (xml.name() == u"translation") {
+      const QString type = xml.attributes().value("type").toString();
+      if (type == "obsolete" || type == "vanished") continue;
+      entry.unfinished = type == "unfinished";
+      // Plural forms: every form must be there.
+      QString text;
+      bool emptyForm = false;
+      while (!(xml.isEndElement() && xml.name() == u"translation") && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == u"numerusform") {
+          const QString form = elementText(xml);
+          emptyForm = emptyForm || form.isEmpty();
+          text += form;
+        }
+      }
+      entry.translation = emptyForm ? QString() : text;
+      out.insert(context + u'\n' + entry.source, entry);
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+  return out;
+}
+
+// The argument places of a text: numbered ones (%1..%9) by number, printf
+// ones (%s, %d, %.2f ...) by their position among the printf places.
+QSet<int> places(const QString& text) {
+  QSet<int> out;
+  static const QRegularExpression place(QStringLiteral("%(?:%|([1-9])(?![0-9.A-Za-z])|[-0-9.:]*[A-Za-z])"));
+  int sequential = 0;
+  for (auto it = place.globalMatch(text); it.hasNext();) {
+    const auto m = it.next();
+    if (m.captured(0) == QLatin1String("%%")) continue;
+    out.insert(m.captured(1).isEmpty() ? ++sequential : m.captured(1).toInt());
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(TranslationCatalogue, HoldsEveryMarkedTextOfTheSourcesAndNothingStale) {
+  const QString root = QStringLiteral(VELMORA_SOURCE_DIR);
+  const auto catalogue = readCatalogue(root + "/translations/velmora_ru.ts");
+  ASSERT_FALSE(catalogue.isEmpty());
+  QTemporaryDir temp;
+  const QString fresh = temp.filePath("fresh.ts");
+  QProcess lupdate;
+  lupdate.start("bash", {root + "/scripts/update-translations", fresh});
+  ASSERT_TRUE(lupdate.waitForFinished(300000));
+  ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+  const auto sources = readCatalogue(fresh);
+  ASSERT_FALSE(sources.isEmpty());
+  QStringList missing;
+  for (auto it = sources.keyBegin(); it != sources.keyEnd(); ++it)
+    if (!catalogue.contains(*it)) missing << *it;
+  EXPECT_TRUE(missing.isEmpty()) << "not in the catalogue (run scripts/update-translations):\n"
+                                 << missing.join("\n---\n").toStdString();
+  QStringList stale;
+  for (auto it = catalogue.keyBegin(); it != catalogue.keyEnd(); ++it)
+    if (!sources.contains(*it)) stale << *it;
+  EXPECT_TRUE(stale.isEmpty()) << "no longer in the sources:\n" << stale.join("\n---\n").toStdString();
+}
+
+TEST(TranslationCatalogue, EveryTextIsTranslatedWithTheSameArgumentPlaces) {
+  const auto catalogue = readCatalogue(QStringLiteral(VELMORA_SOURCE_DIR) + "/translations/velmora_ru.ts");
+  ASSERT_FALSE(catalogue.isEmpty());
+  int untranslated = 0;
+  QStringList wrongPlaces;
+  for (const Entry& e : catalogue) {
+    if (e.unfinished || e.translation.isEmpty()) {
+      ++untranslated;
+      continue;
+    }
+    if (places(e.source) != places(e.translation)) wrongPlaces << e.source + " => " + e.translation;
+  }
+  EXPECT_EQ(untranslated, 0) << "of " << catalogue.size() << " texts";
+  EXPECT_TRUE(wrongPlaces.isEmpty()) << wrongPlaces.join('\n').toStdString();
+}
