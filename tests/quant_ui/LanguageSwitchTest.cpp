@@ -45,7 +45,7 @@ using test::untranslatedTexts;
 
 namespace {
 
-QString Listed(const QStringList& texts) { return texts.join(QStringLiteral("\n")); }
+std::string Listed(const QStringList& texts) { return texts.join(QStringLiteral("\n")).toStdString(); }
 
 // Cell texts of a table that carry letters but no marker.
 QStringList UntranslatedCells(const QTableWidget* grid, const QStringList& ignored) {
