@@ -142,8 +142,9 @@ TEST(QuantLanguageSwitch, CalculationWindowAndChart) {
   doc.Add("Addition 1", 2, {{"Cd", 20}, {"Pb", 22}});
   Host host(doc);
   TPluginsManager hub;
-  TCalcForm form(host, hub);
+  // The chart lives longer than the window that docks it, as in the program.
   TStatForm stat(hub);
+  TCalcForm form(host, hub);
   form.setStatForm(&stat);
   stat.setCurveSource([&doc] { return doc.curves; });
   form.show();
