@@ -456,8 +456,7 @@ void RecordFormWidgets::retranslate() {
   rangeGroup->setTitle(tr("Range"));
   rangeList->setToolTip(tr("ADC working range"));
   setTexts(rangeList,
-           {QStringLiteral("0.2 µA/20  nA"), QStringLiteral("2   µA/0.2 µA"), QStringLiteral("20  µA/2   µA"),
-            QStringLiteral("200 µA/20  µA"), QStringLiteral("2   mA/200 µA")});
+           {tr("0.2 µA/20  nA"), tr("2   µA/0.2 µA"), tr("20  µA/2   µA"), tr("200 µA/20  µA"), tr("2   mA/200 µA")});
   conjunctionGroup->setTitle(tr("Conjunction type"));
   conjunctionList->setToolTip(tr("Voltammetry cell type"));
   setTexts(conjunctionList,
@@ -491,8 +490,7 @@ void RecordFormWidgets::retranslate() {
 
   timeGroup->setTitle(tr("Time"));
   timeModeCheck->setText(tr("Set measurement type vs time"));
-  setTexts(timeModeList, {QStringLiteral("I(t)"), QStringLiteral("U(t) I=const"), QStringLiteral("U(t)"),
-                          tr("Activation"), tr("Impuls(t)")});
+  setTexts(timeModeList, {tr("I(t)"), tr("U(t) I=const"), tr("U(t)"), tr("Activation"), tr("Impuls(t)")});
 
   commentGroup->setTitle(tr("Measurement comments"));
   samplerGroup->setTitle(tr("Autosampler"));

@@ -65,8 +65,6 @@ TCalibrForm::TCalibrForm(TCalibrationsDB& db, IMessageSink& sink, QWidget* paren
 
   curvesChart_ = new QCustomPlot(this);
   curvesChart_->setMinimumSize(360, 180);
-  curvesChart_->xAxis->setLabel(QStringLiteral("E, mV"));
-  curvesChart_->yAxis->setLabel(QStringLiteral("I, µA"));
   auto source = [this]() -> const TPeakDrawing& { return drawing_; };
   bands_ = new TPeakBandsLayer(curvesChart_, TPeakBandsLayer::Role::Bands, source);
   marks_ = new TPeakBandsLayer(curvesChart_, TPeakBandsLayer::Role::Marks, source);
@@ -124,11 +122,29 @@ void TCalibrForm::retranslateUi() {
   remove_->setToolTip(tr("Remove calibration"));
   lineChart_->xAxis->setLabel(tr("Concentration, [mg/dm3]"));
   lineChart_->yAxis->setLabel(tr("Signal"));
+  curvesChart_->xAxis->setLabel(tr("E, mV"));
+  curvesChart_->yAxis->setLabel(tr("I, µA"));
 }
 
 void TCalibrForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslateUi();
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateUi();
+    retextCalibrations();
+  }
   QWidget::changeEvent(event);
+}
+
+void TCalibrForm::retextCalibrations() {
+  const int e = selectedElement();
+  if (e < 0 || static_cast<std::size_t>(e) >= db_.Elements().size()) return;
+  const TCalibrationCollection& element = db_.Elements()[static_cast<std::size_t>(e)];
+  // The items keep their check marks and the selection; only the texts of
+  // the calculation types and the figures below the chart change.
+  filling_ = true;
+  for (int i = 0; i < calibrations_->count() && static_cast<std::size_t>(i) < element.Calibrations.size(); ++i)
+    calibrations_->item(i)->setText(itemText(element.Calibrations[static_cast<std::size_t>(i)], i == element.Active));
+  filling_ = false;
+  drawLines();
 }
 
 void TCalibrForm::showEvent(QShowEvent* event) {

@@ -64,6 +64,7 @@ class TCalibrForm : public QWidget {
 
  private:
   void retranslateUi();
+  void retextCalibrations();
   void fillCalibrations();
   void drawLines();
   void drawCurves();

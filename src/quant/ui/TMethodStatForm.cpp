@@ -206,7 +206,13 @@ void TMethodStatForm::retranslateUi() {
 }
 
 void TMethodStatForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslateUi();
+  if (event->type() == QEvent::LanguageChange) {
+    // The grid is filled anew from the record being edited: keep the cell.
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    retranslateUi();
+    if (row >= 0 && row < grid_->rowCount()) grid_->setCurrentCell(row, column);
+  }
   QDialog::changeEvent(event);
 }
 

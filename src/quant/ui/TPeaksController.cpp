@@ -65,6 +65,9 @@ TPeaksController::TPeaksController(IPeaksHost& host, TPluginsManager& hub, QObje
   connect(form_, &TPeaksSelectionForm::checksChanged, this, &TPeaksController::refresh);
   connect(form_, &TPeaksSelectionForm::chartDrawn, this, &TPeaksController::onChartDrawn);
   connect(form_, &TPeaksSelectionForm::selectedPeakChanged, this, &TPeaksController::updateActions);
+  // The hint on the calculation-type command is set here, after the main
+  // window's own actions have taken the new language.
+  connect(form_, &TPeaksSelectionForm::retranslated, this, &TPeaksController::updateActions, Qt::QueuedConnection);
   connect(marking_, &TPeakMarking::contextMenuRequested, this, [this](int x, int y) {
     QCustomPlot* chart = host_.mainChart();
     if (!chart) return;

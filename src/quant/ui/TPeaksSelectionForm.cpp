@@ -130,7 +130,10 @@ void TPeaksSelectionForm::retranslate() {
 }
 
 void TPeaksSelectionForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
+  if (event->type() == QEvent::LanguageChange) {
+    retranslate();
+    emit retranslated();
+  }
   QWidget::changeEvent(event);
 }
 

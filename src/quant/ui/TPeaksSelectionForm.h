@@ -60,6 +60,8 @@ class TPeaksSelectionForm : public QWidget {
   void curvesRebuilt();
   void chartDrawn();
   void selectedPeakChanged();
+  // The window took the texts of a new language.
+  void retranslated();
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -104,7 +104,13 @@ void TStatForm::retranslateUi() {
 }
 
 void TStatForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslateUi();
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateUi();
+    // The bottom title names the abscissa and the units in the new language;
+    // the series, the unticked elements and the ranges stay as they are.
+    chart_->xAxis->setLabel(bottomTitle(calculation()).remove(QLatin1Char('^')));
+    chart_->replot();
+  }
   QWidget::changeEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #include "TPrintChart.h"
 
+#include <QCoreApplication>
+
 #include <qcustomplot.h>
 
 #include <cmath>
@@ -28,8 +30,8 @@ void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) 
   c.clearPlottables();
   QFont font = o.Font;
   font.setPointSize(o.FontSize);
-  c.xAxis->setLabel(QStringLiteral("mV"));
-  c.yAxis->setLabel(QStringLiteral("µA"));
+  c.xAxis->setLabel(QCoreApplication::translate("velmora::TPrintChart", "mV"));
+  c.yAxis->setLabel(QCoreApplication::translate("velmora::TPrintChart", "µA"));
   for (QCPAxis* axis : {c.xAxis, c.yAxis}) {
     axis->setLabelFont(font);
     axis->setTickLabelFont(font);

@@ -1,6 +1,7 @@
 #include "TPrintOptionsBox.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,34 +21,35 @@ double number(const QLineEdit* edit, double fallback) { return ReadNumber(UiText
 
 }  // namespace
 
-TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), parent) {
+TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(parent) {
   setObjectName(QStringLiteral("PrintOptions"));
+  text_.bind(this, QT_TR_NOOP("Report"));
   auto* grid = new QGridLayout(this);
   grid->setVerticalSpacing(2);
   int row = 0;
-  grid->addWidget(check(tr("Calculation chart"), "OptCalcChart"), row, 0);
+  grid->addWidget(check(QT_TR_NOOP("Calculation chart"), "OptCalcChart"), row, 0);
   calcChartHeight_ = height("OptCalcChartHeight");
   grid->addWidget(calcChartHeight_, row++, 1);
-  grid->addWidget(check(tr("Diagram"), "OptDiagram"), row, 0);
+  grid->addWidget(check(QT_TR_NOOP("Diagram"), "OptDiagram"), row, 0);
   diagramHeight_ = height("OptDiagramHeight");
   grid->addWidget(diagramHeight_, row++, 1);
-  const std::pair<QString, const char*> boxes[] = {
-      {tr("Initial data table"), "OptInitialDataTable"},
-      {tr("Bottom axis"), "OptBottomAxis"},
-      {tr("Left axis"), "OptLeftAxis"},
-      {tr("Grid"), "OptGrid"},
-      {tr("Database numbers"), "OptDatabaseNumbers"},
-      {tr("Comments"), "OptComments"},
-      {tr("Legend"), "OptLegend"},
-      {tr("Record parameters"), "OptRecordParameters"},
-      {tr("Peaks"), "OptPeaks"},
+  const std::pair<const char*, const char*> boxes[] = {
+      {QT_TR_NOOP("Initial data table"), "OptInitialDataTable"},
+      {QT_TR_NOOP("Bottom axis"), "OptBottomAxis"},
+      {QT_TR_NOOP("Left axis"), "OptLeftAxis"},
+      {QT_TR_NOOP("Grid"), "OptGrid"},
+      {QT_TR_NOOP("Database numbers"), "OptDatabaseNumbers"},
+      {QT_TR_NOOP("Comments"), "OptComments"},
+      {QT_TR_NOOP("Legend"), "OptLegend"},
+      {QT_TR_NOOP("Record parameters"), "OptRecordParameters"},
+      {QT_TR_NOOP("Peaks"), "OptPeaks"},
       // The boxes that depend on what is printed come last, so that the
       // hidden ones leave no holes between the others.
-      {tr("Results table"), "OptResultsTable"},
-      {tr("Measurement type"), "OptMeasurementType"},
-      {tr("Result calculation data "), "OptResultCalculationData"},
-      {tr("Notes"), "OptNotes"},
-      {tr("Equation"), "OptEquation"},
+      {QT_TR_NOOP("Results table"), "OptResultsTable"},
+      {QT_TR_NOOP("Measurement type"), "OptMeasurementType"},
+      {QT_TR_NOOP("Result calculation data "), "OptResultCalculationData"},
+      {QT_TR_NOOP("Notes"), "OptNotes"},
+      {QT_TR_NOOP("Equation"), "OptEquation"},
   };
   // Two columns of check boxes under the two charts.
   const int first = row;
@@ -56,7 +58,7 @@ TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), pa
   }
   row = first + static_cast<int>((std::size(boxes) + 1) / 2);
 
-  auto* scales = new QGroupBox(tr("Scales"));
+  auto* scales = text_.bind(new QGroupBox, QT_TR_NOOP("Scales"));
   auto* sg = new QGridLayout(scales);
   sg->setVerticalSpacing(2);
   xMin_ = scale("ScaleXMin", QStringLiteral("-2000"));
@@ -69,7 +71,7 @@ TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), pa
   sg->addWidget(new QLabel(QStringLiteral("Y")), 1, 0);
   sg->addWidget(yMin_, 1, 1);
   sg->addWidget(yMax_, 1, 2);
-  auto_ = new QCheckBox(tr("Auto"));
+  auto_ = text_.bind(new QCheckBox, QT_TR_NOOP("Auto"));
   auto_->setObjectName(QStringLiteral("ScaleAuto"));
   auto_->setChecked(true);
   sg->addWidget(auto_, 2, 1, 1, 2);
@@ -82,8 +84,8 @@ TPrintOptionsBox::TPrintOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), pa
   setMode(Mode::Report);
 }
 
-QCheckBox* TPrintOptionsBox::check(const QString& text, const char* name) {
-  auto* b = new QCheckBox(text);
+QCheckBox* TPrintOptionsBox::check(const char* text, const char* name) {
+  auto* b = text_.bind(new QCheckBox, text);
   b->setObjectName(QString::fromLatin1(name));
   b->setChecked(true);
   connect(b, &QCheckBox::toggled, this, &TPrintOptionsBox::changed);
@@ -106,6 +108,17 @@ QLineEdit* TPrintOptionsBox::scale(const char* name, const QString& value) {
   e->setMaximumWidth(70);
   connect(e, &QLineEdit::textChanged, this, &TPrintOptionsBox::changed);
   return e;
+}
+
+void TPrintOptionsBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    text_.retranslate();
+    for (QSpinBox* s : {calcChartHeight_, diagramHeight_}) {
+      const QSignalBlocker block(s);
+      s->setSuffix(tr(" mm"));
+    }
+  }
+  QGroupBox::changeEvent(event);
 }
 
 void TPrintOptionsBox::updateScales() {

@@ -5,6 +5,7 @@
 
 #include "CalibrationDocument.h"
 #include "TPrintChart.h"
+#include "UiTextBinder.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -42,8 +43,11 @@ class TPrintOptionsBox : public QGroupBox {
  signals:
   void changed();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
-  QCheckBox* check(const QString& text, const char* name);
+  QCheckBox* check(const char* text, const char* name);
   QSpinBox* height(const char* name);
   QLineEdit* scale(const char* name, const QString& value);
   void updateScales();
@@ -55,6 +59,7 @@ class TPrintOptionsBox : public QGroupBox {
   QLineEdit* xMax_ = nullptr;
   QLineEdit* yMin_ = nullptr;
   QLineEdit* yMax_ = nullptr;
+  UiTextBinder text_{"velmora::TPrintOptionsBox"};
 };
 
 }  // namespace velmora

@@ -47,7 +47,7 @@ QSpinBox* spin(int lo, int hi, int value, const char* name) {
 TRepForm::TRepForm(QCustomPlot* chart, QWidget* parent)
     : QDialog(parent), chart_(chart), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("RepForm"));
-  setWindowTitle(tr("Print"));
+  text_.bind(static_cast<QWidget*>(this), QT_TR_NOOP("Print"));
   setModal(true);
   buildUi();
   fillPrinters();
@@ -59,44 +59,44 @@ TRepForm::~TRepForm() = default;
 QString TRepForm::pdfPrinterName() { return tr("PDF file"); }
 
 void TRepForm::buildUi() {
-  auto* printerBox = new QGroupBox(tr("Printer"));
+  auto* printerBox = text_.bind(new QGroupBox, QT_TR_NOOP("Printer"));
   auto* pf = new QFormLayout(printerBox);
   printers_ = new QComboBox;
   printers_->setObjectName(QStringLiteral("PrinterName"));
-  pf->addRow(tr("Name:"), printers_);
+  pf->addRow(text_.bind(new QLabel, QT_TR_NOOP("Name:")), printers_);
   status_ = new QLabel;
   status_->setObjectName(QStringLiteral("PrinterStatus"));
-  pf->addRow(tr("Status:"), status_);
-  properties_ = new QPushButton(tr("Properties"));
+  pf->addRow(text_.bind(new QLabel, QT_TR_NOOP("Status:")), status_);
+  properties_ = text_.bind(new QPushButton, QT_TR_NOOP("Properties"));
   properties_->setObjectName(QStringLiteral("PrinterProperties"));
   pf->addRow(QString(), properties_);
   font_ = new QFontComboBox;
   font_->setObjectName(QStringLiteral("PrintFont"));
   font_->setCurrentFont(QFont());  // the default font, as a new print job has it
-  pf->addRow(tr("Font:"), font_);
+  pf->addRow(text_.bind(new QLabel, QT_TR_NOOP("Font:")), font_);
   size_ = new QComboBox;
   size_->setObjectName(QStringLiteral("PrintFontSize"));
   size_->setEditable(true);
   for (int s = 6; s <= 18; ++s) size_->addItem(QString::number(s));
   size_->setCurrentText(QStringLiteral("8"));
-  pf->addRow(tr("Size:"), size_);
+  pf->addRow(text_.bind(new QLabel, QT_TR_NOOP("Size:")), size_);
   copies_ = spin(1, 200, 1, "Copies");
-  pf->addRow(tr("Number of copies"), copies_);
+  pf->addRow(text_.bind(new QLabel, QT_TR_NOOP("Number of copies")), copies_);
 
-  auto* fields = new QGroupBox(tr("Fields, mm"));
+  auto* fields = text_.bind(new QGroupBox, QT_TR_NOOP("Fields, mm"));
   auto* ff = new QFormLayout(fields);
   top_ = spin(1, 100, 20, "FieldTop");
   left_ = spin(1, 100, 30, "FieldLeft");
   bottom_ = spin(1, 100, 20, "FieldBottom");
   right_ = spin(1, 100, 15, "FieldRight");
-  ff->addRow(tr("Top:"), top_);
-  ff->addRow(tr("Left:"), left_);
-  ff->addRow(tr("Bottom:"), bottom_);
-  ff->addRow(tr("Right:"), right_);
+  ff->addRow(text_.bind(new QLabel, QT_TR_NOOP("Top:")), top_);
+  ff->addRow(text_.bind(new QLabel, QT_TR_NOOP("Left:")), left_);
+  ff->addRow(text_.bind(new QLabel, QT_TR_NOOP("Bottom:")), bottom_);
+  ff->addRow(text_.bind(new QLabel, QT_TR_NOOP("Right:")), right_);
 
-  auto* out = new QGroupBox(tr("Print out"));
+  auto* out = text_.bind(new QGroupBox, QT_TR_NOOP("Print out"));
   auto* ol = new QVBoxLayout(out);
-  currentChart_ = new QRadioButton(tr("Current chart"));
+  currentChart_ = text_.bind(new QRadioButton, QT_TR_NOOP("Current chart"));
   currentChart_->setObjectName(QStringLiteral("PrintCurrentChart"));
   currentChart_->setChecked(true);
   ol->addWidget(currentChart_);
@@ -109,7 +109,7 @@ void TRepForm::buildUi() {
   buildReportUi(ol, left);
   left->addStretch(1);
 
-  auto* previewBox = new QGroupBox(tr("Preview"));
+  auto* previewBox = text_.bind(new QGroupBox, QT_TR_NOOP("Preview"));
   auto* pl = new QVBoxLayout(previewBox);
   preview_ = new QLabel;
   preview_->setObjectName(QStringLiteral("PreviewImage"));
@@ -117,6 +117,7 @@ void TRepForm::buildUi() {
   preview_->setMinimumSize(300, 400);
   preview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   preview_->setStyleSheet(QStringLiteral("QLabel { background: #8a929c; }"));
+  preview_->installEventFilter(this);
   pl->addWidget(preview_, 1);
   auto* nav = new QHBoxLayout;
   prev_ = new QPushButton(QStringLiteral("<"));
@@ -196,6 +197,25 @@ void TRepForm::printerChosen() {
   const QPrinterInfo info = pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
   status_->setText(!pdf && info.state() == QPrinter::Active ? tr("Printing") : tr("Ready"));
   rebuildPreview();
+}
+
+void TRepForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    text_.retranslate();
+    // The PDF entry is found by its caption: it takes the new one, the
+    // chosen printer and its page settings stay.
+    building_ = true;
+    if (printers_->count() > 0) printers_->setItemText(printers_->count() - 1, pdfPrinterName());
+    building_ = false;
+    const bool pdf = printerName() == pdfPrinterName();
+    const QPrinterInfo info = pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(printerName());
+    status_->setText(!pdf && info.state() == QPrinter::Active ? tr("Printing") : tr("Ready"));
+    // The pages show texts of the report and of the calibrations.
+    const int page = shownPage_;
+    rebuildPreview();
+    if (page > 0) showPage(page);
+  }
+  QDialog::changeEvent(event);
 }
 
 void TRepForm::showProperties() {
@@ -327,6 +347,13 @@ int TRepForm::print() {
 
 void TRepForm::accept() {
   if (print() > 0) QDialog::accept();
+}
+
+bool TRepForm::eventFilter(QObject* watched, QEvent* event) {
+  // The preview area also changes size when the captions beside it do (a
+  // language switch): the page image follows it.
+  if (watched == preview_ && event->type() == QEvent::Resize) rebuildPreview();
+  return QDialog::eventFilter(watched, event);
 }
 
 void TRepForm::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include "TPageLayout.h"
 #include "TPrintChart.h"
 #include "TSingleCalibration.h"
+#include "UiTextBinder.h"
 
 class QCheckBox;
 class QComboBox;
@@ -105,7 +106,9 @@ class TRepForm : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildUi();
@@ -125,6 +128,7 @@ class TRepForm : public QDialog {
   void printOutChanged();
   void applyBlackAndWhite(std::vector<QImage>& pages) const;
 
+  UiTextBinder text_{"velmora::TRepForm"};
   QPointer<QCustomPlot> chart_;
   std::unique_ptr<QPrinter> printer_;
   QString jobTitle_;

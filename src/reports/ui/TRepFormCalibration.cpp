@@ -35,12 +35,12 @@ QDateTime StampTime(double days) {
 void TRepForm::buildCalibrationControls(QVBoxLayout* printOut, QFormLayout* printer, QVBoxLayout* left,
                                         QDialogButtonBox* buttons) {
   calibrationCharts_ = std::make_unique<TCalibrationPrintCharts>();
-  blackWhite_ = new QCheckBox(tr("Black && White"));
+  blackWhite_ = text_.bind(new QCheckBox, QT_TR_NOOP("Black && White"));
   blackWhite_->setObjectName(QStringLiteral("BlackAndWhite"));
   printer->addRow(QString(), blackWhite_);
   connect(blackWhite_, &QCheckBox::toggled, this, &TRepForm::rebuildPreview);
 
-  calibration_ = new QRadioButton(tr("Calibration"));
+  calibration_ = text_.bind(new QRadioButton, QT_TR_NOOP("Calibration"));
   calibration_->setObjectName(QStringLiteral("PrintCalibration"));
   printOut->addWidget(calibration_);
   calibration_->setEnabled(false);  // until there are calibrations

@@ -19,7 +19,7 @@ namespace velmora {
 
 void TRepForm::buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column) {
   reportCharts_ = std::make_unique<TReportCharts>();
-  reportOut_ = new QRadioButton(tr("Report"));
+  reportOut_ = text_.bind(new QRadioButton, QT_TR_NOOP("Report"));
   reportOut_->setObjectName(QStringLiteral("PrintReport"));
   printOut->addWidget(reportOut_);
   reportOptions_ = new TReportOptionsBox;

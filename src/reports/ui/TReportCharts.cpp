@@ -99,7 +99,9 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
     axis->grid()->setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0, Qt::DotLine));
   }
   const int type = e.PeakCalcType;
-  c.yAxis->setLabel(type == 0 || type == 2 ? QStringLiteral("µA") : type == 1 ? QStringLiteral("µA*mV") : QString());
+  c.yAxis->setLabel(type == 0 || type == 2 ? QCoreApplication::translate("velmora::TReportCharts", "µA")
+                    : type == 1            ? QCoreApplication::translate("velmora::TReportCharts", "µA*mV")
+                                           : QString());
   c.xAxis->setLabel(
       NoCarets(Tr(msg::ReportConcentrationAxis)
                    .replace(QStringLiteral("%s/%s"), QStringLiteral("%1/%2"))

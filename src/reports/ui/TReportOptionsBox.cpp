@@ -1,6 +1,7 @@
 #include "TReportOptionsBox.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,39 +20,40 @@ double NumberOf(const QLineEdit* edit, double fallback) {
 
 }  // namespace
 
-TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), parent) {
+TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(parent) {
   setObjectName(QStringLiteral("ReportOptions"));
+  text_.bind(this, QT_TR_NOOP("Report"));
   auto* grid = new QGridLayout(this);
   grid->setVerticalSpacing(2);
   auto height = [](const char* name) {
     auto* s = new QSpinBox;
     s->setRange(1, 200);
     s->setValue(80);
-    s->setSuffix(QStringLiteral(" mm"));
+    s->setSuffix(tr(" mm"));
     s->setObjectName(QString::fromLatin1(name));
     return s;
   };
   int row = 0;
-  grid->addWidget(add(QStringLiteral("CalculationChart"), tr("Calculation chart")), row, 0);
+  grid->addWidget(add(QStringLiteral("CalculationChart"), QT_TR_NOOP("Calculation chart")), row, 0);
   calcHeight_ = height("CalculationChartHeight");
   grid->addWidget(calcHeight_, row++, 1);
-  grid->addWidget(add(QStringLiteral("Diagram"), tr("Diagram")), row, 0);
+  grid->addWidget(add(QStringLiteral("Diagram"), QT_TR_NOOP("Diagram")), row, 0);
   diagramHeight_ = height("DiagramHeight");
   grid->addWidget(diagramHeight_, row++, 1);
-  const std::pair<const char*, QString> others[] = {
-      {"ResultsTable", tr("Results table")},
-      {"InitialDataTable", tr("Initial data table")},
-      {"BottomAxis", tr("Bottom axis")},
-      {"LeftAxis", tr("Left axis")},
-      {"Grid", tr("Grid")},
-      {"DatabaseNumbers", tr("Database numbers")},
-      {"Comments", tr("Comments")},
-      {"Legend", tr("Legend")},
-      {"MeasurementType", tr("Measurement type")},
-      {"RecordParameters", tr("Record parameters")},
-      {"ResultCalculationData", tr("Result calculation data ")},
-      {"Peaks", tr("Peaks")},
-      {"Notes", tr("Notes")},
+  const std::pair<const char*, const char*> others[] = {
+      {"ResultsTable", QT_TR_NOOP("Results table")},
+      {"InitialDataTable", QT_TR_NOOP("Initial data table")},
+      {"BottomAxis", QT_TR_NOOP("Bottom axis")},
+      {"LeftAxis", QT_TR_NOOP("Left axis")},
+      {"Grid", QT_TR_NOOP("Grid")},
+      {"DatabaseNumbers", QT_TR_NOOP("Database numbers")},
+      {"Comments", QT_TR_NOOP("Comments")},
+      {"Legend", QT_TR_NOOP("Legend")},
+      {"MeasurementType", QT_TR_NOOP("Measurement type")},
+      {"RecordParameters", QT_TR_NOOP("Record parameters")},
+      {"ResultCalculationData", QT_TR_NOOP("Result calculation data ")},
+      {"Peaks", QT_TR_NOOP("Peaks")},
+      {"Notes", QT_TR_NOOP("Notes")},
   };
   int i = 0;
   for (const auto& [name, caption] : others) {
@@ -59,11 +61,11 @@ TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), 
     ++i;
   }
   row += (i + 1) / 2;
-  auto* bw = add(QStringLiteral("BlackAndWhite"), tr("Black && White"));
+  auto* bw = add(QStringLiteral("BlackAndWhite"), QT_TR_NOOP("Black && White"));
   bw->setChecked(false);
   grid->addWidget(bw, row++, 0);
 
-  auto* scales = new QGroupBox(tr("Scales"));
+  auto* scales = text_.bind(new QGroupBox, QT_TR_NOOP("Scales"));
   auto* sl = new QGridLayout(scales);
   auto edit = [](const char* name) {
     auto* e = new QLineEdit;
@@ -81,7 +83,7 @@ TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), 
   sl->addWidget(new QLabel(QStringLiteral("Y")), 1, 0);
   sl->addWidget(yMin_, 1, 1);
   sl->addWidget(yMax_, 1, 2);
-  auto* autoBox = add(QStringLiteral("Auto"), tr("Auto"));
+  auto* autoBox = add(QStringLiteral("Auto"), QT_TR_NOOP("Auto"));
   sl->addWidget(autoBox, 0, 3, 2, 1);
   grid->addWidget(scales, row, 0, 1, 2);
   for (QLineEdit* e : {xMin_, xMax_, yMin_, yMax_})
@@ -94,13 +96,24 @@ TReportOptionsBox::TReportOptionsBox(QWidget* parent) : QGroupBox(tr("Report"), 
     connect(s, &QSpinBox::valueChanged, this, &TReportOptionsBox::changed);
 }
 
-QCheckBox* TReportOptionsBox::add(const QString& name, const QString& caption) {
-  auto* b = new QCheckBox(caption);
+QCheckBox* TReportOptionsBox::add(const QString& name, const char* caption) {
+  auto* b = text_.bind(new QCheckBox, caption);
   b->setObjectName(name);
   b->setChecked(true);
   boxes_[name] = b;
   connect(b, &QCheckBox::toggled, this, &TReportOptionsBox::changed);
   return b;
+}
+
+void TReportOptionsBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    text_.retranslate();
+    for (QSpinBox* s : {calcHeight_, diagramHeight_}) {
+      const QSignalBlocker block(s);
+      s->setSuffix(tr(" mm"));
+    }
+  }
+  QGroupBox::changeEvent(event);
 }
 
 QCheckBox* TReportOptionsBox::box(const QString& name) const {

@@ -5,6 +5,7 @@
 
 #include "TPrintChart.h"
 #include "TReportDocument.h"
+#include "UiTextBinder.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -32,8 +33,11 @@ class TReportOptionsBox : public QGroupBox {
  signals:
   void changed();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
-  QCheckBox* add(const QString& name, const QString& caption);
+  QCheckBox* add(const QString& name, const char* caption);
 
   std::map<QString, QCheckBox*> boxes_;
   QSpinBox* calcHeight_ = nullptr;
@@ -42,6 +46,7 @@ class TReportOptionsBox : public QGroupBox {
   QLineEdit* xMax_ = nullptr;
   QLineEdit* yMin_ = nullptr;
   QLineEdit* yMax_ = nullptr;
+  UiTextBinder text_{"velmora::TReportOptionsBox"};
 };
 
 }  // namespace velmora

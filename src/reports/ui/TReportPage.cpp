@@ -37,6 +37,18 @@ QString ShortDate(double stamp) {
 
 QString Tr(const char* text) { return QString::fromStdString(TReportPrinter::Translate(text)); }
 
+// Tool tips of the table's columns.
+constexpr const char* kColumnHints[] = {
+    QT_TRANSLATE_NOOP("velmora::TReportPage", "Element"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage", "Comments"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage",
+                      "Ion concentration in the sample (with account for dilution, or mass concentration)"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage",
+                      "Medium ion concentration in the sample (with account for dilution, or mass concentration)"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage", "Reproducibility"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage", "Percent error"),
+    QT_TRANSLATE_NOOP("velmora::TReportPage", "Absolute error of the measurement results")};
+
 }  // namespace
 
 TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* parent)
@@ -49,7 +61,8 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   };
   reports_ = new QListWidget;
   reports_->setObjectName(QStringLiteral("ReportsList"));
-  auto* listBox = new QGroupBox(tr("Reports"));
+  listBox_ = new QGroupBox;
+  auto* listBox = listBox_;
   (new QVBoxLayout(listBox))->addWidget(reports_);
 
   title_ = new QLineEdit;
@@ -58,7 +71,8 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   unitBottom_ = new CaptionComboBox;
   unitTop_->setObjectName(QStringLiteral("ReportUnitTop"));
   unitBottom_->setObjectName(QStringLiteral("ReportUnitBottom"));
-  auto* units = new QGroupBox(tr("Representation"));
+  unitsBox_ = new QGroupBox;
+  auto* units = unitsBox_;
   auto* ul = new QHBoxLayout(units);
   ul->addWidget(unitTop_);
   ul->addWidget(new QLabel(QStringLiteral("/")));
@@ -70,8 +84,10 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
 
   auto* head = new QHBoxLayout;
   auto* form = new QFormLayout;
-  form->addRow(tr("Title"), title_);
-  form->addRow(tr("Statistics: "), statistics_);
+  titleLabel_ = new QLabel;
+  statisticsLabel_ = new QLabel;
+  form->addRow(titleLabel_, title_);
+  form->addRow(statisticsLabel_, statistics_);
   head->addLayout(form, 1);
   head->addWidget(units);
 
@@ -79,18 +95,7 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   grid_->setObjectName(QStringLiteral("ReportGrid"));
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setStretchLastSection(true);
-  const char* hints[] = {"Element",
-                         "Comments",
-                         "Ion concentration in the sample (with account for dilution, or mass concentration)",
-                         "Medium ion concentration in the sample (with account for dilution, or mass concentration)",
-                         "Reproducibility",
-                         "Percent error",
-                         "Absolute error of the measurement results"};
-  for (int c = 0; c < 7; ++c) {
-    auto* item = new QTableWidgetItem;
-    item->setToolTip(tr(hints[c]));
-    grid_->setHorizontalHeaderItem(c, item);
-  }
+  for (int c = 0; c < 7; ++c) grid_->setHorizontalHeaderItem(c, new QTableWidgetItem);
 
   auto* right = new QWidget;
   auto* rl = new QVBoxLayout(right);
@@ -125,8 +130,32 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   };
   report_.OnUnitsChange = [this](TReportRec&) { fillUnits(); };
   store_.Folder().OnChange = [this](THeaderManager&) { refillReports(); };
+  retranslateUi();
   refillReports();
   refill();
+}
+
+void TReportPage::retranslateUi() {
+  listBox_->setTitle(tr("Reports"));
+  unitsBox_->setTitle(tr("Representation"));
+  titleLabel_->setText(tr("Title"));
+  statisticsLabel_->setText(tr("Statistics: "));
+  for (int c = 0; c < 7; ++c) grid_->horizontalHeaderItem(c)->setToolTip(tr(kColumnHints[c]));
+}
+
+void TReportPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateUi();
+    // "Custom", the unit captions and the table's headers come from the
+    // catalogue; the report itself, its selection and edits stay.
+    if (statistics_->count() > 0) statistics_->setItemText(0, tr("Custom"));
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    fillUnits();
+    if (row >= 0 && row < grid_->rowCount()) grid_->setCurrentCell(row, column);
+    refillReports();
+  }
+  QWidget::changeEvent(event);
 }
 
 TReportPage::~TReportPage() {

@@ -6,6 +6,8 @@
 #include "TMethodStat.h"
 
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTableWidget;
@@ -54,7 +56,11 @@ class TReportPage : public QWidget {
  signals:
   void commandsChanged();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslateUi();
   void fillUnits();
   void fillGrid();
   void openReport(int row);
@@ -68,6 +74,10 @@ class TReportPage : public QWidget {
   bool filling_ = false;
   int shownReport_ = -1;
   QListWidget* reports_ = nullptr;
+  QGroupBox* listBox_ = nullptr;
+  QGroupBox* unitsBox_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
+  QLabel* statisticsLabel_ = nullptr;
   QLineEdit* title_ = nullptr;
   CaptionComboBox* unitTop_ = nullptr;
   CaptionComboBox* unitBottom_ = nullptr;
