@@ -6,9 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
-#include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
@@ -22,26 +21,12 @@
 #include "VoltammogramModel.h"
 
 using namespace velmora;
+using velmora::test::CliJson;
+using velmora::test::CliJsonRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-  JsonValue json;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  if (r.status == 0) r.json = JsonReader::Parse(r.out);
-  return r;
-}
 
 double Number(const JsonValue& object, const char* name) {
   const JsonValue* v = object.field(name);
@@ -104,8 +89,8 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   TNodeForest standards;
   for (double c : {10.0, 20.0, 40.0}) Record(standards, c, 1, true);
   const std::string data = (dir / "data").string();
-  const CliResult saved = Cli({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data, "--title",
-                               "Pb 10-40 ug/l (emulator)"});
+  const CliJsonRun saved = CliJson({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data,
+                                    "--title", "Pb 10-40 ug/l (emulator)"});
   ASSERT_EQ(saved.status, 0) << saved.err;
   const JsonValue& list = *saved.json.field("Saved");
   ASSERT_EQ(list.items.size(), 1u) << saved.out;
@@ -125,7 +110,7 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   TNodeForest unknown;
   Record(unknown, 0.0, 0, false);
   Record(unknown, truth, 1, false);
-  const CliResult calc = Cli({"calc", Save(unknown, "unknown.tvx"), "--method", "5", "--data-dir", data});
+  const CliJsonRun calc = CliJson({"calc", Save(unknown, "unknown.tvx"), "--method", "5", "--data-dir", data});
   ASSERT_EQ(calc.status, 0) << calc.err;
   const JsonValue& element = calc.json.field("Elements")->items.at(0);
   const double found = Number(element, "CellResult");
@@ -139,7 +124,7 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   EXPECT_NEAR(Number(element, "SampleResult"), found, 1e-9 * found);
 
   // The list shows the calibration, active, with the same figures.
-  const CliResult listed = Cli({"calibration", "list", "--data-dir", data});
+  const CliJsonRun listed = CliJson({"calibration", "list", "--data-dir", data});
   ASSERT_EQ(listed.status, 0) << listed.err;
   const JsonValue& elements = *listed.json.field("Elements");
   ASSERT_EQ(elements.items.size(), 1u);
@@ -149,8 +134,8 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   EXPECT_EQ(Number(cal, "Lod"), Number(pb, "Lod"));
 
   // Without a calibration folder method 5 reads nothing: "?" (-1).
-  const CliResult none =
-      Cli({"calc", (dir / "unknown.tvx").string(), "--method", "5", "--data-dir", (dir / "empty").string()});
+  const CliJsonRun none =
+      CliJson({"calc", (dir / "unknown.tvx").string(), "--method", "5", "--data-dir", (dir / "empty").string()});
   ASSERT_EQ(none.status, 0) << none.err;
   EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "CellResult"), -1.0);
   EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "Uncertainty"), -1.0);
@@ -162,8 +147,8 @@ TEST_F(CalibrationCommandTest, StandardsInMilligramsGiveTheSameLineAsInMicrogram
   for (double c : {10.0, 20.0, 40.0}) Record(micro, c, 1, true, 4, 1.0);
   model = VoltammogramModel(17);
   for (double c : {10.0, 20.0, 40.0}) Record(milli, c, 1, true, 5, 1e-3);
-  const CliResult a = Cli({"calibration", "save", Save(micro, "micro.tvx"), "--data-dir", (dir / "a").string()});
-  const CliResult b = Cli({"calibration", "save", Save(milli, "milli.tvx"), "--data-dir", (dir / "b").string()});
+  const CliJsonRun a = CliJson({"calibration", "save", Save(micro, "micro.tvx"), "--data-dir", (dir / "a").string()});
+  const CliJsonRun b = CliJson({"calibration", "save", Save(milli, "milli.tvx"), "--data-dir", (dir / "b").string()});
   ASSERT_EQ(a.status, 0) << a.err;
   ASSERT_EQ(b.status, 0) << b.err;
   const JsonValue& la = a.json.field("Saved")->items.at(0);
@@ -183,7 +168,7 @@ TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrors
     s.Elements.push_back({"Pb", {{0.0005, 0.005, 0.25, 0.7, 40}, {0.005, 0.05, 0.17, 0.47, 30}}});
     db.AddAndSave(s);
   }
-  const CliResult r = Cli({"statistics", "list", "--data-dir", (dir / "data").string()});
+  const CliJsonRun r = CliJson({"statistics", "list", "--data-dir", (dir / "data").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue& record = r.json.field("Records")->items.at(0);
   EXPECT_EQ(record.field("Name")->text, "Drinking water");
@@ -191,11 +176,12 @@ TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrors
   ASSERT_EQ(ranges.items.size(), 2u);
   EXPECT_EQ(Number(ranges.items[1], "Delta"), 30.0);
 
-  EXPECT_EQ(Cli({"calibration"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "save"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "list", "extra"}).status, 2);
-  EXPECT_EQ(Cli({"statistics", "list", "--data-dir"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "save", (dir / "missing.tvx").string(), "--data-dir", (dir / "x").string()}).status, 1);
+  EXPECT_EQ(CliJson({"calibration"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "save"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "list", "extra"}).status, 2);
+  EXPECT_EQ(CliJson({"statistics", "list", "--data-dir"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "save", (dir / "missing.tvx").string(), "--data-dir", (dir / "x").string()}).status,
+            1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliCommands.h"
+#include "JsonReader.h"
 
 namespace velmora::test {
 
@@ -22,6 +23,18 @@ inline CliRun Cli(std::vector<std::string> args) {
   r.status = velmora::CliCommands::run(args, out, err);
   r.out = out.str();
   r.err = err.str();
+  return r;
+}
+
+// A run whose standard output, on success, is the command's JSON answer.
+struct CliJsonRun : CliRun {
+  velmora::JsonValue json;
+};
+
+inline CliJsonRun CliJson(std::vector<std::string> args) {
+  CliJsonRun r;
+  static_cast<CliRun&>(r) = Cli(std::move(args));
+  if (r.status == 0) r.json = velmora::JsonReader::Parse(r.out);
   return r;
 }
 

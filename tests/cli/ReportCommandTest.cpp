@@ -10,9 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
@@ -26,26 +25,12 @@
 #include "VoltammogramModel.h"
 
 using namespace velmora;
+using velmora::test::CliJson;
+using velmora::test::CliJsonRun;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-  JsonValue json;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  if (r.status == 0) r.json = JsonReader::Parse(r.out);
-  return r;
-}
 
 double Number(const JsonValue& object, const char* name) {
   const JsonValue* v = object.field(name);
@@ -119,7 +104,7 @@ class ReportCommandTest : public ::testing::Test {
   void Calibrate() {
     TNodeForest standards;
     for (double c : {10.0, 20.0, 40.0}) Record(standards, {c / 4, c, c * 1.5}, 1, true);
-    const CliResult saved = Cli({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data});
+    const CliJsonRun saved = CliJson({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data});
     ASSERT_EQ(saved.status, 0) << saved.err;
     TStatDB db(fs::path(data) / TStatDB::kFolderName);
     TMethodStat s;
@@ -157,7 +142,7 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
   for (const char* a : {"--method", "5", "--statistics", "Drinking water", "--title", "Tap water, heavy metals",
                         "--data-dir", data.c_str(), "-o", pdf.c_str(), "--json"})
     args.emplace_back(a);
-  const CliResult r = Cli(args);
+  const CliJsonRun r = CliJson(args);
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_TRUE(fs::exists(pdf));
   std::ifstream in(pdf, std::ios::binary);
@@ -170,7 +155,7 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
   const JsonValue& experiments = *r.json.field("Experiments");
   ASSERT_EQ(experiments.items.size(), 3u);
   for (std::size_t i = 0; i < docs.size(); ++i) {
-    const CliResult calc = Cli({"calc", docs[i], "--method", "5", "--data-dir", data});
+    const CliJsonRun calc = CliJson({"calc", docs[i], "--method", "5", "--data-dir", data});
     ASSERT_EQ(calc.status, 0) << calc.err;
     const JsonValue& got = *experiments.items[i].field("Elements");
     ASSERT_EQ(got.items.size(), 3u) << r.out;
@@ -209,8 +194,8 @@ TEST_F(ReportCommandTest, AnElementASampleLacksIsMissingThereAndTheMeanTakesTheO
   Calibrate();
   const std::string a = Unknown("a.tvx", {5.0, 25.0, 30.0});
   const std::string b = Unknown("b.tvx", {5.0, 25.0, -1.0});  // no Cu peak
-  const CliResult r =
-      Cli({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
+  const CliJsonRun r =
+      CliJson({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue& experiments = *r.json.field("Experiments");
   ASSERT_EQ(experiments.items.size(), 2u);
@@ -232,20 +217,21 @@ TEST_F(ReportCommandTest, AnUnreadableInputNamesTheFileAndLeavesNoPdf) {
     out << "\x08TVNXv100 this is no document";
   }
   const fs::path pdf = dir / "out.pdf";
-  const CliResult r = Cli({"report", good, bad.string(), "--data-dir", data, "-o", pdf.string(), "--json"});
+  const CliJsonRun r = CliJson({"report", good, bad.string(), "--data-dir", data, "-o", pdf.string(), "--json"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("broken.tvx"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult missing = Cli({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
+  const CliJsonRun missing =
+      CliJson({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("nothere.tvx"), std::string::npos) << missing.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult unknownStat =
-      Cli({"report", good, "--statistics", "None such", "--data-dir", data, "-o", pdf.string()});
+  const CliJsonRun unknownStat =
+      CliJson({"report", good, "--statistics", "None such", "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(unknownStat.status, 1);
   EXPECT_FALSE(fs::exists(pdf));
-  EXPECT_EQ(Cli({"report", good}).status, 2);
-  EXPECT_EQ(Cli({"report", "-o", pdf.string()}).status, 2);
+  EXPECT_EQ(CliJson({"report", good}).status, 2);
+  EXPECT_EQ(CliJson({"report", "-o", pdf.string()}).status, 2);
 }
 
 }  // namespace

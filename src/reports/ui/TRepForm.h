@@ -31,7 +31,6 @@ namespace velmora {
 class TCalibrationPrintCharts;
 class TPrintOptionsBox;
 class TReportCharts;
-class TReportOptionsBox;
 class TReportRec;
 
 // The print window "Print": the printer with its properties, font, size
@@ -79,7 +78,12 @@ class TRepForm : public QDialog {
   void setReport(TReportRec* report);
   bool reportChosen() const;
   void chooseReport(bool on);
-  TReportOptionsBox* reportOptions() const { return reportOptions_; }
+  TPrintOptionsBox* reportOptions() const { return reportOptions_; }
+  // Choosing "Report" while the current report is empty asks whether to
+  // add the calculation window's content (Yes/No; tests replace it). Yes
+  // emits addCalculationRequested() and closes the window; No goes back to
+  // "Current chart".
+  std::function<bool()> askAddCalculation;
 
   // --- "Calibration" ---
   // The calibrations of the calculation, printed with "Calibration"; the
@@ -92,13 +96,16 @@ class TRepForm : public QDialog {
   // "Black && White": black curves and series; a grey page of the main chart.
   bool blackAndWhite() const;
   void setBlackAndWhite(bool on);
-  // The options of the curve and calibration charts.
+  // The options of the curve and calibration charts of the chosen print-out.
   TPrintChart::Options chartOptions() const;
   TCalibrationPrintCharts& calibrationCharts() { return *calibrationCharts_; }
 
  signals:
   // "Help" with the window's help context.
   void helpRequested(int context);
+  // The user wants the calculation added to the empty report and edited
+  // on the calculation window's page "Report".
+  void addCalculationRequested();
 
  public slots:
   void accept() override;
@@ -111,6 +118,7 @@ class TRepForm : public QDialog {
   void buildUi();
   void buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column);
   TPrintDocument reportDocument() const;
+  void reportClicked();
   void fillPrinters();
   void printerChosen();
   void showProperties();
@@ -145,7 +153,7 @@ class TRepForm : public QDialog {
   QPushButton* prev_ = nullptr;
   QPushButton* next_ = nullptr;
   QRadioButton* reportOut_ = nullptr;
-  TReportOptionsBox* reportOptions_ = nullptr;
+  TPrintOptionsBox* reportOptions_ = nullptr;
   TReportRec* report_ = nullptr;
   std::unique_ptr<TReportCharts> reportCharts_;
   std::vector<QImage> pages_;
