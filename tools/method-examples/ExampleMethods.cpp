@@ -116,15 +116,45 @@ TWizSteps Script(const TMethod& method, const Metal& metal, std::int32_t control
   return script;
 }
 
+// On the autosampler the electrode is rinsed in the service cell 1, "Rinse
+// water" (no voltammogram), then records in the sample cell 2; it goes down
+// before each step and up after it. The tray gives every sample its own
+// analyte and addition cells, so one step records one voltammogram.
+TSingleProgramArray SamplerProgram(const Metal& metal) {
+  ProgramStep rinse = ProgramStep::Default();
+  rinse.SetCleaningPotential(100);
+  rinse.SetCleaningTime(15);
+  rinse.SetElectrolysisTime(0);
+  rinse.SetSweepStart(metal.SweepStart);
+  rinse.SetSweepEnd(metal.SweepStart);
+  rinse.SetStirrer(true);
+  rinse.SetStirrerType(1);
+  rinse.SetStirrerSpeed(1000);
+  rinse.SetComments("Rinse");
+  ProgramStep sample = MeasurementStep(metal, std::string(metal.Symbol) + ", sample");
+  for (ProgramStep* s : {&rinse, &sample}) {
+    s->SetElectrodeDown(true);
+    s->SetElectrodeUp(true);
+  }
+  rinse.SetSamplerCell(1);
+  sample.SetSamplerCell(2);
+  return {rinse, sample};
+}
+
 TMethod Make(const Metal& metal, std::int32_t calcMethod, const std::string& titleEn, const std::string& titleRu,
-             const std::string& subMenuEn, const std::string& subMenuRu) {
+             const std::string& subMenuEn, const std::string& subMenuRu, bool onSampler = false) {
   TMethod m;
   m.CalcMethod = calcMethod;
   m.HideUnused = true;
   m.SupportingElectrolyte = "0.1 M HCOOH + 0.02 M KCl";
   const std::string symbol = metal.Symbol;
-  m.Programs = {{MeasurementStep(metal, symbol + ", replicate 1"), MeasurementStep(metal, symbol + ", replicate 2")}};
+  if (onSampler) {
+    m.Programs = {SamplerProgram(metal)};
+  } else {
+    m.Programs = {{MeasurementStep(metal, symbol + ", replicate 1"), MeasurementStep(metal, symbol + ", replicate 2")}};
+  }
   m.RebuildCells();
+  if (onSampler) m.Cells.at(1).CellKind = kCellAnalyte;
   m.Statistics = Statistics(symbol + " in drinking water (" + titleEn + ")", metal);
 
   TLocalizedMethod en;
@@ -133,12 +163,20 @@ TMethod Make(const Metal& metal, std::int32_t calcMethod, const std::string& tit
   en.Title = std::string(metal.English) + " (" + titleEn + ")";
   en.MethodName = m.Statistics.Name;
   en.StepComments = {{symbol + ", replicate 1", symbol + ", replicate 2"}};
+  if (onSampler) {
+    en.StepComments = {{"Rinse", symbol + ", sample"}};
+    en.CellDescriptions = {"Rinse water", "Sample"};
+  }
   TLocalizedMethod ru;
   ru.LanguageId = kLanguageRussian;
   ru.SubMenu = subMenuRu;
   ru.Title = std::string(metal.Russian) + " (" + titleRu + ")";
   ru.MethodName = m.Statistics.Name;
   ru.StepComments = {{symbol + ", повтор 1", symbol + ", повтор 2"}};
+  if (onSampler) {
+    ru.StepComments = {{"Промывка", symbol + ", проба"}};
+    ru.CellDescriptions = {"Промывочная вода", "Проба"};
+  }
   m.Localized = {en, ru};
   m.ShapeLanguages();
 
@@ -163,6 +201,13 @@ std::vector<ExampleMethods::Entry> ExampleMethods::All() {
   }
   all.push_back(
       {"Pb-calibration.mtd", Make(kLead, kMethodByCalibration, "calibration", "по градуировке", menuEn, menuRu)});
+  // Batches on the autosampler: cadmium and lead share the supporting
+  // electrolyte, so a sample's cells serve both.
+  for (const Metal* metal : {&kCadmium, &kLead}) {
+    all.push_back({std::string(metal->Symbol) + "-autosampler.mtd",
+                   Make(*metal, kMethodStandardAdditions, "standard additions, autosampler",
+                        "метод добавок, автосамплер", menuEn, menuRu, true)});
+  }
   return all;
 }
 
