@@ -23,15 +23,11 @@
 using namespace velmora;
 using velmora::test::CliJson;
 using velmora::test::CliJsonRun;
+using velmora::test::JsonNumber;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-double Number(const JsonValue& object, const char* name) {
-  const JsonValue* v = object.field(name);
-  return v && v->kind == JsonValue::Kind::Number ? v->number : std::nan("");
-}
 
 class CalibrationCommandTest : public ::testing::Test {
  protected:
@@ -97,13 +93,13 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   const JsonValue& pb = list.items[0];
   EXPECT_EQ(pb.field("Element")->text, "Pb");
   EXPECT_EQ(pb.field("Title")->text, "Pb 10-40 ug/l (emulator)");
-  EXPECT_EQ(Number(pb, "Points"), 3.0);
-  EXPECT_GT(Number(pb, "R2"), 0.99);
+  EXPECT_EQ(JsonNumber(pb, "Points"), 3.0);
+  EXPECT_GT(JsonNumber(pb, "R2"), 0.99);
   // The line's axis is mg/dm³: signals of µA per mg/dm³ run in the hundreds.
-  EXPECT_GT(Number(pb, "Slope"), 10.0);
-  EXPECT_GT(Number(pb, "Lod"), 0.0);
-  EXPECT_NEAR(Number(pb, "Loq") / Number(pb, "Lod"), 10.0 / 3.3, 1e-9);
-  EXPECT_EQ(Number(pb, "UnitTop"), 4.0);
+  EXPECT_GT(JsonNumber(pb, "Slope"), 10.0);
+  EXPECT_GT(JsonNumber(pb, "Lod"), 0.0);
+  EXPECT_NEAR(JsonNumber(pb, "Loq") / JsonNumber(pb, "Lod"), 10.0 / 3.3, 1e-9);
+  EXPECT_EQ(JsonNumber(pb, "UnitTop"), 4.0);
 
   // The unknown: supporting electrolyte, then the sample with 25 µg/dm³.
   const double truth = 25.0;
@@ -113,15 +109,15 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   const CliJsonRun calc = CliJson({"calc", Save(unknown, "unknown.tvx"), "--method", "5", "--data-dir", data});
   ASSERT_EQ(calc.status, 0) << calc.err;
   const JsonValue& element = calc.json.field("Elements")->items.at(0);
-  const double found = Number(element, "CellResult");
-  const double u = Number(element, "Uncertainty");
+  const double found = JsonNumber(element, "CellResult");
+  const double u = JsonNumber(element, "Uncertainty");
   std::printf("  Pb truth %.2f µg/dm3, found %.2f ± %.2f (k = 2)\n", truth, found, u);
   EXPECT_NEAR(found, truth, 0.05 * truth);
   EXPECT_GT(u, 0.0);
   EXPECT_LT(u, 0.5 * truth);
   EXPECT_LE(std::fabs(found - truth), u);
   // 10 dm³·1/10 cm³: the sample equals the cell here.
-  EXPECT_NEAR(Number(element, "SampleResult"), found, 1e-9 * found);
+  EXPECT_NEAR(JsonNumber(element, "SampleResult"), found, 1e-9 * found);
 
   // The list shows the calibration, active, with the same figures.
   const CliJsonRun listed = CliJson({"calibration", "list", "--data-dir", data});
@@ -130,15 +126,15 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   ASSERT_EQ(elements.items.size(), 1u);
   const JsonValue& cal = elements.items[0].field("Calibrations")->items.at(0);
   EXPECT_TRUE(cal.field("Active")->flag);
-  EXPECT_EQ(Number(cal, "Slope"), Number(pb, "Slope"));
-  EXPECT_EQ(Number(cal, "Lod"), Number(pb, "Lod"));
+  EXPECT_EQ(JsonNumber(cal, "Slope"), JsonNumber(pb, "Slope"));
+  EXPECT_EQ(JsonNumber(cal, "Lod"), JsonNumber(pb, "Lod"));
 
   // Without a calibration folder method 5 reads nothing: "?" (-1).
   const CliJsonRun none =
       CliJson({"calc", (dir / "unknown.tvx").string(), "--method", "5", "--data-dir", (dir / "empty").string()});
   ASSERT_EQ(none.status, 0) << none.err;
-  EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "CellResult"), -1.0);
-  EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "Uncertainty"), -1.0);
+  EXPECT_EQ(JsonNumber(none.json.field("Elements")->items.at(0), "CellResult"), -1.0);
+  EXPECT_EQ(JsonNumber(none.json.field("Elements")->items.at(0), "Uncertainty"), -1.0);
   EXPECT_FALSE(fs::exists(dir / "empty")) << "reading leaves no folder behind";
 }
 
@@ -153,9 +149,9 @@ TEST_F(CalibrationCommandTest, StandardsInMilligramsGiveTheSameLineAsInMicrogram
   ASSERT_EQ(b.status, 0) << b.err;
   const JsonValue& la = a.json.field("Saved")->items.at(0);
   const JsonValue& lb = b.json.field("Saved")->items.at(0);
-  EXPECT_NEAR(Number(la, "Slope"), Number(lb, "Slope"), 1e-9 * Number(lb, "Slope"));
-  EXPECT_NEAR(Number(la, "Lod"), Number(lb, "Lod"), 1e-9 * Number(lb, "Lod"));
-  EXPECT_EQ(Number(lb, "UnitTop"), 5.0);
+  EXPECT_NEAR(JsonNumber(la, "Slope"), JsonNumber(lb, "Slope"), 1e-9 * JsonNumber(lb, "Slope"));
+  EXPECT_NEAR(JsonNumber(la, "Lod"), JsonNumber(lb, "Lod"), 1e-9 * JsonNumber(lb, "Lod"));
+  EXPECT_EQ(JsonNumber(lb, "UnitTop"), 5.0);
 }
 
 TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrorsAreCaught) {
@@ -174,7 +170,7 @@ TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrors
   EXPECT_EQ(record.field("Name")->text, "Drinking water");
   const JsonValue& ranges = *record.field("Elements")->items.at(0).field("Ranges");
   ASSERT_EQ(ranges.items.size(), 2u);
-  EXPECT_EQ(Number(ranges.items[1], "Delta"), 30.0);
+  EXPECT_EQ(JsonNumber(ranges.items[1], "Delta"), 30.0);
 
   EXPECT_EQ(CliJson({"calibration"}).status, 2);
   EXPECT_EQ(CliJson({"calibration", "save"}).status, 2);

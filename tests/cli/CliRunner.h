@@ -2,6 +2,7 @@
 // printed, for the tests of the commands.
 #pragma once
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ inline CliRun Cli(std::vector<std::string> args) {
 struct CliJsonRun : CliRun {
   velmora::JsonValue json;
 };
+
+// A number field of a JSON object; NaN when it is missing or no number.
+inline double JsonNumber(const velmora::JsonValue& object, const char* name) {
+  const velmora::JsonValue* v = object.field(name);
+  return v && v->kind == velmora::JsonValue::Kind::Number ? v->number : std::nan("");
+}
 
 inline CliJsonRun CliJson(std::vector<std::string> args) {
   CliJsonRun r;

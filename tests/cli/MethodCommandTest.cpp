@@ -8,6 +8,7 @@
 
 #include "CliDocument.h"
 #include "CliRunner.h"
+#include "CurveBump.h"
 #include "FileIo.h"
 #include "JsonReader.h"
 #include "MethodFile.h"
@@ -22,26 +23,11 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Bump;
 using test::Cli;
 using test::CliRun;
 
 const fs::path kShipped = fs::path(VELMORA_EXAMPLES_DIR) / ".." / "methods";
-
-// Height of the bump near `mv` above the chord between its sides, µA.
-double Bump(const TDataArr& curve, double mv) {
-  auto near = [&](double e) {
-    return *std::min_element(curve.begin(), curve.end(),
-                             [e](const auto& a, const auto& b) { return std::fabs(a.X - e) < std::fabs(b.X - e); });
-  };
-  const auto left = near(mv - 90), right = near(mv + 90);
-  double best = 0.0;
-  for (const auto& p : curve) {
-    if (p.X < mv - 60 || p.X > mv + 60) continue;
-    const double base = left.Y + (right.Y - left.Y) * (p.X - left.X) / (right.X - left.X);
-    best = std::max(best, p.Y - base);
-  }
-  return best;
-}
 
 TEST(MethodCommand, ShowsEveryBlockAndCommandOfAShippedMethod) {
   const CliRun r = Cli({"method", "show", (kShipped / "Zn-standard-additions.mtd").string()});

@@ -27,15 +27,11 @@
 using namespace velmora;
 using velmora::test::CliJson;
 using velmora::test::CliJsonRun;
+using velmora::test::JsonNumber;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-double Number(const JsonValue& object, const char* name) {
-  const JsonValue* v = object.field(name);
-  return v && v->kind == JsonValue::Kind::Number ? v->number : std::nan("");
-}
 
 const JsonValue* Find(const JsonValue& list, const std::string& name) {
   for (const JsonValue& item : list.items)
@@ -149,7 +145,7 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
   std::string magic(4, '\0');
   in.read(magic.data(), 4);
   EXPECT_EQ(magic, "%PDF");
-  EXPECT_GE(Number(r.json, "Pages"), 3.0);
+  EXPECT_GE(JsonNumber(r.json, "Pages"), 3.0);
 
   // Each experiment holds exactly what calc gives for its document.
   const JsonValue& experiments = *r.json.field("Experiments");
@@ -162,9 +158,9 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
     for (const JsonValue& want : calc.json.field("Elements")->items) {
       const JsonValue* e = Find(got, want.field("Name")->text);
       ASSERT_NE(e, nullptr) << want.field("Name")->text;
-      EXPECT_EQ(Number(*e, "SampleResult"), Number(want, "SampleResult"));
+      EXPECT_EQ(JsonNumber(*e, "SampleResult"), JsonNumber(want, "SampleResult"));
       // Cell results are kept in base units (g/dm³); calc gives µg/dm³.
-      EXPECT_NEAR(Number(*e, "CellResult"), Number(want, "CellResult") * 1e-6, 1e-12);
+      EXPECT_NEAR(JsonNumber(*e, "CellResult"), JsonNumber(want, "CellResult") * 1e-6, 1e-12);
     }
   }
 
@@ -181,11 +177,12 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
     const JsonValue* e = Find(elements, x.name);
     ASSERT_NE(e, nullptr) << x.name;
     double sum = 0;
-    for (const JsonValue& exp : experiments.items) sum += Number(*Find(*exp.field("Elements"), x.name), "SampleResult");
-    EXPECT_NEAR(Number(*e, "Mean"), sum / 3, 1e-9 * sum) << x.name;
-    EXPECT_NEAR(Number(*e, "Mean"), x.truth, 0.08 * x.truth) << x.name;
-    EXPECT_EQ(Number(*e, "Limit"), x.cd) << x.name;
-    EXPECT_GT(Number(*e, "Spread"), 0.0) << x.name;
+    for (const JsonValue& exp : experiments.items)
+      sum += JsonNumber(*Find(*exp.field("Elements"), x.name), "SampleResult");
+    EXPECT_NEAR(JsonNumber(*e, "Mean"), sum / 3, 1e-9 * sum) << x.name;
+    EXPECT_NEAR(JsonNumber(*e, "Mean"), x.truth, 0.08 * x.truth) << x.name;
+    EXPECT_EQ(JsonNumber(*e, "Limit"), x.cd) << x.name;
+    EXPECT_GT(JsonNumber(*e, "Spread"), 0.0) << x.name;
     EXPECT_EQ(e->field("Verdict")->text, "Within") << x.name;
   }
 }
@@ -202,8 +199,8 @@ TEST_F(ReportCommandTest, AnElementASampleLacksIsMissingThereAndTheMeanTakesTheO
   EXPECT_EQ(Find(*experiments.items[1].field("Elements"), "Cu"), nullptr);
   const JsonValue* cu = Find(*r.json.field("Elements"), "Cu");
   ASSERT_NE(cu, nullptr);
-  EXPECT_EQ(Number(*cu, "Mean"), Number(*Find(*experiments.items[0].field("Elements"), "Cu"), "SampleResult"));
-  EXPECT_EQ(Number(*cu, "Spread"), -1.0);
+  EXPECT_EQ(JsonNumber(*cu, "Mean"), JsonNumber(*Find(*experiments.items[0].field("Elements"), "Cu"), "SampleResult"));
+  EXPECT_EQ(JsonNumber(*cu, "Spread"), -1.0);
   // Without statistics nothing is judged.
   EXPECT_EQ(cu->field("Verdict")->text, "None");
 }
