@@ -8,48 +8,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ReportSamples.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
 #include "TReportStore.h"
-#include "TVAStruct.h"
 
 using namespace velmora;
+using velmora::test::Experiment;
 
 namespace {
-
-// A sweep on a background of about 35 µA with one peak per element.
-std::shared_ptr<TVAStruct> Curve(int role, const std::vector<std::string>& peaks) {
-  auto c = std::make_shared<TVAStruct>(nullptr);
-  for (int i = 0; i <= 300; ++i) c->Data.push_back({-1200.0 + 4.0 * i, 35.0 + 0.02 * i});
-  c->Params.SetMeasurementType(role);
-  std::int32_t at = 20;
-  for (const std::string& p : peaks) {
-    c->AddPeak(p, 0, at, at + 40);
-    at += 70;
-  }
-  return c;
-}
-
-// One analysis by standard additions with sample results in µg/dm³
-// (or the units given).
-TExpRec Experiment(const std::vector<std::pair<std::string, double>>& results, int top = 4, int bottom = 2) {
-  TExpRec e;
-  e.Name = "/data/river.tvx";
-  e.ResUnitTop = 4;
-  e.ResUnitBottom = 2;
-  e.RecalcUnitTop = top;
-  e.RecalcUnitBottom = bottom;
-  e.AliquotVolume = 10;
-  e.CellVolume = 10;
-  e.DilutionFactor = 1;
-  std::vector<std::string> names;
-  for (const auto& [name, value] : results) {
-    e.ElementResults.push_back({name, value, value * 1e-6});
-    names.push_back(name);
-  }
-  e.Curves = {Curve(1, names), Curve(2, names)};
-  return e;
-}
 
 TMethodStat DrinkingWater() {
   TMethodStat s;

@@ -51,6 +51,7 @@ void TRepForm::buildCalibrationControls(QVBoxLayout* printOut, QFormLayout* prin
   connect(options_, &TPrintOptionsBox::changed, this, &TRepForm::rebuildPreview);
   options_->setMode(TPrintOptionsBox::Mode::CurrentChart);
 
+  setProperty("helpContext", kHelpContext);  // F1 reads it from the active window
   QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
   connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpContext); });
 }
