@@ -104,7 +104,7 @@ BENCHMARK(BM_ReportPreview20Experiments)->Unit(benchmark::kMillisecond);
 void BM_ReportPdfTenPages(benchmark::State& state) {
   app();
   TReportRec report;
-  Fill(report, 4);
+  Fill(report, 8);  // about ten pages
   const TReportPrinter::Settings settings = Settings();
   QTemporaryDir dir;
   int pages = 0;

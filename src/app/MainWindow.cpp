@@ -597,6 +597,7 @@ void MainWindow::applySettings() {
       ->setChecked(true);
   applyChartSettings();
   // The port named in the settings (or the built-in emulator) opens a second later.
+  deviceLink_->setEmulatorSetup({o.emulatorAutosampler});
   deviceLink_->configure(o.portName, o.useNew3in1, o.asInitTimeout);
   if (openPortAtStart_) deviceLink_->openPortLater(1000, [this] { return !documentLoading_; });
   updateActions();

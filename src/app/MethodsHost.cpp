@@ -22,6 +22,7 @@
 #include "TOldStyleRecordForm.h"
 #include "TStatDB.h"
 #include "UiText.h"
+#include "WindowMessageSink.h"
 
 namespace velmora {
 
@@ -40,21 +41,6 @@ class LanguageWatch final : public QObject {
   std::function<void()> onChange_;
 };
 
-// The main window's sink as it is when a message comes (tests replace it
-// after the window is built).
-class WindowSink final : public IMessageSink {
- public:
-  explicit WindowSink(MainWindow& window) : window_(window) {}
-  void error(const Message& m) override { window_.messageSink().error(m); }
-  void warning(const Message& m) override { window_.messageSink().warning(m); }
-  void information(const Message& m) override { window_.messageSink().information(m); }
-  Answer askYesNo(const Message& m) override { return window_.messageSink().askYesNo(m); }
-  Answer askYesNoCancel(const Message& m) override { return window_.messageSink().askYesNoCancel(m); }
-
- private:
-  MainWindow& window_;
-};
-
 }  // namespace
 
 MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
@@ -64,7 +50,7 @@ MethodsHost::MethodsHost(MainWindow& window, Settings& settings)
       library_(std::make_unique<TMethodsLibrary>(TMethodsLibrary::LibraryFolder(AppStartup::programFolder()),
                                                  settings.dataFolder())),
       dialogs_(std::make_unique<QtFileDialogs>(&window)),
-      sink_(std::make_unique<WindowSink>(window)) {
+      sink_(std::make_unique<WindowMessageSink>(window)) {
   menu_ = window.findChild<QMenu*>(QStringLiteral("MethodsMenu"));
 
   // The statistics window lists the methods' statistics and writes back into them.

@@ -11,32 +11,14 @@
 #include "TImagePreviewBox.h"
 #include "TOptionsForm.h"
 #include "TPaintingGuard.h"
+#include "WindowMessageSink.h"
 
 namespace velmora {
-
-namespace {
-
-// Messages of the dialog go wherever the main window sends its own, also
-// when that changes after the dialog was made.
-class WindowSink final : public IMessageSink {
- public:
-  explicit WindowSink(MainWindow& window) : window_(window) {}
-  void error(const Message& m) override { window_.messageSink().error(m); }
-  void warning(const Message& m) override { window_.messageSink().warning(m); }
-  void information(const Message& m) override { window_.messageSink().information(m); }
-  Answer askYesNo(const Message& m) override { return window_.messageSink().askYesNo(m); }
-  Answer askYesNoCancel(const Message& m) override { return window_.messageSink().askYesNoCancel(m); }
-
- private:
-  MainWindow& window_;
-};
-
-}  // namespace
 
 OptionsController::OptionsController(MainWindow& window, Settings& settings)
     : QObject(&window), window_(window), settings_(settings) {
   host_ = std::make_unique<OptionsDeviceHost>(window.deviceLink(), settings.options(), window.action("ResetActn"));
-  sink_ = std::make_unique<WindowSink>(window);
+  sink_ = std::make_unique<WindowMessageSink>(window);
   form_ = new TOptionsForm(host_.get(), *sink_, &window);
   window.actions().adopt("SettingsActn");
   connect(window.action("SettingsActn"), &QAction::triggered, this, [this] { execute(0); });

@@ -1,6 +1,7 @@
 #include "PrintHost.h"
 
 #include <QAction>
+#include <QTabWidget>
 
 #include "CalcHost.h"
 #include "CalcMethods.h"
@@ -26,7 +27,16 @@ void PrintHost::ReportActnExecute() {
   form.setJobTitle(window_.windowTitle());
   form.setCalibrations(CalculationCalibrations());
   form.setReport(&window_.reports().report());
+  connect(&form, &TRepForm::addCalculationRequested, this, &PrintHost::AddCalculationToReport);
   form.exec();
+}
+
+void PrintHost::AddCalculationToReport() {
+  window_.action("PeaksTreatmentActn")->setChecked(true);
+  TCalcForm& f = window_.calculations().form();
+  f.Recalculate();
+  window_.reports().AddToReportActnExecute();
+  f.pages()->setCurrentIndex(1);  // the page "Report"
 }
 
 std::vector<TSingleCalibration> PrintHost::CalculationCalibrations() {

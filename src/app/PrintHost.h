@@ -19,6 +19,10 @@ class PrintHost : public QObject {
   // Opens the print window and returns when it closes.
   void ReportActnExecute();
 
+  // "Report" chosen on an empty report and the user wants it filled: shows
+  // the calculation window, adds its calculation and turns to "Report".
+  void AddCalculationToReport();
+
   // With the "Calibration curve" method: the calculation's calibrations,
   // one per element, as "Save calibration" would store them; else none.
   std::vector<TSingleCalibration> CalculationCalibrations();

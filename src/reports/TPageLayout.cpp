@@ -19,7 +19,21 @@ int TPageLayout::Mm(double mm) const { return static_cast<int>(RoundHalfEven(mm 
 int TPageLayout::Render(const TPrintDocument& document) {
   pageIndex_ = -1;
   NewPage();
-  for (const TPrintBlock& b : document) Block(b);
+  for (std::size_t i = 0; i < document.size(); ++i) {
+    // A run of text lines (an experiment's title, a heading) goes to a new
+    // page together with the start of the block after it when they do not
+    // fit below the cursor together.
+    if (document[i].BlockKind == TPrintBlock::Kind::Text &&
+        (i == 0 || document[i - 1].BlockKind != TPrintBlock::Kind::Text)) {
+      int need = 0;
+      std::size_t j = i;
+      for (; j < document.size() && document[j].BlockKind == TPrintBlock::Kind::Text; ++j)
+        need += StartHeight(document[j]);
+      if (j < document.size()) need += StartHeight(document[j]);
+      if (cursorY_ + need > Bottom() && need <= printableHeight_ && !atPageTop()) NewPage();
+    }
+    Block(document[i]);
+  }
   return pageIndex_ + 1;
 }
 
@@ -59,26 +73,66 @@ void TPageLayout::TextLine(int size, const std::string& text, int height, bool c
   cursorY_ += height;
 }
 
-void TPageLayout::Table(const TTextTable& table) {
-  if (table.Rows.empty()) return;
+TPageLayout::TableMetrics TPageLayout::Measure(const TTextTable& table) {
+  TableMetrics m;
   canvas_.SetFontSize(setup_.BaseFontSize);
-  const int h = canvas_.TextHeight("0");
-  const int w = canvas_.TextWidth("0");
-  const int rowHeight = std::max(1, static_cast<int>(RoundHalfEven(1.5 * h)));
+  m.CharWidth = canvas_.TextWidth("0");
+  m.RowHeight = std::max(1, static_cast<int>(RoundHalfEven(1.5 * canvas_.TextHeight("0"))));
   std::size_t columns = 0;
   for (const auto& row : table.Rows) columns = std::max(columns, row.size());
+  m.Widths.assign(columns, 0);
+  int total = 0;
+  for (std::size_t c = 0; c < columns; ++c) {
+    for (const auto& row : table.Rows)
+      if (c < row.size()) m.Widths[c] = std::max(m.Widths[c], canvas_.TextWidth(row[c]));
+    if (c < table.MinWidthText.size()) m.Widths[c] = std::max(m.Widths[c], canvas_.TextWidth(table.MinWidthText[c]));
+    m.Widths[c] += 2 * m.CharWidth;
+    total += m.Widths[c];
+  }
+  m.OneBand = total <= printableWidth_;
+  return m;
+}
+
+int TPageLayout::StartHeight(const TPrintBlock& b) {
+  switch (b.BlockKind) {
+    case TPrintBlock::Kind::Text:
+      canvas_.SetFontSize(setup_.BaseFontSize + b.SizeDelta);
+      return canvas_.TextHeight(b.Text);
+    case TPrintBlock::Kind::Table: {
+      if (b.Table.Rows.empty()) return 0;
+      const TableMetrics m = Measure(b.Table);
+      const int whole = static_cast<int>(b.Table.Rows.size()) * m.RowHeight;
+      return m.OneBand && whole <= printableHeight_ ? whole : 2 * m.RowHeight;
+    }
+    case TPrintBlock::Kind::Chart:
+      return std::clamp(Mm(b.HeightMm), 1, printableHeight_);
+    case TPrintBlock::Kind::CalcChart:
+    case TPrintBlock::Kind::Notes:
+      canvas_.SetFontSize(setup_.BaseFontSize + 4);
+      return canvas_.TextHeight(b.Text.empty() ? std::string("H") : b.Text) +
+             (b.BlockKind == TPrintBlock::Kind::CalcChart ? std::clamp(Mm(b.HeightMm), 1, printableHeight_) : 0);
+  }
+  return 0;
+}
+
+void TPageLayout::Table(const TTextTable& table) {
+  if (table.Rows.empty()) return;
+  const TableMetrics m = Measure(table);
+  const std::vector<int>& widths = m.Widths;
+  const std::size_t columns = widths.size();
   if (columns == 0) return;
+  const int w = m.CharWidth;
+  const int rowHeight = m.RowHeight;
+  canvas_.SetFontSize(setup_.BaseFontSize);
   auto cell = [&](std::size_t r, std::size_t c) -> const std::string& {
     static const std::string empty;
     return c < table.Rows[r].size() ? table.Rows[r][c] : empty;
   };
-  std::vector<int> widths(columns, 0);
-  for (std::size_t c = 0; c < columns; ++c) {
-    for (std::size_t r = 0; r < table.Rows.size(); ++r) widths[c] = std::max(widths[c], canvas_.TextWidth(cell(r, c)));
-    if (c < table.MinWidthText.size()) widths[c] = std::max(widths[c], canvas_.TextWidth(table.MinWidthText[c]));
-    widths[c] += 2 * w;
-  }
-  if (cursorY_ + 2 * rowHeight > Bottom() && !atPageTop()) NewPage();
+  // A table that fits on a page in one band starts on a new page rather
+  // than split; a longer one starts where its header and a first row fit.
+  const int whole = static_cast<int>(table.Rows.size()) * rowHeight;
+  const int need = m.OneBand && whole <= printableHeight_ ? whole : 2 * rowHeight;
+  if (cursorY_ + need > Bottom() && !atPageTop()) NewPage();
 
   const std::size_t rows = table.Rows.size();
   const int textOffset = static_cast<int>(RoundHalfEven(0.2 * rowHeight));

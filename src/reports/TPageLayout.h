@@ -21,7 +21,9 @@ struct TPageSetup {
 // the previous one, and a block that does not fit starts a new page. Text
 // lines and charts never split; tables continue in bands to the right
 // (below the first band) and on further pages with their header row
-// repeated. The same layout draws on a printer and on preview pages.
+// repeated. A table that fits on one page in one band is not split, and
+// text lines stay on the page of the block they introduce. The same layout
+// draws on a printer and on preview pages.
 class TPageLayout {
  public:
   TPageLayout(IPageCanvas& canvas, const TPageSetup& setup);
@@ -53,6 +55,15 @@ class TPageLayout {
 
  private:
   bool atPageTop() const { return cursorY_ <= top_; }
+  struct TableMetrics {
+    std::vector<int> Widths;  // column pitches
+    int RowHeight = 1;
+    int CharWidth = 0;
+    bool OneBand = true;
+  };
+  TableMetrics Measure(const TTextTable& table);
+  // The height a block needs on its first page to start there.
+  int StartHeight(const TPrintBlock& block);
 
   IPageCanvas& canvas_;
   TPageSetup setup_;

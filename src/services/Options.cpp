@@ -57,6 +57,7 @@ void Options::read(const IniFile& ini) {
   peakCaptionColor = readColor(ini, "PicParams", "PeakCaptionColor", peakCaptionColor);
   mainChart = readColor(ini, "PicParams", "MainChart", mainChart);
   portName = ini.readString("Port", "Name", portName);
+  emulatorAutosampler = ini.readBool("Port", "EmulatorAutosampler", emulatorAutosampler);
   asInitTimeout = readInt(ini, "Custom", "ASInitTimeout", asInitTimeout);
   useNew3in1 = ini.readBool("Custom", "UseNew3in1", useNew3in1);
   askMethodChange = ini.readBool("Custom", "AskMethodChange", askMethodChange);
@@ -103,6 +104,7 @@ void Options::write(IniFile& ini) const {
   ini.writeInteger("PicParams", "PeakCaptionColor", peakCaptionColor);
   ini.writeInteger("PicParams", "MainChart", mainChart);
   ini.writeString("Port", "Name", portName);
+  ini.writeBool("Port", "EmulatorAutosampler", emulatorAutosampler);
   ini.writeBool("Custom", "UseNew3in1", useNew3in1);
   ini.writeBool("Custom", "AskMethodChange", askMethodChange);
   ini.writeFloat("WizardChecks", "MinAdditionRise", wizMinAdditionRise);

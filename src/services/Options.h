@@ -13,14 +13,14 @@ struct Options {
   bool backupEnabled = true;
   // [General]
   int maxRecentCount = 8;
-  int saveType = 0;          // 0 separate files, 1 central database
-  std::string saveDir;       // central database folder, ends with a separator
-  std::string repBaseDir;    // written only: the "Reports" record folder
+  int saveType = 0;        // 0 separate files, 1 central database
+  std::string saveDir;     // central database folder, ends with a separator
+  std::string repBaseDir;  // written only: the "Reports" record folder
   // [Install]
   bool autoUpdate = false;
   bool snapShotsUpdate = false;
   // [Record]
-  int insertType = 1;        // 0 flat file, 1 tree structure
+  int insertType = 1;  // 0 flat file, 1 tree structure
   int recordType = 0;
   int recWizIndex = 2;
   double maxCurrent = 0.0;
@@ -54,6 +54,9 @@ struct Options {
   std::int32_t mainChart = 16777215;
   // [Port]
   std::string portName = "COM1";
+  // The built-in emulator ("emulator" as the port name) carries an
+  // autosampler with its tray of 15 cells.
+  bool emulatorAutosampler = true;
   // [Custom]
   int asInitTimeout = 3000;
   bool useNew3in1 = false;

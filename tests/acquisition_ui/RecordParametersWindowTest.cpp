@@ -23,6 +23,7 @@
 #include "RecordFormWidgets.h"
 #include "RecordingMessageSink.h"
 #include "ScaledClock.h"
+#include "ScriptedFileDialogs.h"
 #include "Settings.h"
 #include "TOldStyleRecordForm.h"
 #include "TPar_Tbl.h"
@@ -37,24 +38,7 @@ namespace {
 // Runs the event loop until `condition` holds or `ms` pass.
 bool spin(const std::function<bool()>& condition, int ms = 15000) { return QTest::qWaitFor(condition, ms); }
 
-// Answers the file dialogs from a queue of names.
-class ScriptedDialogs final : public IFileDialogs {
- public:
-  std::deque<std::string> files;
-  std::optional<std::string> openFile(const Message&) override { return next(); }
-  std::vector<std::string> openFiles(const Message&, const std::string&) override { return {}; }
-  std::optional<std::string> saveFile(const Message&, const std::string&, const std::string&) override {
-    return next();
-  }
-
- private:
-  std::optional<std::string> next() {
-    if (files.empty()) return std::nullopt;
-    std::string f = files.front();
-    files.pop_front();
-    return f;
-  }
-};
+using ScriptedDialogs = test::ScriptedFileDialogs;
 
 class RecordWindow : public ::testing::Test {
  protected:

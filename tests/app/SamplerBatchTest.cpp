@@ -22,6 +22,7 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "DeviceProtocol.h"
+#include "FrameHex.h"
 #include "MainWindow.h"
 #include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
@@ -29,6 +30,7 @@
 #include "SamplerHost.h"
 #include "ScaledClock.h"
 #include "TAutoSampler.h"
+#include "TMethodsLibrary.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPluginsManager.h"
@@ -112,16 +114,8 @@ struct Bench {
   // The autosampler frames the analyzer received, as hex text.
   std::vector<std::string> samplerFrames() const {
     std::vector<std::string> out;
-    for (const auto& f : emulator->receivedFrames()) {
-      if (f[3] != protocol::COM_ZAMPLER_C) continue;
-      std::string text = "DC";
-      char hex[4];
-      for (std::size_t i = 4; i + 1 < f.size(); ++i) {
-        std::snprintf(hex, sizeof hex, " %02X", f[i]);
-        text += hex;
-      }
-      out.push_back(text);
-    }
+    for (const auto& f : emulator->receivedFrames())
+      if (f[3] == protocol::COM_ZAMPLER_C) out.push_back("DC " + test::FrameHex(f, 4));
     return out;
   }
   int framesOf(std::uint8_t code) const {
@@ -149,6 +143,54 @@ bool operator==(const Leaf& a, const Leaf& b) { return a.name == b.name && a.typ
 void PrintTo(const Leaf& l, std::ostream* os) { *os << l.name << " type " << l.type << " cell " << l.cell; }
 
 }  // namespace
+
+// A new user's library: the shipped autosampler methods are listed in the
+// setup window, share their rinse cell and the cells of each sample, and
+// build one program per sample and method that rinses, then records in
+// every cell of the sample.
+TEST(SamplerBatchTest, ShippedAutosamplerMethodsAreListedAndLaidOut) {
+  Bench b;
+  TMethodsLibrary library(VELMORA_METHODS_DIR, b.dir.path() / "data");
+  EXPECT_TRUE(library.Load().empty());
+  b.w->sampler().setMethodSource([&] {
+    std::vector<SamplerMethod> out;
+    for (const TMethod& m : library.Methods())
+      if (m.UsesSampler()) out.push_back(SamplerHost::FromMethod(m, 1033));
+    return out;
+  });
+  TSamplerForm& form = b.form();
+  form.show();
+  ASSERT_EQ(form.methodList()->count(), 2);
+  EXPECT_EQ(form.methodList()->item(0)->text(), QStringLiteral("Cadmium (standard additions, autosampler)"));
+  EXPECT_EQ(form.methodList()->item(1)->text(), QStringLiteral("Lead (standard additions, autosampler)"));
+  form.checkMethod(0, true);
+  form.checkMethod(1, true);
+  const SamplerTray& tray = form.tray();
+  EXPECT_EQ(tray.ServiceCellCount(), 1);
+  // Standard additions: the sample and three additions, four cells each.
+  EXPECT_EQ(tray.SamplesMaxCount(), 3);
+  form.setSamplesCount(3);
+  EXPECT_EQ(form.trayView().Cells(0)->Comment(), QStringLiteral("Rinse water"));
+  EXPECT_EQ(form.trayView().Cells(1)->Comment(), QStringLiteral("Sample 1"));
+  EXPECT_EQ(form.trayView().Cells(12)->Comment(), QStringLiteral("Sample 3"));
+  EXPECT_TRUE(form.trayView().Cells(13)->cell().Free());
+
+  const TVAProgramsArray programs = form.programs();
+  ASSERT_EQ(programs.size(), 6u);  // 3 samples × 2 methods
+  const TSingleProgramArray& lead2 = programs[3];
+  ASSERT_EQ(lead2.size(), 8u);       // rinse and record in each of 4 cells
+  const int types[] = {1, 2, 3, 4};  // analyte, then the three additions
+  for (std::size_t k = 0; k < 4; ++k) {
+    const ProgramStep& rinse = lead2[2 * k];
+    const ProgramStep& record = lead2[2 * k + 1];
+    EXPECT_EQ(rinse.SamplerCell(), 1);
+    EXPECT_EQ(rinse.SweepStart(), rinse.SweepEnd());
+    EXPECT_EQ(record.SamplerCell(), static_cast<int>(6 + k));
+    EXPECT_EQ(record.MeasurementType(), types[k]);
+    EXPECT_EQ(record.Comments(), "Sample 2 Lead (standard additions, autosampler)");
+    EXPECT_NE(record.SweepStart(), record.SweepEnd());
+  }
+}
 
 TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   Bench b;

@@ -6,9 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
-#include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
@@ -22,31 +21,13 @@
 #include "VoltammogramModel.h"
 
 using namespace velmora;
+using velmora::test::CliJson;
+using velmora::test::CliJsonRun;
+using velmora::test::JsonNumber;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-  JsonValue json;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  if (r.status == 0) r.json = JsonReader::Parse(r.out);
-  return r;
-}
-
-double Number(const JsonValue& object, const char* name) {
-  const JsonValue* v = object.field(name);
-  return v && v->kind == JsonValue::Kind::Number ? v->number : std::nan("");
-}
 
 class CalibrationCommandTest : public ::testing::Test {
  protected:
@@ -104,56 +85,56 @@ TEST_F(CalibrationCommandTest, ThreeStandardsCalibrateLeadAndAnUnknownIsReadWith
   TNodeForest standards;
   for (double c : {10.0, 20.0, 40.0}) Record(standards, c, 1, true);
   const std::string data = (dir / "data").string();
-  const CliResult saved = Cli({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data, "--title",
-                               "Pb 10-40 ug/l (emulator)"});
+  const CliJsonRun saved = CliJson({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data,
+                                    "--title", "Pb 10-40 ug/l (emulator)"});
   ASSERT_EQ(saved.status, 0) << saved.err;
   const JsonValue& list = *saved.json.field("Saved");
   ASSERT_EQ(list.items.size(), 1u) << saved.out;
   const JsonValue& pb = list.items[0];
   EXPECT_EQ(pb.field("Element")->text, "Pb");
   EXPECT_EQ(pb.field("Title")->text, "Pb 10-40 ug/l (emulator)");
-  EXPECT_EQ(Number(pb, "Points"), 3.0);
-  EXPECT_GT(Number(pb, "R2"), 0.99);
+  EXPECT_EQ(JsonNumber(pb, "Points"), 3.0);
+  EXPECT_GT(JsonNumber(pb, "R2"), 0.99);
   // The line's axis is mg/dm³: signals of µA per mg/dm³ run in the hundreds.
-  EXPECT_GT(Number(pb, "Slope"), 10.0);
-  EXPECT_GT(Number(pb, "Lod"), 0.0);
-  EXPECT_NEAR(Number(pb, "Loq") / Number(pb, "Lod"), 10.0 / 3.3, 1e-9);
-  EXPECT_EQ(Number(pb, "UnitTop"), 4.0);
+  EXPECT_GT(JsonNumber(pb, "Slope"), 10.0);
+  EXPECT_GT(JsonNumber(pb, "Lod"), 0.0);
+  EXPECT_NEAR(JsonNumber(pb, "Loq") / JsonNumber(pb, "Lod"), 10.0 / 3.3, 1e-9);
+  EXPECT_EQ(JsonNumber(pb, "UnitTop"), 4.0);
 
   // The unknown: supporting electrolyte, then the sample with 25 µg/dm³.
   const double truth = 25.0;
   TNodeForest unknown;
   Record(unknown, 0.0, 0, false);
   Record(unknown, truth, 1, false);
-  const CliResult calc = Cli({"calc", Save(unknown, "unknown.tvx"), "--method", "5", "--data-dir", data});
+  const CliJsonRun calc = CliJson({"calc", Save(unknown, "unknown.tvx"), "--method", "5", "--data-dir", data});
   ASSERT_EQ(calc.status, 0) << calc.err;
   const JsonValue& element = calc.json.field("Elements")->items.at(0);
-  const double found = Number(element, "CellResult");
-  const double u = Number(element, "Uncertainty");
+  const double found = JsonNumber(element, "CellResult");
+  const double u = JsonNumber(element, "Uncertainty");
   std::printf("  Pb truth %.2f µg/dm3, found %.2f ± %.2f (k = 2)\n", truth, found, u);
   EXPECT_NEAR(found, truth, 0.05 * truth);
   EXPECT_GT(u, 0.0);
   EXPECT_LT(u, 0.5 * truth);
   EXPECT_LE(std::fabs(found - truth), u);
   // 10 dm³·1/10 cm³: the sample equals the cell here.
-  EXPECT_NEAR(Number(element, "SampleResult"), found, 1e-9 * found);
+  EXPECT_NEAR(JsonNumber(element, "SampleResult"), found, 1e-9 * found);
 
   // The list shows the calibration, active, with the same figures.
-  const CliResult listed = Cli({"calibration", "list", "--data-dir", data});
+  const CliJsonRun listed = CliJson({"calibration", "list", "--data-dir", data});
   ASSERT_EQ(listed.status, 0) << listed.err;
   const JsonValue& elements = *listed.json.field("Elements");
   ASSERT_EQ(elements.items.size(), 1u);
   const JsonValue& cal = elements.items[0].field("Calibrations")->items.at(0);
   EXPECT_TRUE(cal.field("Active")->flag);
-  EXPECT_EQ(Number(cal, "Slope"), Number(pb, "Slope"));
-  EXPECT_EQ(Number(cal, "Lod"), Number(pb, "Lod"));
+  EXPECT_EQ(JsonNumber(cal, "Slope"), JsonNumber(pb, "Slope"));
+  EXPECT_EQ(JsonNumber(cal, "Lod"), JsonNumber(pb, "Lod"));
 
   // Without a calibration folder method 5 reads nothing: "?" (-1).
-  const CliResult none =
-      Cli({"calc", (dir / "unknown.tvx").string(), "--method", "5", "--data-dir", (dir / "empty").string()});
+  const CliJsonRun none =
+      CliJson({"calc", (dir / "unknown.tvx").string(), "--method", "5", "--data-dir", (dir / "empty").string()});
   ASSERT_EQ(none.status, 0) << none.err;
-  EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "CellResult"), -1.0);
-  EXPECT_EQ(Number(none.json.field("Elements")->items.at(0), "Uncertainty"), -1.0);
+  EXPECT_EQ(JsonNumber(none.json.field("Elements")->items.at(0), "CellResult"), -1.0);
+  EXPECT_EQ(JsonNumber(none.json.field("Elements")->items.at(0), "Uncertainty"), -1.0);
   EXPECT_FALSE(fs::exists(dir / "empty")) << "reading leaves no folder behind";
 }
 
@@ -162,15 +143,15 @@ TEST_F(CalibrationCommandTest, StandardsInMilligramsGiveTheSameLineAsInMicrogram
   for (double c : {10.0, 20.0, 40.0}) Record(micro, c, 1, true, 4, 1.0);
   model = VoltammogramModel(17);
   for (double c : {10.0, 20.0, 40.0}) Record(milli, c, 1, true, 5, 1e-3);
-  const CliResult a = Cli({"calibration", "save", Save(micro, "micro.tvx"), "--data-dir", (dir / "a").string()});
-  const CliResult b = Cli({"calibration", "save", Save(milli, "milli.tvx"), "--data-dir", (dir / "b").string()});
+  const CliJsonRun a = CliJson({"calibration", "save", Save(micro, "micro.tvx"), "--data-dir", (dir / "a").string()});
+  const CliJsonRun b = CliJson({"calibration", "save", Save(milli, "milli.tvx"), "--data-dir", (dir / "b").string()});
   ASSERT_EQ(a.status, 0) << a.err;
   ASSERT_EQ(b.status, 0) << b.err;
   const JsonValue& la = a.json.field("Saved")->items.at(0);
   const JsonValue& lb = b.json.field("Saved")->items.at(0);
-  EXPECT_NEAR(Number(la, "Slope"), Number(lb, "Slope"), 1e-9 * Number(lb, "Slope"));
-  EXPECT_NEAR(Number(la, "Lod"), Number(lb, "Lod"), 1e-9 * Number(lb, "Lod"));
-  EXPECT_EQ(Number(lb, "UnitTop"), 5.0);
+  EXPECT_NEAR(JsonNumber(la, "Slope"), JsonNumber(lb, "Slope"), 1e-9 * JsonNumber(lb, "Slope"));
+  EXPECT_NEAR(JsonNumber(la, "Lod"), JsonNumber(lb, "Lod"), 1e-9 * JsonNumber(lb, "Lod"));
+  EXPECT_EQ(JsonNumber(lb, "UnitTop"), 5.0);
 }
 
 TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrorsAreCaught) {
@@ -183,19 +164,20 @@ TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrors
     s.Elements.push_back({"Pb", {{0.0005, 0.005, 0.25, 0.7, 40}, {0.005, 0.05, 0.17, 0.47, 30}}});
     db.AddAndSave(s);
   }
-  const CliResult r = Cli({"statistics", "list", "--data-dir", (dir / "data").string()});
+  const CliJsonRun r = CliJson({"statistics", "list", "--data-dir", (dir / "data").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue& record = r.json.field("Records")->items.at(0);
   EXPECT_EQ(record.field("Name")->text, "Drinking water");
   const JsonValue& ranges = *record.field("Elements")->items.at(0).field("Ranges");
   ASSERT_EQ(ranges.items.size(), 2u);
-  EXPECT_EQ(Number(ranges.items[1], "Delta"), 30.0);
+  EXPECT_EQ(JsonNumber(ranges.items[1], "Delta"), 30.0);
 
-  EXPECT_EQ(Cli({"calibration"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "save"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "list", "extra"}).status, 2);
-  EXPECT_EQ(Cli({"statistics", "list", "--data-dir"}).status, 2);
-  EXPECT_EQ(Cli({"calibration", "save", (dir / "missing.tvx").string(), "--data-dir", (dir / "x").string()}).status, 1);
+  EXPECT_EQ(CliJson({"calibration"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "save"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "list", "extra"}).status, 2);
+  EXPECT_EQ(CliJson({"statistics", "list", "--data-dir"}).status, 2);
+  EXPECT_EQ(CliJson({"calibration", "save", (dir / "missing.tvx").string(), "--data-dir", (dir / "x").string()}).status,
+            1);
 }
 
 }  // namespace

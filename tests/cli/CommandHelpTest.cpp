@@ -2,27 +2,11 @@
 // standard output and status 0, while the commands' own contracts stay.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "CliCommands.h"
+#include "CliRunner.h"
 
 using namespace velmora;
-
-namespace {
-
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = CliCommands::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-}  // namespace
+using velmora::test::Cli;
+using velmora::test::CliRun;
 
 TEST(CliCommandHelp, EveryCommandPrintsItsUsage) {
   ASSERT_GE(CliCommands::all().size(), 9u);
@@ -31,7 +15,7 @@ TEST(CliCommandHelp, EveryCommandPrintsItsUsage) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{c.name, "--help"}, std::vector<std::string>{c.name, "-h"},
           std::vector<std::string>{c.name, "some-file.tvx", "--help"}}) {
-      const Result r = Cli(args);
+      const CliRun r = Cli(args);
       EXPECT_EQ(r.status, 0);
       EXPECT_TRUE(r.err.empty()) << r.err;
       EXPECT_EQ(r.out.rfind(std::string("Usage: velmora-cli ") + c.usage + "\n", 0), 0u) << r.out;
@@ -51,13 +35,13 @@ TEST(CliCommandHelp, CommandsWithoutHelpKeepTheirUsageErrors) {
   // Missing arguments stay usage errors on standard error.
   for (const char* name : {"dump", "convert", "peaks", "process", "calc", "record", "export"}) {
     SCOPED_TRACE(name);
-    const Result r = Cli({name});
+    const CliRun r = Cli({name});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
   }
   // A file that is not there is unusable input, not a request for help.
-  const Result missing = Cli({"dump", "/no/such/file.tvx"});
+  const CliRun missing = Cli({"dump", "/no/such/file.tvx"});
   EXPECT_EQ(missing.status, 1);
   // The program's own help and version are unchanged.
   EXPECT_EQ(Cli({"--help"}).status, 0);

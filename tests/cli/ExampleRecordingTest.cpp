@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
-#include "CliCommands.h"
 #include "CliDocument.h"
+#include "CliRunner.h"
+#include "CurveBump.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
 #include "TNode.h"
@@ -26,40 +26,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = CliCommands::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-// Height of the bump near `mv` above the chord between its sides, µA.
-double Bump(const TDataArr& curve, double mv) {
-  auto near = [&](double e) {
-    return *std::min_element(curve.begin(), curve.end(),
-                             [e](const auto& a, const auto& b) { return std::fabs(a.X - e) < std::fabs(b.X - e); });
-  };
-  const auto left = near(mv - 90), right = near(mv + 90);
-  double best = 0.0;
-  for (const auto& p : curve) {
-    if (p.X < mv - 60 || p.X > mv + 60) continue;
-    const double base = left.Y + (right.Y - left.Y) * (p.X - left.X) / (right.X - left.X);
-    best = std::max(best, p.Y - base);
-  }
-  return best;
-}
+using test::Bump;
+using test::Cli;
+using test::CliRun;
 
 TEST(ExampleRecording, StandardAdditionsRecordedFromTheEmulatorFindItsSample) {
   test::TempDir dir;
   const std::string recorded = (dir.path() / "run.tvx").string();
   const std::string peaks = (dir.path() / "peaks.tvx").string();
   const std::string program = std::string(VELMORA_EXAMPLES_DIR) + "/programs/standard-additions-Zn-Cd-Pb-Cu.vap";
-  const Result r =
+  const CliRun r =
       Cli({"record", "--port", "emulator", "--speed", "100", "--flat", "--programs", program, "-o", recorded});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "{\"Curves\":4}\n");
@@ -105,7 +81,7 @@ TEST(ExampleRecording, StandardAdditionsRecordedFromTheEmulatorFindItsSample) {
     }
     json << "]";
   }
-  const Result p = Cli({"peaks", recorded, peaks, "--predefined", predefined});
+  const CliRun p = Cli({"peaks", recorded, peaks, "--predefined", predefined});
   ASSERT_EQ(p.status, 0) << p.err;
 
   // What the operator enters in the calculation window: 1 mL of sample in
@@ -124,7 +100,7 @@ TEST(ExampleRecording, StandardAdditionsRecordedFromTheEmulatorFindItsSample) {
     }
     CliDocument::Save(forest, peaks);
   }
-  const Result c = Cli({"calc", peaks, "--method", "1"});
+  const CliRun c = Cli({"calc", peaks, "--method", "1"});
   ASSERT_EQ(c.status, 0) << c.err;
   const JsonValue result = JsonReader::Parse(c.out);
   ASSERT_NE(result.field("RequirementsMet"), nullptr);

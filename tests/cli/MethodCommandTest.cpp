@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 
-#include "CliCommands.h"
 #include "CliDocument.h"
+#include "CliRunner.h"
+#include "CurveBump.h"
 #include "FileIo.h"
 #include "JsonReader.h"
 #include "MethodFile.h"
@@ -23,39 +23,14 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = CliCommands::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using test::Bump;
+using test::Cli;
+using test::CliRun;
 
 const fs::path kShipped = fs::path(VELMORA_EXAMPLES_DIR) / ".." / "methods";
 
-// Height of the bump near `mv` above the chord between its sides, µA.
-double Bump(const TDataArr& curve, double mv) {
-  auto near = [&](double e) {
-    return *std::min_element(curve.begin(), curve.end(),
-                             [e](const auto& a, const auto& b) { return std::fabs(a.X - e) < std::fabs(b.X - e); });
-  };
-  const auto left = near(mv - 90), right = near(mv + 90);
-  double best = 0.0;
-  for (const auto& p : curve) {
-    if (p.X < mv - 60 || p.X > mv + 60) continue;
-    const double base = left.Y + (right.Y - left.Y) * (p.X - left.X) / (right.X - left.X);
-    best = std::max(best, p.Y - base);
-  }
-  return best;
-}
-
 TEST(MethodCommand, ShowsEveryBlockAndCommandOfAShippedMethod) {
-  const Result r = Cli({"method", "show", (kShipped / "Zn-standard-additions.mtd").string()});
+  const CliRun r = Cli({"method", "show", (kShipped / "Zn-standard-additions.mtd").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue json = JsonReader::Parse(r.out);
   const JsonValue* method = json.field("Method");
@@ -82,7 +57,7 @@ TEST(MethodCommand, ShowsAScriptFileAndRefusesDamagedOrForeignFiles) {
   ASSERT_TRUE(MethodFile::Read(kShipped / "Pb-calibration.mtd", method));
   const fs::path script = dir / "lead.tvs";
   TWizSteps::WriteFile(script, method.Script);
-  const Result r = Cli({"script", "show", script.string()});
+  const CliRun r = Cli({"script", "show", script.string()});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue json = JsonReader::Parse(r.out);
   ASSERT_EQ(json.field("Script")->items.size(), method.Script.size());
@@ -93,11 +68,11 @@ TEST(MethodCommand, ShowsAScriptFileAndRefusesDamagedOrForeignFiles) {
   std::vector<std::uint8_t> damaged = FileIo::readAll(kShipped / "Cd-standard-additions.mtd");
   damaged.resize(damaged.size() - 100);
   FileIo::writeAtomically(dir / "damaged.mtd", damaged);
-  const Result d = Cli({"method", "show", (dir / "damaged.mtd").string()});
+  const CliRun d = Cli({"method", "show", (dir / "damaged.mtd").string()});
   EXPECT_EQ(d.status, 1);
   EXPECT_FALSE(d.err.empty());
   EXPECT_TRUE(d.out.empty());
-  const Result foreign = Cli({"script", "show", (kShipped / "Cd-standard-additions.mtd").string()});
+  const CliRun foreign = Cli({"script", "show", (kShipped / "Cd-standard-additions.mtd").string()});
   EXPECT_EQ(foreign.status, 1);
   EXPECT_EQ(Cli({"method", "list"}).status, 2);
   EXPECT_EQ(Cli({"script", "show"}).status, 2);
@@ -122,7 +97,7 @@ TEST(MethodCommand, ShippedMethodsRecordOnTheEmulator) {
     const fs::path vap = dir / "run.vap";
     ProgramFiles::WriteProgramSet(vap, programs, 0);
     const fs::path out = dir / "run.tvx";
-    const Result r = Cli(
+    const CliRun r = Cli(
         {"record", "--port", "emulator", "--speed", "100", "--flat", "--programs", vap.string(), "-o", out.string()});
     ASSERT_EQ(r.status, 0) << r.err;
 

@@ -10,9 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "CliCommands.h"
+#include "CliRunner.h"
 #include "DocumentFile.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
@@ -26,31 +25,13 @@
 #include "VoltammogramModel.h"
 
 using namespace velmora;
+using velmora::test::CliJson;
+using velmora::test::CliJsonRun;
+using velmora::test::JsonNumber;
 using velmora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-  JsonValue json;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliResult r;
-  r.status = CliCommands::run(args, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  if (r.status == 0) r.json = JsonReader::Parse(r.out);
-  return r;
-}
-
-double Number(const JsonValue& object, const char* name) {
-  const JsonValue* v = object.field(name);
-  return v && v->kind == JsonValue::Kind::Number ? v->number : std::nan("");
-}
 
 const JsonValue* Find(const JsonValue& list, const std::string& name) {
   for (const JsonValue& item : list.items)
@@ -119,7 +100,7 @@ class ReportCommandTest : public ::testing::Test {
   void Calibrate() {
     TNodeForest standards;
     for (double c : {10.0, 20.0, 40.0}) Record(standards, {c / 4, c, c * 1.5}, 1, true);
-    const CliResult saved = Cli({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data});
+    const CliJsonRun saved = CliJson({"calibration", "save", Save(standards, "standards.tvx"), "--data-dir", data});
     ASSERT_EQ(saved.status, 0) << saved.err;
     TStatDB db(fs::path(data) / TStatDB::kFolderName);
     TMethodStat s;
@@ -157,29 +138,29 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
   for (const char* a : {"--method", "5", "--statistics", "Drinking water", "--title", "Tap water, heavy metals",
                         "--data-dir", data.c_str(), "-o", pdf.c_str(), "--json"})
     args.emplace_back(a);
-  const CliResult r = Cli(args);
+  const CliJsonRun r = CliJson(args);
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_TRUE(fs::exists(pdf));
   std::ifstream in(pdf, std::ios::binary);
   std::string magic(4, '\0');
   in.read(magic.data(), 4);
   EXPECT_EQ(magic, "%PDF");
-  EXPECT_GE(Number(r.json, "Pages"), 3.0);
+  EXPECT_GE(JsonNumber(r.json, "Pages"), 3.0);
 
   // Each experiment holds exactly what calc gives for its document.
   const JsonValue& experiments = *r.json.field("Experiments");
   ASSERT_EQ(experiments.items.size(), 3u);
   for (std::size_t i = 0; i < docs.size(); ++i) {
-    const CliResult calc = Cli({"calc", docs[i], "--method", "5", "--data-dir", data});
+    const CliJsonRun calc = CliJson({"calc", docs[i], "--method", "5", "--data-dir", data});
     ASSERT_EQ(calc.status, 0) << calc.err;
     const JsonValue& got = *experiments.items[i].field("Elements");
     ASSERT_EQ(got.items.size(), 3u) << r.out;
     for (const JsonValue& want : calc.json.field("Elements")->items) {
       const JsonValue* e = Find(got, want.field("Name")->text);
       ASSERT_NE(e, nullptr) << want.field("Name")->text;
-      EXPECT_EQ(Number(*e, "SampleResult"), Number(want, "SampleResult"));
+      EXPECT_EQ(JsonNumber(*e, "SampleResult"), JsonNumber(want, "SampleResult"));
       // Cell results are kept in base units (g/dm³); calc gives µg/dm³.
-      EXPECT_NEAR(Number(*e, "CellResult"), Number(want, "CellResult") * 1e-6, 1e-12);
+      EXPECT_NEAR(JsonNumber(*e, "CellResult"), JsonNumber(want, "CellResult") * 1e-6, 1e-12);
     }
   }
 
@@ -196,11 +177,12 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
     const JsonValue* e = Find(elements, x.name);
     ASSERT_NE(e, nullptr) << x.name;
     double sum = 0;
-    for (const JsonValue& exp : experiments.items) sum += Number(*Find(*exp.field("Elements"), x.name), "SampleResult");
-    EXPECT_NEAR(Number(*e, "Mean"), sum / 3, 1e-9 * sum) << x.name;
-    EXPECT_NEAR(Number(*e, "Mean"), x.truth, 0.08 * x.truth) << x.name;
-    EXPECT_EQ(Number(*e, "Limit"), x.cd) << x.name;
-    EXPECT_GT(Number(*e, "Spread"), 0.0) << x.name;
+    for (const JsonValue& exp : experiments.items)
+      sum += JsonNumber(*Find(*exp.field("Elements"), x.name), "SampleResult");
+    EXPECT_NEAR(JsonNumber(*e, "Mean"), sum / 3, 1e-9 * sum) << x.name;
+    EXPECT_NEAR(JsonNumber(*e, "Mean"), x.truth, 0.08 * x.truth) << x.name;
+    EXPECT_EQ(JsonNumber(*e, "Limit"), x.cd) << x.name;
+    EXPECT_GT(JsonNumber(*e, "Spread"), 0.0) << x.name;
     EXPECT_EQ(e->field("Verdict")->text, "Within") << x.name;
   }
 }
@@ -209,16 +191,16 @@ TEST_F(ReportCommandTest, AnElementASampleLacksIsMissingThereAndTheMeanTakesTheO
   Calibrate();
   const std::string a = Unknown("a.tvx", {5.0, 25.0, 30.0});
   const std::string b = Unknown("b.tvx", {5.0, 25.0, -1.0});  // no Cu peak
-  const CliResult r =
-      Cli({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
+  const CliJsonRun r =
+      CliJson({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
   const JsonValue& experiments = *r.json.field("Experiments");
   ASSERT_EQ(experiments.items.size(), 2u);
   EXPECT_EQ(Find(*experiments.items[1].field("Elements"), "Cu"), nullptr);
   const JsonValue* cu = Find(*r.json.field("Elements"), "Cu");
   ASSERT_NE(cu, nullptr);
-  EXPECT_EQ(Number(*cu, "Mean"), Number(*Find(*experiments.items[0].field("Elements"), "Cu"), "SampleResult"));
-  EXPECT_EQ(Number(*cu, "Spread"), -1.0);
+  EXPECT_EQ(JsonNumber(*cu, "Mean"), JsonNumber(*Find(*experiments.items[0].field("Elements"), "Cu"), "SampleResult"));
+  EXPECT_EQ(JsonNumber(*cu, "Spread"), -1.0);
   // Without statistics nothing is judged.
   EXPECT_EQ(cu->field("Verdict")->text, "None");
 }
@@ -232,20 +214,21 @@ TEST_F(ReportCommandTest, AnUnreadableInputNamesTheFileAndLeavesNoPdf) {
     out << "\x08TVNXv100 this is no document";
   }
   const fs::path pdf = dir / "out.pdf";
-  const CliResult r = Cli({"report", good, bad.string(), "--data-dir", data, "-o", pdf.string(), "--json"});
+  const CliJsonRun r = CliJson({"report", good, bad.string(), "--data-dir", data, "-o", pdf.string(), "--json"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("broken.tvx"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult missing = Cli({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
+  const CliJsonRun missing =
+      CliJson({"report", (dir / "nothere.tvx").string(), "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("nothere.tvx"), std::string::npos) << missing.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult unknownStat =
-      Cli({"report", good, "--statistics", "None such", "--data-dir", data, "-o", pdf.string()});
+  const CliJsonRun unknownStat =
+      CliJson({"report", good, "--statistics", "None such", "--data-dir", data, "-o", pdf.string()});
   EXPECT_EQ(unknownStat.status, 1);
   EXPECT_FALSE(fs::exists(pdf));
-  EXPECT_EQ(Cli({"report", good}).status, 2);
-  EXPECT_EQ(Cli({"report", "-o", pdf.string()}).status, 2);
+  EXPECT_EQ(CliJson({"report", good}).status, 2);
+  EXPECT_EQ(CliJson({"report", "-o", pdf.string()}).status, 2);
 }
 
 }  // namespace

@@ -16,8 +16,7 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "LinkFrame.h"
-#include "PosixSerialPort.h"
-#include "PseudoTerminalHost.h"
+#include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
 #include "TAcquisitionRun.h"
 #include "TTavrelDevice.h"
@@ -42,42 +41,17 @@ ProgramStep Step(int stirrerType, int stirrerSpeed = 1000) {
   return s;
 }
 
-class HardwarePaths : public ::testing::Test {
+class HardwarePaths : public test::PtyDeviceFixture {
  protected:
-  HardwarePaths() : clock(25.0) {}
-  ~HardwarePaths() override {
-    device.reset();
-    port.reset();
-    if (host) host->stop();
-  }
-
-  // Serves an emulator on a pseudo-terminal and brings the link on line;
-  // false when this system has no pseudo-terminals.
-  std::atomic<int> resets{0};
   std::atomic<bool> recovering{false};
 
-  bool serve(AnalyzerEmulator::Config config, bool useNew3in1 = false) {
-    config.logFrames = true;
-    emulator = std::make_shared<AnalyzerEmulator>(clock, config);
-    host = std::make_unique<PseudoTerminalHost>(emulator);
-    const auto link = std::filesystem::temp_directory_path() / ("velmora-hw-" + std::to_string(::getpid()));
-    std::string error;
-    if (!host->start(link, error)) return false;
-    port = std::make_unique<PosixSerialPort>();
-    device = std::make_unique<TTavrelDevice>(sink, clock);
-    device->SetPort(port.get());
-    device->SetPortName(link.string());
-    device->SetUseNew3in1(useNew3in1);
-    // Handlers are set once, before the port's reader thread can raise them.
-    device->OnReset = [this] { ++resets; };
-    device->OnStatusChange = [this, d = device.get()] {
-      if (d->DeviceStatus() == 8) recovering = true;
-    };
-    device->ResetDevice();
-    EXPECT_TRUE(waitUntil([&] { return resets.load() > 0; }, std::chrono::seconds(20)));
-    EXPECT_TRUE(device->Active());
-    emulator->clearReceivedFrames();
-    return true;
+  bool serve(const AnalyzerEmulator::Config& config, bool useNew3in1 = false) {
+    return PtyDeviceFixture::serve(config, [this, useNew3in1](TTavrelDevice& d) {
+      d.SetUseNew3in1(useNew3in1);
+      d.OnStatusChange = [this, &d] {
+        if (d.DeviceStatus() == 8) recovering = true;
+      };
+    });
   }
 
   // Runs the program set and returns the frames the analyzer received,
@@ -97,28 +71,18 @@ class HardwarePaths : public ::testing::Test {
       const std::uint8_t code = f[3];
       if (code == 0xC6 || code == 0xC3 || code == 0xC8) continue;
       std::string text;
-      char hex[4];
       if (code == 0xC2) {
         const int from = LinkFrame::readInt16BE(&f[7]), to = LinkFrame::readInt16BE(&f[9]);
         text = from == to ? "C2 held" : "C2 " + std::to_string(from) + ".." + std::to_string(to);
         if (from == to) heldAt = from;
       } else {
-        for (std::size_t i = 3; i + 1 < f.size(); ++i) {
-          std::snprintf(hex, sizeof hex, i == 3 ? "%02X" : " %02X", f[i]);
-          text += hex;
-        }
+        text = test::FrameHex(f, 3);
       }
       out.push_back(text);
     }
     return out;
   }
 
-  ScaledClock clock;
-  LockedMessageSink sink;
-  std::shared_ptr<AnalyzerEmulator> emulator;
-  std::unique_ptr<PseudoTerminalHost> host;
-  std::unique_ptr<PosixSerialPort> port;
-  std::unique_ptr<TTavrelDevice> device;
   int heldAt = 0;
 };
 

@@ -15,8 +15,7 @@
 #include "DeviceProtocol.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorHarness.h"
-#include "PosixSerialPort.h"
-#include "PseudoTerminalHost.h"
+#include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
 #include "TAcquisitionRun.h"
 #include "TTavrelDevice.h"
@@ -100,36 +99,14 @@ ProgramStep CellStep(int cell) {
   return s;
 }
 
-class SamplerRun : public ::testing::Test {
+class SamplerRun : public test::PtyDeviceFixture {
  protected:
-  SamplerRun() : clock(25.0) {}
-  ~SamplerRun() override {
-    device.reset();
-    port.reset();
-    if (host) host->stop();
-  }
-
   bool serve(const EmulatorFaults& faults) {
     AnalyzerEmulator::Config config;
     config.autosampler = true;
     config.supports3in1 = false;
-    config.logFrames = true;
     config.faults = faults;
-    emulator = std::make_shared<AnalyzerEmulator>(clock, config);
-    host = std::make_unique<PseudoTerminalHost>(emulator);
-    const auto link = std::filesystem::temp_directory_path() / ("velmora-sf-" + std::to_string(::getpid()));
-    std::string error;
-    if (!host->start(link, error)) return false;
-    port = std::make_unique<PosixSerialPort>();
-    device = std::make_unique<TTavrelDevice>(sink, clock);
-    device->SetPort(port.get());
-    device->SetPortName(link.string());
-    device->OnReset = [this] { ++resets; };
-    device->ResetDevice();
-    EXPECT_TRUE(waitUntil([&] { return resets.load() > 0; }, std::chrono::seconds(20)));
-    EXPECT_TRUE(device->Active());
-    emulator->clearReceivedFrames();
-    return true;
+    return PtyDeviceFixture::serve(config);
   }
 
   // Runs the set; returns the autosampler frames the analyzer received.
@@ -143,26 +120,11 @@ class SamplerRun : public ::testing::Test {
     EXPECT_TRUE(r.WaitFinished(std::chrono::seconds(60)));
     faultCell = r.SamplerFaultCell();
     std::vector<std::string> out;
-    for (const auto& f : emulator->receivedFrames()) {
-      if (f[3] != COM_ZAMPLER_C) continue;
-      std::string text = "DC";
-      char hex[4];
-      for (std::size_t i = 4; i + 1 < f.size(); ++i) {
-        std::snprintf(hex, sizeof hex, " %02X", f[i]);
-        text += hex;
-      }
-      out.push_back(text);
-    }
+    for (const auto& f : emulator->receivedFrames())
+      if (f[3] == COM_ZAMPLER_C) out.push_back("DC " + test::FrameHex(f, 4));
     return out;
   }
 
-  ScaledClock clock;
-  LockedMessageSink sink;
-  std::shared_ptr<AnalyzerEmulator> emulator;
-  std::unique_ptr<PseudoTerminalHost> host;
-  std::unique_ptr<PosixSerialPort> port;
-  std::unique_ptr<TTavrelDevice> device;
-  std::atomic<int> resets{0};
   std::atomic<int> curves{0};
   int faultCell = -1;
 };

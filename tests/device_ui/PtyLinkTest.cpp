@@ -242,5 +242,29 @@ TEST_F(PtyLink, ALostLineTakesTheLinkOffLineAndAResetBringsItBackWithTheLine) {
   EXPECT_TRUE(sink.entries.empty()) << sink.entries.front().text;
 }
 
+// The built-in emulator carries the autosampler when the settings ask for
+// it: the reset finds it, the tray moves and its position comes back.
+TEST_F(PtyLink, BuiltInEmulatorCarriesTheAutosamplerWhenAsked) {
+  for (const bool withSampler : {true, false}) {
+    link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+    link->setEmulatorSetup({withSampler});
+    link->configure("emulator", false, 3000);
+    ASSERT_TRUE(link->emulated());
+    ASSERT_TRUE(resetLink());
+    TTavrelDevice& d = link->device();
+    ASSERT_TRUE(d.Active());
+    EXPECT_EQ(d.AutoSamplerEnabled(), withSampler);
+    QSignalSpy moved(link.get(), &DeviceLink::samplerPositionChanged);
+    EXPECT_EQ(d.SamplerMoveTo(7), withSampler);
+    if (withSampler) {
+      ASSERT_TRUE(spinUntil([&] { return moved.count() > 0; }));
+      EXPECT_EQ(moved.last().at(0).toInt(), 6);  // 0-based
+      EXPECT_EQ(d.CellNumber(), 6);
+      EXPECT_TRUE(d.SetElectrodeDown(true));
+    }
+    link.reset();
+  }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -17,6 +17,7 @@
 #include "MethodFile.h"
 #include "ProgramFiles.h"
 #include "RecordingMessageSink.h"
+#include "ScriptedFileDialogs.h"
 #include "TMethodEditForm.h"
 #include "TStatDB.h"
 #include "TempDir.h"
@@ -29,23 +30,7 @@ using velmora::test::TempDir;
 
 namespace {
 
-class ScriptedDialogs final : public IFileDialogs {
- public:
-  std::deque<std::string> files;
-  std::optional<std::string> openFile(const Message&) override { return next(); }
-  std::vector<std::string> openFiles(const Message&, const std::string&) override { return {}; }
-  std::optional<std::string> saveFile(const Message&, const std::string&, const std::string&) override {
-    return next();
-  }
-
- private:
-  std::optional<std::string> next() {
-    if (files.empty()) return std::nullopt;
-    std::string f = files.front();
-    files.pop_front();
-    return f;
-  }
-};
+using ScriptedDialogs = test::ScriptedFileDialogs;
 
 ProgramStep step(int cell, const std::string& comment) {
   ProgramStep s = ProgramStep::Default();

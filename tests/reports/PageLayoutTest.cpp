@@ -124,6 +124,36 @@ TEST(PageLayout, LongTableRepeatsItsHeaderOnEveryNextPage) {
   for (const auto& f : canvas.frames) EXPECT_LE(f.y + f.h - 1, 490);
 }
 
+// An experiment's title and file name, then its parameters table: what a
+// report prints at the start of every experiment.
+TEST(PageLayout, TitlesStayWithWhatTheyIntroduceAndShortTablesAreNotSplit) {
+  RecordingCanvas canvas;
+  TPageLayout layout(canvas, Page(1000, 500));
+  TPrintDocument doc;
+  doc.push_back(TPrintBlock::ChartOf(1, 330));  // 330 of 480 px: 150 px left
+  doc.push_back(TPrintBlock::Heading("Sample 3", true));
+  doc.push_back(TPrintBlock::TextLine("File name: sample3.tvx", 0, true));
+  doc.push_back(TPrintBlock::Heading("Record parameters"));
+  doc.push_back(TPrintBlock::TableOf(Table(2, 7, 6)));  // 8 rows of 30 px
+  EXPECT_EQ(layout.Render(doc), 2);
+  // The lines would fit below the chart, the table would not: all go on.
+  for (const char* t : {"Sample 3", "File name: sample3.tvx", "Record parameters", "H0....", "r7c0.."}) {
+    ASSERT_EQ(canvas.textsOf(t).size(), 1u) << t;
+    EXPECT_EQ(canvas.textsOf(t)[0].page, 1) << t;
+  }
+  EXPECT_EQ(canvas.textsOf("Sample 3")[0].y, 10);
+
+  // A table that fits on no page starts below the cursor when its header
+  // and first row fit, and its title stays with it.
+  RecordingCanvas long_;
+  TPageLayout layout2(long_, Page(1000, 500));
+  EXPECT_EQ(layout2.Render({TPrintBlock::ChartOf(1, 330), TPrintBlock::Heading("Data table"),
+                            TPrintBlock::TableOf(Table(2, 40, 6))}),
+            4);
+  EXPECT_EQ(long_.textsOf("Data table")[0].page, 0);
+  EXPECT_EQ(long_.textsOf("r1c0..")[0].page, 0);
+}
+
 TEST(PageLayout, ChartBlocksNeverSplitAndNeverLeaveAnEmptyPage) {
   RecordingCanvas canvas;
   TPageLayout layout(canvas, Page(800, 500));

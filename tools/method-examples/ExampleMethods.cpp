@@ -151,17 +151,47 @@ struct Texts {
   std::string Russian;
 };
 
+// On the autosampler the electrode is rinsed in the service cell 1, "Rinse
+// water" (no voltammogram), then records in the sample cell 2; it goes down
+// before each step and up after it. The tray gives every sample its own
+// analyte and addition cells, so one step records one voltammogram.
+TSingleProgramArray SamplerProgram(const Metal& metal) {
+  ProgramStep rinse = ProgramStep::Default();
+  rinse.SetCleaningPotential(100);
+  rinse.SetCleaningTime(15);
+  rinse.SetElectrolysisTime(0);
+  rinse.SetSweepStart(metal.SweepStart);
+  rinse.SetSweepEnd(metal.SweepStart);
+  rinse.SetStirrer(true);
+  rinse.SetStirrerType(1);
+  rinse.SetStirrerSpeed(1000);
+  rinse.SetComments("Rinse");
+  ProgramStep sample = MeasurementStep({&metal}, std::string(metal.Symbol) + ", sample", kValuesRange);
+  for (ProgramStep* s : {&rinse, &sample}) {
+    s->SetElectrodeDown(true);
+    s->SetElectrodeUp(true);
+  }
+  rinse.SetSamplerCell(1);
+  sample.SetSamplerCell(2);
+  return {rinse, sample};
+}
+
 TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::int32_t calcMethod,
              const std::string& titleEn, const std::string& titleRu, const std::string& subMenuEn,
-             const std::string& subMenuRu) {
+             const std::string& subMenuRu, bool onSampler = false) {
   TMethod m;
   m.CalcMethod = calcMethod;
   m.HideUnused = true;
   m.SupportingElectrolyte = "0.1 M HCOOH + 0.02 M KCl";
   const std::string& symbols = texts.Symbols;
-  m.Programs = {{MeasurementStep(metals, symbols + ", replicate 1", kValuesRange),
-                 MeasurementStep(metals, symbols + ", replicate 2", kValuesRange)}};
+  if (onSampler) {
+    m.Programs = {SamplerProgram(*metals.front())};
+  } else {
+    m.Programs = {{MeasurementStep(metals, symbols + ", replicate 1", kValuesRange),
+                   MeasurementStep(metals, symbols + ", replicate 2", kValuesRange)}};
+  }
   m.RebuildCells();
+  if (onSampler) m.Cells.at(1).CellKind = kCellAnalyte;
   m.Statistics = Statistics(symbols + " in drinking water (" + titleEn + ")", metals);
 
   TLocalizedMethod en;
@@ -170,12 +200,20 @@ TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::i
   en.Title = texts.English + " (" + titleEn + ")";
   en.MethodName = m.Statistics.Name;
   en.StepComments = {{symbols + ", replicate 1", symbols + ", replicate 2"}};
+  if (onSampler) {
+    en.StepComments = {{"Rinse", symbols + ", sample"}};
+    en.CellDescriptions = {"Rinse water", "Sample"};
+  }
   TLocalizedMethod ru;
   ru.LanguageId = kLanguageRussian;
   ru.SubMenu = subMenuRu;
   ru.Title = texts.Russian + " (" + titleRu + ")";
   ru.MethodName = m.Statistics.Name;
   ru.StepComments = {{symbols + ", повтор 1", symbols + ", повтор 2"}};
+  if (onSampler) {
+    ru.StepComments = {{"Промывка", symbols + ", проба"}};
+    ru.CellDescriptions = {"Промывочная вода", "Проба"};
+  }
   m.Localized = {en, ru};
   m.ShapeLanguages();
 
@@ -187,9 +225,9 @@ TMethod Make(const std::vector<const Metal*>& metals, const Texts& texts, std::i
 }
 
 TMethod MakeSingle(const Metal& metal, std::int32_t calcMethod, const std::string& titleEn, const std::string& titleRu,
-                   const std::string& subMenuEn, const std::string& subMenuRu) {
+                   const std::string& subMenuEn, const std::string& subMenuRu, bool onSampler = false) {
   return Make({&metal}, {metal.Symbol, metal.English, metal.Russian}, calcMethod, titleEn, titleRu, subMenuEn,
-              subMenuRu);
+              subMenuRu, onSampler);
 }
 
 }  // namespace
@@ -211,6 +249,13 @@ std::vector<ExampleMethods::Entry> ExampleMethods::All() {
                  Make({&kZinc, &kCadmium, &kLead, &kCopper},
                       {"Zn, Cd, Pb, Cu", "Zinc, cadmium, lead, copper", "Цинк, кадмий, свинец, медь"},
                       kMethodStandardAdditions, additionsEn, additionsRu, menuEn, menuRu)});
+  // Batches on the autosampler: cadmium and lead share the supporting
+  // electrolyte, so a sample's cells serve both.
+  for (const Metal* metal : {&kCadmium, &kLead}) {
+    all.push_back({std::string(metal->Symbol) + "-autosampler.mtd",
+                   MakeSingle(*metal, kMethodStandardAdditions, "standard additions, autosampler",
+                              "метод добавок, автосамплер", menuEn, menuRu, true)});
+  }
   return all;
 }
 

@@ -8,7 +8,8 @@
 namespace velmora {
 
 // The methods shipped with the workstation, made from code: zinc, cadmium,
-// lead and copper by standard additions, and lead by calibration. Their
+// lead and copper by standard additions, lead by calibration, and cadmium
+// and lead by standard additions on the autosampler. Their
 // programs record on the analyzer emulator (which knows these four
 // metals), and their scripts lead through the whole analysis.
 class ExampleMethods {

@@ -64,7 +64,7 @@ void DeviceLink::configure(const std::string& portName, bool useNew3in1, int asI
   configuredName_ = portName;
   device_->SetPort(nullptr);
   if (port_.port) port_.port->close();
-  port_ = SerialPortFactory::create(portName, emulatorClock_);
+  port_ = SerialPortFactory::create(portName, emulatorClock_, emulatorSetup_);
   device_->SetPort(port_.port.get());
   device_->SetPortName(port_.name);
   emit portChanged();

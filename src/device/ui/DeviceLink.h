@@ -32,6 +32,9 @@ class DeviceLink : public QObject, private IMessageSink {
   // port opened before (the link goes off line), the same name keeps it.
   // Only the name "emulator" chooses the built-in emulator.
   void configure(const std::string& portName, bool useNew3in1, int asInitTimeout);
+  // What the built-in emulator carries (an autosampler); used when
+  // configure() next builds the emulator, i.e. on a change of port.
+  void setEmulatorSetup(const SerialPortFactory::EmulatorSetup& setup) { emulatorSetup_ = setup; }
   // Opens the port; failures are shown and reported as false.
   bool openPort();
   // Opens the port after `ms` milliseconds (the workstation waits a second
@@ -93,6 +96,7 @@ class DeviceLink : public QObject, private IMessageSink {
   IClock& emulatorClock_;
   SerialPortFactory::Port port_;
   std::string configuredName_;
+  SerialPortFactory::EmulatorSetup emulatorSetup_;
   std::unique_ptr<TTavrelDevice> device_;
   bool lastActive_ = false;
 };

@@ -24,10 +24,13 @@ bool SerialPortFactory::portExists(const std::string& name) {
   return false;
 }
 
-SerialPortFactory::Port SerialPortFactory::create(const std::string& configuredName, IClock& emulatorClock) {
+SerialPortFactory::Port SerialPortFactory::create(const std::string& configuredName, IClock& emulatorClock,
+                                                  const EmulatorSetup& setup) {
   Port result;
   if (isEmulatorName(configuredName)) {
-    result.emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
+    AnalyzerEmulator::Config config;
+    config.autosampler = setup.autosampler;
+    result.emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, config);
     result.port = std::make_unique<EmulatorSerialPort>(result.emulator);
     result.name = EmulatorName;
     return result;

@@ -25,11 +25,19 @@ class SerialPortFactory {
 
   static constexpr const char* EmulatorName = "emulator";
 
+  // What the built-in emulator carries besides the analyzer.
+  struct EmulatorSetup {
+    bool autosampler = false;
+  };
+
   static bool isEmulatorName(const std::string& name);
   // True when a serial port of that name (or device path) exists here.
   static bool portExists(const std::string& name);
   // The emulator runs on `emulatorClock` (real time for the workstation).
-  static Port create(const std::string& configuredName, IClock& emulatorClock);
+  static Port create(const std::string& configuredName, IClock& emulatorClock, const EmulatorSetup& setup);
+  static Port create(const std::string& configuredName, IClock& emulatorClock) {
+    return create(configuredName, emulatorClock, EmulatorSetup{});
+  }
   // The port setting on a first start (no settings file yet): "emulator"
   // when this system has no serial port at all, else `configured`.
   static std::string firstStartPortName(const std::string& configured);

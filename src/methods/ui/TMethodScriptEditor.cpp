@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "CaptionPainter.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
 #include "MessageSink.h"
@@ -137,7 +138,9 @@ void TMethodScriptEditor::changeEvent(QEvent* event) {
 }
 
 QString TMethodScriptEditor::describe(const ValueRecord& command) const {
-  return UiText::fromStd(DescribeStep(command, languageId_, TranslateCatalogue));
+  // Unit captions carry the caption markup ("µg/dm^3^"): the tree shows
+  // them on one line without the markers, as table headers do.
+  return CaptionPainter::LineText(UiText::fromStd(DescribeStep(command, languageId_, TranslateCatalogue)));
 }
 
 void TMethodScriptEditor::rebuildTree() {

@@ -150,6 +150,23 @@ TCalibrationPrintOptions TPrintOptionsBox::calibrationOptions() const {
   return o;
 }
 
+TReportPrintOptions TPrintOptionsBox::reportOptions() const {
+  TReportPrintOptions o;
+  o.CalculationChart = on(box("OptCalcChart"));
+  o.CalculationChartMm = calcChartHeight_->value();
+  o.Diagram = on(box("OptDiagram"));
+  o.DiagramMm = diagramHeight_->value();
+  o.ResultsTable = on(box("OptResultsTable"));
+  o.InitialDataTable = on(box("OptInitialDataTable"));
+  o.DatabaseNumbers = on(box("OptDatabaseNumbers"));
+  o.Comments = on(box("OptComments"));
+  o.MeasurementType = on(box("OptMeasurementType"));
+  o.RecordParameters = on(box("OptRecordParameters"));
+  o.ResultCalculationData = on(box("OptResultCalculationData"));
+  o.Notes = on(box("OptNotes"));
+  return o;
+}
+
 void TPrintOptionsBox::applyTo(TPrintChart::Options& o) const {
   o.BottomAxis = on(box("OptBottomAxis"));
   o.LeftAxis = on(box("OptLeftAxis"));

@@ -6,6 +6,7 @@
 #include "CalibrationDocument.h"
 #include "TPrintChart.h"
 #include "UiTextBinder.h"
+#include "TReportDocument.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -17,7 +18,9 @@ namespace velmora {
 // pages hold ("Calculation chart" and "Diagram" with their heights, the
 // tables, axes, grid, legend, peaks, equation, notes) and the "Scales" of
 // the curve charts ("Auto", or X and Y from min to max). Every change is
-// announced by changed().
+// announced by changed(). The window keeps one box for the report and one
+// for the current chart and the calibrations, so that each print-out keeps
+// its own choices.
 class TPrintOptionsBox : public QGroupBox {
   Q_OBJECT
  public:
@@ -31,6 +34,7 @@ class TPrintOptionsBox : public QGroupBox {
   void setMode(Mode mode);
 
   TCalibrationPrintOptions calibrationOptions() const;
+  TReportPrintOptions reportOptions() const;
   // The curve charts' axes, grid, legend, peaks and scales (the fields of
   // the chart options this box owns).
   void applyTo(TPrintChart::Options& options) const;

@@ -25,7 +25,6 @@
 #include "TPrintOptionsBox.h"
 #include "TPrintRenderer.h"
 #include "TReportCharts.h"
-#include "TReportOptionsBox.h"
 #include "TReportRec.h"
 
 namespace velmora {

@@ -32,7 +32,6 @@ namespace velmora {
 class TCalibrationPrintCharts;
 class TPrintOptionsBox;
 class TReportCharts;
-class TReportOptionsBox;
 class TReportRec;
 
 // The print window "Print": the printer with its properties, font, size
@@ -80,7 +79,12 @@ class TRepForm : public QDialog {
   void setReport(TReportRec* report);
   bool reportChosen() const;
   void chooseReport(bool on);
-  TReportOptionsBox* reportOptions() const { return reportOptions_; }
+  TPrintOptionsBox* reportOptions() const { return reportOptions_; }
+  // Choosing "Report" while the current report is empty asks whether to
+  // add the calculation window's content (Yes/No; tests replace it). Yes
+  // emits addCalculationRequested() and closes the window; No goes back to
+  // "Current chart".
+  std::function<bool()> askAddCalculation;
 
   // --- "Calibration" ---
   // The calibrations of the calculation, printed with "Calibration"; the
@@ -93,13 +97,16 @@ class TRepForm : public QDialog {
   // "Black && White": black curves and series; a grey page of the main chart.
   bool blackAndWhite() const;
   void setBlackAndWhite(bool on);
-  // The options of the curve and calibration charts.
+  // The options of the curve and calibration charts of the chosen print-out.
   TPrintChart::Options chartOptions() const;
   TCalibrationPrintCharts& calibrationCharts() { return *calibrationCharts_; }
 
  signals:
   // "Help" with the window's help context.
   void helpRequested(int context);
+  // The user wants the calculation added to the empty report and edited
+  // on the calculation window's page "Report".
+  void addCalculationRequested();
 
  public slots:
   void accept() override;
@@ -114,6 +121,7 @@ class TRepForm : public QDialog {
   void buildUi();
   void buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column);
   TPrintDocument reportDocument() const;
+  void reportClicked();
   void fillPrinters();
   void printerChosen();
   void showProperties();
@@ -149,7 +157,7 @@ class TRepForm : public QDialog {
   QPushButton* prev_ = nullptr;
   QPushButton* next_ = nullptr;
   QRadioButton* reportOut_ = nullptr;
-  TReportOptionsBox* reportOptions_ = nullptr;
+  TPrintOptionsBox* reportOptions_ = nullptr;
   TReportRec* report_ = nullptr;
   std::unique_ptr<TReportCharts> reportCharts_;
   std::vector<QImage> pages_;

@@ -51,6 +51,7 @@ void TRepForm::buildCalibrationControls(QVBoxLayout* printOut, QFormLayout* prin
   connect(options_, &TPrintOptionsBox::changed, this, &TRepForm::rebuildPreview);
   options_->setMode(TPrintOptionsBox::Mode::CurrentChart);
 
+  setProperty("helpContext", kHelpContext);  // F1 reads it from the active window
   QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
   connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpContext); });
 }
@@ -80,7 +81,7 @@ void TRepForm::setBlackAndWhite(bool on) { blackWhite_->setChecked(on); }
 
 TPrintChart::Options TRepForm::chartOptions() const {
   TPrintChart::Options o;
-  options_->applyTo(o);
+  (reportOut_ && reportOut_->isChecked() ? reportOptions_ : options_)->applyTo(o);
   o.BlackAndWhite = blackAndWhite();
   o.Font = printFont();
   o.FontSize = fontSize();
@@ -104,9 +105,9 @@ QString TRepForm::calibrationJobTitle() const {
 
 void TRepForm::applyBlackAndWhite(std::vector<QImage>& pages) const {
   // The main chart draws itself in its own colours: its preview goes grey
-  // as the printer's grey-scale mode prints it. Calibration charts are
-  // drawn black already.
-  if (!blackAndWhite() || calibrationChosen()) return;
+  // as the printer's grey-scale mode prints it. Calibration and report
+  // charts are drawn black already.
+  if (!blackAndWhite() || calibrationChosen() || reportChosen()) return;
   for (QImage& page : pages)
     page = page.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
 }

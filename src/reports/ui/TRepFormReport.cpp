@@ -1,17 +1,15 @@
 // The print window's "Report" print-out: the radio button, the group of
 // report options and the document of the current report.
 
-#include <QComboBox>
 #include <QDateTime>
-#include <QFontComboBox>
 #include <QLocale>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "TPrintOptionsBox.h"
 #include "TRepForm.h"
 #include "TReportCharts.h"
-#include "TReportOptionsBox.h"
 #include "TReportPrinter.h"
 #include "TReportRec.h"
 
@@ -22,16 +20,35 @@ void TRepForm::buildReportUi(QVBoxLayout* printOut, QVBoxLayout* column) {
   reportOut_ = text_.bind(new QRadioButton, QT_TR_NOOP("Report"));
   reportOut_->setObjectName(QStringLiteral("PrintReport"));
   printOut->addWidget(reportOut_);
-  reportOptions_ = new TReportOptionsBox;
+  reportOptions_ = new TPrintOptionsBox;
+  reportOptions_->setObjectName(QStringLiteral("ReportOptions"));
+  reportOptions_->setMode(TPrintOptionsBox::Mode::Report);
   column->addWidget(reportOptions_);
-  connect(reportOptions_, &TReportOptionsBox::changed, this, &TRepForm::rebuildPreview);
+  connect(reportOptions_, &TPrintOptionsBox::changed, this, &TRepForm::rebuildPreview);
   // One option group shows: the report's own while "Report" is chosen.
   connect(reportOut_, &QRadioButton::toggled, this, [this](bool on) {
     reportOptions_->setVisible(on);
     if (options_) options_->setVisible(!on);
     rebuildPreview();
   });
+  connect(reportOut_, &QRadioButton::clicked, this, &TRepForm::reportClicked);
   reportOptions_->setVisible(false);
+  askAddCalculation = [this] {
+    QMessageBox box(QMessageBox::Information, windowTitle(),
+                    tr("Current report is empty. Do you want to add calculation form content and edit it?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+  };
+}
+
+void TRepForm::reportClicked() {
+  if (report_ && !report_->Empty()) return;
+  if (askAddCalculation && askAddCalculation()) {
+    emit addCalculationRequested();
+    reject();
+    return;
+  }
+  currentChart_->setChecked(true);
 }
 
 void TRepForm::setReport(TReportRec* report) {
@@ -55,8 +72,8 @@ TPrintDocument TRepForm::reportDocument() const {
   TReportPrinter::Settings settings;
   settings.Page = pageSetup();
   settings.Font = printFont();
-  settings.Print = reportOptions_->printOptions();
-  settings.Chart = reportOptions_->chartOptions(printFont(), fontSize());
+  settings.Print = reportOptions_->reportOptions();
+  settings.Chart = chartOptions();
   settings.Date = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString();
   TReportDocument doc = TReportPrinter::Layout(*report_, settings);
   reportCharts_->setReport(report_, doc.Charts, settings.Chart);

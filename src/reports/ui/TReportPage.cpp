@@ -124,8 +124,10 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   connect(reports_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!filling_) openReport(row);
   });
+  // The first analysis sets the units and Clear unsets them without a
+  // units notification: every change refreshes the unit lists as well.
   report_.OnChange = [this](TReportRec&) {
-    if (!filling_) fillGrid();
+    if (!filling_) fillUnits();
     emit commandsChanged();
   };
   report_.OnUnitsChange = [this](TReportRec&) { fillUnits(); };
