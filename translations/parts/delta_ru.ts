@@ -169,7 +169,7 @@
         </message>
         <message>
             <source>&amp;Bottom</source>
-            <translation>С&amp;низу</translation>
+            <translation>Сн&amp;изу</translation>
         </message>
         <message>
             <source>Show 3D chart</source>
