@@ -24,7 +24,6 @@
 #include "ChartToolsHost.h"
 #include "ColorValue.h"
 #include "DeviceLink.h"
-#include "WizardHost.h"
 #include "DeviceStatusPresenter.h"
 #include "ExportHost.h"
 #include "IDocumentCommands.h"
@@ -55,6 +54,7 @@
 #include "TVAStruct.h"
 #include "UiText.h"
 #include "VelmoraVersion.h"
+#include "WizardHost.h"
 
 namespace velmora {
 

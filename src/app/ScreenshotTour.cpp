@@ -30,7 +30,6 @@
 #include "MainWindow.h"
 #include "PeaksHost.h"
 #include "SamplerScreenshot.h"
-#include "WizardScreenshot.h"
 #include "StartPanelHost.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
@@ -47,6 +46,7 @@
 #include "TSubtractionForm.h"
 #include "TimerWindow.h"
 #include "UpdateTourShots.h"
+#include "WizardScreenshot.h"
 
 namespace velmora {
 

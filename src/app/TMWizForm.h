@@ -14,8 +14,8 @@
 #include "IWizardRecording.h"
 #include "TRecordPlacement.h"
 #include "TWizInterpreter.h"
-#include "TWizQualityGates.h"
 #include "TWizPlacement.h"
+#include "TWizQualityGates.h"
 
 class QCheckBox;
 class QComboBox;

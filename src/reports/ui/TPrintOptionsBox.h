@@ -5,8 +5,8 @@
 
 #include "CalibrationDocument.h"
 #include "TPrintChart.h"
-#include "UiTextBinder.h"
 #include "TReportDocument.h"
+#include "UiTextBinder.h"
 
 class QCheckBox;
 class QLineEdit;
