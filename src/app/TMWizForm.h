@@ -197,6 +197,7 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   bool askMethodChange_ = true;
   bool wizardRecording_ = false;  // a recording of the run is in progress
   bool recordEnded_ = false;      // the run reached its normal end
+  bool endPending_ = false;       // the run ended on the window; its end event may follow
   bool closing_ = false;
   int replayTicks_ = 0;
   std::array<int, 3> replayKey_{-9, -9, -9};  // the pass the replayed curves belong to
