@@ -179,7 +179,7 @@ TEST(LanguageSwitch, RussianAndBackFromTheMenuWithEveryWindowOpen) {
   EXPECT_EQ(menuTitle(*ws.w, 3), QString::fromUtf8("&Сервис"));
   EXPECT_EQ(ws.w->action("SettingsActn")->text(), QString::fromUtf8("Настройки..."));
   EXPECT_EQ(ws.w->pages()->tabText(0), QString::fromUtf8("Структура"));
-  EXPECT_TRUE(ws.w->windowTitle().startsWith(QString::fromUtf8("Без имени - Velmora-VA (beta)")))
+  EXPECT_TRUE(ws.w->windowTitle().startsWith(QString::fromUtf8("Без имени - Velmora-VA (бета-версия)")))
       << ws.w->windowTitle().toStdString();
   EXPECT_EQ(ws.w->optionsController().form().windowTitle(), QString::fromUtf8("Настройки"));
   EXPECT_TRUE(ws.w->action("RusLangActn")->isChecked());

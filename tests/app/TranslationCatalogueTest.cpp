@@ -84,10 +84,11 @@ QMap<QString, Entry> readCatalogue(const QString& path) {
 }
 
 // The argument places of a text: numbered ones (%1..%9) by number, printf
-// ones (%s, %d, %.2f ...) by their position among the printf places.
+// ones (%s, %d, %.2f ...) by their position among the printf places. A
+// numbered place may end a sentence ("%2."); "%1.4f" is a printf place.
 QSet<int> places(const QString& text) {
   QSet<int> out;
-  static const QRegularExpression place(QStringLiteral("%(?:%|([1-9])(?![0-9.A-Za-z])|[-0-9.:]*[A-Za-z])"));
+  static const QRegularExpression place(QStringLiteral("%(?:%|([1-9])(?![0-9A-Za-z]|\\.[0-9])|[-0-9.:]*[A-Za-z])"));
   int sequential = 0;
   for (auto it = place.globalMatch(text); it.hasNext();) {
     const auto m = it.next();
