@@ -423,10 +423,13 @@ void TMWizForm::retranslateUi() {
   reset_->setText(tr("Reset to default"));
   progressText_->setText(tr("Analysis in progress..."));
   retranslateChartPages();
-  if (interp_->Settings().ProgramCounter >= 0) {
+  // A closed wizard keeps nothing to show; an open one shows its page again
+  // in the new language. The report page is not rebuilt: that would redo
+  // the report, and its own texts follow the language by themselves.
+  if (isVisible() && interp_->Settings().ProgramCounter >= 0) {
     buildStageTree();
     MarkStage(interp_->CurrentStage());
-    ShowPage(currentPage());
+    if (currentPage() != kReport) ShowPage(currentPage());
   }
   updateButtons();
 }
