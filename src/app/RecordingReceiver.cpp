@@ -158,10 +158,43 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent, const 
     window_.messageSink().error(Message(msg::ResetInstrumentFirst));
     return;
   }
-  if (device.Recording() || run_->Running()) return;
+  if (device.Recording() || pendingStart_) return;
+  PendingStart start{fromCurrent ? program : 0, fromCurrent ? step : 0, given ? *given : programSource()};
+  if (run_->Running()) {
+    // The last run has ended but its worker is still handing over its last
+    // news (a wizard's next pass follows the end at once): the new run starts
+    // as soon as the worker has finished, and counts as started meanwhile.
+    pendingStart_ = std::make_unique<PendingStart>(std::move(start));
+    pendingWait_.start();
+    uiRecording_ = true;
+    window_.setRecording(true);
+    updateActions();
+    QTimer::singleShot(10, this, &RecordingReceiver::startPending);
+    return;
+  }
+  launch(start);
+}
+
+void RecordingReceiver::startPending() {
+  if (!pendingStart_) return;  // a reset or a lost line ended it
+  if (run_->Running() && pendingWait_.elapsed() < 5000) {
+    QTimer::singleShot(10, this, &RecordingReceiver::startPending);
+    return;
+  }
+  const std::unique_ptr<PendingStart> start = std::move(pendingStart_);
+  if (run_->Running() || link_.device().Recording() || !link_.device().Active()) {
+    window_.messageSink().error(Message(msg::ResetInstrumentFirst));
+    endRunUi();
+    return;
+  }
+  launch(*start);
+}
+
+void RecordingReceiver::launch(const PendingStart& start) {
+  TTavrelDevice& device = link_.device();
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
-  active_ = given ? *given : programSource();
+  active_ = start.Source;
   run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
@@ -173,7 +206,7 @@ void RecordingReceiver::startRun(int program, int step, bool fromCurrent, const 
   // started asks (background, sample, additions).
   if (AnalyzerEmulator* emulator = link_.emulator())
     emulator->setMeasurementSource([run = run_.get()] { return run->CurrentStep().MeasurementType(); });
-  run_->StartRecording(fromCurrent ? program : 0, fromCurrent ? step : 0);
+  run_->StartRecording(start.Program, start.Step);
   uiRecording_ = true;
   window_.setRecording(true);
   updateActions();
@@ -371,6 +404,7 @@ void RecordingReceiver::afterCurve() {
 }
 
 void RecordingReceiver::endRunUi() {
+  pendingStart_.reset();
   clearLiveTrace();
   placement_.ForgetRoot();
   countdown_.stop();
@@ -410,7 +444,7 @@ void RecordingReceiver::TavrelDevice1StatusChange(bool force) {
   lastStatus_ = status;
   stageSeconds_ = run_->StageTimeLeft();
   // The run ended without its end event (a reset or a lost link).
-  if (uiRecording_ && !link_.device().Recording() && !run_->Running()) endRunUi();
+  if (uiRecording_ && !pendingStart_ && !link_.device().Recording() && !run_->Running()) endRunUi();
   refreshStatusText();
   updateActions();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -111,6 +112,13 @@ class RecordingReceiver : public QObject {
  private:
   RecordingProgramSource programSource() const;
   void startRun(int program, int step, bool fromCurrent, const RecordingProgramSource* given = nullptr);
+  struct PendingStart {
+    int Program = 0;
+    int Step = 0;
+    RecordingProgramSource Source;
+  };
+  void startPending();
+  void launch(const PendingStart& start);
   void updateActions();
   void refreshStatusText();
   void clearLiveTrace();
@@ -159,6 +167,9 @@ class RecordingReceiver : public QObject {
   std::int64_t stageSeconds_ = 0;
   int lastStatus_ = -2;
   bool uiRecording_ = false;
+  // A start waiting for the last run's worker to finish.
+  std::unique_ptr<PendingStart> pendingStart_;
+  QElapsedTimer pendingWait_;
   bool recoveryChecked_ = false;
 };
 

@@ -147,6 +147,36 @@ TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
   EXPECT_FALSE(journal.HasEntries());
 }
 
+// The wizard starts its next pass as soon as a pass has ended, while the
+// ended run's worker is still handing over its last news: the new run waits
+// for it instead of being refused.
+TEST(RecordingReceiverTest, ARunStartedAsTheLastOneEndsFollowsIt) {
+  Window win;
+  const TVAProgramsArray programs{{Sweep(-1200, 100, "pass")}};
+  win.useProgram(programs);
+  ASSERT_TRUE(win.goOnline());
+  QSignalSpy curves(&win.rec(), &RecordingReceiver::curveRecorded);
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  bool startedAgain = false;
+  bool workerWasBusy = false;
+  QObject::connect(&win.rec(), &RecordingReceiver::runFinished, [&] {
+    if (startedAgain) return;
+    startedAgain = true;
+    workerWasBusy = win.rec().run().Running();
+    RecordingProgramSource source;
+    source.Programs = programs;
+    win.rec().startWith(source);
+    EXPECT_TRUE(win.w->recording());
+  });
+  win.w->action("RecordActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() >= 2; }, 60000));
+  for (const auto& e : win.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+  EXPECT_TRUE(workerWasBusy);
+  EXPECT_EQ(curves.count(), 2);
+  EXPECT_FALSE(win.w->recording());
+  EXPECT_TRUE(win.w->action("RecordActn")->isEnabled());
+}
+
 void WriteJournal(const std::filesystem::path& folder) {
   TRecoveryJournal journal(TRecoveryJournal::PathIn(folder));
   TVAStruct r;
