@@ -14,17 +14,17 @@
 
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
+#include "FastClock.h"
 #include "FrameHex.h"
 #include "PosixSerialPort.h"
 #include "PseudoTerminalHost.h"
-#include "ScaledClock.h"
 #include "TTavrelDevice.h"
 
 namespace velmora::test {
 
 class PtyDeviceFixture : public ::testing::Test {
  protected:
-  PtyDeviceFixture() : clock(25.0) {}
+  PtyDeviceFixture() : clock(25) {}
   ~PtyDeviceFixture() override {
     device.reset();
     port.reset();
@@ -55,7 +55,7 @@ class PtyDeviceFixture : public ::testing::Test {
     return true;
   }
 
-  ScaledClock clock;
+  FastClock clock;
   LockedMessageSink sink;
   std::shared_ptr<AnalyzerEmulator> emulator;
   std::unique_ptr<PseudoTerminalHost> host;

@@ -12,9 +12,9 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorSerialPort.h"
+#include "FastClock.h"
 #include "PosixSerialPort.h"
 #include "PseudoTerminalHost.h"
-#include "ScaledClock.h"
 #include "TAcquisitionRun.h"
 #include "TTavrelDevice.h"
 
@@ -66,7 +66,7 @@ ProgramStep Sweep(int from, int to) {
 
 class RecRun : public ::testing::Test {
  protected:
-  RecRun() : clock(25.0) {}
+  RecRun() : clock(25) {}
 
   void start(ISerialPort* p, const std::string& name = "emulator") {
     device = std::make_unique<TTavrelDevice>(sink, clock);
@@ -125,7 +125,7 @@ class RecRun : public ::testing::Test {
     return n;
   }
 
-  ScaledClock clock;
+  test::FastClock clock;
   LockedMessageSink sink;
   std::shared_ptr<AnalyzerEmulator> emulator;
   std::unique_ptr<ISerialPort> port;
