@@ -12,6 +12,7 @@
 #include "AppStartup.h"
 #include "DeviceLink.h"
 #include "EDeviceError.h"
+#include "HideWatcher.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "RecordFormWidgets.h"
@@ -26,23 +27,6 @@
 #include "TTavrelDevice.h"
 
 namespace velmora {
-
-namespace {
-
-// Quits an event loop when the watched window is hidden.
-class HideWatcher final : public QObject {
- public:
-  explicit HideWatcher(QEventLoop& loop) : loop_(loop) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide) loop_.quit();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  QEventLoop& loop_;
-};
-
-}  // namespace
 
 SamplerHost::SamplerHost(MainWindow& window, Settings& settings) : QObject(&window), window_(window) {
   DeviceLink& link = window.deviceLink();

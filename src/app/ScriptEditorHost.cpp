@@ -6,6 +6,7 @@
 #include <QInputDialog>
 
 #include "CalcHost.h"
+#include "HideWatcher.h"
 #include "MainWindow.h"
 #include "QtFileDialogs.h"
 #include "RecordParametersHost.h"
@@ -14,23 +15,6 @@
 #include "TOldStyleRecordForm.h"
 
 namespace velmora {
-
-namespace {
-
-// Ends a local event loop when the watched window is hidden.
-class HideWatcher final : public QObject {
- public:
-  explicit HideWatcher(QEventLoop& loop) : loop_(loop) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide) loop_.quit();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  QEventLoop& loop_;
-};
-
-}  // namespace
 
 ScriptEditorHost::ScriptEditorHost(MainWindow& window, TPluginsManager& hub)
     : QObject(&window), window_(window), dialogs_(std::make_unique<QtFileDialogs>(&window)) {

@@ -17,6 +17,7 @@
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "NullUndoRecorder.h"
 #include "PeaksHost.h"
 #include "RecordingMessageSink.h"
 #include "TNode.h"
@@ -34,25 +35,10 @@ using namespace velmora;
 namespace {
 
 // Records the undo calls the peak commands make.
-class UndoLog final : public IUndoRecorder {
+class UndoLog final : public NullUndoRecorder {
  public:
   std::vector<std::string> calls;
-  void RecordCheck(TNode*, bool) override {}
-  void RecordFold(TNode*, bool) override {}
-  void RecordRename(TNode*, const std::string&) override {}
-  void RecordMoveUp(TNode*) override {}
-  void RecordMoveDown(TNode*) override {}
-  void RecordNodeType(const TNodesArr&, std::int32_t) override {}
-  void RecordToggleColumns(const TNodesArr&, std::int32_t) override {}
-  void RecordRemove(const TNodesArr&) override {}
-  void RecordPaste(const TNodesArr&) override {}
-  void RecordGroup(TNode*, const TNodesArr&, const TPosArr&) override {}
-  void RecordSeparate(TNode*, const TNodesArr&) override {}
-  void RecordDataChange(TArrayDataStruct*) override {}
-  void BeginDataMultiChange() override {}
-  void CommitDataMultiChange() override {}
   void BeginXShift() override { calls.push_back("BeginXShift"); }
-  void AddXShift(TArrayDataStruct*) override {}
   void CommitXShift() override { calls.push_back("CommitXShift"); }
   void BeginPeakChange(const TVAStructs& curves, const std::string& name) override {
     calls.push_back("BeginPeakChange " + name + " " + std::to_string(curves.size()));
@@ -67,9 +53,7 @@ class UndoLog final : public IUndoRecorder {
   void RecordRenamePeak(const TVAStructs&, const std::string& o, const std::string& n) override {
     calls.push_back("RenamePeak " + o + " " + n);
   }
-  void BeginParams(const TVAStructs&) override {}
-  void CommitParams() override {}
-  void Clear() override {}
+  // Every call is logged, suspended or not.
   void Suspend(bool) override {}
   bool Suspended() const override { return false; }
 };

@@ -9,10 +9,10 @@
 namespace velmora::test {
 
 // Protocol time `factor` times faster than real time, for the emulator's
-// stages and the link's pauses alike; only a wait of 200 ms or more (an
-// answer's time-out) lasts at least 200 ms of real time, so that a busy
-// machine (a parallel build, the sanitizers) never turns a late answer into
-// a lost one.
+// stages and the link's pauses alike. A wait of 200 ms or more (an answer's
+// time-out) lasts at least as long as it would in real time, up to half a
+// second, so that a busy machine (a parallel build, the sanitizers) never
+// turns a late answer into a lost one.
 class FastClock final : public IClock {
  public:
   explicit FastClock(int factor = 100) : factor_(std::max(1, factor)) {}
@@ -24,7 +24,7 @@ class FastClock final : public IClock {
   std::chrono::nanoseconds realDuration(std::int64_t ms) const override {
     const std::chrono::nanoseconds scaled = std::chrono::milliseconds(ms) / factor_;
     if (ms < 200) return scaled;
-    return std::max<std::chrono::nanoseconds>(scaled, std::chrono::milliseconds(200));
+    return std::max<std::chrono::nanoseconds>(scaled, std::chrono::milliseconds(std::min<std::int64_t>(ms, 500)));
   }
 
  private:
