@@ -134,24 +134,3 @@ TEST(ChartLabels, FourAdditionsOfThreeElementsWithParallelsKeepTheirValuesLegibl
   EXPECT_EQ(marks, 33);
   EXPECT_LE(hidden, marks - static_cast<int>(texts.size()));
 }
-
-TEST(ChartLabels, TenStandardsAndARepeatedReadingStayApart) {
-  // A calibration by ten standards close together, two of them measured
-  // twice with the same value, and a second element's line nearby.
-  CalcChart c;
-  TCalcSerie& cd = c.add("Cd", 0x008000);
-  for (int k = 1; k <= 10; ++k) cd.AddPoint(0.5 * k, 0.82 * 0.5 * k + (k % 3 == 0 ? 0.04 : -0.02));
-  cd.AddPoint(2.5, 0.82 * 2.5 - 0.02);  // the same value as the fifth standard
-  cd.AddPoint(4.0, 0.82 * 4.0 - 0.02);
-  cd.Fit();
-  TCalcSerie& pb = c.add("Pb", 0xff0000);
-  for (int k = 1; k <= 10; ++k) pb.AddPoint(0.5 * k, 0.86 * 0.5 * k + 0.05);
-  pb.Fit();
-  c.layOut();
-  c.keep("standards.png");
-  ExpectLegible(c);
-  int hidden = 0;
-  for (const auto& p : c.plots)
-    for (const TCalcSeriePlot::Mark& m : p->marks()) hidden += m.Item->visible() ? 0 : 1;
-  EXPECT_EQ(hidden, 2);  // only the repeated values
-}
