@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -141,4 +142,38 @@ TEST(PeakPainter, MarksDrawTheMeasuredHeightWithArrowheadsAndTheLabels) {
   EXPECT_GT(Count(img, curve, QRect(x - 3, static_cast<int>(top.y()) + 1, 7, 5)), 8);
   // The name and, for one curve, the value in the caption colour at the bottom.
   EXPECT_GT(300 * 40 - Count(img, Qt::white, QRect(100, 270, 300, 40)), 40);
+}
+
+TEST(PeakPainter, NamesOfCloseBandsStackAndStayInsideThePlot) {
+  // Cd and Pb bands 20 mV apart (8 pixels), Cu at the right end of the
+  // potential range: names only, as for several curves.
+  TElementsPeaksArr table(3);
+  const char* names[] = {"Cd", "Pb", "Cu"};
+  const double centres[] = {-500, -480, -5};
+  for (int k = 0; k < 3; ++k) {
+    table[static_cast<std::size_t>(k)].Name = names[k];
+    table[static_cast<std::size_t>(k)].BeginPotential = centres[k] - 10;
+    table[static_cast<std::size_t>(k)].EndPotential = centres[k] + 10;
+  }
+  const QRect plot(20, 10, 400, 300);
+  TPeakPainter::Frame frame = LinearFrame(plot, {-1000, 0, 25, 45});
+  frame.FontPixels = 12;
+  QImage img(460, 330, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter p(&img);
+    TPeakPainter::DrawPeakMarks(p, frame, table, false, TPeakPainter::Colors{}, {}, true);
+  }
+  auto inked = [&img](const QRect& r) { return r.width() * r.height() - Count(img, Qt::white, r); };
+  QFont font;
+  font.setPixelSize(12);
+  const int row = static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+  const int bottom = plot.top() + plot.height();
+  // Cd on the bottom row, Pb a row above it, nothing in between overlaid.
+  EXPECT_GT(inked(QRect(200, bottom - row, 40, row)), 20);
+  EXPECT_GT(inked(QRect(200, bottom - 2 * row, 40, row)), 20);
+  EXPECT_EQ(inked(QRect(200, bottom - 4 * row, 40, 2 * row)), 0);
+  // Cu is pulled in from the plot's right edge.
+  EXPECT_GT(inked(QRect(380, bottom - row, 40, row)), 20);
+  EXPECT_EQ(inked(QRect(plot.left() + plot.width() + 1, 0, 39, 330)), 0);
 }

@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "LabelPlacer.h"
 #include "PeakFormat.h"
 
 namespace velmora {
@@ -58,6 +59,43 @@ void drawShapes(QPainter& painter, const std::vector<TMarkShape>& shapes, const 
         break;
       }
     }
+  }
+}
+
+// How many rows a name may be raised above the plot's bottom to clear the
+// names of neighbouring bands.
+constexpr int kLabelRows = 4;
+
+// The names (and values) of the bands at the bottom of the plot, each
+// centred on its band and kept within the plot; where bands lie so close
+// that their names would run into each other, the later name goes a row up.
+void drawLabels(QPainter& painter, const TPeakPainter::Frame& frame, const std::vector<TMarkLabel>& labels) {
+  const QFontMetricsF m(painter.font());
+  const QRectF& plot = frame.Plot;
+  LabelPlacer placer({plot.left(), plot.top(), plot.right(), plot.bottom()});
+  for (std::size_t i = 0; i < labels.size();) {
+    // A row's name and the value above it go together.
+    std::size_t end = i + 1;
+    while (end < labels.size() && labels[end].Line > 0) ++end;
+    std::vector<QString> texts;
+    double width = 0.0;
+    for (std::size_t k = i; k < end; ++k) {
+      texts.push_back(QString::fromStdString(labels[k].Text));
+      width = std::max(width, m.horizontalAdvance(texts.back()));
+    }
+    const double height = m.height() * static_cast<double>(end - i);
+    const double x = frame.Map(labels[i].X, 0).x();
+    std::vector<TLabelBox> rows;
+    for (int r = 0; r < kLabelRows; ++r) {
+      const double bottom = plot.bottom() - r * height;
+      rows.push_back({x - width / 2, bottom - height, x + width / 2, bottom});
+    }
+    const TLabelBox box = placer.PlaceAmong(rows).Box;
+    for (std::size_t k = i; k < end; ++k) {
+      const double line = static_cast<double>(labels[k].Line);
+      drawCentred(painter, box.CentreX(), box.Bottom - m.descent() - line * m.height(), texts[k - i]);
+    }
+    i = end;
   }
 }
 
@@ -114,11 +152,7 @@ void TPeakPainter::DrawPeakMarks(QPainter& painter, const Frame& frame, const TE
         painter, cs.Shapes, pen, [&map](const TMarkPoint& p) { return map(p.X, p.Y); }, height);
   }
   painter.setPen(colors.Caption);
-  const QFontMetricsF m(painter.font());
-  for (const TMarkLabel& l : marks.Labels) {
-    const double x = frame.Map(l.X, 0).x();
-    drawCentred(painter, x, frame.Plot.bottom() - m.descent() - l.Line * m.height(), QString::fromStdString(l.Text));
-  }
+  drawLabels(painter, frame, marks.Labels);
   painter.restore();
 }
 

@@ -41,8 +41,8 @@ void TCalcSeriePlot::create() {
 }
 
 void TCalcSeriePlot::clearMarks() {
-  for (QCPItemText* t : marks_)
-    if (chart_) chart_->removeItem(t);
+  for (const Mark& m : marks_)
+    if (chart_) chart_->removeItem(m.Item);
   marks_.clear();
 }
 
@@ -89,7 +89,7 @@ void TCalcSeriePlot::Redraw() {
   Fill(result_, serie_.ResultMark);
 
   clearMarks();
-  auto addMark = [this](double x, double y, const QString& text, const QColor& textColor, int dy) {
+  auto addMark = [this](double x, double y, const QString& text, const QColor& textColor, int dy, bool result) {
     auto* item = new QCPItemText(chart_);
     item->position->setType(QCPItemPosition::ptPlotCoords);
     item->position->setCoords(x, y);
@@ -98,12 +98,12 @@ void TCalcSeriePlot::Redraw() {
     item->setText(text);
     item->setColor(textColor);
     item->setClipToAxisRect(true);
-    marks_ << item;
+    marks_ << Mark{item, x, y, result};
   };
   if (serie_.Labels) {
-    for (const TDataPoint& p : serie_.Points) addMark(p.X, p.Y, QString::number(p.Y, 'g', 5), color, 6);
+    for (const TDataPoint& p : serie_.Points) addMark(p.X, p.Y, QString::number(p.Y, 'g', 5), color, 6, false);
   }
-  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, QString::number(p.X, 'g', 5), Qt::black, 30);
+  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, QString::number(p.X, 'g', 5), Qt::black, 30, true);
 }
 
 }  // namespace velmora

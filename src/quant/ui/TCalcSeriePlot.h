@@ -34,6 +34,16 @@ class TCalcSeriePlot {
   // Copies the series' points into the graphs (after a filling or fit).
   void Redraw();
 
+  // A value mark on the chart and the point (data coordinates) it labels:
+  // a point's value, or the x of the result mark.
+  struct Mark {
+    QCPItemText* Item = nullptr;
+    double X = 0.0;
+    double Y = 0.0;
+    bool Result = false;
+  };
+  const QList<Mark>& marks() const { return marks_; }
+
  private:
   void create();
   void destroy();
@@ -46,7 +56,7 @@ class TCalcSeriePlot {
   QCPGraph* line_ = nullptr;
   QCPGraph* level_ = nullptr;
   QCPGraph* result_ = nullptr;
-  QList<QCPItemText*> marks_;
+  QList<Mark> marks_;
 };
 
 }  // namespace velmora

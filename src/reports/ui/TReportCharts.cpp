@@ -11,6 +11,7 @@
 #include "Messages.h"
 #include "TCalcElement.h"
 #include "TCalcSeriePlot.h"
+#include "TChartLabels.h"
 #include "TPrintRenderer.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
@@ -109,6 +110,8 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
   c.legend->setFont(font);
   c.legend->setVisible(options_.Legend);
   c.legend->setBorderPen(QPen(Qt::black));
+  // The lines rise to the right: the top left corner keeps clear of them.
+  c.axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignLeft | Qt::AlignTop);
 
   std::vector<TVAStruct*> curves;
   for (const auto& cv : e.Curves)
@@ -154,7 +157,13 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
   const int h = std::max(
       1, static_cast<int>(std::lround(static_cast<double>(target.height()) / target.width() * TPrintChart::kWidth)));
   c.resize(TPrintChart::kWidth, h);
+  // A hidden chart takes its new size only when shown: lay it out at the
+  // size it is drawn at, where the value marks find their places.
+  c.setViewport(QRect(0, 0, TPrintChart::kWidth, h));
   c.replot(QCustomPlot::rpImmediateRefresh);
+  std::vector<TCalcSeriePlot*> shown;
+  for (const auto& plot : plots) shown.push_back(plot.get());
+  TChartLabels::Arrange(c, shown, font);
   TPrintRenderer::DrawChart(painter, c, QSize(TPrintChart::kWidth, h), target);
   plots.clear();
 }
