@@ -103,7 +103,9 @@ void TCalcSeriePlot::Redraw() {
   if (serie_.Labels) {
     for (const TDataPoint& p : serie_.Points) addMark(p.X, p.Y, QString::number(p.Y, 'g', 5), color, 6, false);
   }
-  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, QString::number(p.X, 'g', 5), Qt::black, 30, true);
+  // The concentration found reads in its element's colour: crosses of
+  // several elements sit close together on the axis.
+  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, QString::number(p.X, 'g', 5), color, 30, true);
 }
 
 }  // namespace velmora
