@@ -14,10 +14,10 @@
 #include <memory>
 #include <mutex>
 
+#include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
 #include "ConcUnits.h"
 #include "EmulatorSerialPort.h"
-#include "IClock.h"
 #include "MessageSink.h"
 #include "Messages.h"
 #include "MethodFile.h"
@@ -65,27 +65,6 @@ class Sink final : public IMessageSink {
   }
   mutable std::mutex mutex_;
   std::string texts_;
-};
-
-// Protocol time 100 times faster than real time, for the emulator's stages
-// and the run's pauses alike; only a wait of 200 ms or more (an answer's
-// time-out) lasts at least 200 ms, so that a busy machine never turns a
-// late answer into a lost one.
-class FastClock final : public IClock {
- public:
-  std::int64_t nowMs() const override {
-    const auto real = std::chrono::steady_clock::now() - start_;
-    return std::chrono::duration_cast<std::chrono::milliseconds>(real * kFactor).count();
-  }
-  std::chrono::nanoseconds realDuration(std::int64_t ms) const override {
-    const std::chrono::nanoseconds scaled = std::chrono::milliseconds(ms) / kFactor;
-    if (ms < 200) return scaled;
-    return std::max<std::chrono::nanoseconds>(scaled, std::chrono::milliseconds(200));
-  }
-
- private:
-  static constexpr int kFactor = 100;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
 // The analyzer emulator behind its serial port, reset and on line.
@@ -137,7 +116,9 @@ class Analyzer {
   Sink& Messages() { return sink_; }
 
  private:
-  FastClock clock_;
+  // Protocol time 100 times faster for the emulator's stages and the run's
+  // pauses alike.
+  AcceleratedClock clock_{100.0};
   Sink sink_;
   std::shared_ptr<AnalyzerEmulator> emulator_;
   std::unique_ptr<EmulatorSerialPort> port_;
