@@ -190,7 +190,9 @@ BENCHMARK(BM_WizardChartPage4000Points)->Unit(benchmark::kMillisecond);
 
 // A whole analysis (one parallel sample) on the emulator, the protocol
 // time of both sides 100 times faster: from the first Next on the chosen
-// method to the report page, every pass recorded and its chart shown.
+// method to the report page, every pass recorded and its chart shown. The
+// recordings alone take some 6 s of it: four passes of two replicates, each
+// 72-76 s of protocol time (cleaning, electrolysis, sweep).
 void BM_WizardAnalysisOnEmulator(benchmark::State& state, const char* method) {
   app();
   if (!std::filesystem::exists(MethodsFolder() / method)) {
