@@ -79,6 +79,12 @@ constexpr const char* kMenuTitles[] = {
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent)
+    : MainWindow(settings, hub, nullptr, parent) {}
+
+MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock& protocolClock, QWidget* parent)
+    : MainWindow(settings, hub, &protocolClock, parent) {}
+
+MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protocolClock, QWidget* parent)
     : QMainWindow(parent), settings_(settings), hub_(hub ? *hub : TPluginsManager::instance()) {
   setObjectName(QStringLiteral("MainForm"));
   ownSink_ = std::make_unique<QtMessageSink>(this);
@@ -94,7 +100,8 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, QWidget* parent
   connectView();
   properties_ = new PropertiesWindow(forest(), hub_, this);
   // The analyzer link; its port opens once the settings are applied.
-  deviceLink_ = new DeviceLink(*sink_, this);
+  deviceLink_ =
+      protocolClock ? new DeviceLink(*sink_, *protocolClock, *protocolClock, this) : new DeviceLink(*sink_, this);
   // Status panel 2 belongs to the recording receiver alone (status text and countdown).
   devicePresenter_ =
       new DeviceStatusPresenter(*deviceLink_, action("ResetActn"), action("MixerOnOffActn"), nullptr, this);

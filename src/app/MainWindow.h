@@ -22,6 +22,7 @@ namespace velmora {
 class ChartToolsHost;
 class CalcHost;
 class DeviceLink;
+class IClock;
 class ExportHost;
 class MainToolsHost;
 class DeviceStatusPresenter;
@@ -56,6 +57,11 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(Settings& settings, TPluginsManager* hub = nullptr, QWidget* parent = nullptr);
+  // For benchmarks and tests: the analyzer link and its recordings run on
+  // `protocolClock` (e.g. an AcceleratedClock shared with the emulator)
+  // instead of real time, so whole analyses take seconds. The clock must
+  // outlive the window. The program uses the constructor above: real time.
+  MainWindow(Settings& settings, TPluginsManager* hub, IClock& protocolClock, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // --- Document ---
@@ -156,6 +162,8 @@ class MainWindow : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
+  // The constructors above; a null clock is real time.
+  MainWindow(Settings& settings, TPluginsManager* hub, IClock* protocolClock, QWidget* parent);
   void buildLayout();
   void buildMenus();
   void buildToolBar();

@@ -53,8 +53,11 @@ class MethodsHost : public QObject {
   // The method items and submenu items now in the menu, in menu order.
   QList<QAction*> methodActions() const { return items_; }
 
- private:
+  // The language method texts are shown in: LocaleID, or the language in
+  // force when LocaleID leaves it to the user's default (0).
   std::int32_t languageId() const;
+
+ private:
   void applyCalcMethod(const TMethod& method);
 
   MainWindow& window_;

@@ -22,7 +22,6 @@
 #include "MainWindow.h"
 #include "Messages.h"
 #include "ProgramFiles.h"
-#include "ScaledClock.h"
 #include "Settings.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -46,7 +45,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
       window_(window),
       settings_(settings),
       link_(link),
-      run_(std::make_unique<TAcquisitionRun>(link.device(), ScaledClock::realTime())),
+      run_(std::make_unique<TAcquisitionRun>(link.device(), link.clock())),
       placement_(window.forest()),
       journal_(std::make_unique<TRecoveryJournal>(TRecoveryJournal::PathIn(settings.dataFolder()))) {
   placement_.FormatDateTime = [](double date) {

@@ -129,7 +129,9 @@ void TMWizForm::prepare() {
   if (interp_->Settings().ProgramCounter < 0 || interp_->Finished()) ShowWelcome();
 }
 
-std::int32_t TMWizForm::languageId() const { return settings_.options().localeId; }
+// The language in force: LocaleID 0 (the user's default) would read no
+// stage name and only the English titles.
+std::int32_t TMWizForm::languageId() const { return window_.methods().languageId(); }
 
 int TMWizForm::currentPage() const { return pages_->currentIndex(); }
 

@@ -118,6 +118,9 @@ const char* ValueRecord::ActionName(std::uint32_t type) {
 const char* ValueRecord::KindName(std::uint32_t type) { return KnownType(type) ? kSteps[type].kind : "Unknown"; }
 
 std::string ValueRecord::NameFor(std::int32_t languageId) const {
+  // Language 0 (the user's default) reads the English entry, as method
+  // texts do.
+  if (languageId == 0) languageId = 1033;
   for (const TLocalizedName& n : Names)
     if (n.LanguageId == languageId) return n.Name;
   return {};

@@ -131,7 +131,8 @@ struct ValueRecord {
   // ...); "Unknown" for unknown types.
   static const char* KindName(std::uint32_t type);
 
-  // The stage name for `languageId`, empty when there is none.
+  // The stage name for `languageId` (0, the user's default, reads English),
+  // empty when there is none.
   std::string NameFor(std::int32_t languageId) const;
 
   friend bool operator==(const ValueRecord& a, const ValueRecord& b);

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
@@ -28,7 +29,6 @@
 #include "RecordingReceiver.h"
 #include "ReportHost.h"
 #include "SampleModel.h"
-#include "ScaledClock.h"
 #include "Settings.h"
 #include "TMWizForm.h"
 #include "TMethodStat.h"
@@ -59,16 +59,18 @@ struct Bench {
   Settings settings{dir.path()};
   TPluginsManager hub;
   test::RecordingMessageSink sink;
-  ScaledClock emulatorClock{100.0};
+  // The emulator and the workstation's link and recordings share protocol
+  // time 100 times faster than real time.
+  AcceleratedClock clock{100.0};
   std::shared_ptr<AnalyzerEmulator> emulator;
   std::unique_ptr<PseudoTerminalHost> host;
   std::unique_ptr<MainWindow> w;
 
   explicit Bench(const std::filesystem::path& library = std::filesystem::path(VELMORA_SOURCE_DIR) / "methods") {
-    emulator = std::make_shared<AnalyzerEmulator>(emulatorClock, AnalyzerEmulator::Config{});
+    emulator = std::make_shared<AnalyzerEmulator>(clock, AnalyzerEmulator::Config{});
     settings.options().insertType = 1;
     settings.options().askMethodChange = false;
-    w = std::make_unique<MainWindow>(settings, &hub);
+    w = std::make_unique<MainWindow>(settings, &hub, clock);
     w->setMessageSink(&sink);
     w->methods().setLibraryFolder(library);
     w->methods().load();
@@ -143,9 +145,17 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
   EXPECT_EQ(wiz.interpreter().Settings().ParallelSamples, 2);
   wiz.parallelSamplesBox()->setValue(1);
   EXPECT_EQ(wiz.interpreter().Settings().ParallelSamples, 1);
-  // The stage tree: the cycle's stages under the stage named before it.
-  ASSERT_GE(wiz.stagesTree()->topLevelItemCount(), 2);
-  EXPECT_EQ(wiz.stagesTree()->topLevelItem(0)->childCount(), 2);
+  // The stage tree: the cycle's stages under the stage named before it,
+  // named in the language in force (the settings leave it to the user's
+  // default, LocaleID 0).
+  ASSERT_EQ(b.settings.options().localeId, 0);
+  QTreeWidget* stages = wiz.stagesTree();
+  ASSERT_EQ(stages->topLevelItemCount(), 2);
+  EXPECT_EQ(stages->topLevelItem(0)->text(0), QStringLiteral("Assembling of cell"));
+  ASSERT_EQ(stages->topLevelItem(0)->childCount(), 2);
+  EXPECT_EQ(stages->topLevelItem(0)->child(0)->text(0), QStringLiteral("Recording"));
+  EXPECT_EQ(stages->topLevelItem(0)->child(1)->text(0), QStringLiteral("Treatment"));
+  EXPECT_EQ(stages->topLevelItem(1)->text(0), QStringLiteral("Report"));
   b.next();
 
   // The sample pass: its data are editable before anything was recorded.

@@ -14,10 +14,10 @@
 #include <memory>
 #include <mutex>
 
+#include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
 #include "ConcUnits.h"
 #include "EmulatorSerialPort.h"
-#include "FastClock.h"
 #include "MessageSink.h"
 #include "Messages.h"
 #include "MethodFile.h"
@@ -116,7 +116,9 @@ class Analyzer {
   Sink& Messages() { return sink_; }
 
  private:
-  test::FastClock clock_{100};
+  // Protocol time 100 times faster for the emulator's stages and the run's
+  // pauses alike.
+  AcceleratedClock clock_{100.0};
   Sink sink_;
   std::shared_ptr<AnalyzerEmulator> emulator_;
   std::unique_ptr<EmulatorSerialPort> port_;

@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
-#include "FastClock.h"
 #include "FrameHex.h"
 #include "PosixSerialPort.h"
 #include "PseudoTerminalHost.h"
@@ -24,7 +24,7 @@ namespace velmora::test {
 
 class PtyDeviceFixture : public ::testing::Test {
  protected:
-  PtyDeviceFixture() : clock(25) {}
+  PtyDeviceFixture() : clock(25.0) {}
   ~PtyDeviceFixture() override {
     device.reset();
     port.reset();
@@ -55,7 +55,7 @@ class PtyDeviceFixture : public ::testing::Test {
     return true;
   }
 
-  FastClock clock;
+  AcceleratedClock clock;
   LockedMessageSink sink;
   std::shared_ptr<AnalyzerEmulator> emulator;
   std::unique_ptr<PseudoTerminalHost> host;

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorSerialPort.h"
-#include "FastClock.h"
 #include "PosixSerialPort.h"
 #include "PseudoTerminalHost.h"
 #include "TAcquisitionRun.h"
@@ -66,7 +66,7 @@ ProgramStep Sweep(int from, int to) {
 
 class RecRun : public ::testing::Test {
  protected:
-  RecRun() : clock(25) {}
+  RecRun() : clock(25.0) {}
 
   void start(ISerialPort* p, const std::string& name = "emulator") {
     device = std::make_unique<TTavrelDevice>(sink, clock);
@@ -125,7 +125,7 @@ class RecRun : public ::testing::Test {
     return n;
   }
 
-  test::FastClock clock;
+  AcceleratedClock clock;
   LockedMessageSink sink;
   std::shared_ptr<AnalyzerEmulator> emulator;
   std::unique_ptr<ISerialPort> port;

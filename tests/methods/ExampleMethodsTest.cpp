@@ -87,6 +87,13 @@ TEST(ExampleMethods, ScriptsLeadThroughAWholeAnalysis) {
         case kStepCalcTable:
           EXPECT_EQ(DescribeStep(r, 1033), "Calculations table: OK");
           break;
+        case kStepStageName:
+          // Every stage is named in both languages the method speaks, and the
+          // user's default language (0) reads the English name.
+          EXPECT_FALSE(r.NameFor(1033).empty());
+          EXPECT_FALSE(r.NameFor(1049).empty());
+          EXPECT_EQ(DescribeStep(r, 0), r.NameFor(1033));
+          break;
         case kStepPredefPeaks:
           // One peak for each element of the statistics, in their order.
           ASSERT_EQ(r.Peaks.size(), m.Statistics.Elements.size());

@@ -238,6 +238,8 @@ TEST(ScriptDescriptions, FollowTheCommandData) {
   const ValueRecord stage = ValueRecord::StageName("Report", "");
   EXPECT_EQ(DescribeStep(stage, 1033), "Report");
   EXPECT_EQ(DescribeStep(stage, 1049), "New stage");
+  EXPECT_EQ(DescribeStep(stage, 0), "Report");
+  EXPECT_EQ(DescribeStep(stage, 1031), "New stage");
   EXPECT_EQ(DescribeStep(stage, 1049, [](const char* t) { return std::string("<") + t + ">"; }), "<New stage>");
   // Cut to 255 bytes, never inside a character.
   ValueRecord electrolyte = ValueRecord::Make(kStepSupportingElectrolyte);

@@ -46,6 +46,8 @@ class DeviceLink : public QObject, private IMessageSink {
   void reset();
 
   TTavrelDevice& device() { return *device_; }
+  // The clock that paces the protocol; recordings over this link use it too.
+  IClock& clock() const { return clock_; }
   bool emulated() const { return port_.emulated(); }
   // The built-in emulator when the port is emulated, else null.
   AnalyzerEmulator* emulator() const { return port_.emulator.get(); }
