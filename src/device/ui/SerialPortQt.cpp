@@ -45,8 +45,22 @@ bool SerialPortQt::open(const std::string& name, std::string& error) {
       port_ = new QSerialPort(context_);
       QObject::connect(port_, &QSerialPort::readyRead, context_, [this] { deliver(); });
       QObject::connect(port_, &QSerialPort::errorOccurred, context_, [this](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::ResourceError) return;
+#ifdef Q_OS_UNIX
+        // A read that found nothing after all ("Resource temporarily
+        // unavailable", a busy machine) is reported the same way: a line
+        // whose descriptor is still sound is kept, and reading resumes.
+        pollfd p{static_cast<int>(port_->handle()), 0, 0};
+        if (p.fd >= 0 && ::poll(&p, 1, 0) >= 0 && !(p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+          qCDebug(lcSerial) << "transient read error on" << port_->portName() << port_->errorString();
+          port_->clearError();
+          QMetaObject::invokeMethod(
+              context_, [this] { deliver(); }, Qt::QueuedConnection);
+          return;
+        }
+#endif
         // The device went away (unplugged adapter): stop using it and say so.
-        if (e == QSerialPort::ResourceError) loseLine(port_->errorString());
+        loseLine(port_->errorString());
       });
       // A hang-up of an idle line reaches no read or write: look for it.
       watch_ = new QTimer(context_);
@@ -154,6 +168,7 @@ void SerialPortQt::lose(const std::string& reason) {
 }
 
 void SerialPortQt::deliver() {
+  if (!port_ || !port_->isOpen()) return;
   const QByteArray data = port_->readAll();
   if (data.isEmpty()) return;
   ReceiveHandler handler;
