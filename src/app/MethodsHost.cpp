@@ -8,6 +8,7 @@
 #include "AppStartup.h"
 #include "CalcHost.h"
 #include "CustomMethods.h"
+#include "LanguageInForce.h"
 #include "MainWindow.h"
 #include "MessageSink.h"
 #include "QtFileDialogs.h"
@@ -93,12 +94,7 @@ MethodsHost::~MethodsHost() {
   window_.statistics().database().SetLibrary(nullptr);
 }
 
-std::int32_t MethodsHost::languageId() const {
-  // LocaleID 0 leaves the language to the user's default: the one in force.
-  const std::int32_t id = settings_.options().localeId;
-  const QVariant inForce = qApp->property("velmoraLanguage");
-  return id == 0 && inForce.isValid() ? inForce.toInt() : id;
-}
+std::int32_t MethodsHost::languageId() const { return LanguageInForce::id(settings_.options().localeId); }
 
 void MethodsHost::setLibraryFolder(const std::filesystem::path& folder) {
   library_->SetFolders(folder, settings_.dataFolder());

@@ -292,8 +292,14 @@ TEST_F(RecordWindow, MethodsTitlesAndTheSettingsFile) {
   settings.options().localeId = 1049;
   form->LoadMethod(m);
   EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Record parameters [Кадмий в молоке]"));
+  // LocaleID 0: the language the switch put in force.
   settings.options().localeId = 0;
+  qApp->setProperty("velmoraLanguage", 1049);
   form->LoadMethod(m);
+  EXPECT_EQ(form->GetPrograms()[0][0].Comments(), "Кадмий в молоке");
+  qApp->setProperty("velmoraLanguage", QVariant());
+  form->LoadMethod(m);
+  EXPECT_EQ(form->GetPrograms()[0][0].Comments(), "Cadmium in milk");
 
   // The next session shows the method again.
   form.reset();

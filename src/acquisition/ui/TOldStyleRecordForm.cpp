@@ -18,6 +18,7 @@
 #include "EDeviceError.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
+#include "LanguageInForce.h"
 #include "Messages.h"
 #include "MethodFile.h"
 #include "Numbers.h"
@@ -167,7 +168,7 @@ bool TOldStyleRecordForm::SaveProgramSet() {
 
 // --- method ------------------------------------------------------------------------------
 
-std::int32_t TOldStyleRecordForm::languageId() const { return settings_.options().localeId; }
+std::int32_t TOldStyleRecordForm::languageId() const { return LanguageInForce::id(settings_.options().localeId); }
 
 void TOldStyleRecordForm::LoadMethod(const TMethod& method) {
   StoreStep();
