@@ -2431,6 +2431,14 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <source>The help pages were not found beside the program or in &quot;%s&quot;.</source>
         <translation>Страницы справки не найдены ни рядом с программой, ни в «%s».</translation>
     </message>
+    <message>
+        <source>The data is damaged: %s bytes cannot hold %s curve records.</source>
+        <translation>Данные повреждены: %s байт не могут вместить %s записей кривых.</translation>
+    </message>
+    <message>
+        <source>The report is damaged: %s elements by %s experiments do not fit in its %s bytes</source>
+        <translation>Отчет поврежден: %s элементов на %s экспериментов не умещаются в его %s байт</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

@@ -173,6 +173,7 @@ void TSingleCalibration::ReadFile(std::span<const std::uint8_t> bytes) {
       case TagCurve: {
         if (Curves.size() >= kMaxCurves)
           throw EFormatError(Message(msg::RecordBlockSize, {"9", std::to_string(Curves.size()), "-"}));
+        VAStructStream::CheckRecordCount(Curves.size() + 1, bytes.size());
         auto curve = std::make_shared<TVAStruct>();
         curve->Detached = 1;
         VAStructStream::LoadFromStream(*curve, chunk.body);

@@ -31,6 +31,8 @@ inline constexpr const char* ChunkSizeInvalid = QT_TRANSLATE_NOOP(
     "Messages", "The data is damaged: block %s at offset %s has the size %s, but only %s bytes remain.");
 inline constexpr const char* ChunkHeaderTruncated =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s stray bytes at offset %s do not form a block.");
+inline constexpr const char* RecordsOutOfProportion =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s bytes cannot hold %s curve records.");
 inline constexpr const char* NestingTooDeep =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: the nodes are nested deeper than %s levels.");
 
@@ -559,6 +561,8 @@ inline constexpr const char* ReportBlockOutOfPlace =
 inline constexpr const char* ReportTooManyVolumes =
     QT_TRANSLATE_NOOP("Messages", "The report is damaged: %s volumes where at most 5 are kept");
 inline constexpr const char* ReportTooMany = QT_TRANSLATE_NOOP("Messages", "The report is damaged: more than %s %s");
+inline constexpr const char* ReportTableTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The report is damaged: %s elements by %s experiments do not fit in its %s bytes");
 inline constexpr const char* ReportCountMismatch =
     QT_TRANSLATE_NOOP("Messages", "The report is damaged: block %s counts %s values in %s bytes");
 // Printed report.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "AllocationMeter.h"
 #include "BinaryWriter.h"
 #include "ChunkWriter.h"
 #include "FormatError.h"
@@ -326,6 +327,50 @@ TEST(ReportRec, DamagedReportFilesAreRejectedKeepingWhatWasRead) {
   ASSERT_EQ(report.Experiments.size(), 2u);
   EXPECT_EQ(report.Elements[0].Results, (std::vector<double>{-1.0, -1.0}));
   EXPECT_NO_THROW(report.BuildTable());
+}
+
+TEST(ReportRec, SmallReportFilesCannotClaimHugeTables) {
+  // 2 000 experiments and 2 000 elements of about 264 bytes each: 1 MB that
+  // would claim 4 million table rows with their slots.
+  BinaryWriter out;
+  ChunkWriter chunks(out);
+  for (int i = 0; i < 2000; ++i) chunks.chunk(2, Text("e" + std::to_string(i)));
+  for (int i = 0; i < 2000; ++i) chunks.chunk(6, Text("E" + std::to_string(i)));
+  const std::vector<std::uint8_t> table = out.take();
+  {
+    TReportRec report;
+    test::AllocationMeter meter;
+    EXPECT_THROW(report.LoadFromBytes(table), EFormatError);
+    EXPECT_LT(meter.Peak(), 8 * table.size());
+    EXPECT_EQ(report.Experiments.size(), 2000u);  // what came before the damage stays
+    EXPECT_LE(report.Elements.size() * report.Experiments.size() * 16, table.size());
+  }
+
+  // 100 000 empty curve blocks of one experiment: 800 kB for as many records.
+  BinaryWriter curvesOut;
+  ChunkWriter curveChunks(curvesOut);
+  curveChunks.chunk(2, Text("a"));
+  for (int i = 0; i < 100000; ++i) curveChunks.chunk(12, std::vector<std::uint8_t>{});
+  const std::vector<std::uint8_t> curves = curvesOut.take();
+  {
+    TReportRec report;
+    test::AllocationMeter meter;
+    EXPECT_THROW(report.LoadFromBytes(curves), EFormatError);
+    EXPECT_LT(meter.Peak(), 8 * curves.size());
+  }
+
+  // A real report of 40 experiments over 30 elements opens whole.
+  TReportRec big;
+  for (int e = 0; e < 40; ++e) {
+    std::vector<std::pair<std::string, double>> results;
+    for (int el = 0; el < 30; ++el) results.emplace_back("El" + std::to_string(el), 1.0 + e + el);
+    big.AddExperiment(Experiment(results));
+  }
+  TReportRec back;
+  back.LoadFromBytes(big.Bytes());
+  EXPECT_EQ(back.Experiments.size(), 40u);
+  ASSERT_EQ(back.Elements.size(), 30u);
+  EXPECT_EQ(back.Elements[29].Results, big.Elements[29].Results);
 }
 
 TEST(ReportStore, ReportsAreSavedListedReopenedAndRemoved) {
