@@ -7,6 +7,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "FileIo.h"
 #include "FormatError.h"
 #include "Messages.h"
 
@@ -72,8 +73,9 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
 
   const std::string sheetName = SheetName(documentName);
   WorkbookGuard guard;
-  guard.temp = file;
-  guard.temp += ".tmp" + std::to_string(::getpid());
+  // A name of our own beside the file, reserved before the library writes
+  // there, and short enough for any file name.
+  ::close(FileIo::createTemporaryBeside(file, guard.temp));
   std::string tmpdir = file.parent_path().string();
   if (tmpdir.empty()) tmpdir = ".";
   lxw_workbook_options options{};

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ChartWorkbook.h"
 #include "FormatError.h"
@@ -89,6 +90,19 @@ TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndFailuresKeepTheOldFile) {
   TempDir::writeFile(dir / "keep.xlsx", "previous");
   EXPECT_THROW(ChartWorkbook::Write(dir / "no-such-folder" / "x.xlsx", "doc", {{"a", Sweep(0, 2)}}), EFormatError);
   EXPECT_EQ(TempDir::readFile(dir / "keep.xlsx"), "previous");
+}
+
+TEST(ChartWorkbook, NamesAsLongAsTheFolderAllowsCanBeWritten) {
+  TempDir dir;
+  // 122 Cyrillic letters and ".xlsx": 249 bytes.
+  std::string name;
+  for (int i = 0; i < 122; ++i) name += "\xD0\xAF";
+  name += ".xlsx";
+  ChartWorkbook::Write(dir / name, "doc", {{"a", Sweep(0, 2)}});
+  std::vector<std::string> entries;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
+  EXPECT_EQ(entries, std::vector<std::string>{name});
+  EXPECT_GT(std::filesystem::file_size(dir / name), 0u);
 }
 
 TEST(PngFile, EncodesRowsAndRefusesWrongSizes) {
