@@ -15,6 +15,7 @@
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Numbers.h"
+#include "PlainMessageBox.h"
 #include "Settings.h"
 #include "TArrayDataStruct.h"
 #include "TImagePreviewBox.h"
@@ -137,7 +138,7 @@ void CurveCommands::updateUndoActions() {
 }
 
 void CurveCommands::reportError(const std::exception& e) {
-  QMessageBox::critical(&window_, UiText::message(Message(msg::AppTitle)), QString::fromUtf8(e.what()));
+  PlainMessageBox::critical(&window_, UiText::message(Message(msg::AppTitle)), QString::fromUtf8(e.what()));
 }
 
 // --- Targets ---------------------------------------------------------------------

@@ -22,6 +22,7 @@
 #include "DateTime.h"
 #include "FormatError.h"
 #include "Numbers.h"
+#include "PlainMessageBox.h"
 #include "TReportPrinter.h"
 #include "TReportRec.h"
 #include "TReportStore.h"
@@ -56,8 +57,8 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   setObjectName(QStringLiteral("ReportPage"));
   report_.Translate = &TReportPrinter::Translate;
   ask = [this](const QString& question) {
-    return static_cast<int>(
-        QMessageBox::question(this, tr("Report"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    return static_cast<int>(PlainMessageBox::question(this, tr("Report"), question,
+                                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
   };
   reports_ = new QListWidget;
   reports_->setObjectName(QStringLiteral("ReportsList"));
@@ -339,6 +340,6 @@ bool TReportPage::clearReport() {
   return true;
 }
 
-void TReportPage::showError(const QString& text) { QMessageBox::critical(this, tr("Error"), text); }
+void TReportPage::showError(const QString& text) { PlainMessageBox::critical(this, tr("Error"), text); }
 
 }  // namespace velmora
