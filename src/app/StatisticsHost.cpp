@@ -24,6 +24,11 @@ void StatisticsHost::setLibrary(IMethodStatLibrary* library) {
   reload();
 }
 
+void StatisticsHost::openIn(const std::filesystem::path& dataFolder) {
+  db_->Folder().SetFolder(dataFolder / TStatDB::kFolderName);
+  reload();
+}
+
 void StatisticsHost::reload() {
   for (const Message& problem : db_->LoadAll()) window_.messageSink().error(problem);
 }
