@@ -100,7 +100,7 @@ constexpr MainActions::Entry kEntries[] = {
   {"ShowLegendBottomActn", QT_TRANSLATE_NOOP("MainActions", "&Bottom"), nullptr, Cat::View, 4, "Legend", Available | Checkable, I::None},
   {"Show3DActn", QT_TRANSLATE_NOOP("MainActions", "Show 3D chart"), nullptr, Cat::View, -1, nullptr, Checkable, I::None},
   {"ShowPeakBordersActn", QT_TRANSLATE_NOOP("MainActions", "Show peak borders"), nullptr, Cat::View, -1, nullptr, Checkable, I::None},
-  {"ShowEachBorderActn", QT_TRANSLATE_NOOP("MainActions", "Show each peak border"), nullptr, Cat::View, -1, nullptr, Checkable, I::None},
+  {"ShowEachBorderActn", QT_TRANSLATE_NOOP("MainActions", "Show each peak border"), nullptr, Cat::View, -1, nullptr, Checkable | Hidden, I::None},
   {"Show3DCurvesActn", QT_TRANSLATE_NOOP("MainActions", "Show 3D curves for peaks"), nullptr, Cat::View, -1, nullptr, Checkable | Hidden, I::None},
   {"ShowPeakHintActn", QT_TRANSLATE_NOOP("MainActions", "Show Peak info"), nullptr, Cat::View, -1, nullptr, Checkable, I::None},
   {"ChartBackgroundActn", QT_TRANSLATE_NOOP("MainActions", "Chart &background"), nullptr, Cat::View, -1, nullptr, Available | Checkable, I::Background},
@@ -117,7 +117,6 @@ constexpr MainActions::Entry kEntries[] = {
   {"ExportChartToExcelActn", QT_TRANSLATE_NOOP("MainActions", "Export chart to MS Excel"), nullptr, Cat::Tools, -1, nullptr, None, I::None},
   {"SettingsActn", QT_TRANSLATE_NOOP("MainActions", "Settings..."), nullptr, Cat::Tools, -1, nullptr, None, I::Settings},
   {"ModelingActn", QT_TRANSLATE_NOOP("MainActions", "Signal modeling"), nullptr, Cat::Tools, -1, nullptr, Checkable, I::None},
-  {"MeasurmentActn", QT_TRANSLATE_NOOP("MainActions", "Measure"), nullptr, Cat::Tools, -1, nullptr, None, I::None},
   {"DebugActn", QT_TRANSLATE_NOOP("MainActions", "Debug"), nullptr, Cat::Tools, -1, nullptr, Hidden, I::None},
   // Device
   {"ResetActn", QT_TRANSLATE_NOOP("MainActions", "Reset &device"), nullptr, Cat::Device, -1, nullptr, None, I::Reset},

@@ -39,6 +39,7 @@ class SamplerHost;
 class ReportHost;
 class WizardHost;
 class RecordParametersHost;
+class RecordButtonHost;
 class TStatForm;
 class OptionsController;
 class PropertiesWindow;
@@ -140,7 +141,8 @@ class MainWindow : public QMainWindow {
   void selectThumbnailsPage();
 
   // Applies the preferences read at start; writes them back.
-  // The screenshot tour shows a demonstration document: the analyzer's port stays closed.
+  // The screenshot tour shows a demonstration document, and a first start
+  // that found no analyzer opens nothing: the analyzer's port stays closed.
   void keepPortClosed() { openPortAtStart_ = false; }
   // Set while a document loads; the port waits for the load to end.
   void setDocumentLoading(bool loading) { documentLoading_ = loading; }
@@ -244,6 +246,7 @@ class MainWindow : public QMainWindow {
   SamplerHost* sampler_ = nullptr;
   ReportHost* reports_ = nullptr;
   WizardHost* wizard_ = nullptr;
+  RecordButtonHost* recordButton_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;
