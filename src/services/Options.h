@@ -53,7 +53,11 @@ struct Options {
   std::int32_t peakCaptionColor = 4194304;
   std::int32_t mainChart = 16777215;
   // [Port]
+#ifdef _WIN32
   std::string portName = "COM1";
+#else
+  std::string portName = "/dev/ttyUSB0";  // the first USB serial adapter
+#endif
   // The built-in emulator ("emulator" as the port name) carries an
   // autosampler with its tray of 15 cells.
   bool emulatorAutosampler = true;
