@@ -391,10 +391,6 @@
         <translation>Моделирование сигнала</translation>
     </message>
     <message>
-        <source>Measure</source>
-        <translation>Измерить</translation>
-    </message>
-    <message>
         <source>Debug</source>
         <translation>Отладка</translation>
     </message>
@@ -2431,6 +2427,14 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <source>The help pages were not found beside the program or in &quot;%s&quot;.</source>
         <translation>Страницы справки не найдены ни рядом с программой, ни в «%s».</translation>
     </message>
+    <message>
+        <source>The computer was not shut down after the run: not every curve of the run could be saved. The curves are in the open document; save it before you close the program.</source>
+        <translation>Компьютер не выключен после выполнения программы: не все кривые этого запуска удалось сохранить. Кривые находятся в открытом документе; сохраните его перед закрытием программы.</translation>
+    </message>
+    <message>
+        <source>No analyzer was found on the serial ports of this computer, so no port was opened. Connect the analyzer and choose its port in Settings..., &quot;Ports&quot;.</source>
+        <translation>Анализатор не найден ни на одном последовательном порту этого компьютера, поэтому порт не открыт. Подключите анализатор и выберите его порт в «Настройки...», «Порты».</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -3069,6 +3073,41 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Workstation software of the stripping-voltammetry analyzer.&lt;br&gt;Version %2</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Программа рабочей станции анализатора для инверсионной вольтамперометрии.&lt;br&gt;Версия %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ModelingWindow</name>
+    <message>
+        <source>Modeling</source>
+        <translation>Моделирование</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пик</translation>
+    </message>
+    <message>
+        <source>Potential</source>
+        <translation>Потенциал</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Potential, mV</source>
+        <translation>Потенциал, мВ</translation>
+    </message>
+    <message>
+        <source>Current, µA</source>
+        <translation>Ток, мкА</translation>
+    </message>
+    <message>
+        <source>A model: the sum of Gaussian peaks, each as high as &quot;Height&quot; (µA) at &quot;Potential&quot; (mV) and &quot;Width&quot; (mV) wide at half height. It is not a measurement and stays out of the document.</source>
+        <translation>Модель: сумма гауссовых пиков, каждый высотой «Высота» (мкА) при «Потенциал» (мВ) и шириной «Ширина» (мВ) на половине высоты. Это не измерение, и в документ она не попадает.</translation>
     </message>
 </context>
 <context>
