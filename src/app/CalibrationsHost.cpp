@@ -1,6 +1,7 @@
 #include "CalibrationsHost.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
 
 #include "CalcHost.h"
@@ -15,6 +16,7 @@
 #include "TCalibrForm.h"
 #include "TCalibrationsDB.h"
 #include "TConcCalculation.h"
+#include "THeaderManager.h"
 #include "TStatForm.h"
 
 namespace velmora {
@@ -38,7 +40,11 @@ CalibrationsHost::CalibrationsHost(MainWindow& window, Settings& settings)
   // "Print": the calibration chosen in the window, else the calculation's.
   connect(window.action("PrintCalibrationActn"), &QAction::triggered, this,
           [this] { window_.printHost().PrintCalibrationActnExecute(chosenCalibrations()); });
-  connect(&window.calculations().form(), &TCalcForm::inputChecked, this, [this] { updateActions(); });
+  TCalcForm& calculation = window.calculations().form();
+  connect(&calculation, &TCalcForm::inputChecked, this, [this] { updateActions(); });
+  // After the calculation window has taken the method the user chose.
+  connect(
+      calculation.methodList(), &QComboBox::activated, this, [this] { updateActions(); }, Qt::QueuedConnection);
   connect(form_->calibrationList(), &QListWidget::currentRowChanged, this, [this](int) { updateActions(); });
   connect(form_, &TCalibrForm::databaseChanged, this, [this] {
     if (TStatForm* chart = window_.statForm(); chart && chart->isVisible()) chart->Refresh();

@@ -14,6 +14,7 @@
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
+#include "THeaderManager.h"
 #include "TReportExperiment.h"
 #include "TReportPage.h"
 #include "TReportRec.h"

@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 #include "Settings.h"
+#include "THeaderManager.h"
 #include "TMethodStatForm.h"
 #include "TStatDB.h"
 
