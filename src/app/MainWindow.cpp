@@ -39,6 +39,7 @@
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ReportHost.h"
+#include "ResultsHost.h"
 #include "SamplerHost.h"
 #include "ScriptEditorHost.h"
 #include "StatisticsHost.h"
@@ -141,6 +142,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protoco
   wireSaveCalibration();
   // The current report: its page in the calculation window and "Add to report".
   reports_ = new ReportHost(*this, settings_);
+  results_ = new ResultsHost(*this, settings_);
   // The measurement wizard ("Measurement wizard...").
   wizard_ = new WizardHost(*this, settings_);
 
@@ -318,6 +320,7 @@ void MainWindow::buildMenus() {
              "RemoveReportActn",
              "ClearReportActn",
              "RemoveElementFromReportActn",
+             "ResultsActn",
              nullptr,
              "ShowCalibrationsActn",
              "SaveCalibrationActn",
