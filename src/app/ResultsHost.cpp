@@ -59,6 +59,8 @@ void ResultsHost::updateActions() {
 
 IResultsArchive* ResultsHost::archive() {
   if (archive_) return archive_.get();
+  // Without a data folder (a window made for a test) there is no default archive.
+  if (settings_.options().archiveDatabase.empty() && settings_.dataFolder().empty()) return nullptr;
   try {
     archive_ = std::make_unique<SqlResultsArchive>(
         SqlResultsArchive::AddressFor(settings_.options().archiveDatabase, settings_.dataFolder()));

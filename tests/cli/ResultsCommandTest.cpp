@@ -192,7 +192,7 @@ TEST_P(ResultsCommandTest, FailuresSayWhyAndWriteNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, ResultsCommandTest, ::testing::Values(Backend::Sqlite, Backend::Postgres),
-                         [](const auto& info) { return info.param == Backend::Sqlite ? "Sqlite" : "Postgres"; });
+                         [](const auto& p) { return p.param == Backend::Sqlite ? "Sqlite" : "Postgres"; });
 
 TEST(ResultsCommandAddressTest, AnArchiveThatCannotBeOpenedIsAFailureWithItsAddress) {
   TempDir dir;

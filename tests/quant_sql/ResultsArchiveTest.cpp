@@ -255,7 +255,7 @@ TEST_P(ResultsArchiveTest, AnArchiveOfANewerProgramIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, ResultsArchiveTest, ::testing::Values(Backend::Sqlite, Backend::Postgres),
-                         [](const auto& info) { return info.param == Backend::Sqlite ? "Sqlite" : "Postgres"; });
+                         [](const auto& p) { return p.param == Backend::Sqlite ? "Sqlite" : "Postgres"; });
 
 // --- PostgreSQL alone --------------------------------------------------------------
 
