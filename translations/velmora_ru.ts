@@ -2788,6 +2788,18 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <source>Help</source>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>Results archive</source>
+        <translation>Архив результатов</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server (empty: Results.sqlite in the working directory)</source>
+        <translation>Сервер PostgreSQL (пусто: Results.sqlite в рабочей папке)</translation>
+    </message>
+    <message>
+        <source>Archive the results of the measurement wizard</source>
+        <translation>Заносить в архив результаты мастера измерений</translation>
+    </message>
 </context>
 <context>
     <name>velmora::AppCommandLine</name>

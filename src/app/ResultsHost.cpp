@@ -58,12 +58,17 @@ void ResultsHost::updateActions() {
 }
 
 IResultsArchive* ResultsHost::archive() {
+  // The settings may have named another archive since it was opened.
+  if (archive_ && !fixed_ && openedFor_ != settings_.options().archiveDatabase) {
+    if (results_) results_->setArchive(nullptr);
+    archive_.reset();
+  }
   if (archive_) return archive_.get();
   // Without a data folder (a window made for a test) there is no default archive.
   if (settings_.options().archiveDatabase.empty() && settings_.dataFolder().empty()) return nullptr;
   try {
-    archive_ = std::make_unique<SqlResultsArchive>(
-        SqlResultsArchive::AddressFor(settings_.options().archiveDatabase, settings_.dataFolder()));
+    openedFor_ = settings_.options().archiveDatabase;
+    archive_ = std::make_unique<SqlResultsArchive>(SqlResultsArchive::AddressFor(openedFor_, settings_.dataFolder()));
   } catch (const EArchiveError& e) {
     window_.messageSink().error(e.message());
     return nullptr;
@@ -74,6 +79,7 @@ IResultsArchive* ResultsHost::archive() {
 
 void ResultsHost::setArchive(std::unique_ptr<IResultsArchive> archive) {
   archive_ = std::move(archive);
+  fixed_ = archive_ != nullptr;
   if (results_) results_->setArchive(archive_.get());
 }
 

@@ -59,6 +59,8 @@ class ResultsHost : public QObject {
   MainWindow& window_;
   Settings& settings_;
   std::unique_ptr<IResultsArchive> archive_;
+  std::string openedFor_;  // the setting the archive was opened for
+  bool fixed_ = false;     // put in place by setArchive
   ResultsWindow* results_ = nullptr;
   std::function<bool(QDialog&)> runDialog_;
   std::string wizardSample_;

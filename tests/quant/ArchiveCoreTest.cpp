@@ -74,9 +74,10 @@ TEST(WestgardRulesTest, RunsOfFourBeyondOneSAndTenOnOneSide) {
 }
 
 TEST(WestgardRulesTest, LimitsAreStrictAndUnusableLimitsJudgeNothing) {
-  // Exactly 2s and exactly 3s are not beyond.
+  // Exactly 2s, 3s and 1s are not beyond: -3s is a warning only, and
+  // follows a point that is not beyond 2s.
   auto r = Rules(AtZ({2.0, 2.0, -3.0, 1.0, 1.0, 1.0, 1.0}));
-  for (auto rules : r) EXPECT_EQ(rules, 0);
+  EXPECT_EQ(r, (std::vector<std::uint8_t>{0, 0, R::k1_2s, 0, 0, 0, 0}));
   // Opposite sides beyond 2s but not adjacent: no R-4s.
   r = Rules(AtZ({2.5, 0.0, -2.5}));
   EXPECT_EQ(r[2], R::k1_2s);
