@@ -43,6 +43,9 @@ class ResultsCommandTest : public ::testing::TestWithParam<Backend> {
  protected:
   void SetUp() override {
     TPeakValueEvaluator::Install();
+    // The command line makes its application object (Qt loads the database
+    // drivers as plugins) before the test's own connections need one.
+    Cli({"results"});
     if (GetParam() == Backend::Postgres) {
       VELMORA_NEED_POSTGRES();
       server_ = std::make_unique<TestPostgres>();

@@ -106,6 +106,11 @@ void SqlResultsArchive::open() {
       fail(msg::ArchiveCannotOpen, detail);
     }
   }
+  if (dialect_ == ArchiveSchema::Dialect::Postgres) {
+    // The server's notices ("already exists, skipping") are no news here.
+    QSqlQuery quiet(db);
+    quiet.exec(QStringLiteral("SET client_min_messages = warning"));
+  }
   migrate(upToVersion_);
 }
 
