@@ -34,12 +34,13 @@ class DateTicker : public QCPAxisTicker {
   double getTickStep(const QCPRange& range) override {
     return std::max(1.0, std::ceil(QCPAxisTicker::getTickStep(range)));
   }
-  QString getTickLabel(double tick, const QLocale& locale, QChar, int) override {
+  QString getTickLabel(double tick, const QLocale&, QChar, int) override {
     const long index = std::lround(tick) - 1;
     if (std::fabs(tick - std::round(tick)) > 1e-9 || index < 0 || index >= static_cast<long>(times_.size()))
       return QString();
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(times_[static_cast<std::size_t>(index)]).toLocalTime();
-    return locale.toString(when.date(), QLocale::ShortFormat);
+    // The chart's own locale is the C one (numbers); dates read as the user's.
+    return QLocale().toString(when.date(), QLocale::ShortFormat);
   }
 
  private:
