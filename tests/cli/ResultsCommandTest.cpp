@@ -11,8 +11,12 @@
 
 #include "ArchiveTime.h"
 #include "CliRunner.h"
+#include "DocumentFile.h"
 #include "JsonReader.h"
+#include "TNode.h"
+#include "TNodeForest.h"
 #include "TPeakValueEvaluator.h"
+#include "TRecordPlacement.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
 #include "TestPostgres.h"
@@ -32,7 +36,36 @@ namespace {
 enum class Backend { Sqlite, Postgres };
 
 const std::int64_t kMarch = *ArchiveTime::Parse("2025-03-01");
-const std::string kExample = std::string(VELMORA_EXAMPLES_DIR) + "/standard-additions-Zn-Cd-Pb-Cu-peaks.tvx";
+// A flat curve with triangular Pb and Cd peaks (their values by height are
+// the heights given), with the volumes of a standard-additions analysis.
+void AddCurve(TNodeForest& f, int role, double pb, double cd, bool simulated) {
+  TNode* n = f.CreateNode();
+  n->SetNameSilently("c" + std::to_string(f.Count()));
+  n->SetRecord(std::make_unique<TVAStruct>(n));
+  f.InsertNode(nullptr, f.LastRoot(), n);
+  TDataArr points;
+  for (int i = 0; i <= 100; ++i) {
+    const double x = -1000.0 + 10.0 * i;
+    points.push_back({x, std::max(0.0, pb * (1.0 - std::fabs(x + 500.0) / 100.0)) +
+                             std::max(0.0, cd * (1.0 - std::fabs(x + 800.0) / 100.0))});
+  }
+  TVAStruct& va = *n->VA();
+  va.SetData(points);
+  va.DatabaseName = std::to_string(f.Count());
+  va.Params.SetMeasurementType(role);
+  if (simulated) va.Params.SetComments(std::string(TRecordPlacement::SimulatedMark) + "run");
+  va.Volumes[0] = 5.0;
+  va.Volumes[1] = 2.0;
+  va.Volumes[5] = 10.0;
+  va.Volumes[6] = 0.1;
+  va.Volumes[7] = 0.1;
+  va.ResUnitTop = va.RecalcUnitTop = 5;
+  va.ResUnitBottom = va.RecalcUnitBottom = 2;
+  va.AddPeak("Pb", 0, 40, 60);
+  va.SetAdditionConc("Pb", 10.0);
+  va.AddPeak("Cd", 0, 10, 30);
+  va.SetAdditionConc("Cd", 5.0);
+}
 
 std::string Text(const JsonValue& object, const char* name) {
   const JsonValue* v = object.field(name);
@@ -55,6 +88,16 @@ class ResultsCommandTest : public ::testing::TestWithParam<Backend> {
     }
   }
   void TearDown() override { TVAStruct::SetPeakEvaluator(nullptr); }
+  // The sample and two additions, recorded on the emulator.
+  std::string Document() {
+    TNodeForest f;
+    AddCurve(f, 1, 10.0, 4.0, true);
+    AddCurve(f, 2, 20.2, 8.1, false);
+    AddCurve(f, 3, 29.9, 11.9, false);
+    const fs::path file = dir_ / "additions.tvx";
+    DocumentFile::SaveDocument(f, file);
+    return file.string();
+  }
 
   CliJsonRun Results(std::vector<std::string> args) {
     args.insert(args.begin(), "results");
@@ -75,7 +118,8 @@ class ResultsCommandTest : public ::testing::TestWithParam<Backend> {
 };
 
 TEST_P(ResultsCommandTest, AddArchivesEachElementWithTheValueCalcGives) {
-  const CliJsonRun calc = CliJson({"calc", kExample, "--method", "1"});
+  const std::string doc = Document();
+  const CliJsonRun calc = CliJson({"calc", doc, "--method", "1"});
   ASSERT_EQ(calc.status, 0) << calc.err;
   std::map<std::string, double> expected;
   for (const JsonValue& e : calc.json.field("Elements")->items)
@@ -83,9 +127,10 @@ TEST_P(ResultsCommandTest, AddArchivesEachElementWithTheValueCalcGives) {
   ASSERT_FALSE(expected.empty());
 
   const CliJsonRun added =
-      Results({"add", kExample, "--method", "1", "--sample", "River 12", "--operator", "ana", "--json"});
+      Results({"add", doc, "--method", "1", "--sample", "River 12", "--operator", "ana", "--json"});
   ASSERT_EQ(added.status, 0) << added.err;
   const auto& rows = added.json.field("Added")->items;
+  ASSERT_EQ(rows.size(), 2u);
   ASSERT_EQ(rows.size(), expected.size());
   std::set<double> ids;
   for (const JsonValue& row : rows) {
@@ -96,10 +141,11 @@ TEST_P(ResultsCommandTest, AddArchivesEachElementWithTheValueCalcGives) {
     EXPECT_EQ(Text(row, "Control"), "");
     EXPECT_EQ(JsonNumber(row, "Method"), 1);
     EXPECT_EQ(Text(row, "Operator"), "ana");
-    EXPECT_EQ(Text(row, "Document"), fs::absolute(kExample).lexically_normal().string());
+    EXPECT_EQ(Text(row, "Document"), fs::absolute(doc).lexically_normal().string());
     EXPECT_EQ(Text(row, "DocumentSha256").size(), 64u);
-    EXPECT_EQ(Text(row, "Unit"), "µg/dm³");
-    // The example was recorded from the analyzer emulator.
+    EXPECT_EQ(Text(row, "Unit"), "mg/dm³");
+    EXPECT_EQ(Text(row, "Curves"), "1, 2, 3");
+    // The sample was recorded on the analyzer emulator.
     ASSERT_TRUE(row.field("Simulated"));
     EXPECT_TRUE(row.field("Simulated")->flag);
     // Standard additions give an uncertainty; no calibration, no limit of detection.
@@ -176,7 +222,7 @@ TEST_P(ResultsCommandTest, FailuresSayWhyAndWriteNothing) {
   // A document that cannot be read: exit 1, and nothing more in the archive.
   const fs::path bad = dir_ / "bad.tvx";
   TempDir::writeFile(bad, "not a document");
-  CliRun r = Results({"add", kExample, bad.string(), "--method", "1"});
+  CliRun r = Results({"add", Document(), bad.string(), "--method", "1"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("bad.tvx"), std::string::npos) << r.err;
   CliJsonRun q = Results({"query"});

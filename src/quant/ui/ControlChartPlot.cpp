@@ -3,10 +3,12 @@
 #include <qcustomplot.h>
 
 #include <QDateTime>
+#include <algorithm>
 #include <cmath>
 
 #include "ChartPicture.h"
 #include "LabelPlacer.h"
+#include "Numbers.h"
 #include "PeakFormat.h"
 #include "WestgardRules.h"
 
@@ -23,6 +25,12 @@ const QColor kSimulated(150, 60, 170);
 constexpr std::size_t kMaxLabels = 60;
 
 QString Value(double v) { return QString::fromStdString(FormatPeakValue(v)); }
+
+// The limits in one precision: s to two significant digits.
+QString Limit(double v, double sd) {
+  const int decimals = sd > 0.0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(sd))), 0, 8) : 2;
+  return QString::fromStdString(FormatDecimals(v, decimals));
+}
 
 // Dates under the points: the ticks are point numbers, labelled with the
 // day of that point (local time).
@@ -159,7 +167,7 @@ void ControlChartPlot::Show(const ControlChart& chart) {
     text->setColor(line.color);
     text->setClipToAxisRect(true);
     // The centre line is named in Retranslate.
-    if (*line.name) text->setText(QString::fromUtf8(line.name) + QStringLiteral(" = ") + Value(line.y));
+    if (*line.name) text->setText(QString::fromUtf8(line.name) + QStringLiteral(" = ") + Limit(line.y, l.Sd));
     limitTexts_.push_back(text);
   }
 
@@ -223,7 +231,7 @@ void ControlChartPlot::Retranslate() {
   if (simulated_) simulated_->setName(tr("Simulated (emulator)"));
   if (badge_) badge_->setText(tr("Includes simulated results"));
   if (limitTexts_.size() == 5)
-    limitTexts_[2]->setText(tr("Target") + QStringLiteral(" = ") + Value(chart_.Limits.Target));
+    limitTexts_[2]->setText(tr("Target") + QStringLiteral(" = ") + Limit(chart_.Limits.Target, chart_.Limits.Sd));
 }
 
 void ControlChartPlot::placeLabels() {
