@@ -9,7 +9,6 @@
 #include "ChartPicture.h"
 #include "LabelPlacer.h"
 #include "Numbers.h"
-#include "PeakFormat.h"
 #include "WestgardRules.h"
 
 namespace velmora {
@@ -23,8 +22,6 @@ const QColor kAction(200, 30, 30);
 const QColor kSimulated(150, 60, 170);
 // Only the points that reject a run are labelled when more would break.
 constexpr std::size_t kMaxLabels = 60;
-
-QString Value(double v) { return QString::fromStdString(FormatPeakValue(v)); }
 
 // The limits in one precision: s to two significant digits.
 QString Limit(double v, double sd) {
