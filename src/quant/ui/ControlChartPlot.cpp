@@ -122,6 +122,10 @@ void ControlChartPlot::Show(const ControlChart& chart) {
   results_->setPen(QPen(kResults, 1.2));
   results_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kResults, Qt::white, n > 200 ? 4 : 6));
   results_->setData(xs, ys, true);
+  // Hundreds of points: smoothing every mark costs more than it shows.
+  const bool smooth = n <= 300;
+  results_->setAntialiased(smooth);
+  results_->setAntialiasedScatters(smooth);
   warnings_ = plot_->addGraph();
   warnings_->setLineStyle(QCPGraph::lsNone);
   warnings_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(kAction, 2), Qt::white, 9));
