@@ -41,6 +41,7 @@
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ReportHost.h"
+#include "ResultsHost.h"
 #include "SamplerHost.h"
 #include "ScriptEditorHost.h"
 #include "StatisticsHost.h"
@@ -146,6 +147,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protoco
   wireSaveCalibration();
   // The current report: its page in the calculation window and "Add to report".
   reports_ = new ReportHost(*this, settings_);
+  results_ = new ResultsHost(*this, settings_);
   // The measurement wizard ("Measurement wizard...").
   wizard_ = new WizardHost(*this, settings_);
   // The tool bar's record button: the record command last used.
@@ -325,6 +327,7 @@ void MainWindow::buildMenus() {
              "RemoveReportActn",
              "ClearReportActn",
              "RemoveElementFromReportActn",
+             "ResultsActn",
              nullptr,
              "ShowCalibrationsActn",
              "SaveCalibrationActn",

@@ -37,6 +37,7 @@ class MethodsHost;
 class ScriptEditorHost;
 class SamplerHost;
 class ReportHost;
+class ResultsHost;
 class WizardHost;
 class RecordParametersHost;
 class RecordButtonHost;
@@ -121,6 +122,9 @@ class MainWindow : public QMainWindow {
   // The autosampler: its setup window, its batch and its commands.
   SamplerHost& sampler() const { return *sampler_; }
   ReportHost& reports() const { return *reports_; }
+  // The results archive: "Results...", "Add to archive".
+  ResultsHost& results() const { return *results_; }
+  IDocumentCommands* documentCommands() const { return documentCommands_; }
   // The measurement wizard.
   WizardHost& wizard() const { return *wizard_; }
 
@@ -245,6 +249,7 @@ class MainWindow : public QMainWindow {
   ScriptEditorHost* scriptEditor_ = nullptr;
   SamplerHost* sampler_ = nullptr;
   ReportHost* reports_ = nullptr;
+  ResultsHost* results_ = nullptr;
   WizardHost* wizard_ = nullptr;
   RecordButtonHost* recordButton_ = nullptr;
   bool openPortAtStart_ = true;

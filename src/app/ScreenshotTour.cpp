@@ -257,6 +257,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
   written += reportShots(w, folder);
+  written += resultsShots(w, folder);
   written += methods(w, folder);
   written += scriptEditor(w, folder);
   written += WizardScreenshot::run(w, folder);
