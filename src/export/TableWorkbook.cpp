@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "ChartWorkbook.h"
+#include "FileIo.h"
 #include "FormatError.h"
 #include "Messages.h"
 
@@ -42,8 +43,9 @@ void TableWorkbook::Write(const fs::path& file, std::string_view sheetName, cons
   if (headers.size() > kMaxColumns) Fail(file, "too many columns");
   const std::string sheet = ChartWorkbook::SheetName(sheetName);
   Guard guard;
-  guard.temp = file;
-  guard.temp += ".tmp" + std::to_string(::getpid());
+  // A name of our own beside the file, reserved before the library writes
+  // there, and short enough for any file name.
+  ::close(FileIo::createTemporaryBeside(file, guard.temp));
   std::string tmpdir = file.parent_path().string();
   if (tmpdir.empty()) tmpdir = ".";
   lxw_workbook_options options{};

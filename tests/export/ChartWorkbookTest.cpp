@@ -9,6 +9,7 @@
 #include "ChartWorkbook.h"
 #include "FormatError.h"
 #include "PngFile.h"
+#include "TableWorkbook.h"
 #include "TempDir.h"
 
 using namespace velmora;
@@ -92,7 +93,7 @@ TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndFailuresKeepTheOldFile) {
   EXPECT_EQ(TempDir::readFile(dir / "keep.xlsx"), "previous");
 }
 
-TEST(ChartWorkbook, NamesAsLongAsTheFolderAllowsCanBeWritten) {
+TEST(ChartWorkbook, WorkbooksWithNamesAsLongAsTheFolderAllowsCanBeWritten) {
   TempDir dir;
   // 122 Cyrillic letters and ".xlsx": 249 bytes.
   std::string name;
@@ -103,6 +104,14 @@ TEST(ChartWorkbook, NamesAsLongAsTheFolderAllowsCanBeWritten) {
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
   EXPECT_EQ(entries, std::vector<std::string>{name});
   EXPECT_GT(std::filesystem::file_size(dir / name), 0u);
+
+  // The archive's table replaces it under the same long name.
+  const auto before = std::filesystem::file_size(dir / name);
+  TableWorkbook::Write(dir / name, "Results", {"Element", "Value"}, {{std::string("Zn"), 1.25}});
+  entries.clear();
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
+  EXPECT_EQ(entries, std::vector<std::string>{name});
+  EXPECT_NE(std::filesystem::file_size(dir / name), before);
 }
 
 TEST(PngFile, EncodesRowsAndRefusesWrongSizes) {

@@ -26,6 +26,7 @@
 #include "IResultsArchive.h"
 #include "Numbers.h"
 #include "PeakFormat.h"
+#include "PlainMessageBox.h"
 #include "UiText.h"
 #include "WestgardRules.h"
 
@@ -264,7 +265,7 @@ bool ControlChartWindow::exportTo(const QString& file) {
   try {
     ChartPicture::Save(plot_, file, *format, plot_->width(), plot_->height());
   } catch (const EFormatError& e) {
-    QMessageBox::critical(this, tr("Error"), UiText::message(e.message()));
+    PlainMessageBox::critical(this, tr("Error"), UiText::message(e.message()));
     return false;
   }
   return true;

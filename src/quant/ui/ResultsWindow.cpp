@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QToolBar>
@@ -23,6 +22,7 @@
 #include "EArchiveError.h"
 #include "FormatError.h"
 #include "IResultsArchive.h"
+#include "PlainMessageBox.h"
 #include "ResultsTableModel.h"
 #include "UiText.h"
 
@@ -138,6 +138,8 @@ ResultsWindow::ResultsWindow(IResultsArchive* archive, std::string operatorName,
   connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ResultsWindow::updateActions);
   layout->addWidget(view_, 1);
   status_ = new QLabel;
+  // Archive names and the server's words are shown as they stand.
+  status_->setTextFormat(Qt::PlainText);
   layout->addWidget(status_);
   resize(1300, 700);
   retranslateUi();
@@ -188,7 +190,7 @@ void ResultsWindow::showEvent(QShowEvent* event) {
 
 void ResultsWindow::showError(const QString& text) {
   status_->setText(text);
-  if (isVisible()) QMessageBox::critical(this, tr("Error"), text);
+  if (isVisible()) PlainMessageBox::critical(this, tr("Error"), text);
 }
 
 void ResultsWindow::fillLists() {
