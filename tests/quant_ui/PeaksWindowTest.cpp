@@ -396,11 +396,13 @@ TEST(PeaksDrawing, BandsFollowTheSwitches) {
   EXPECT_TRUE(d.Visible);
   EXPECT_EQ(d.Table.size(), 4u);
   EXPECT_EQ(d.Curves.size(), 2u);
+  // "Show each peak border" belongs to the 3-D view: the flat chart marks
+  // every curve's borders whatever it says, and so does marking.
   win.w.action("ShowEachBorderActn")->setChecked(false);
   win.settle();
-  EXPECT_FALSE(win.peaks().drawing().EachBorder);
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   win.trigger("SetPeakBordersActn");
-  EXPECT_TRUE(win.peaks().drawing().EachBorder);  // marking always shows the borders
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   // The bands layer lies under the grid.
   QCPLayer* bands = win.chart()->layer("peakBands");
   ASSERT_NE(bands, nullptr);
