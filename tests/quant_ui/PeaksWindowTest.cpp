@@ -331,6 +331,31 @@ TEST(PeaksActions, CalculationAndBaselineTypes) {
   EXPECT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
 }
 
+TEST(PeaksActions, AutoSearchMeasuresAlikeWhateverBaselineTypeIsInForce) {
+  // The same search with the straight baseline in force, then with the
+  // spline baseline picked on the tool bar beforehand.
+  std::vector<std::pair<std::string, double>> straight;
+  {
+    Window win;
+    win.trigger("PeaksAutoSearchActn");
+    for (const TPeakRecord& p : win.curve(1).GetPeaks()) straight.emplace_back(p.Name, p.PeakValue);
+  }
+  ASSERT_EQ(straight.size(), 4u);
+  Window win;
+  win.trigger("BaseLinePolyActn");
+  ASSERT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
+  win.trigger("PeaksAutoSearchActn");
+  const TPeaks& found = win.curve(1).GetPeaks();
+  ASSERT_EQ(found.size(), straight.size());
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    EXPECT_EQ(found[i].Name, straight[i].first);
+    EXPECT_EQ(found[i].BaselineType, 0) << found[i].Name;
+    EXPECT_EQ(found[i].PeakValue, straight[i].second) << found[i].Name;
+  }
+  // The baseline type shown follows the found peaks.
+  EXPECT_TRUE(win.w.action("BaseLineLineActn")->isChecked());
+}
+
 TEST(PeaksActions, ChartMenuRenameRemoveAndPeakPotential) {
   Window win;
   win.trigger("PeaksAutoSearchActn");
