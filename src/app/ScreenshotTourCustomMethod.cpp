@@ -50,7 +50,7 @@ TMethod SensitivityMethod() {
   s.SetSweepRate(500);
   s.SetSweepStart(-1300);
   s.SetSweepEnd(100);
-  s.SetValuesRange(1);
+  s.SetValuesRange(2);  // 2 µA full scale with modulation: the peaks stay below it
   s.SetModulation(true);
   s.SetModulationAmplitude(20);
   s.SetModulationFrequency(25);
