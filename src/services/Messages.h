@@ -412,7 +412,7 @@ inline constexpr const char* PrintCalibrationCalcChart = QT_TRANSLATE_NOOP("Mess
 inline constexpr const char* PrintCalibrationR2 = QT_TRANSLATE_NOOP("Messages", "R^2^[%s]=%1.4f");
 inline constexpr const char* PrintCalibrationLine = QT_TRANSLATE_NOOP("Messages", "y[%s]=%4.5f+%4.5f*C");
 inline constexpr const char* PrintCalibrationFigures =
-    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)");
+    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s  (n=%d)");
 inline constexpr const char* PrintCalibrationDatabaseNumber = QT_TRANSLATE_NOOP("Messages", "Database #");
 inline constexpr const char* PrintCalibrationComments = QT_TRANSLATE_NOOP("Messages", "Comments");
 inline constexpr const char* PrintCalibrationConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
