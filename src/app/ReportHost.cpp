@@ -10,6 +10,7 @@
 #include "CalibrationsHost.h"
 #include "MainActions.h"
 #include "MainWindow.h"
+#include "MessageSink.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
@@ -41,7 +42,6 @@ ReportHost::ReportHost(MainWindow& window, Settings& settings)
        {"AddToReportActn", "SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn"})
     window.actions().adopt(name);
   QAction* add = window.action("AddToReportActn");
-  if (QToolBar* bar = form.findChild<QToolBar*>()) bar->addAction(add);
   for (const char* name :
        {"SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn", "ReportActn"})
     if (QAction* a = window.action(name)) page_->toolBar()->addAction(a);
@@ -71,6 +71,10 @@ bool ReportHost::AddToReportActnExecute() {
   TCalcForm& form = window_.calculations().form();
   TConcCalculation& calc = form.calculation();
   if (!TReportExperiment::CanAdd(calc, *report_)) return false;
+  if (const char* refusal = TReportExperiment::Refusal(calc, *report_)) {
+    window_.messageSink().warning(Message(refusal));
+    return false;
+  }
   std::int32_t type = 1;
   for (const TCalcElement& e : calc.Elements())
     if (e.CalcType >= 0) {

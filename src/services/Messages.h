@@ -541,6 +541,14 @@ inline constexpr const char* ReportSpreadInCell = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* ReportCompare = QT_TRANSLATE_NOOP("Messages", "%s %s");
 inline constexpr const char* ReportIncompatible =
     QT_TRANSLATE_NOOP("Messages", "Dimensions of report and statistics are incompatible");
+inline constexpr const char* ReportEquationWithoutUnits = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation has no unit of concentration, so the report could not show it. Choose the units of "
+    "its result in the equation editor first.");
+inline constexpr const char* ReportUnitsOfAnotherKind = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation is in units of another kind (per volume or per mass) than the results of the "
+    "report, so they could not be compared. Start a new report for it.");
 inline constexpr const char* ReportCellUnknown = QT_TRANSLATE_NOOP("Messages", "Cell concentrations are unknown");
 inline constexpr const char* ReportElementNotFound = QT_TRANSLATE_NOOP("Messages", "Element not found");
 inline constexpr const char* ReportAboveMaximum =
