@@ -539,6 +539,16 @@ void paintKind(QPainter& p, ActionIcons::Kind kind) {
       for (int i = 0; i < 3; ++i) p.drawLine(QPointF(7, 11 + 4.5 * i), QPointF(16, 11 + 4.5 * i));
       sign(p, true);
       break;
+    case K::Archive:
+      // A drawer of an archive cabinet with its handle.
+      p.setPen(QPen(kInk, 1.4));
+      p.setBrush(QColor(0xe4, 0xe9, 0xf0));
+      p.drawRect(QRectF(3, 6, 26, 7));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(5, 13, 22, 15));
+      p.setPen(QPen(kAccent, 2.0, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(12, 18), QPointF(20, 18));
+      break;
   }
 }
 

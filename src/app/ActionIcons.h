@@ -18,7 +18,7 @@ class ActionIcons {
     Document, CheckedBox, UncheckedBox,
     // The calculation window's tool bar.
     Equation, ZeroPoint, SaveCalibration, Calibrations, PeakCalcType, BaselineType, AddPeak, RemovePeak, AddCell,
-    RemoveCell, Paste, CalcChart, AddToReport
+    RemoveCell, Paste, CalcChart, AddToReport, Archive
   };
   // clang-format on
 
