@@ -1668,10 +1668,6 @@
         <translation>y[%s]=%4.5f+%4.5f*C</translation>
     </message>
     <message>
-        <source>s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)</source>
-        <translation>s(y/x)=%s  LOD=%s  LOQ=%s мг/дм3  (n=%d)</translation>
-    </message>
-    <message>
         <source>Database #</source>
         <translation>№ в базе данных</translation>
     </message>
@@ -2438,6 +2434,18 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
     <message>
         <source>The report is damaged: %s elements by %s experiments do not fit in its %s bytes</source>
         <translation>Отчет поврежден: %s элементов на %s экспериментов не умещаются в его %s байт</translation>
+    </message>
+    <message>
+        <source>s(y/x)=%s  LOD=%s  LOQ=%s  (n=%d)</source>
+        <translation>s(y/x)=%s  ПО=%s  ПКО=%s  (n=%d)</translation>
+    </message>
+    <message>
+        <source>The result of this equation has no unit of concentration, so the report could not show it. Choose the units of its result in the equation editor first.</source>
+        <translation>У результата этого уравнения нет единиц концентрации, поэтому отчет не смог бы его показать. Сначала выберите единицы результата в редакторе уравнений.</translation>
+    </message>
+    <message>
+        <source>The result of this equation is in units of another kind (per volume or per mass) than the results of the report, so they could not be compared. Start a new report for it.</source>
+        <translation>Результат этого уравнения выражен в единицах другого рода (на объем или на массу), чем результаты отчета, поэтому их нельзя сравнить. Начните для него новый отчет.</translation>
     </message>
     <message>
         <source>%s of the pasted cells kept their values: cell %s cannot take &quot;%s&quot;.</source>
@@ -3749,6 +3757,101 @@ SHA-256 %2
     </message>
 </context>
 <context>
+    <name>velmora::TCalcChart</name>
+    <message>
+        <source>Concentration, [%1/%2]</source>
+        <translation>Концентрация, [%1/%2]</translation>
+    </message>
+    <message>
+        <source>Cleaning potential, mV</source>
+        <translation>Потенциал очистки, мВ</translation>
+    </message>
+    <message>
+        <source>Cleaning time, s</source>
+        <translation>Время очистки, с</translation>
+    </message>
+    <message>
+        <source>Preparation 1 potential, mV</source>
+        <translation>Потенциал подготовки 1, мВ</translation>
+    </message>
+    <message>
+        <source>Preparation 1 time, s</source>
+        <translation>Время подготовки 1, с</translation>
+    </message>
+    <message>
+        <source>Preparation 2 potential, mV</source>
+        <translation>Потенциал подготовки 2, мВ</translation>
+    </message>
+    <message>
+        <source>Preparation 2 time, s</source>
+        <translation>Время подготовки 2, с</translation>
+    </message>
+    <message>
+        <source>Electrolysis potential, mV</source>
+        <translation>Потенциал электролиза, мВ</translation>
+    </message>
+    <message>
+        <source>Electrolysis time, s</source>
+        <translation>Время электролиза, с</translation>
+    </message>
+    <message>
+        <source>Delay after mixing, s</source>
+        <translation>Задержка после перемешивания, с</translation>
+    </message>
+    <message>
+        <source>Modulation amplitude, mV</source>
+        <translation>Амплитуда модуляции, мВ</translation>
+    </message>
+    <message>
+        <source>Modulation Frequency, Hz</source>
+        <translation>Частота модуляции, Гц</translation>
+    </message>
+    <message>
+        <source>Sweep rate</source>
+        <translation>Скорость развертки</translation>
+    </message>
+    <message>
+        <source>Angular frequency</source>
+        <translation>Угловая частота</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Signal referred to the cell volume</source>
+        <translation>Сигнал, приведенный к объему ячейки</translation>
+    </message>
+    <message>
+        <source>Signal less the diluted sample</source>
+        <translation>Сигнал за вычетом разбавленной пробы</translation>
+    </message>
+    <message>
+        <source>Signal less the blank</source>
+        <translation>Сигнал за вычетом фона</translation>
+    </message>
+    <message>
+        <source>A custom equation draws no line</source>
+        <translation>Пользовательское уравнение не строит прямую</translation>
+    </message>
+    <message>
+        <source>The curves hold different abscissa types: choose one in the list</source>
+        <translation>У кривых разные типы абсциссы: выберите один в списке</translation>
+    </message>
+    <message>
+        <source>The table shows no result: nothing to draw</source>
+        <translation>В таблице нет результата: строить нечего</translation>
+    </message>
+    <message>
+        <source>No element has an active calibration</source>
+        <translation>Ни у одного элемента нет активной градуировки</translation>
+    </message>
+    <message>
+        <source>No element has points to draw</source>
+        <translation>Ни у одного элемента нет точек для построения</translation>
+    </message>
+</context>
+<context>
     <name>velmora::TCalcForm</name>
     <message>
         <source>Cleaning potential, mV</source>
@@ -3913,16 +4016,16 @@ SHA-256 %2
         <translation>Сигнал</translation>
     </message>
     <message>
-        <source>s(y/x)=%1  LOD=%2  LOQ=%3 mg/dm3  (n=%4)</source>
-        <translation>s(y/x)=%1  ПО=%2  ПКО=%3 мг/дм3  (n=%4)</translation>
-    </message>
-    <message>
         <source>E, mV</source>
         <translation>E, мВ</translation>
     </message>
     <message>
         <source>I, µA</source>
         <translation>I, мкА</translation>
+    </message>
+    <message>
+        <source>s(y/x)=%1  LOD=%2  LOQ=%3  (n=%4)</source>
+        <translation>s(y/x)=%1  ПО=%2  ПКО=%3  (n=%4)</translation>
     </message>
 </context>
 <context>
@@ -5548,66 +5651,6 @@ SHA-256 %2
     <message>
         <source>Legend</source>
         <translation>Легенда</translation>
-    </message>
-    <message>
-        <source>Signal</source>
-        <translation>Сигнал</translation>
-    </message>
-    <message>
-        <source>Concentration, [%1/%2]</source>
-        <translation>Концентрация, [%1/%2]</translation>
-    </message>
-    <message>
-        <source>Sweep rate</source>
-        <translation>Скорость развертки</translation>
-    </message>
-    <message>
-        <source>Angular frequency</source>
-        <translation>Угловая частота</translation>
-    </message>
-    <message>
-        <source>Cleaning potential, mV</source>
-        <translation>Потенциал очистки, мВ</translation>
-    </message>
-    <message>
-        <source>Cleaning time, s</source>
-        <translation>Время очистки, с</translation>
-    </message>
-    <message>
-        <source>Preparation 1 potential, mV</source>
-        <translation>Потенциал подготовки 1, мВ</translation>
-    </message>
-    <message>
-        <source>Preparation 1 time, s</source>
-        <translation>Время подготовки 1, с</translation>
-    </message>
-    <message>
-        <source>Preparation 2 potential, mV</source>
-        <translation>Потенциал подготовки 2, мВ</translation>
-    </message>
-    <message>
-        <source>Preparation 2 time, s</source>
-        <translation>Время подготовки 2, с</translation>
-    </message>
-    <message>
-        <source>Electrolysis potential, mV</source>
-        <translation>Потенциал электролиза, мВ</translation>
-    </message>
-    <message>
-        <source>Electrolysis time, s</source>
-        <translation>Время электролиза, с</translation>
-    </message>
-    <message>
-        <source>Delay after mixing, s</source>
-        <translation>Задержка после перемешивания, с</translation>
-    </message>
-    <message>
-        <source>Modulation amplitude, mV</source>
-        <translation>Амплитуда модуляции, мВ</translation>
-    </message>
-    <message>
-        <source>Modulation Frequency, Hz</source>
-        <translation>Частота модуляции, Гц</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,12 @@
 #include <QSlider>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "LanguageChangeWatch.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeaksHost.h"
 #include "TArrayDataStruct.h"
@@ -255,9 +257,17 @@ void ChartToolsHost::scaleFieldEdited(int tag, const QString& text) {
 
 QString ChartToolsHost::readOut(const QPoint& pixel) const {
   QCustomPlot* chart = window_.chartView().chart();
-  const double x = chart->xAxis->pixelToCoord(pixel.x());
-  const double y = chart->yAxis->pixelToCoord(pixel.y());
-  return QStringLiteral("E=%1 I=%2").arg(x, 0, 'f', 6).arg(y, 0, 'f', 6);
+  // Each value to the resolution of one pixel, with its axis's unit (the
+  // part of the axis title after the comma).
+  auto value = [](const QCPAxis* axis, int at) {
+    const double v = axis->pixelToCoord(at);
+    const double step = std::abs(axis->pixelToCoord(at + 1) - v);
+    const QString title = axis->label();
+    const int comma = title.lastIndexOf(QStringLiteral(", "));
+    const QString unit = comma < 0 ? QString() : title.mid(comma + 2);
+    return UiText::fromStd(NumberFormat::WithUnit(NumberFormat::AtResolution(v, step), UiText::toStd(unit)));
+  };
+  return QStringLiteral("E=%1  I=%2").arg(value(chart->xAxis, pixel.x()), value(chart->yAxis, pixel.y()));
 }
 
 void ChartToolsHost::mouseMoved(QMouseEvent* event) {

@@ -14,6 +14,7 @@
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PlainMessageBox.h"
 #include "Settings.h"
@@ -195,7 +196,7 @@ void CurveCommands::SetXShift() {
     if (c.Curve) shifts.push_back(c.Curve->GetXShift());
   }
   const std::optional<double> shared = SharedXShift(shifts);
-  const QString suggestion = shared ? UiText::fromStd(FormatShortest(*shared)) : QString();
+  const QString suggestion = shared ? UiText::fromStd(NumberFormat::Exact(*shared)) : QString();
   QString text;
   bool confirmed = false;
   if (askText) {

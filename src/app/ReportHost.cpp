@@ -11,6 +11,7 @@
 #include "CalibrationsHost.h"
 #include "MainActions.h"
 #include "MainWindow.h"
+#include "MessageSink.h"
 #include "PeaksHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
@@ -46,7 +47,6 @@ ReportHost::ReportHost(MainWindow& window, Settings& settings)
        {"AddToReportActn", "SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn"})
     window.actions().adopt(name);
   QAction* add = window.action("AddToReportActn");
-  if (QToolBar* bar = form.findChild<QToolBar*>()) bar->addAction(add);
   for (const char* name :
        {"SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn", "ReportActn"})
     if (QAction* a = window.action(name)) page_->toolBar()->addAction(a);
@@ -86,6 +86,10 @@ bool ReportHost::AddToReportActnExecute() {
   TCalcForm& form = window_.calculations().form();
   TConcCalculation& calc = form.calculation();
   if (!TReportExperiment::CanAdd(calc, *report_)) return false;
+  if (const char* refusal = TReportExperiment::Refusal(calc, *report_)) {
+    window_.messageSink().warning(Message(refusal));
+    return false;
+  }
   // The peak calculation type in force (shown by "Change peak calculation
   // type"); the last one picked when the peaks' types are mixed.
   const int shown = window_.peaks().controller().shownCalcType();

@@ -195,4 +195,10 @@ bool TCalibrationsDB::ActiveCalibration(const std::string& name, TCalibrationCur
   return true;
 }
 
+bool TCalibrationsDB::ActiveLine(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom,
+                                 TCalibrationLine& out) const {
+  const TSingleCalibration* c = Active(name);
+  return c && c->LineIn(unitTop, unitBottom, out);
+}
+
 }  // namespace velmora

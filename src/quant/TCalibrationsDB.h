@@ -69,6 +69,8 @@ class TCalibrationsDB final : public ICalibrationLookup {
   double CalibrationUncertainty(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom, double signal,
                                 int replicates) const override;
   bool ActiveCalibration(const std::string& name, TCalibrationCurves& out) const override;
+  bool ActiveLine(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom,
+                  TCalibrationLine& out) const override;
 
   THeaderManager& Folder() { return *folder_; }
 

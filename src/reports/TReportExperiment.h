@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,6 +28,14 @@ class TReportExperiment {
   // four units are set and the report is empty or shows results of the
   // same kind (volume or mass), or the method is a custom equation.
   static bool CanAdd(const TConcCalculation& calc, const TReportRec& report);
+  // Why a calculation that CanAdd offers cannot go into `report` after all
+  // (a catalogue message), or null: a custom equation whose result has no
+  // unit of concentration would give a row of dashes, one whose unit is of
+  // another kind (volume or mass) than the report's cannot be compared.
+  static const char* Refusal(const TConcCalculation& calc, const TReportRec& report);
+  // The units of the results in the sample: the calculation's, or for a
+  // custom equation without them, the equation's own result units.
+  static void SampleUnits(const TConcCalculation& calc, std::int32_t& top, std::int32_t& bottom);
 
   // The experiment of the calculation, or nothing when none of its curves
   // other than the blank is present. The curves are the calculation's own

@@ -429,7 +429,7 @@ inline constexpr const char* PrintCalibrationCalcChart = QT_TRANSLATE_NOOP("Mess
 inline constexpr const char* PrintCalibrationR2 = QT_TRANSLATE_NOOP("Messages", "R^2^[%s]=%1.4f");
 inline constexpr const char* PrintCalibrationLine = QT_TRANSLATE_NOOP("Messages", "y[%s]=%4.5f+%4.5f*C");
 inline constexpr const char* PrintCalibrationFigures =
-    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)");
+    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s  (n=%d)");
 inline constexpr const char* PrintCalibrationDatabaseNumber = QT_TRANSLATE_NOOP("Messages", "Database #");
 inline constexpr const char* PrintCalibrationComments = QT_TRANSLATE_NOOP("Messages", "Comments");
 inline constexpr const char* PrintCalibrationConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
@@ -558,6 +558,14 @@ inline constexpr const char* ReportSpreadInCell = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* ReportCompare = QT_TRANSLATE_NOOP("Messages", "%s %s");
 inline constexpr const char* ReportIncompatible =
     QT_TRANSLATE_NOOP("Messages", "Dimensions of report and statistics are incompatible");
+inline constexpr const char* ReportEquationWithoutUnits = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation has no unit of concentration, so the report could not show it. Choose the units of "
+    "its result in the equation editor first.");
+inline constexpr const char* ReportUnitsOfAnotherKind = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation is in units of another kind (per volume or per mass) than the results of the "
+    "report, so they could not be compared. Start a new report for it.");
 inline constexpr const char* ReportCellUnknown = QT_TRANSLATE_NOOP("Messages", "Cell concentrations are unknown");
 inline constexpr const char* ReportElementNotFound = QT_TRANSLATE_NOOP("Messages", "Element not found");
 inline constexpr const char* ReportAboveMaximum =

@@ -121,10 +121,22 @@ TEST(ChartTools, ZoomUndoZoomAndTheReadOut) {
 
   // The read-out under the pointer.
   const QPoint at(plot.center());
+  // Each value to one pixel's resolution, with its unit.
   const QString text = tools.readOut(at);
-  EXPECT_EQ(text, QStringLiteral("E=%1 I=%2")
-                      .arg(win.chart()->xAxis->pixelToCoord(at.x()), 0, 'f', 6)
-                      .arg(win.chart()->yAxis->pixelToCoord(at.y()), 0, 'f', 6));
+  const QStringList parts = text.split(QStringLiteral("  "));
+  ASSERT_EQ(parts.size(), 2) << text.toStdString();
+  EXPECT_TRUE(parts[0].startsWith("E=") && parts[0].endsWith(QStringLiteral("\u00a0mV"))) << text.toStdString();
+  EXPECT_TRUE(parts[1].startsWith("I=") && parts[1].endsWith(QStringLiteral("\u00a0µA"))) << text.toStdString();
+  for (int k = 0; k < 2; ++k) {
+    const QCPAxis* axis = k == 0 ? win.chart()->xAxis : win.chart()->yAxis;
+    const int pixel = k == 0 ? at.x() : at.y();
+    const QString number = parts[k].mid(2, parts[k].indexOf(QChar(0xa0)) - 2);
+    const double step = std::abs(axis->pixelToCoord(pixel + 1) - axis->pixelToCoord(pixel));
+    EXPECT_NEAR(number.toDouble(), axis->pixelToCoord(pixel), step) << text.toStdString();
+    // No more digits than a pixel resolves.
+    const int decimals = number.contains('.') ? static_cast<int>(number.size() - number.indexOf('.') - 1) : 0;
+    EXPECT_LE(std::pow(10.0, -decimals), step * 10.0) << text.toStdString();
+  }
   QTest::mouseMove(win.chart(), at);
   QApplication::processEvents();
   EXPECT_TRUE(win.w.statusPanel(3)->text().startsWith("E=")) << win.w.statusPanel(3)->text().toStdString();

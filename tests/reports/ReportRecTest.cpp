@@ -115,13 +115,14 @@ TEST(ReportRec, SpreadIsJudgedByReproducibilityOrCriticalDifferenceOfTheRange) {
   EXPECT_EQ(cols[4][0], "-");
   EXPECT_EQ(cols[5][0], "30");
   EXPECT_EQ(report.Elements[0].Limit, -1.0);
-  EXPECT_EQ(report.BuildHeaders()[4], "R, mg/dm^3^");
+  // The spread reads in the results' units, as the other columns do.
+  EXPECT_EQ(report.BuildHeaders()[4], "R, µg/dm^3^");
 
   report.AddExperiment(Experiment({{"Pb", 27.0}, {"Cd", 5.1}}));
   cols = report.BuildTable();
   EXPECT_EQ(report.Elements[0].Limit, 0.17);  // two results: reproducibility
-  // 2 µg/dm³ = 0.002 mg/dm³ against 0.17 · 26 µg/dm³ = 0.00442 mg/dm³.
-  EXPECT_EQ(cols[4][0], "X_max_-X_min_=" + FormatPeakValue(0.002) + " < " + FormatPeakValue(0.00442));
+  // 2 µg/dm³ against 0.17 · 26 µg/dm³ = 4.42 µg/dm³.
+  EXPECT_EQ(cols[4][0], "X_max_-X_min_=" + FormatPeakValue(2.0) + " < " + FormatPeakValue(4.42));
   EXPECT_EQ(report.Elements[0].Verdict, TReportVerdict::Within);
   EXPECT_EQ(cols[6][0], "8");  // 30 % of 26.0, no decimals
   EXPECT_EQ(cols[5][2], "35");
@@ -142,13 +143,12 @@ TEST(ReportRec, MeansOutsideTheRangesAreNamedAndUnknownElementsAndUnitsAreReport
   // Cu unknown to the statistics.
   report.AddExperiment(Experiment({{"Pb", 1.0}, {"Cd", 60.0}, {"Cu", 3.0}}));
   auto cols = report.BuildTable();
-  EXPECT_EQ(cols[4][0],
-            "X_med_=" + FormatPeakValue(0.001) + " < " + FormatPeakValue(0.002) + " - limit of determination");
+  EXPECT_EQ(cols[4][0], "X_med_=" + FormatPeakValue(1.0) + " < " + FormatPeakValue(2.0) + " - limit of determination");
   EXPECT_EQ(report.Elements[0].Verdict, TReportVerdict::BelowLimit);
   EXPECT_EQ(cols[5][0], "-");
   EXPECT_EQ(report.Elements[0].Delta, 0);
   EXPECT_EQ(cols[4][1],
-            "X_med_=" + FormatPeakValue(0.06) + " > " + FormatPeakValue(0.05) + " - maximum detectable concentration");
+            "X_med_=" + FormatPeakValue(60.0) + " > " + FormatPeakValue(50.0) + " - maximum detectable concentration");
   EXPECT_EQ(report.Elements[1].Verdict, TReportVerdict::AboveMaximum);
   EXPECT_EQ(cols[4][2], "Element not found");
   EXPECT_EQ(report.Elements[2].Verdict, TReportVerdict::NotFound);

@@ -21,6 +21,7 @@
 #include "LanguageInForce.h"
 #include "Messages.h"
 #include "MethodFile.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "ProgramSetStore.h"
 #include "RecordDeviceActions.h"
@@ -138,7 +139,7 @@ void TOldStyleRecordForm::ShowStep(bool followFilter) {
   }
   {
     const QSignalBlocker block(ui_->currentLimit);
-    ui_->currentLimit->setText(QString::fromStdString(FormatShortest(settings_.options().maxCurrent)));
+    ui_->currentLimit->setText(QString::fromStdString(NumberFormat::Exact(settings_.options().maxCurrent)));
   }
   updateNavigation();
   applyLayout();

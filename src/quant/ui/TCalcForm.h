@@ -112,6 +112,7 @@ class TCalcForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -124,6 +125,9 @@ class TCalcForm : public QWidget {
   void layOutGrid();
   void fillGrid();
   void fitCaptionColumns();
+  // Gives the table the width its columns need and the chart the rest,
+  // until the user moves the divider.
+  void balanceSplitter();
   void writeResults();
   void inputCheck();
   void refreshStat();
@@ -153,6 +157,7 @@ class TCalcForm : public QWidget {
   CalcGridLayout::Editor unitEditor_ = CalcGridLayout::Editor::None;
   int unitElement_ = -1;
   int roleCurve_ = -1;
+  bool splitByHand_ = false;
 
   QTabWidget* pages_ = nullptr;
   QToolBar* toolBar_ = nullptr;

@@ -13,6 +13,7 @@
 #include "IPeaksHost.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakValue.h"
 #include "TPeakEditor.h"
@@ -332,7 +333,7 @@ void TPeaksController::setPeakPotential(const std::string& name) {
   const std::optional<double> potential = editor_->PeakPotential(name);
   if (!potential) return;
   const std::optional<QString> text =
-      askNumber_(tr("Enter peak potential"), UiText::fromStd(FormatShortest(*potential)));
+      askNumber_(tr("Enter peak potential"), UiText::fromStd(NumberFormat::Exact(*potential)));
   if (!text) return;
   const std::optional<double> value = ParseDecimal(UiText::toStd(text->trimmed()), '.');
   if (!value) return;
