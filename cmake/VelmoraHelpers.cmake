@@ -14,6 +14,69 @@ if(VELMORA_SANITIZE)
   add_link_options(-fsanitize=${VELMORA_SANITIZE})
 endif()
 
+# The thread sanitizer's options for every test of a thread sanitizer build
+# (see tests/tsan.supp for why Qt's own accesses are left out).
+set(VELMORA_TSAN_OPTIONS
+    "halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:print_suppressions=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
+
+# Debug information: line tables are enough for backtraces, the sanitizers'
+# reports and profiles, and cost a fraction of full information to produce;
+# -DVELMORA_DEBUG_INFO=full keeps the compiler's full -g (for a debugger).
+set(VELMORA_DEBUG_INFO "lines" CACHE STRING "Debug information in Debug and RelWithDebInfo builds: 'lines' or 'full'")
+set_property(CACHE VELMORA_DEBUG_INFO PROPERTY STRINGS lines full)
+if(VELMORA_DEBUG_INFO STREQUAL "lines")
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    add_compile_options($<$<CONFIG:Debug,RelWithDebInfo>:-gline-tables-only>)
+  else()
+    add_compile_options($<$<CONFIG:Debug,RelWithDebInfo>:-g1>)
+  endif()
+endif()
+
+# The LLVM linker links the large test programs several times faster than
+# the default one; it is used where it is installed (scripts/install-deps).
+option(VELMORA_USE_LLD "Link with ld.lld when it is installed" ON)
+if(VELMORA_USE_LLD)
+  find_program(VELMORA_LLD ld.lld)
+  if(VELMORA_LLD)
+    include(CheckLinkerFlag)
+    check_linker_flag(CXX -fuse-ld=lld VELMORA_HAVE_FUSE_LD_LLD)
+    if(VELMORA_HAVE_FUSE_LD_LLD)
+      add_link_options(-fuse-ld=lld)
+    endif()
+  endif()
+endif()
+
+# Unity builds: each library compiles its sources in batches, one compiler
+# run per batch, so the Qt and standard headers are read once per batch
+# instead of once per file. Functions and constants in anonymous namespaces
+# of one library must then have distinct names; a file that cannot share a
+# batch is named in velmora_unity_exclude() in its folder's CMakeLists.txt.
+option(VELMORA_UNITY_BUILD "Compile the libraries in batches of source files" ON)
+set(VELMORA_UNITY_BATCH 16 CACHE STRING "Source files per batch of a unity build")
+
+# velmora_unity(TARGET): a library built in batches (when VELMORA_UNITY_BUILD).
+function(velmora_unity name)
+  if(VELMORA_UNITY_BUILD)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${VELMORA_UNITY_BATCH})
+  endif()
+endfunction()
+
+# velmora_unity_exclude(FILE ...): sources of the current folder compiled on
+# their own (their file-local names clash with another file of the library).
+function(velmora_unity_exclude)
+  set_source_files_properties(${ARGN} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+endfunction()
+
+# Precompiled headers: Qt Widgets (with the chart library, which pulls in
+# most of Qt) and GoogleTest are parsed once per build for every Qt library
+# and test program instead of once per compiler run. Each family of targets
+# whose flags agree shares one precompiled header (see cmake/VelmoraPch.cmake);
+# -Winvalid-pch turns a header the compiler would silently refuse into an error.
+option(VELMORA_PCH "Precompiled headers for the Qt libraries and the tests" ON)
+if(VELMORA_PCH)
+  list(APPEND VELMORA_WARNINGS -Winvalid-pch)
+endif()
+
 # velmora_library(NAME SOURCES ... [QT] [DEPS ...])
 # A library of one source folder. Core libraries use the standard library
 # only; QT marks a library of windows or adapters.
@@ -23,9 +86,20 @@ function(velmora_library name)
   target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} Threads::Threads)
+  velmora_unity(${name})
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
+    velmora_use_pch(${name} qt)
   endif()
+endfunction()
+
+# velmora_test_environment(OUT): the environment of every test program.
+function(velmora_test_environment out)
+  set(_env "QT_QPA_PLATFORM=offscreen;VELMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  if(VELMORA_SANITIZE MATCHES "thread")
+    list(APPEND _env "TSAN_OPTIONS=${VELMORA_TSAN_OPTIONS}")
+  endif()
+  set(${out} "${_env}" PARENT_SCOPE)
 endfunction()
 
 # velmora_test(NAME SOURCES ... DEPS ... [GUI] [LABELS ...] [TIMEOUT s])
@@ -42,6 +116,14 @@ function(velmora_test name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest_main GTest::gtest)
   endif()
+  # Programs that reach Qt through their libraries (the command-line tool
+  # draws with it) share the Qt tests' header; the others the plain one.
+  velmora_links_qt(_qt ${name})
+  if(_qt)
+    velmora_use_pch(${name} qt_tests)
+  else()
+    velmora_use_pch(${name} tests)
+  endif()
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
@@ -49,9 +131,13 @@ function(velmora_test name)
     set(ARG_LABELS unit)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  velmora_test_environment(_env)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}" ENVIRONMENT "${_env}")
   set_property(GLOBAL APPEND PROPERTY VELMORA_TEST_TARGETS ${name})
+  if(VELMORA_SANITIZE MATCHES "thread" AND name IN_LIST VELMORA_TSAN_PROGRAMS)
+    set_property(TEST ${name} APPEND PROPERTY LABELS tsan)
+    set_property(GLOBAL APPEND PROPERTY VELMORA_TSAN_TARGETS ${name})
+  endif()
 endfunction()
 
 # velmora_folder_library(NAME [QT] DEPS ...)

@@ -24,6 +24,7 @@
 #include "DeviceProtocol.h"
 #include "FrameHex.h"
 #include "MainWindow.h"
+#include "MissingFacility.h"
 #include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
@@ -195,7 +196,7 @@ TEST(SamplerBatchTest, ShippedAutosamplerMethodsAreListedAndLaidOut) {
 TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   Bench b;
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   ASSERT_TRUE(b.w->deviceLink().device().AutoSamplerEnabled());
   b.w->sampler().setMethodSource([] {
     return std::vector<SamplerMethod>{Method("Zn, Cd, Pb", "Formic acid"), Method("Cu", "Ammonium chloride")};
@@ -289,7 +290,7 @@ TEST(SamplerBatchTest, AJammedTrayStopsTheBatchAndKeepsWhatWasRecorded) {
   faults.trayJam = {4};  // the first cell of the second sample
   Bench b(faults);
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   b.w->sampler().setMethodSource([] { return std::vector<SamplerMethod>{Method("Pb", "Acetate buffer")}; });
   TSamplerForm& form = b.form();
   form.show();
