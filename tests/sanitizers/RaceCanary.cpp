@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   QObject context;
   context.moveToThread(&worker);
   worker.start();
-  QMetaObject::invokeMethod(&context, [] { BumpOnWorker(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &context, [] { BumpOnWorker(); }, Qt::QueuedConnection);
   BumpOnMain();
   worker.quit();
   worker.wait();

@@ -8,10 +8,11 @@
 namespace velmora::test {
 
 // Some tests need something of the machine: a pseudo-terminal, a locale with
-// a decimal comma, the unzip program. On a machine without it they skip, but
-// where the run provides it (scripts/test sets VELMORA_REQUIRE_FACILITIES=1)
-// a missing one is a fault and fails the test, so that a broken pseudo-terminal
-// path cannot pass as a skip.
+// a decimal comma, the unzip program, a PostgreSQL server (TestPostgres.h).
+// On a machine without it they skip, but where the run provides it
+// (scripts/test sets VELMORA_REQUIRE_FACILITIES=1) a missing one is a fault
+// and fails the test, so that a broken pseudo-terminal path cannot pass as
+// a skip.
 inline bool FacilitiesRequired() {
   const char* value = std::getenv("VELMORA_REQUIRE_FACILITIES");
   return value != nullptr && *value != '\0' && std::string_view(value) != "0";
