@@ -32,49 +32,15 @@ if(VELMORA_DEBUG_INFO STREQUAL "lines")
   endif()
 endif()
 
-# The LLVM linker links the large test programs several times faster than
-# the default one; it is used where it is installed (scripts/install-deps).
-option(VELMORA_USE_LLD "Link with ld.lld when it is installed" ON)
-if(VELMORA_USE_LLD)
-  find_program(VELMORA_LLD ld.lld)
-  if(VELMORA_LLD)
-    include(CheckLinkerFlag)
-    check_linker_flag(CXX -fuse-ld=lld VELMORA_HAVE_FUSE_LD_LLD)
-    if(VELMORA_HAVE_FUSE_LD_LLD)
-      add_link_options(-fuse-ld=lld)
-    endif()
-  endif()
-endif()
-
-# Unity builds: each library compiles its sources in batches, one compiler
-# run per batch, so the Qt and standard headers are read once per batch
-# instead of once per file. Functions and constants in anonymous namespaces
-# of one library must then have distinct names; a file that cannot share a
-# batch is named in velmora_unity_exclude() in its folder's CMakeLists.txt.
-option(VELMORA_UNITY_BUILD "Compile the libraries in batches of source files" ON)
-set(VELMORA_UNITY_BATCH 16 CACHE STRING "Source files per batch of a unity build")
-
-# velmora_unity(TARGET): a library built in batches (when VELMORA_UNITY_BUILD).
-function(velmora_unity name)
-  if(VELMORA_UNITY_BUILD)
-    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${VELMORA_UNITY_BATCH})
-  endif()
-endfunction()
-
-# velmora_unity_exclude(FILE ...): sources of the current folder compiled on
-# their own (their file-local names clash with another file of the library).
-function(velmora_unity_exclude)
-  set_source_files_properties(${ARGN} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
-endfunction()
-
 # Precompiled headers: Qt Widgets (with the chart library, which pulls in
 # most of Qt) and GoogleTest are parsed once per build for every Qt library
 # and test program instead of once per compiler run. Each family of targets
-# whose flags agree shares one precompiled header (see cmake/VelmoraPch.cmake);
-# -Winvalid-pch turns a header the compiler would silently refuse into an error.
+# whose flags agree shares one precompiled header (see cmake/VelmoraPch.cmake).
+# A target whose flags differ still builds (the compiler then reads the
+# headers as text), with a warning that says why the header was refused.
 option(VELMORA_PCH "Precompiled headers for the Qt libraries and the tests" ON)
 if(VELMORA_PCH)
-  list(APPEND VELMORA_WARNINGS -Winvalid-pch)
+  list(APPEND VELMORA_WARNINGS -Winvalid-pch -Wno-error=invalid-pch)
 endif()
 
 # velmora_library(NAME SOURCES ... [QT] [DEPS ...])
@@ -86,10 +52,12 @@ function(velmora_library name)
   target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} Threads::Threads)
-  velmora_unity(${name})
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
-    velmora_use_pch(${name} qt)
+    velmora_links_qt_widgets(_widgets ${name})
+    if(_widgets)
+      velmora_use_pch(${name} qt)
+    endif()
   endif()
 endfunction()
 
@@ -116,12 +84,14 @@ function(velmora_test name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest_main GTest::gtest)
   endif()
-  # Programs that reach Qt through their libraries (the command-line tool
-  # draws with it) share the Qt tests' header; the others the plain one.
+  # Programs that reach Qt Widgets through their libraries (the command-line
+  # tool draws with it) share the Qt tests' header; programs without Qt the
+  # plain one; the few with Qt but not its widgets none.
+  velmora_links_qt_widgets(_widgets ${name})
   velmora_links_qt(_qt ${name})
-  if(_qt)
+  if(_widgets)
     velmora_use_pch(${name} qt_tests)
-  else()
+  elseif(NOT _qt)
     velmora_use_pch(${name} tests)
   endif()
   if(NOT ARG_TIMEOUT)

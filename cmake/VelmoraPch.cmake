@@ -50,27 +50,28 @@ function(velmora_use_pch name family)
   endif()
 endfunction()
 
-# velmora_links_qt(OUT TARGET): whether TARGET links Qt, directly or through
-# the project's libraries.
-function(velmora_links_qt out name)
+# _velmora_links_matching(OUT TARGET REGEX): whether TARGET links a target
+# whose name matches REGEX, directly or through other libraries (Qt's own
+# imported targets included: Qt Print Support brings Qt Widgets).
+function(_velmora_links_matching out name regex)
   set(_seen "")
   set(_todo ${name})
   set(_found FALSE)
-  while(_todo AND NOT _found)
+  while(_todo)
     list(POP_FRONT _todo _t)
     if(_t IN_LIST _seen OR NOT TARGET ${_t})
       continue()
     endif()
     list(APPEND _seen ${_t})
-    if(_t MATCHES "^Qt6::")
+    if(_t MATCHES "${regex}")
       set(_found TRUE)
       break()
     endif()
     get_target_property(_imported ${_t} IMPORTED)
-    if(_imported)
-      continue()
+    set(_libs "")
+    if(NOT _imported)
+      get_target_property(_libs ${_t} LINK_LIBRARIES)
     endif()
-    get_target_property(_libs ${_t} LINK_LIBRARIES)
     get_target_property(_ilibs ${_t} INTERFACE_LINK_LIBRARIES)
     foreach(_l IN LISTS _libs _ilibs)
       if(_l AND NOT _l MATCHES "NOTFOUND$" AND NOT _l MATCHES "^\\$<")
@@ -78,5 +79,18 @@ function(velmora_links_qt out name)
       endif()
     endforeach()
   endwhile()
+  set(${out} ${_found} PARENT_SCOPE)
+endfunction()
+
+# velmora_links_qt(OUT TARGET): whether TARGET links any part of Qt.
+function(velmora_links_qt out name)
+  _velmora_links_matching(_found ${name} "^Qt6::")
+  set(${out} ${_found} PARENT_SCOPE)
+endfunction()
+
+# velmora_links_qt_widgets(OUT TARGET): whether TARGET links Qt Widgets, whose
+# macros the Qt header of the families qt and qt_tests is made with.
+function(velmora_links_qt_widgets out name)
+  _velmora_links_matching(_found ${name} "^Qt6::Widgets$")
   set(${out} ${_found} PARENT_SCOPE)
 endfunction()
