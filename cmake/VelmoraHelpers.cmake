@@ -38,7 +38,15 @@ endif()
 # whose flags agree shares one precompiled header (see cmake/VelmoraPch.cmake).
 # A target whose flags differ still builds (the compiler then reads the
 # headers as text), with a warning that says why the header was refused.
-option(VELMORA_PCH "Precompiled headers for the Qt libraries and the tests" ON)
+# The sanitizer and fuzz builds compile without optimisation or with
+# instrumentation where loading the large header costs about what parsing
+# the few headers a file needs does; they go without.
+if(VELMORA_SANITIZE OR VELMORA_FUZZ)
+  set(_velmora_pch_default OFF)
+else()
+  set(_velmora_pch_default ON)
+endif()
+option(VELMORA_PCH "Precompiled headers for the Qt libraries and the tests" ${_velmora_pch_default})
 if(VELMORA_PCH)
   list(APPEND VELMORA_WARNINGS -Winvalid-pch -Wno-error=invalid-pch)
 endif()
