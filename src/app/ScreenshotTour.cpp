@@ -98,7 +98,7 @@ int ModelingAndProperties(MainWindow& w, const QString& folder) {
   // "Signal modeling": three peaks and the signal they make.
   if (auto* modeling = w.findChild<ModelingWindow*>()) {
     w.action("ModelingActn")->setChecked(true);
-    const char* rows[][4] = {{"Zn", "-1000", "1.2", "70"}, {"Cd", "-650", "0,8", "60"}, {"Pb", "-450", "2.1", "80"}};
+    const char* rows[][4] = {{"Zn", "-1000", "1.2", "70"}, {"Cd", "-650", "0.8", "60"}, {"Pb", "-450", "2.1", "80"}};
     for (int r = 0; r < 3; ++r)
       for (int c = 0; c < 4; ++c)
         modeling->grid()->setItem(r, c, new QTableWidgetItem(QString::fromLatin1(rows[r][c])));
@@ -110,10 +110,12 @@ int ModelingAndProperties(MainWindow& w, const QString& folder) {
   if (TNode* leaf = w.forest().FocusedNode) {
     while (leaf->FirstChild) leaf = leaf->FirstChild;
     w.forest().SelectNode(leaf);
-    w.action("PropertiesActn")->setChecked(true);
+    // The menu command, as the user gives it: it shows the window filled.
+    QAction* properties = w.action("PropertiesActn");
+    if (!properties->isChecked()) properties->trigger();
     settle();
     written += w.propertiesWindow().grab().save(QDir(folder).filePath("properties.png"));
-    w.action("PropertiesActn")->setChecked(false);
+    if (properties->isChecked()) properties->trigger();
   }
   return written;
 }
