@@ -27,6 +27,7 @@
 #include "FrameHex.h"
 #include "MainWindow.h"
 #include "MethodsHost.h"
+#include "MissingFacility.h"
 #include "PseudoTerminalHost.h"
 #include "RecordFormWidgets.h"
 #include "RecordParametersHost.h"
@@ -202,7 +203,7 @@ TEST(SamplerBatchTest, ShippedAutosamplerMethodsAreListedAndLaidOut) {
 TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   Bench b;
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   ASSERT_TRUE(b.w->deviceLink().device().AutoSamplerEnabled());
   b.w->sampler().setMethodSource([] {
     return std::vector<SamplerMethod>{Method("Zn, Cd, Pb", "Formic acid"), Method("Cu", "Ammonium chloride")};
@@ -296,7 +297,7 @@ TEST(SamplerBatchTest, AJammedTrayStopsTheBatchAndKeepsWhatWasRecorded) {
   faults.trayJam = {4};  // the first cell of the second sample
   Bench b(faults);
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   b.w->sampler().setMethodSource([] { return std::vector<SamplerMethod>{Method("Pb", "Acetate buffer")}; });
   TSamplerForm& form = b.form();
   form.show();
@@ -360,7 +361,7 @@ TEST(SamplerBatchTest, RunWithoutAnAutosamplerStartsNothing) {
 TEST(SamplerBatchTest, TheShutDownBoxPowersOffAfterABatchWhoseSavesSucceeded) {
   Bench b;
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   auto* commands = new DocumentCommandsController(*b.w, b.settings);
   b.w->setDocumentCommands(commands);
   commands->commands().DocumentFileName = (b.dir.path() / "batch.tvx").string();

@@ -24,6 +24,7 @@
 #include "MainWindow.h"
 #include "MethodFile.h"
 #include "MethodsHost.h"
+#include "MissingFacility.h"
 #include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
@@ -126,10 +127,10 @@ struct Bench {
   }
 };
 
-#define ONLINE_OR_SKIP(b)                            \
-  do {                                               \
-    std::string error;                               \
-    if (!(b).goOnline(error)) GTEST_SKIP() << error; \
+#define ONLINE_OR_SKIP(b)                                          \
+  do {                                                             \
+    std::string error;                                             \
+    if (!(b).goOnline(error)) VELMORA_MISSING_FACILITY() << error; \
   } while (0)
 
 TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {

@@ -15,6 +15,7 @@
 #include "DeviceProtocol.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorHarness.h"
+#include "MissingFacility.h"
 #include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
 #include "TAcquisitionRun.h"
@@ -132,7 +133,7 @@ class SamplerRun : public test::PtyDeviceFixture {
 TEST_F(SamplerRun, AJammedTrayStopsTheRunRaisesTheElectrodeAndNamesTheCell) {
   EmulatorFaults faults;
   faults.trayJam = {5};
-  if (!serve(faults)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(faults)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   const std::vector<std::string> expected = {"DC 10 03", "DC 05", "DC 10 05", "DC 04"};
   EXPECT_EQ(run({{CellStep(3), CellStep(5), CellStep(6)}}), expected);
   EXPECT_EQ(curves.load(), 1);
@@ -150,7 +151,7 @@ TEST_F(SamplerRun, AJammedTrayStopsTheRunRaisesTheElectrodeAndNamesTheCell) {
 TEST_F(SamplerRun, AMoveAnsweredWithoutItsCellStopsTheRunOnLine) {
   EmulatorFaults faults;
   faults.noCellAnswer = {6};
-  if (!serve(faults)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(faults)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   const std::vector<std::string> expected = {"DC 10 03", "DC 05", "DC 10 05", "DC 05", "DC 10 06", "DC 04"};
   EXPECT_EQ(run({{CellStep(3), CellStep(5), CellStep(6), CellStep(7)}}), expected);
   EXPECT_EQ(curves.load(), 2);

@@ -8,6 +8,7 @@
 
 #include "ChartWorkbook.h"
 #include "FormatError.h"
+#include "MissingFacility.h"
 #include "PngFile.h"
 #include "TableWorkbook.h"
 #include "TempDir.h"
@@ -52,7 +53,7 @@ TEST(ChartWorkbook, SheetNamesTheSpreadsheetAccepts) {
 }
 
 TEST(ChartWorkbook, CellsAndChartReadBack) {
-  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  if (!HaveUnzip()) VELMORA_MISSING_FACILITY() << "unzip is not installed";
   TempDir dir;
   const auto file = dir / "out.xlsx";
   ChartWorkbook::Write(file, "Zn Cd Pb.tvx", {{"Background", Sweep(20, 3)}, {"Sample 1", Sweep(30, 5)}});
@@ -81,7 +82,7 @@ TEST(ChartWorkbook, CellsAndChartReadBack) {
 }
 
 TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndFailuresKeepTheOldFile) {
-  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  if (!HaveUnzip()) VELMORA_MISSING_FACILITY() << "unzip is not installed";
   TempDir dir;
   const auto file = dir / "empty.xlsx";
   ChartWorkbook::Write(file, "doc", {});

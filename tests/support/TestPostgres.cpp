@@ -27,11 +27,6 @@ std::string TestPostgres::ServerUrl() {
   return url ? url : "";
 }
 
-bool TestPostgres::Required() {
-  const char* required = std::getenv("VELMORA_REQUIRE_FACILITIES");
-  return required && std::string(required) == "1";
-}
-
 void TestPostgres::Admin(const std::string& sql) {
   static std::atomic<int> counter{0};
   const QString name = QStringLiteral("velmora-test-admin-%1").arg(counter.fetch_add(1));

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ArchiveAddress.h"
+#include "MissingFacility.h"
 
 namespace velmora::test {
 
@@ -13,9 +14,6 @@ class TestPostgres {
  public:
   // The server's address; empty when the variable is not set.
   static std::string ServerUrl();
-  // Under scripts/test (VELMORA_REQUIRE_FACILITIES=1) a missing server is a
-  // failure, not a reason to skip.
-  static bool Required();
 
   // Throws std::runtime_error when the database cannot be created.
   TestPostgres();
@@ -35,12 +33,10 @@ class TestPostgres {
 
 }  // namespace velmora::test
 
-// In a fixture's SetUp: skips the test without a server, or fails it when
-// the facilities are required.
-#define VELMORA_NEED_POSTGRES()                                                                  \
-  do {                                                                                           \
-    if (::velmora::test::TestPostgres::ServerUrl().empty()) {                                    \
-      if (::velmora::test::TestPostgres::Required()) FAIL() << "VELMORA_TEST_PG_URL is not set"; \
-      GTEST_SKIP() << "no PostgreSQL server (VELMORA_TEST_PG_URL is not set)";                   \
-    }                                                                                            \
+// In a fixture's SetUp or a test: skips the test without a server, or fails
+// it where the run provides one (VELMORA_REQUIRE_FACILITIES).
+#define VELMORA_NEED_POSTGRES()                                                              \
+  do {                                                                                       \
+    if (::velmora::test::TestPostgres::ServerUrl().empty())                                  \
+      VELMORA_MISSING_FACILITY() << "no PostgreSQL server (VELMORA_TEST_PG_URL is not set)"; \
   } while (false)
