@@ -33,6 +33,13 @@
 namespace velmora {
 
 namespace {
+constexpr const char* kShutDownCancelled =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The computer was not shut down after the run: not every curve of the run could be saved. The "
+                      "curves are in the open document; save it before you close the program.");
+}  // namespace
+
+namespace {
 
 constexpr const char* kProgramFile = "VAPrograms.vap";
 
@@ -128,6 +135,12 @@ void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()>
   updateActions();
 }
 
+void RecordingReceiver::openJournalIn(const std::filesystem::path& dataFolder) {
+  const std::filesystem::path path = TRecoveryJournal::PathIn(dataFolder);
+  if (journal_->Path() == path || journal_->HasEntries()) return;
+  journal_ = std::make_unique<TRecoveryJournal>(path);
+}
+
 void RecordingReceiver::setFollowStep(std::function<void(int, int)> follow) { follow_ = std::move(follow); }
 
 void RecordingReceiver::setCurveStore(std::function<void()> store) { store_ = std::move(store); }
@@ -195,6 +208,7 @@ void RecordingReceiver::launch(const PendingStart& start) {
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
   active_ = start.Source;
+  saveFailed_ = false;
   run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
@@ -361,6 +375,7 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
     try {
       journal_->Append(*r, node->Name);
     } catch (const std::exception& e) {
+      saveFailed_ = true;
       // The backup below still runs; a full disk shows there. An
       // unattended batch does not go on with curves at risk.
       if (active_.StopOnJournalFailure && link_.device().Recording()) {
@@ -395,11 +410,13 @@ void RecordingReceiver::afterCurve() {
     try {
       store_();
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   } else if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
     try {
-      commands->AfterCurveRecorded();
+      if (!commands->AfterCurveRecorded()) saveFailed_ = true;
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   }
   if (!window_.modified()) journal_->Clear();
@@ -425,10 +442,32 @@ void RecordingReceiver::TavrelDevice1RecordEnd() {
   emit recordEnded();
   endRunUi();
   // A run cut short by a lost line leaves the computer on for the operator.
-  if (active_.ShutDown && !link_.device().PortWasLost()) {
-    if (QAction* save = window_.action("SaveActn")) save->trigger();
-    QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+  if (active_.ShutDown && !link_.device().PortWasLost()) shutDownAfterRun();
+}
+
+void RecordingReceiver::shutDownAfterRun() {
+  // The last curve's store first, when it is still queued.
+  if (storeQueued_) {
+    storeQueued_ = false;
+    afterCurve();
   }
+  if (QAction* save = window_.action("SaveActn")) save->trigger();
+  // The computer goes off only with every curve of the run on disk; a save
+  // that failed (or was cancelled) keeps it on with the document open.
+  if (saveFailed_ || window_.modified()) {
+    window_.messageSink().error(Message(kShutDownCancelled));
+    return;
+  }
+  if (powerOff_) {
+    powerOff_();
+    return;
+  }
+#ifdef Q_OS_WIN
+  QProcess::startDetached(QStringLiteral("shutdown"),
+                          {QStringLiteral("/s"), QStringLiteral("/f"), QStringLiteral("/t"), QStringLiteral("0")});
+#else
+  QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+#endif
 }
 
 void RecordingReceiver::runFailed(const Message& message) {

@@ -71,7 +71,12 @@ class RecordingReceiver : public QObject {
   // default the document commands' one. It runs on the UI thread after the
   // curve's event has released the run's worker, so the worker keeps polling
   // the analyzer while the disk works.
+  // A store that throws has failed (the run goes on; the computer is not
+  // shut down after it).
   void setCurveStore(std::function<void()> store);
+  // Powers the computer off ("Shut down computer after program execution");
+  // by default the operating system's power-off. Tests put their own here.
+  void setPowerOff(std::function<void()> powerOff) { powerOff_ = std::move(powerOff); }
   // Where finished voltammograms go instead of the run's own tree (the
   // measurement wizard's placement); null restores the run's tree.
   using PlaceOverride = std::function<TNode*(const TRecordedCurve& curve, const std::string& databaseName)>;
@@ -90,6 +95,10 @@ class RecordingReceiver : public QObject {
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
   TRecoveryJournal& journal() { return *journal_; }
+  // Keeps the recovery journal in `dataFolder` from now on (the data folder
+  // moved at start-up); a journal that still holds curves stays where it is
+  // for the recovery offer.
+  void openJournalIn(const std::filesystem::path& dataFolder);
   // The text of the status panel (also shown by the autosampler and wizard).
   QString statusText() const;
   // Offers to restore the curves of an unfinished session; returns the
@@ -131,6 +140,9 @@ class RecordingReceiver : public QObject {
   void scheduleStore();
   // The window leaves the recording state (once per run).
   void endRunUi();
+  // At the normal end of a run with "Shut down" checked: saves the document
+  // and powers off, unless a save of the run failed.
+  void shutDownAfterRun();
 
   // Handlers of the run's and the link's events.
   void TavrelDevice1RecordStart();
@@ -151,6 +163,10 @@ class RecordingReceiver : public QObject {
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
+  std::function<void()> powerOff_;
+  // A curve of the current run could not be made durable (journal, backup
+  // or database save).
+  bool saveFailed_ = false;
   PlaceOverride placeOverride_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;

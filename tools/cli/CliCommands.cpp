@@ -53,6 +53,7 @@ CliCommand StatisticsCommand();
 CliCommand MethodCommand();
 CliCommand ScriptCommand();
 CliCommand ReportCommand();
+CliCommand ResultsCommand();
 CliCommand UpdateCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
@@ -60,7 +61,7 @@ const std::vector<CliCommand>& CliCommands::all() {
       // Commands register here as they arrive.
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(), MethodCommand(),
-      ScriptCommand(), ReportCommand(),  UpdateCommand(),
+      ScriptCommand(), ReportCommand(),  ResultsCommand(), UpdateCommand(),
   };
   return commands;
 }
