@@ -672,9 +672,8 @@ inline constexpr const char* UpdateBadVersion =
     QT_TRANSLATE_NOOP("Messages", "a version of the form yyyy.mm.dd is expected");
 inline constexpr const char* UpdateBadSize =
     QT_TRANSLATE_NOOP("Messages", "a size in bytes between 1 and %s is expected");
-inline constexpr const char* UpdateBadAddress =
-    QT_TRANSLATE_NOOP("Messages",
-                      "an https:// address (http:// only on this computer) of at most %s characters is expected");
+inline constexpr const char* UpdateBadAddress = QT_TRANSLATE_NOOP(
+    "Messages", "an https:// address (http:// only on this computer) of at most %s characters is expected");
 inline constexpr const char* UpdateBadChecksum =
     QT_TRANSLATE_NOOP("Messages", "a SHA-256 checksum of 64 hexadecimal digits is expected");
 inline constexpr const char* UpdateNoChecksum = QT_TRANSLATE_NOOP(

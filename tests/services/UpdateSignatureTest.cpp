@@ -65,9 +65,9 @@ TEST(UpdateSignatureTest, UnsignedAndDamagedSignatureFilesAreRefused) {
   const std::string good = publisher.SignatureFile(kCatalogue);
   EXPECT_STREQ(refusal(kCatalogue, "", publisher.PublicKey()).c_str(), msg::UpdateNotSigned);
   EXPECT_STREQ(refusal(kCatalogue, " \r\n", publisher.PublicKey()).c_str(), msg::UpdateNotSigned);
-  for (const std::string& bad :
-       {good.substr(0, 84) + "\n", good.substr(0, 86) + "A=\n", std::string("not a signature\n"),
-        good.substr(0, 40) + "\n" + good.substr(40), std::string("<html>404</html>"), good + good, std::string(5000, 'A')})
+  for (const std::string& bad : {good.substr(0, 84) + "\n", good.substr(0, 86) + "A=\n",
+                                 std::string("not a signature\n"), good.substr(0, 40) + "\n" + good.substr(40),
+                                 std::string("<html>404</html>"), good + good, std::string(5000, 'A')})
     EXPECT_STREQ(refusal(kCatalogue, bad, publisher.PublicKey()).c_str(), msg::UpdateBadSignatureFile) << bad;
   // A signed catalogue that is malformed is refused all the same.
   const std::string broken = "2027.01.15\n-1\nhttps://u.example.org/a.deb\n";

@@ -61,7 +61,7 @@ const std::vector<CliCommand>& CliCommands::all() {
       // Commands register here as they arrive.
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(), MethodCommand(),
-      ScriptCommand(), ReportCommand(),  ResultsCommand(), UpdateCommand(),
+      ScriptCommand(), ReportCommand(),  ResultsCommand(),     UpdateCommand(),
   };
   return commands;
 }
