@@ -22,8 +22,7 @@ namespace {
 struct Entry {
   QString source;
   QString translation;
-  // A text whose wording follows a count: each of the language's forms.
-  QStringList forms;
+  QStringList forms;  // plural forms, each checked on its own
   bool unfinished = false;
 };
 
@@ -79,8 +78,8 @@ QMap<QString, Entry> readCatalogue(const QString& path) {
         if (xml.isStartElement() && xml.name() == u"numerusform") {
           const QString form = elementText(xml);
           emptyForm = emptyForm || form.isEmpty();
-          text += form;
           entry.forms << form;
+          text += form;
         }
       }
       entry.translation = emptyForm ? QString() : text;
@@ -141,8 +140,9 @@ TEST(TranslationCatalogue, EveryTextIsTranslatedWithTheSameArgumentPlaces) {
       ++untranslated;
       continue;
     }
-    for (const QString& t : e.forms.isEmpty() ? QStringList{e.translation} : e.forms)
-      if (places(e.source) != places(t)) wrongPlaces << e.source + " => " + t;
+    const QStringList forms = e.forms.isEmpty() ? QStringList{e.translation} : e.forms;
+    for (const QString& form : forms)
+      if (places(e.source) != places(form)) wrongPlaces << e.source + " => " + form;
   }
   EXPECT_EQ(untranslated, 0) << "of " << catalogue.size() << " texts";
   EXPECT_TRUE(wrongPlaces.isEmpty()) << wrongPlaces.join('\n').toStdString();
