@@ -276,7 +276,7 @@ TEST(LanguageSwitch, CataloguesAreFoundByThreeOrTwoLettersAndLocaleZeroFollowsTh
   const QString built = QDir(kCatalogueFolder).filePath("velmora_ru.qm");
   ASSERT_TRUE(QFile::exists(built));
   LanguageSwitcher language(settings);
-  const EnglishAtEnd english{language};
+  const EnglishAtEnd englishAtEnd{language};
   language.setSearchFolders({folder + "/none", folder});
   const QString english = QCoreApplication::translate("MainActions", "Settings...");
 
