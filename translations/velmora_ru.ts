@@ -1118,14 +1118,6 @@
         <translation>Служебная ячейка</translation>
     </message>
     <message>
-        <source>The autosampler did not answer on its way to cell %s. The batch is stopped; the %s curves recorded so far are kept.</source>
-        <translation>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные кривые (%s) сохранены.</translation>
-    </message>
-    <message>
-        <source>The autosampler did not report cell %s after the move. The batch is stopped; the %s curves recorded so far are kept.</source>
-        <translation>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные кривые (%s) сохранены.</translation>
-    </message>
-    <message>
         <source>The electrode did not go up. Raise it by hand before the tray is turned.</source>
         <translation>Электрод не поднялся. Поднимите его вручную, прежде чем поворачивать карусель.</translation>
     </message>
@@ -2256,10 +2248,6 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <translation>ожидается размер в байтах от 1 до %s</translation>
     </message>
     <message>
-        <source>an http:// or https:// address of at most %s characters is expected</source>
-        <translation>ожидается адрес http:// или https:// длиной не более %s символов</translation>
-    </message>
-    <message>
         <source>a SHA-256 checksum of 64 hexadecimal digits is expected</source>
         <translation>ожидается контрольная сумма SHA-256 из 64 шестнадцатеричных цифр</translation>
     </message>
@@ -2426,6 +2414,62 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
     <message>
         <source>The help pages were not found beside the program or in &quot;%s&quot;.</source>
         <translation>Страницы справки не найдены ни рядом с программой, ни в «%s».</translation>
+    </message>
+    <message numerus="yes">
+        <source>The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curves recorded so far are kept.</source>
+        <translation>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанная %n кривая сохранена.</numerusform>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные %n кривые сохранены.</numerusform>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные %n кривых сохранены.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The autosampler did not report cell %s after the move. The batch is stopped; the %n curves recorded so far are kept.</source>
+        <translation>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанная %n кривая сохранена.</numerusform>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные %n кривые сохранены.</numerusform>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные %n кривых сохранены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moving the tray to cell %s...</source>
+        <translation>Перемещение лотка к ячейке %s...</translation>
+    </message>
+    <message>
+        <source>Lowering the electrode...</source>
+        <translation>Опускание электрода...</translation>
+    </message>
+    <message>
+        <source>Raising the electrode...</source>
+        <translation>Подъем электрода...</translation>
+    </message>
+    <message>
+        <source>an https:// address (http:// only on this computer) of at most %s characters is expected</source>
+        <translation>ожидается адрес https:// (http:// только на этом компьютере) длиной не более %s символов</translation>
+    </message>
+    <message>
+        <source>The update catalogue is not signed, so nothing in it can be trusted. No update is offered.</source>
+        <translation>Каталог обновлений не подписан, поэтому ничему в нем нельзя доверять. Обновление не предлагается.</translation>
+    </message>
+    <message>
+        <source>The signature of the update catalogue is damaged: one line of base64 holding 64 bytes is expected.</source>
+        <translation>Подпись каталога обновлений повреждена: ожидается одна строка base64 с 64 байтами.</translation>
+    </message>
+    <message>
+        <source>The signature of the update catalogue does not match: the catalogue was changed or signed with another key. No update is offered.</source>
+        <translation>Подпись каталога обновлений не совпадает: каталог изменен или подписан другим ключом. Обновление не предлагается.</translation>
+    </message>
+    <message>
+        <source>The public key is not an Ed25519 public key in PEM form.</source>
+        <translation>Открытый ключ не является открытым ключом Ed25519 в формате PEM.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%s&quot; is refused: updates travel only over https:// (http:// only on this computer).</source>
+        <translation>Адрес «%s» отклонен: обновления передаются только по https:// (http:// только на этом компьютере).</translation>
+    </message>
+    <message>
+        <source>The installer is larger than the %s bytes the update catalogue names. It was not saved.</source>
+        <translation>Установщик больше %s байт, указанных в каталоге обновлений. Он не сохранен.</translation>
     </message>
     <message>
         <source>The data is damaged: %s bytes cannot hold %s curve records.</source>

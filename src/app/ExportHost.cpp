@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
 
@@ -23,6 +22,7 @@
 #include "FormatError.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "PrivateFolder.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
 #include "TStatForm.h"
@@ -78,7 +78,7 @@ ExportHost::ExportHost(MainWindow& window) : QObject(&window), window_(window) {
   });
   connect(window.action("ExportChartToExcelActn"), &QAction::triggered, this, [this] {
     const QString file = workbookFile();
-    if (exportWorkbook(file) && openFile) openFile(file);
+    if (!file.isEmpty() && exportWorkbook(file) && openFile) openFile(file);
   });
   connect(window.action("CopyChartToClpbrdActn"), &QAction::triggered, this, [this] { copyChart(); });
   connect(window.action("CopyCalcChartToClpbrdActn"), &QAction::triggered, this, [this] { copyCalculationChart(); });
@@ -127,15 +127,18 @@ bool ExportHost::exportWorkbook(const QString& file) {
   return true;
 }
 
-QString ExportHost::workbookFile() const {
-  QDir dir(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
-  dir.mkpath(QStringLiteral("Velmora-VA"));
-  dir.cd(QStringLiteral("Velmora-VA"));
-  const QString base = UiText::fromStd(
-      ChartWorkbook::SheetName(UiText::toStd(QFileInfo(window_.documentFileName()).completeBaseName())));
-  QString file = dir.filePath(base + QStringLiteral(".xlsx"));
-  for (int k = 1; QFileInfo::exists(file); ++k) file = dir.filePath(base + QStringLiteral(" (%1).xlsx").arg(k));
-  return file;
+QString ExportHost::workbookFile() {
+  const std::string stem =
+      ChartWorkbook::SheetName(UiText::toStd(QFileInfo(window_.documentFileName()).completeBaseName()));
+  try {
+    // The folder is made again when it went (or is no longer ours alone).
+    if (workbookFolder_.isEmpty() || !PrivateFolder::IsPrivate(UiText::toStd(workbookFolder_)))
+      workbookFolder_ = UiText::fromStd(PrivateFolder::Create(PrivateFolder::UserBase(), "Velmora-VA-").string());
+    return UiText::fromStd(PrivateFolder::CreateUniqueFile(UiText::toStd(workbookFolder_), stem, ".xlsx").string());
+  } catch (const EFormatError& e) {
+    window_.messageSink().error(e.message());
+    return {};
+  }
 }
 
 QString ExportHost::selectionText(const QAbstractItemView* grid) {

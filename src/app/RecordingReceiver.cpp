@@ -104,6 +104,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   // "Reset &device" (driven by the link's presenter) also ends the trace.
   connect(window_.action("ResetActn"), &QAction::triggered, this, [this] { clearLiveTrace(); });
   connect(&link_, &DeviceLink::statusChanged, this, [this] { TavrelDevice1StatusChange(false); });
+  connect(&link_, &DeviceLink::commandChanged, this, [this] { updateActions(); });
   connect(&link_, &DeviceLink::connectedChanged, this, [this] {
     updateActions();
     refreshStatusText();
@@ -241,10 +242,12 @@ void RecordingReceiver::updateActions() {
   const TTavrelDevice& device = link_.device();
   const bool active = device.Active();
   const bool recording = device.Recording() || uiRecording_;
+  // A run waits until a hand command to the analyzer (a tray move) is done.
+  const bool ready = active && !recording && !link_.commandRunning();
   MainActions& a = window_.actions();
-  a.setEnabled("RecordActn", active && !recording);
-  a.setEnabled("RunFromCurrentActn", active && !recording);
-  a.setEnabled("SamplerStartActn", active && !recording);
+  a.setEnabled("RecordActn", ready);
+  a.setEnabled("RunFromCurrentActn", ready);
+  a.setEnabled("SamplerStartActn", ready);
   a.setEnabled("StopActn", active && recording);
   if (QAction* pause = window_.action("PauseActn")) pause->setEnabled(false);
 }

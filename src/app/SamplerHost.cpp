@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "DeviceLink.h"
-#include "EDeviceError.h"
 #include "LanguageInForce.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -47,24 +46,29 @@ SamplerHost::SamplerHost(MainWindow& window, Settings& settings) : QObject(&wind
     a.adopt(name);
   connect(window.action("AutosamplerActn"), &QAction::triggered, this, [this] { showForm(); });
   connect(window.action("SamplerStartActn"), &QAction::triggered, this, [this] { startBatch(); });
-  auto command = [this](auto&& fn) {
-    TTavrelDevice& d = window_.deviceLink().device();
+  // The tray and the electrode take seconds: they move on the link's worker
+  // while the window answers and the status bar says what is going on.
+  auto command = [this](const Message& status, std::function<void(TTavrelDevice&)> fn) {
+    DeviceLink& deviceLink = window_.deviceLink();
+    const TTavrelDevice& d = deviceLink.device();
     if (!d.AutoSamplerEnabled() || d.Recording()) return;
-    try {
-      fn(d);
-    } catch (const EDeviceError& e) {
-      window_.deviceLink().showError(e.message());
-    }
+    deviceLink.runCommand(status, std::move(fn));
   };
   connect(window.action("SamplerPositionActn"), &QAction::triggered, this, [this, command] {
     // The cell chosen in the record-parameters editor's autosampler list.
     const int cell = window_.recordParameters().form().widgets().samplerCellList->currentIndex() + 1;
-    command([cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
+    command(Message(msg::SamplerMovingTo, {std::to_string(cell)}), [cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
   });
   connect(window.action("SamplerZondDownActn"), &QAction::triggered, this,
-          [command] { command([](TTavrelDevice& d) { d.SetElectrodeDown(true); }); });
+          [command] { command(Message(msg::SamplerLowering), [](TTavrelDevice& d) { d.SetElectrodeDown(true); }); });
   connect(window.action("SamplerZondUpActn"), &QAction::triggered, this,
-          [command] { command([](TTavrelDevice& d) { d.SetElectrodeDown(false); }); });
+          [command] { command(Message(msg::SamplerRaising), [](TTavrelDevice& d) { d.SetElectrodeDown(false); }); });
+  connect(&link, &DeviceLink::commandChanged, this, [this] {
+    const QString status = window_.recordingReceiver().statusText();
+    if (QLabel* panel = window_.statusPanel(2)) panel->setText(status);
+    form_->setStatusText(status);
+    updateActions();
+  });
 
   connect(&link, &DeviceLink::samplerPositionChanged, this, [this](int position) { onPosition(position); });
   for (auto signal : {&DeviceLink::statusChanged, &DeviceLink::resetDone})
@@ -203,7 +207,8 @@ void SamplerHost::updateProgress() {
 
 void SamplerHost::updateActions() {
   const TTavrelDevice& d = window_.deviceLink().device();
-  const bool sampler = d.AutoSamplerEnabled() && d.Active() && !d.Recording() && !batchRunning_;
+  const bool sampler = d.AutoSamplerEnabled() && d.Active() && !d.Recording() && !batchRunning_ &&
+                       !window_.deviceLink().commandRunning();
   MainActions& a = window_.actions();
   for (const char* name : {"SamplerPositionActn", "SamplerZondDownActn", "SamplerZondUpActn"})
     a.setEnabled(name, sampler);

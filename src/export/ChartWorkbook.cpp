@@ -10,6 +10,7 @@
 #include "FileIo.h"
 #include "FormatError.h"
 #include "Messages.h"
+#include "PrivateFolder.h"
 
 namespace velmora {
 
@@ -25,17 +26,17 @@ constexpr lxw_col_t kMaxColumns = 16384;
   throw EFormatError(Message(msg::CannotCreateFile, {file.string(), std::string(reason)}));
 }
 
-// Closes a workbook left open by an error without writing it.
+// Closes a workbook left open by an error without keeping it, and removes
+// the private folder it was made in.
 struct WorkbookGuard {
   lxw_workbook* book = nullptr;
-  fs::path temp;
+  fs::path folder;
   ~WorkbookGuard() {
     if (book != nullptr) {
-      // Closing writes the file; it is removed again below.
+      // Closing writes the file; it goes with the folder below.
       workbook_close(book);
     }
-    std::error_code ec;
-    if (!temp.empty()) fs::remove(temp, ec);
+    if (!folder.empty()) PrivateFolder::Remove(folder);
   }
 };
 
@@ -73,15 +74,22 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
 
   const std::string sheetName = SheetName(documentName);
   WorkbookGuard guard;
-  // A name of our own beside the file, reserved before the library writes
-  // there, and short enough for any file name.
-  ::close(FileIo::createTemporaryBeside(file, guard.temp));
-  std::string tmpdir = file.parent_path().string();
-  if (tmpdir.empty()) tmpdir = ".";
+  // The workbook and the spreadsheet library's own temporary files are made
+  // in a fresh private folder beside the target (so that the rename stays on
+  // one file system), never under a name another user could foresee, and
+  // short enough whatever the length of the file's own name.
+  const fs::path parent = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  try {
+    guard.folder = PrivateFolder::Create(parent, ".workbook-");
+  } catch (const EFormatError& e) {
+    Fail(file, e.message().args.size() > 1 ? e.message().args[1] : std::string());
+  }
+  const fs::path temp = guard.folder / "workbook.xlsx";
+  std::string tmpdir = guard.folder.string();
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = tmpdir.data();
-  guard.book = workbook_new_opt(guard.temp.c_str(), &options);
+  guard.book = workbook_new_opt(temp.c_str(), &options);
   if (guard.book == nullptr) Fail(file, "the workbook cannot be created");
   lxw_worksheet* sheet = workbook_add_worksheet(guard.book, sheetName.c_str());
   if (sheet == nullptr) Fail(file, "invalid worksheet name");
@@ -129,9 +137,8 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
   const lxw_error result = workbook_close(book);
   if (result != LXW_NO_ERROR) Fail(file, lxw_strerror(result));
   std::error_code ec;
-  fs::rename(guard.temp, file, ec);
+  fs::rename(temp, file, ec);
   if (ec) Fail(file, ec.message());
-  guard.temp.clear();
 }
 
 }  // namespace velmora

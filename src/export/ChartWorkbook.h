@@ -26,9 +26,9 @@ class ChartWorkbook {
   // characters (whole UTF-8 sequences), "Sheet1" when nothing is left.
   static std::string SheetName(std::string_view documentName);
 
-  // Writes the workbook atomically (a temporary file beside `file`, renamed
-  // over it). Throws EFormatError when it cannot be written. A chart needs
-  // at least one series: without any, the worksheet is written alone.
+  // Writes the workbook atomically (made in a fresh private folder beside
+  // `file`, then renamed over it; a planted link is never written through). Throws EFormatError when it cannot be
+  // written. A chart needs at least one series: without any, the worksheet is written alone.
   static void Write(const std::filesystem::path& file, std::string_view documentName,
                     const std::vector<Series>& series);
 };

@@ -10,6 +10,11 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, text) text
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, text) text
+#endif
+
+#include "Message.h"
 
 namespace velmora::msg {
 
@@ -195,14 +200,22 @@ inline constexpr const char* SamplerNotFound =
     QT_TRANSLATE_NOOP("Messages", "Autosampler not found. Check the connection and reset the device");
 inline constexpr const char* SamplerSampleCaption = QT_TRANSLATE_NOOP("Messages", "Sample %d");
 inline constexpr const char* SamplerServiceCell = QT_TRANSLATE_NOOP("Messages", "Service cell");
-inline constexpr const char* SamplerNoAnswer = QT_TRANSLATE_NOOP(
-    "Messages",
-    "The autosampler did not answer on its way to cell %s. The batch is stopped; the %s curves recorded so far are "
-    "kept.");
-inline constexpr const char* SamplerWrongCell = QT_TRANSLATE_NOOP(
-    "Messages",
-    "The autosampler did not report cell %s after the move. The batch is stopped; the %s curves recorded so far are "
-    "kept.");
+inline constexpr PluralText SamplerNoAnswer = {
+    "The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curve recorded so far is "
+    "kept.",
+    QT_TRANSLATE_N_NOOP("Messages",
+                        "The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curves "
+                        "recorded so far are kept.")};
+inline constexpr PluralText SamplerWrongCell = {
+    "The autosampler did not report cell %s after the move. The batch is stopped; the %n curve recorded so far is "
+    "kept.",
+    QT_TRANSLATE_N_NOOP("Messages",
+                        "The autosampler did not report cell %s after the move. The batch is stopped; the %n curves "
+                        "recorded so far are kept.")};
+// What the analyzer is doing while a hand command to the autosampler runs.
+inline constexpr const char* SamplerMovingTo = QT_TRANSLATE_NOOP("Messages", "Moving the tray to cell %s...");
+inline constexpr const char* SamplerLowering = QT_TRANSLATE_NOOP("Messages", "Lowering the electrode...");
+inline constexpr const char* SamplerRaising = QT_TRANSLATE_NOOP("Messages", "Raising the electrode...");
 inline constexpr const char* SamplerElectrodeNotRaised =
     QT_TRANSLATE_NOOP("Messages", "The electrode did not go up. Raise it by hand before the tray is turned.");
 inline constexpr const char* SamplerNoFreeCell =
@@ -671,8 +684,8 @@ inline constexpr const char* UpdateBadVersion =
     QT_TRANSLATE_NOOP("Messages", "a version of the form yyyy.mm.dd is expected");
 inline constexpr const char* UpdateBadSize =
     QT_TRANSLATE_NOOP("Messages", "a size in bytes between 1 and %s is expected");
-inline constexpr const char* UpdateBadAddress =
-    QT_TRANSLATE_NOOP("Messages", "an http:// or https:// address of at most %s characters is expected");
+inline constexpr const char* UpdateBadAddress = QT_TRANSLATE_NOOP(
+    "Messages", "an https:// address (http:// only on this computer) of at most %s characters is expected");
 inline constexpr const char* UpdateBadChecksum =
     QT_TRANSLATE_NOOP("Messages", "a SHA-256 checksum of 64 hexadecimal digits is expected");
 inline constexpr const char* UpdateNoChecksum = QT_TRANSLATE_NOOP(
@@ -693,6 +706,20 @@ inline constexpr const char* UpdateCannotSave =
     QT_TRANSLATE_NOOP("Messages", "The installer cannot be saved as \"%s\": %s");
 inline constexpr const char* UpdateCannotOpenInstaller =
     QT_TRANSLATE_NOOP("Messages", "The installer \"%s\" cannot be opened.");
+inline constexpr const char* UpdateNotSigned = QT_TRANSLATE_NOOP(
+    "Messages", "The update catalogue is not signed, so nothing in it can be trusted. No update is offered.");
+inline constexpr const char* UpdateBadSignatureFile = QT_TRANSLATE_NOOP(
+    "Messages", "The signature of the update catalogue is damaged: one line of base64 holding 64 bytes is expected.");
+inline constexpr const char* UpdateSignatureInvalid = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The signature of the update catalogue does not match: the catalogue was changed or signed with another key. "
+    "No update is offered.");
+inline constexpr const char* UpdateBadPublicKey =
+    QT_TRANSLATE_NOOP("Messages", "The public key is not an Ed25519 public key in PEM form.");
+inline constexpr const char* UpdateInsecureAddress = QT_TRANSLATE_NOOP(
+    "Messages", "The address \"%s\" is refused: updates travel only over https:// (http:// only on this computer).");
+inline constexpr const char* UpdateSizeMismatch = QT_TRANSLATE_NOOP(
+    "Messages", "The installer is larger than the %s bytes the update catalogue names. It was not saved.");
 
 // Assembly assistant.
 inline constexpr const char* AssemblyConnectionSetup = QT_TRANSLATE_NOOP("Messages", "Connection setup...");

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -290,6 +291,61 @@ TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   EXPECT_FALSE(b.w->sampler().batchRunning());
   EXPECT_TRUE(form.methodList()->isEnabled());
   EXPECT_TRUE(b.w->action("SamplerZondUpActn")->isEnabled());
+}
+
+// The tray and the electrode take seconds: "Set sampler position" and the
+// electrode commands run on the link's worker, so the window keeps answering
+// while the analyzer works; the status bar says what is going on and the
+// commands wait until it is done.
+TEST(SamplerBatchTest, HandCommandsLeaveTheWindowAnswering) {
+  Bench b;
+  std::string error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
+  QAction* position = b.w->action("SamplerPositionActn");
+  ASSERT_TRUE(position->isEnabled());
+  ASSERT_EQ(b.w->deviceLink().device().CellNumber(), 0);
+  // Cell 8: seven cells away, some seconds of the analyzer's time.
+  b.w->recordParameters().form().widgets().samplerCellList->setCurrentIndex(7);
+  int ticks = 0;
+  int ticksBeforeArrival = -1;
+  QTimer ticker;
+  ticker.setInterval(5);
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+  QObject::connect(&b.w->deviceLink(), &DeviceLink::samplerPositionChanged, [&] {
+    if (ticksBeforeArrival < 0) ticksBeforeArrival = ticks;
+  });
+  ticker.start();
+  b.emulator->clearReceivedFrames();
+
+  position->trigger();
+  // The command returned while the tray still turns.
+  EXPECT_EQ(b.w->deviceLink().device().CellNumber(), 0);
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_EQ(b.form().statusLabel()->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_FALSE(position->isEnabled());
+  EXPECT_FALSE(b.w->action("SamplerZondDownActn")->isEnabled());
+  EXPECT_FALSE(b.w->action("RecordActn")->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return position->isEnabled(); }, 20000));
+  // The event loop ran all the while.
+  EXPECT_GE(ticksBeforeArrival, 3);
+  EXPECT_EQ(b.w->deviceLink().device().CellNumber(), 7);
+  EXPECT_EQ(b.w->statusPanel(1)->text(), QStringLiteral("Cell: 8"));
+  EXPECT_EQ(b.emulator->samplerPosition(), 7);
+  EXPECT_NE(b.w->statusPanel(2)->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_TRUE(b.w->action("RecordActn")->isEnabled());
+
+  // The electrode goes down and up the same way.
+  b.w->action("SamplerZondDownActn")->trigger();
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Lowering the electrode..."));
+  EXPECT_FALSE(b.w->action("SamplerZondUpActn")->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.w->action("SamplerZondUpActn")->isEnabled(); }, 20000));
+  EXPECT_TRUE(b.emulator->electrodeDown());
+  b.w->action("SamplerZondUpActn")->trigger();
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Raising the electrode..."));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.w->action("SamplerZondUpActn")->isEnabled(); }, 20000));
+  EXPECT_FALSE(b.emulator->electrodeDown());
+  EXPECT_EQ(b.samplerFrames(), (std::vector<std::string>{"DC 10 08", "DC 05", "DC 04"}));
+  for (const auto& e : b.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
 }
 
 TEST(SamplerBatchTest, AJammedTrayStopsTheBatchAndKeepsWhatWasRecorded) {

@@ -15,6 +15,7 @@
 #include "DeviceProtocol.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorHarness.h"
+#include "Messages.h"
 #include "MissingFacility.h"
 #include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
@@ -144,8 +145,27 @@ TEST_F(SamplerRun, AJammedTrayStopsTheRunRaisesTheElectrodeAndNamesTheCell) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0], "No responce from device. Command №220");
   EXPECT_EQ(texts[1],
-            "The autosampler did not answer on its way to cell 5 (Sample 2). The batch is stopped; the 1 curves "
-            "recorded so far are kept.");
+            "The autosampler did not answer on its way to cell 5 (Sample 2). The batch is stopped; the 1 curve "
+            "recorded so far is kept.");
+}
+
+// The count of curves kept reads in the right number for every count.
+TEST(SamplerFaultMessages, TheCountOfCurvesKeptTakesItsEnglishForm) {
+  const auto text = [](const PluralText& t, std::int64_t n) { return Message::Counted(t, n, {"7"}).format(); };
+  EXPECT_EQ(text(msg::SamplerNoAnswer, 0),
+            "The autosampler did not answer on its way to cell 7. The batch is stopped; the 0 curves recorded so far "
+            "are kept.");
+  EXPECT_EQ(text(msg::SamplerNoAnswer, 1),
+            "The autosampler did not answer on its way to cell 7. The batch is stopped; the 1 curve recorded so far "
+            "is kept.");
+  EXPECT_EQ(text(msg::SamplerWrongCell, 1),
+            "The autosampler did not report cell 7 after the move. The batch is stopped; the 1 curve recorded so far "
+            "is kept.");
+  EXPECT_EQ(text(msg::SamplerWrongCell, 21),
+            "The autosampler did not report cell 7 after the move. The batch is stopped; the 21 curves recorded so "
+            "far are kept.");
+  // The catalogue's key is the text for many.
+  EXPECT_STREQ(Message::Counted(msg::SamplerNoAnswer, 1).text, msg::SamplerNoAnswer.other);
 }
 
 TEST_F(SamplerRun, AMoveAnsweredWithoutItsCellStopsTheRunOnLine) {

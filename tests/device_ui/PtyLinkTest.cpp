@@ -205,13 +205,20 @@ TEST_F(PtyLink, APortOpenedLaterWaitsUntilTheWorkstationIsReady) {
   link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
   link->configure("COM1", false, 3000);
   bool loading = true;
-  link->openPortLater(0, [&] { return !loading; });
-  QTest::qWait(600);
+  int asked = 0;
+  link->openPortLater(0, [&] {
+    ++asked;
+    return !loading;
+  });
+  // It asks again and again while the load goes on, and says nothing.
+  ASSERT_TRUE(spinUntil([&] { return asked >= 3; }, 5000));
   EXPECT_TRUE(sink.entries.empty());
   loading = false;
   ASSERT_TRUE(spinUntil([&] { return !sink.entries.empty(); }, 5000));
   EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
-  QTest::qWait(400);
+  // Once it has tried, it neither asks nor tries again.
+  const int askedBefore = asked;
+  EXPECT_FALSE(spinUntil([&] { return asked > askedBefore || sink.entries.size() > 1; }, 600));
   EXPECT_EQ(sink.entries.size(), 1u);
 }
 

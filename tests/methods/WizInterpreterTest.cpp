@@ -12,6 +12,7 @@
 #include "IWizardPages.h"
 #include "IWizardRecording.h"
 #include "MethodFile.h"
+#include "PeakEvaluatorReset.h"
 #include "RecordingMessageSink.h"
 #include "TMethodsLibrary.h"
 #include "TPeakValueEvaluator.h"
@@ -307,6 +308,7 @@ TEST_F(WizInterpreter, DummyDataReplaysOnlyForTheCurrentMeasurementType) {
 
 TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks) {
   TPeakValueEvaluator::Install();
+  const test::PeakEvaluatorReset evaluatorGoes;
   ValueRecord table = Cmd(kStepCalcTable);
   table.CalcTable = {2.0, 1.0, 0.0, 0.0, 10.0, 5.0, 0.05, 0.05, 0.0, 0.0};
   ValueRecord units = Cmd(kStepConcUnits);
@@ -362,7 +364,6 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
   EXPECT_EQ(found.CalcType, 0);
   EXPECT_EQ(run.Settings().ProgramCounter, 20);  // Next was taken: the chart
   EXPECT_EQ(wizard.Count("refresh"), 1);
-  TVAStruct::SetPeakEvaluator(nullptr);
 }
 
 TEST_F(WizInterpreter, ActivationAndSimulationHandOvers) {

@@ -160,8 +160,13 @@ TEST_F(CalcFormTest, OneAdditionLayoutHeadersResultsAndParameters) {
   // Cd: I0 = 10, I1 = 20, IB = 2, C = 1, Vc = 10, V1 = 0.1.
   const double cd = 0.1 / ((20.0 - 2.0) / (10.0 - 2.0) * 10.1 - 10.0);
   EXPECT_NEAR(form.calculation().Elements()[0].CellResult, cd, 1e-12);
-  EXPECT_FALSE(Text(2, 3).isEmpty());
-  EXPECT_FALSE(Text(3, 3).isEmpty());
+  // Pb: I0 = 12, I1 = 22, IB = 3.
+  const double pb = 0.1 / ((22.0 - 3.0) / (12.0 - 3.0) * 10.1 - 10.0);
+  EXPECT_EQ(Text(2, 3), V(cd));
+  EXPECT_EQ(Text(2, 4), V(pb));
+  // In the sample: the cell's 10 cm³, diluted 2 times, from a 5 cm³ aliquot.
+  EXPECT_EQ(Text(3, 3), V(cd * 10.0 * 2.0 / 5.0));
+  EXPECT_EQ(Text(3, 4), V(pb * 10.0 * 2.0 / 5.0));
   EXPECT_EQ(g.rowHeight(1), g.rowHeight(3));
   EXPECT_GT(g.rowHeight(1), g.rowHeight(4));
   EXPECT_TRUE(g.item(1, 3)->flags() & Qt::ItemIsEditable);
@@ -251,7 +256,9 @@ TEST_F(CalcFormTest, RolesCheckBoxesUnitsAndParameterEditsWithUndo) {
   EXPECT_FALSE(form.calculation().RequirementsMet());
   for (int row : {4, 5, 6}) form.grid()->item(row, 0)->setCheckState(Qt::Checked);
   EXPECT_TRUE(form.calculation().RequirementsMet());
-  EXPECT_FALSE(Text(2, 3).isEmpty());
+  // The checked background, sample and first addition: Cd as in the plain
+  // one-addition case (I0 = 10, I1 = 20, IB = 2).
+  EXPECT_EQ(Text(2, 3), V(0.1 / ((20.0 - 2.0) / (10.0 - 2.0) * 10.1 - 10.0)));
 
   // A role change: the check boxes go, the document changes, undo restores.
   const int editsBefore = host.edits;

@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "Messages.h"
 #include "NullUndoRecorder.h"
+#include "PeakFormat.h"
 #include "PeaksHost.h"
 #include "RecordingMessageSink.h"
 #include "TNode.h"
@@ -142,8 +143,11 @@ TEST(PeaksWindow, AutoSearchFillsTheGridAndRecordsOneStep) {
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "End");
   EXPECT_EQ(grid->item(2, 0)->text(), "Pb");
   EXPECT_EQ(grid->item(2, 2)->text(), QStringLiteral("%1").arg(win.peaks().table()[2].BeginPotential, 8, 'f', 1));
-  EXPECT_FALSE(grid->item(2, 1)->text().isEmpty());
-  EXPECT_GT(win.peaks().table()[2].PeakValue, 0.0);
+  // Lead on the first curve: a Gaussian bump 0.8 µA high and 25 mV wide,
+  // area 0.8 × 25 × √π µA·mV, as the grid shows it.
+  const double lead = 0.8 * 25.0 * std::sqrt(std::acos(-1.0));
+  EXPECT_NEAR(win.peaks().table()[2].PeakValue, lead, 0.03 * lead);
+  EXPECT_EQ(grid->item(2, 1)->text(), QString::fromStdString(FormatPeakValue(win.peaks().table()[2].PeakValue)));
 
   // Ctrl+C copies the grid with its header.
   grid->setFocus();

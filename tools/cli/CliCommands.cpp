@@ -54,13 +54,14 @@ CliCommand MethodCommand();
 CliCommand ScriptCommand();
 CliCommand ReportCommand();
 CliCommand ResultsCommand();
+CliCommand UpdateCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
       DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
       RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(), MethodCommand(),
-      ScriptCommand(), ReportCommand(),  ResultsCommand(),
+      ScriptCommand(), ReportCommand(),  ResultsCommand(),     UpdateCommand(),
   };
   return commands;
 }

@@ -28,6 +28,7 @@
 #include "RecordFormWidgets.h"
 #include "Settings.h"
 #include "TPar_Tbl.h"
+#include "TTavrelDevice.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -77,6 +78,7 @@ TOldStyleRecordForm::TOldStyleRecordForm(DeviceLink& link, Settings& settings, I
     ShowStep(false);
   });
   connect(&link, &DeviceLink::statusChanged, this, [this] { refreshDevice(); });
+  connect(&link, &DeviceLink::commandChanged, this, [this] { refreshDevice(); });
   connect(&link, &DeviceLink::connectedChanged, this, [this] { refreshDevice(); });
   readDevice();
   retranslateUi();
@@ -510,7 +512,7 @@ void TOldStyleRecordForm::readDevice() {
 
 void TOldStyleRecordForm::refreshDevice() {
   readDevice();
-  const bool sampler = !recording_ && link_ && device_->SamplerAvailable();
+  const bool sampler = !recording_ && link_ && device_->SamplerAvailable() && !link_->commandRunning();
   ui_->samplerCellList->setEnabled(sampler);
   ui_->electrodeDownAction->setEnabled(sampler);
   ui_->electrodeUpAction->setEnabled(sampler);
@@ -617,11 +619,19 @@ void TOldStyleRecordForm::onSpeedChosen(int speed) {
 }
 
 void TOldStyleRecordForm::onSamplerCellChosen(int index) {
-  deviceCommand([&] { device_->MoveSampler(index + 1); });
+  const int cell = index + 1;
+  samplerCommand(Message(msg::SamplerMovingTo, {std::to_string(cell)}),
+                 [cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
 }
 
 void TOldStyleRecordForm::onElectrode(bool down) {
-  deviceCommand([&] { device_->SetElectrodeDown(down); });
+  samplerCommand(Message(down ? msg::SamplerLowering : msg::SamplerRaising),
+                 [down](TTavrelDevice& d) { d.SetElectrodeDown(down); });
+}
+
+void TOldStyleRecordForm::samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command) {
+  if (recording_ || !link_ || !device_->SamplerAvailable()) return;
+  link_->runCommand(status, std::move(command));
 }
 
 // --- texts ---------------------------------------------------------------------------------------

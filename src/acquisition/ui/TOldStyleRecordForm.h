@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "FormLayout.h"
+#include "Message.h"
 #include "ProgramEditModel.h"
 #include "StepForm.h"
 #include "TMethod.h"
@@ -21,6 +22,7 @@ class RecordDeviceActions;
 class RecordFormWidgets;
 class Settings;
 class TPar_Tbl;
+class TTavrelDevice;
 
 // The "Record parameters" window: a stay-on-top tool window where the
 // operator writes the voltammetric programs that a recording runs, one step
@@ -150,6 +152,8 @@ class TOldStyleRecordForm : public QWidget {
   void onElectrode(bool down);
   template <typename F>
   void deviceCommand(F&& command);
+  // A hand command to the autosampler, run on the link's worker.
+  void samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command);
 
   QPointer<DeviceLink> link_;  // the main window's; it may go first at exit
   Settings& settings_;
