@@ -48,6 +48,16 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
       run_(std::make_unique<TAcquisitionRun>(link.device(), link.clock())),
       placement_(window.forest()),
       journal_(std::make_unique<TRecoveryJournal>(TRecoveryJournal::PathIn(settings.dataFolder()))) {
+  // One workstation per data folder owns its journal. A folder where no
+  // lock can be made (read-only) holds no journal to protect either.
+  if (!settings.dataFolder().empty()) {
+    try {
+      instanceLock_ = FileLock::TryLock(settings.dataFolder() / kInstanceLockName);
+      ownsFolder_ = instanceLock_.has_value();
+    } catch (const std::exception&) {
+      ownsFolder_ = true;
+    }
+  }
   placement_.FormatDateTime = [](double date) {
     const auto tp = DateTime::toSystemClock(date);
     const QDateTime dt = QDateTime::fromMSecsSinceEpoch(
@@ -103,7 +113,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   connect(&link_, &DeviceLink::resetDone, this, [this] { TavrelDevice1Reset(); });
   connect(&window_, &MainWindow::modifiedChanged, this, [this](bool modified) {
     // Saved or closed cleanly: the curves are safe in the document file.
-    if (!modified && recoveryChecked_ && !link_.device().Recording()) journal_->Clear();
+    if (!modified && recoveryChecked_ && !link_.device().Recording()) clearJournal();
   });
 
   countdown_.setInterval(1000);
@@ -118,7 +128,11 @@ RecordingReceiver::~RecordingReceiver() {
   run_.reset();
   // The window closes normally: the user has saved the document or chosen
   // to drop its changes, so nothing is left to recover.
-  if (recoveryChecked_) journal_->Clear();
+  if (recoveryChecked_) clearJournal();
+}
+
+void RecordingReceiver::clearJournal() {
+  if (ownsFolder_) journal_->Clear();
 }
 
 void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()> source) {
@@ -354,18 +368,19 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   if (!node) return nullptr;
   window_.setCurveCounter(number + 1);
   // Durable at once: the journal survives a crash before the next save.
-  if (const TVAStruct* r = node->VA()) {
+  if (const TVAStruct* r = node->VA(); r && ownsFolder_) {
     try {
       journal_->Append(*r, node->Name);
     } catch (const std::exception& e) {
-      // The backup below still runs; a full disk shows there. An
-      // unattended batch does not go on with curves at risk.
+      // The backup below still runs. An unattended batch does not go on
+      // with curves at risk; otherwise the user hears of the curve.
+      Message m(msg::JournalAppendFailed, {node->Name, e.what()});
       if (active_.StopOnJournalFailure && link_.device().Recording()) {
         run_->StopRecording();
-        const Message m(msg::SamplerJournalFailed, {node->Name, e.what()});
-        QMetaObject::invokeMethod(
-            this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
+        m = Message(msg::SamplerJournalFailed, {node->Name, e.what()});
       }
+      QMetaObject::invokeMethod(
+          this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
     }
   }
   window_.setModified(true);
@@ -399,7 +414,7 @@ void RecordingReceiver::afterCurve() {
     } catch (const std::exception&) {
     }
   }
-  if (!window_.modified()) journal_->Clear();
+  if (!window_.modified()) clearJournal();
 }
 
 void RecordingReceiver::endRunUi() {
@@ -511,6 +526,13 @@ void RecordingReceiver::refreshStatusText() {
 
 int RecordingReceiver::offerRecovery() {
   int restored = 0;
+  if (!ownsFolder_) {
+    // The journal there is the other workstation's: it stays as it is.
+    if (!recoveryChecked_)
+      window_.messageSink().information(Message(msg::DataFolderInUse, {settings_.dataFolder().string()}));
+    recoveryChecked_ = true;
+    return 0;
+  }
   try {
     if (journal_->HasEntries()) {
       const TRecoveryJournal::Contents contents = journal_->Read();
@@ -529,6 +551,9 @@ int RecordingReceiver::offerRecovery() {
           window_.setCurveCounter(window_.curveCounter() + restored);
           window_.setModified(true);
           window_.forest().SelectNode(window_.forest().FirstRoot());
+          if (contents.SkippedEntries > 0)
+            window_.messageSink().information(
+                Message(msg::RecoveryEntriesSkipped, {std::to_string(contents.SkippedEntries)}));
           if (contents.DamagedTail) window_.messageSink().information(Message(msg::RecoveryDamaged));
         }
       } else {

@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "FileLock.h"
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
 #include "TRecoveryJournal.h"
@@ -51,6 +53,10 @@ struct RecordingProgramSource {
 // recovery journal that keeps each curve on disk until the document is
 // saved.
 //
+// The journal of a data folder belongs to the one workstation that holds
+// the folder's instance lock ("Instance.lock"); a second workstation on the
+// same folder says so at start and neither reads, writes nor deletes it.
+//
 // The run's worker raises its events on its own thread; the synchronised
 // ones are run here on the UI thread while the worker waits, the data
 // batches are queued and drawn once per batch.
@@ -90,10 +96,14 @@ class RecordingReceiver : public QObject {
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
   TRecoveryJournal& journal() { return *journal_; }
+  static constexpr const char* kInstanceLockName = "Instance.lock";
+  // False when another workstation holds the data folder (and its journal).
+  bool ownsDataFolder() const { return ownsFolder_; }
   // The text of the status panel (also shown by the autosampler and wizard).
   QString statusText() const;
   // Offers to restore the curves of an unfinished session; returns the
-  // number of curves restored. Called once at start-up.
+  // number of curves restored. Called once at start-up. A workstation that
+  // does not own the data folder tells the user so instead.
   int offerRecovery();
   // Seconds shown by the countdown.
   std::int64_t totalSecondsLeft() const { return totalSeconds_; }
@@ -148,6 +158,10 @@ class RecordingReceiver : public QObject {
   std::unique_ptr<TAcquisitionRun> run_;
   TRecordPlacement placement_;
   std::unique_ptr<TRecoveryJournal> journal_;
+  std::optional<FileLock> instanceLock_;
+  bool ownsFolder_ = true;
+  // Clears the journal when this workstation owns it.
+  void clearJournal();
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
