@@ -391,10 +391,6 @@
         <translation>Моделирование сигнала</translation>
     </message>
     <message>
-        <source>Measure</source>
-        <translation>Измерить</translation>
-    </message>
-    <message>
         <source>Debug</source>
         <translation>Отладка</translation>
     </message>
@@ -613,6 +609,14 @@
     <message>
         <source>&amp;About...</source>
         <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Результаты...</translation>
+    </message>
+    <message>
+        <source>Add to archive</source>
+        <translation>Добавить в архив</translation>
     </message>
 </context>
 <context>
@@ -2447,6 +2451,38 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <source>The folder &quot;%s&quot; is in use by another program: its lock &quot;%s&quot; was not released in time. Try again later.</source>
         <translation>Папка «%s» занята другой программой: ее блокировка «%s» не была снята вовремя. Повторите попытку позже.</translation>
     </message>
+    <message>
+        <source>The computer was not shut down after the run: not every curve of the run could be saved. The curves are in the open document; save it before you close the program.</source>
+        <translation>Компьютер не выключен после выполнения программы: не все кривые этого запуска удалось сохранить. Кривые находятся в открытом документе; сохраните его перед закрытием программы.</translation>
+    </message>
+    <message>
+        <source>No analyzer was found on the serial ports of this computer, so no port was opened. Connect the analyzer and choose its port in Settings..., &quot;Ports&quot;.</source>
+        <translation>Анализатор не найден ни на одном последовательном порту этого компьютера, поэтому порт не открыт. Подключите анализатор и выберите его порт в «Настройки...», «Порты».</translation>
+    </message>
+    <message>
+        <source>Cannot open the results archive %s: %s</source>
+        <translation>Не удаётся открыть архив результатов %s: %s</translation>
+    </message>
+    <message>
+        <source>The results were not archived in %s (nothing was written): %s</source>
+        <translation>Результаты не занесены в архив %s (ничего не записано): %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the results archive %s: %s</source>
+        <translation>Не удаётся прочитать архив результатов %s: %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a database address; write postgresql://user@host:port/database or a file name</source>
+        <translation>&quot;%s&quot; не является адресом базы данных; укажите postgresql://пользователь@сервер:порт/база или имя файла</translation>
+    </message>
+    <message>
+        <source>The results archive %s was made by a newer version of the program (schema %s; this one knows up to %s)</source>
+        <translation>Архив результатов %s создан более новой версией программы (схема %s; эта версия знает схемы до %s)</translation>
+    </message>
+    <message>
+        <source>The database driver %s is not installed (package %s)</source>
+        <translation>Драйвер базы данных %s не установлен (пакет %s)</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -2772,6 +2808,18 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <source>Help</source>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>Results archive</source>
+        <translation>Архив результатов</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server (empty: Results.sqlite in the working directory)</source>
+        <translation>Сервер PostgreSQL (пусто: Results.sqlite в рабочей папке)</translation>
+    </message>
+    <message>
+        <source>Archive the results of the measurement wizard</source>
+        <translation>Заносить в архив результаты мастера измерений</translation>
+    </message>
 </context>
 <context>
     <name>velmora::AppCommandLine</name>
@@ -2802,6 +2850,25 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>[document]</source>
         <translation>[документ]</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ArchiveEntryDialog</name>
+    <message>
+        <source>Add to archive</source>
+        <translation>Добавить в архив</translation>
+    </message>
+    <message>
+        <source>Results of a sample</source>
+        <translation>Результаты пробы</translation>
+    </message>
+    <message>
+        <source>Results of a control solution</source>
+        <translation>Результаты контрольного раствора</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
     </message>
 </context>
 <context>
@@ -2856,6 +2923,175 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>Custom...</source>
         <translation>Другой...</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlChartPlot</name>
+    <message>
+        <source>Control chart: %1, %2</source>
+        <translation>Контрольная карта: %1, %2</translation>
+    </message>
+    <message>
+        <source>Control chart</source>
+        <translation>Контрольная карта</translation>
+    </message>
+    <message>
+        <source>Date of the result</source>
+        <translation>Дата результата</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Warning (1-2s)</source>
+        <translation>Предупреждение (1-2s)</translation>
+    </message>
+    <message>
+        <source>Rule broken</source>
+        <translation>Правило нарушено</translation>
+    </message>
+    <message>
+        <source>Simulated (emulator)</source>
+        <translation>Смоделировано (эмулятор)</translation>
+    </message>
+    <message>
+        <source>Includes simulated results</source>
+        <translation>Включает смоделированные результаты</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Целевое значение</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlChartWindow</name>
+    <message>
+        <source>Control chart</source>
+        <translation>Контрольная карта</translation>
+    </message>
+    <message>
+        <source>Export chart...</source>
+        <translation>Экспорт графика...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Control solution:</source>
+        <translation>Контрольный раствор:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Limits from the first 20 results</source>
+        <translation>Границы по первым 20 результатам</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Целевое значение:</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Правила</translation>
+    </message>
+    <message>
+        <source>Choose a control solution and an element.</source>
+        <translation>Выберите контрольный раствор и элемент.</translation>
+    </message>
+    <message>
+        <source>Enter the target and the standard deviation s (above 0).</source>
+        <translation>Введите целевое значение и стандартное отклонение s (больше 0).</translation>
+    </message>
+    <message>
+        <source>The limits cannot be estimated: at least two results that differ are needed. Enter the target and s.</source>
+        <translation>Границы не удаётся оценить: нужны хотя бы два различающихся результата. Введите целевое значение и s.</translation>
+    </message>
+    <message>
+        <source>%1 results; %2 break a rule, %3 of them reject the run.</source>
+        <translation>Результатов: %1; нарушают правило: %2, из них бракуют серию: %3.</translation>
+    </message>
+    <message>
+        <source>Limits from the first %1 results.</source>
+        <translation>Границы по первым %1 результатам.</translation>
+    </message>
+    <message>
+        <source>%1 results in another unit are left out.</source>
+        <translation>Не показаны результаты в другой единице: %1.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Choose a PNG, BMP, SVG or PDF file.</source>
+        <translation>Выберите файл PNG, BMP, SVG или PDF.</translation>
+    </message>
+    <message>
+        <source>Export chart</source>
+        <translation>Экспорт графика</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG drawings (*.svg);;PDF documents (*.pdf);;Bitmaps (*.bmp)</source>
+        <translation>Рисунки PNG (*.png);;Рисунки SVG (*.svg);;Документы PDF (*.pdf);;Растровые рисунки (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlResultDialog</name>
+    <message>
+        <source>Control solution:</source>
+        <translation>Контрольный раствор:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Единица:</translation>
+    </message>
+    <message>
+        <source>Expanded uncertainty (k = 2):</source>
+        <translation>Расширенная неопределённость (k = 2):</translation>
+    </message>
+    <message>
+        <source>Measured at:</source>
+        <translation>Время измерения:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Оператор:</translation>
+    </message>
+    <message>
+        <source>Add control result</source>
+        <translation>Добавить результат контроля</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестна</translation>
     </message>
 </context>
 <context>
@@ -3088,6 +3324,41 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     </message>
 </context>
 <context>
+    <name>velmora::ModelingWindow</name>
+    <message>
+        <source>Modeling</source>
+        <translation>Моделирование</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пик</translation>
+    </message>
+    <message>
+        <source>Potential</source>
+        <translation>Потенциал</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Potential, mV</source>
+        <translation>Потенциал, мВ</translation>
+    </message>
+    <message>
+        <source>Current, µA</source>
+        <translation>Ток, мкА</translation>
+    </message>
+    <message>
+        <source>A model: the sum of Gaussian peaks, each as high as &quot;Height&quot; (µA) at &quot;Potential&quot; (mV) and &quot;Width&quot; (mV) wide at half height. It is not a measurement and stays out of the document.</source>
+        <translation>Модель: сумма гауссовых пиков, каждый высотой «Высота» (мкА) при «Потенциал» (мВ) и шириной «Ширина» (мВ) на половине высоты. Это не измерение, и в документ она не попадает.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::OptionsPortsPage</name>
     <message>
         <source>&amp;Yes</source>
@@ -3122,6 +3393,215 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>%1 (%2) %3 left</source>
         <translation>%1 (%2), осталось %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsHost</name>
+    <message numerus="yes">
+        <source>%n result(s) archived</source>
+        <translation>
+            <numerusform>Занесён в архив %n результат</numerusform>
+            <numerusform>Занесено в архив %n результата</numerusform>
+            <numerusform>Занесено в архив %n результатов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsTableModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Контроль</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Элемент</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Единица</translation>
+    </message>
+    <message>
+        <source>U (k = 2)</source>
+        <translation>U (k = 2)</translation>
+    </message>
+    <message>
+        <source>LOD</source>
+        <translation>ПО</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Метод</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Градуировка</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Workstation</source>
+        <translation>Рабочее место</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Документ</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Смоделировано</translation>
+    </message>
+    <message>
+        <source>typed in</source>
+        <translation>введено вручную</translation>
+    </message>
+    <message>
+        <source>Custom method %1</source>
+        <translation>Пользовательский метод %1</translation>
+    </message>
+    <message>
+        <source>Expanded uncertainty, coverage factor 2</source>
+        <translation>Расширенная неопределённость, коэффициент охвата 2</translation>
+    </message>
+    <message>
+        <source>Limit of detection</source>
+        <translation>Предел обнаружения</translation>
+    </message>
+    <message>
+        <source>%1
+SHA-256 %2
+Curves: %3</source>
+        <translation>%1
+SHA-256 %2
+Кривые: %3</translation>
+    </message>
+    <message>
+        <source>Computed from curves of the analyzer emulator: simulated, not measured</source>
+        <translation>Рассчитано по кривым эмулятора анализатора: смоделировано, а не измерено</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>смоделировано</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsWindow</name>
+    <message>
+        <source>Sample:</source>
+        <translation>Проба:</translation>
+    </message>
+    <message>
+        <source>Control:</source>
+        <translation>Контроль:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Метод:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Оператор:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Add control result...</source>
+        <translation>Добавить результат контроля...</translation>
+    </message>
+    <message>
+        <source>Control chart...</source>
+        <translation>Контрольная карта...</translation>
+    </message>
+    <message>
+        <source>Open document</source>
+        <translation>Открыть документ</translation>
+    </message>
+    <message>
+        <source>Export to CSV...</source>
+        <translation>Экспорт в CSV...</translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation>Экспорт в Excel...</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>С:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>По:</translation>
+    </message>
+    <message>
+        <source>(any)</source>
+        <translation>(любой)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No results archive is open.</source>
+        <translation>Архив результатов не открыт.</translation>
+    </message>
+    <message>
+        <source>%1 results in %2</source>
+        <translation>Результатов: %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 simulated (in italics)</source>
+        <translation>смоделированных: %1 (курсивом)</translation>
+    </message>
+    <message>
+        <source>only the newest are listed</source>
+        <translation>показаны только самые новые</translation>
+    </message>
+    <message>
+        <source>%1 results written to %2</source>
+        <translation>Результатов записано: %1 в %2</translation>
+    </message>
+    <message>
+        <source>Export to Excel</source>
+        <translation>Экспорт в Excel</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Книги Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there.</source>
+        <translation>Документа %1 больше нет на месте.</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,8 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
     window_.chartView().chart()->replot(QCustomPlot::rpQueuedReplot);
   });
   barOf3D_->hide();
+  // The two 3-D drawings are offered in the 3-D view alone.
+  window.action("ShowEachBorderActn")->setVisible(false);
   window.action("Show3DCurvesActn")->setVisible(false);
 
   // Zoom: the chart's dragged rectangle and wheel; bounds follow every drawing.
@@ -288,6 +290,7 @@ void ChartToolsHost::setView3D(bool on) {
     marking->setEnabled(true);
   }
   barOf3D_->setVisible(on);
+  window_.action("ShowEachBorderActn")->setVisible(on);
   window_.action("Show3DCurvesActn")->setVisible(on);
   layer3d_->setShowBorders(window_.action("ShowEachBorderActn")->isChecked());
   layer3d_->setShowLinks(window_.action("Show3DCurvesActn")->isChecked());

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include "MainWindow.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
+#include "TStatForm.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -38,8 +40,15 @@ QString DocumentFolder(const MainWindow& window) {
 }  // namespace
 
 ExportHost::ExportHost(MainWindow& window) : QObject(&window), window_(window) {
-  for (const char* name : {"ExportImportActn", "ExportToFileActn", "ExportChartToExcelActn", "CopyChartToClpbrdActn"})
+  for (const char* name : {"ExportImportActn", "ExportToFileActn", "ExportChartToExcelActn", "CopyChartToClpbrdActn",
+                           "CopyCalcChartToClpbrdActn", "StubCopyCalcChartActnActn"})
     window.actions().adopt(name);
+  // "Copy chart" holds the two chart copies.
+  auto* copies = new QMenu(&window);
+  copies->setObjectName(QStringLiteral("CopyChartMenu"));
+  copies->addAction(window.action("CopyChartToClpbrdActn"));
+  copies->addAction(window.action("CopyCalcChartToClpbrdActn"));
+  window.action("StubCopyCalcChartActnActn")->setMenu(copies);
 
   chooseFolder = [this] {
     return QFileDialog::getExistingDirectory(&window_, tr("&Export &&import"), DocumentFolder(window_));
@@ -72,6 +81,7 @@ ExportHost::ExportHost(MainWindow& window) : QObject(&window), window_(window) {
     if (exportWorkbook(file) && openFile) openFile(file);
   });
   connect(window.action("CopyChartToClpbrdActn"), &QAction::triggered, this, [this] { copyChart(); });
+  connect(window.action("CopyCalcChartToClpbrdActn"), &QAction::triggered, this, [this] { copyCalculationChart(); });
 }
 
 QStringList ExportHost::exportText(const QString& folder) {
@@ -147,6 +157,13 @@ QString ExportHost::selectionText(const QAbstractItemView* grid) {
   }
   if (row >= 0) text += u'\r';
   return text;
+}
+
+void ExportHost::copyCalculationChart() {
+  TStatForm* chart = window_.statForm();
+  if (chart == nullptr) return;
+  chart->Refresh();
+  QGuiApplication::clipboard()->setMimeData(ChartPicture::MimeData(chart->chart()));
 }
 
 void ExportHost::copyChart() {

@@ -30,6 +30,9 @@ class ExportHost : public QObject {
   // Writes the workbook; true when written.
   bool exportWorkbook(const QString& file);
   void copyChart();
+  // "Copy calculation chart to clipboard": the calculation chart of the
+  // curves shown, drawn afresh.
+  void copyCalculationChart();
   // The selected cells of a grid as clipboard text: per selected row its
   // selected cells in column order, joined by tabs, each row ended by a
   // single carriage return.

@@ -31,6 +31,18 @@ void PrintHost::ReportActnExecute() {
   form.exec();
 }
 
+void PrintHost::PrintCalibrationActnExecute(std::vector<TSingleCalibration> calibrations) {
+  if (calibrations.empty()) calibrations = CalculationCalibrations();
+  if (calibrations.empty()) return;
+  TRepForm form(window_.chartView().chart(), &window_);
+  form.setJobTitle(window_.windowTitle());
+  form.setReport(&window_.reports().report());
+  form.setCalibrations(std::move(calibrations));
+  form.chooseCalibration();
+  connect(&form, &TRepForm::addCalculationRequested, this, &PrintHost::AddCalculationToReport);
+  form.exec();
+}
+
 void PrintHost::AddCalculationToReport() {
   window_.action("PeaksTreatmentActn")->setChecked(true);
   TCalcForm& f = window_.calculations().form();

@@ -33,6 +33,13 @@
 namespace velmora {
 
 namespace {
+constexpr const char* kShutDownCancelled =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The computer was not shut down after the run: not every curve of the run could be saved. The "
+                      "curves are in the open document; save it before you close the program.");
+}  // namespace
+
+namespace {
 
 constexpr const char* kProgramFile = "VAPrograms.vap";
 
@@ -48,16 +55,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
       run_(std::make_unique<TAcquisitionRun>(link.device(), link.clock())),
       placement_(window.forest()),
       journal_(std::make_unique<TRecoveryJournal>(TRecoveryJournal::PathIn(settings.dataFolder()))) {
-  // One workstation per data folder owns its journal. A folder where no
-  // lock can be made (read-only) holds no journal to protect either.
-  if (!settings.dataFolder().empty()) {
-    try {
-      instanceLock_ = FileLock::TryLock(settings.dataFolder() / kInstanceLockName);
-      ownsFolder_ = instanceLock_.has_value();
-    } catch (const std::exception&) {
-      ownsFolder_ = true;
-    }
-  }
+  lockDataFolder(settings.dataFolder());
   placement_.FormatDateTime = [](double date) {
     const auto tp = DateTime::toSystemClock(date);
     const QDateTime dt = QDateTime::fromMSecsSinceEpoch(
@@ -135,10 +133,35 @@ void RecordingReceiver::clearJournal() {
   if (ownsFolder_) journal_->Clear();
 }
 
+void RecordingReceiver::lockDataFolder(const std::filesystem::path& dataFolder) {
+  // One workstation per data folder owns its journal. A folder where no
+  // lock can be made (read-only) holds no journal to protect either.
+  instanceLock_.reset();
+  ownsFolder_ = true;
+  if (dataFolder.empty()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(dataFolder, ec);
+  try {
+    instanceLock_ = FileLock::TryLock(dataFolder / kInstanceLockName);
+    ownsFolder_ = instanceLock_.has_value();
+  } catch (const std::exception&) {
+  }
+}
+
 void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()> source) {
   source_ = std::move(source);
   if (source_) window_.actions().adopt("RunFromCurrentActn");
   updateActions();
+}
+
+void RecordingReceiver::openJournalIn(const std::filesystem::path& dataFolder) {
+  const std::filesystem::path path = TRecoveryJournal::PathIn(dataFolder);
+  if (journal_->Path() == path) return;
+  // Curves of this workstation's unfinished session are offered from where
+  // they are; another workstation's journal is no reason to stay.
+  if (ownsFolder_ && journal_->HasEntries()) return;
+  journal_ = std::make_unique<TRecoveryJournal>(path);
+  lockDataFolder(dataFolder);
 }
 
 void RecordingReceiver::setFollowStep(std::function<void(int, int)> follow) { follow_ = std::move(follow); }
@@ -208,6 +231,8 @@ void RecordingReceiver::launch(const PendingStart& start) {
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
   active_ = start.Source;
+  saveFailed_ = false;
+  journalFailed_ = false;
   run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
@@ -373,14 +398,21 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
       journal_->Append(*r, node->Name);
     } catch (const std::exception& e) {
       // The backup below still runs. An unattended batch does not go on
-      // with curves at risk; otherwise the user hears of the curve.
-      Message m(msg::JournalAppendFailed, {node->Name, e.what()});
+      // with curves at risk; otherwise the user hears of the first curve of
+      // the run the journal could not keep.
+      const bool reported = journalFailed_;
+      saveFailed_ = true;
+      journalFailed_ = true;
+      std::optional<Message> m;
       if (active_.StopOnJournalFailure && link_.device().Recording()) {
         run_->StopRecording();
         m = Message(msg::SamplerJournalFailed, {node->Name, e.what()});
+      } else if (!reported) {
+        m = Message(msg::JournalAppendFailed, {node->Name, e.what()});
       }
-      QMetaObject::invokeMethod(
-          this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
+      if (m)
+        QMetaObject::invokeMethod(
+            this, [this, m = *m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
     }
   }
   window_.setModified(true);
@@ -407,11 +439,13 @@ void RecordingReceiver::afterCurve() {
     try {
       store_();
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   } else if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
     try {
-      commands->AfterCurveRecorded();
+      if (!commands->AfterCurveRecorded()) saveFailed_ = true;
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   }
   if (!window_.modified()) clearJournal();
@@ -437,10 +471,32 @@ void RecordingReceiver::TavrelDevice1RecordEnd() {
   emit recordEnded();
   endRunUi();
   // A run cut short by a lost line leaves the computer on for the operator.
-  if (active_.ShutDown && !link_.device().PortWasLost()) {
-    if (QAction* save = window_.action("SaveActn")) save->trigger();
-    QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+  if (active_.ShutDown && !link_.device().PortWasLost()) shutDownAfterRun();
+}
+
+void RecordingReceiver::shutDownAfterRun() {
+  // The last curve's store first, when it is still queued.
+  if (storeQueued_) {
+    storeQueued_ = false;
+    afterCurve();
   }
+  if (QAction* save = window_.action("SaveActn")) save->trigger();
+  // The computer goes off only with every curve of the run on disk; a save
+  // that failed (or was cancelled) keeps it on with the document open.
+  if (saveFailed_ || window_.modified()) {
+    window_.messageSink().error(Message(kShutDownCancelled));
+    return;
+  }
+  if (powerOff_) {
+    powerOff_();
+    return;
+  }
+#ifdef Q_OS_WIN
+  QProcess::startDetached(QStringLiteral("shutdown"),
+                          {QStringLiteral("/s"), QStringLiteral("/f"), QStringLiteral("/t"), QStringLiteral("0")});
+#else
+  QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+#endif
 }
 
 void RecordingReceiver::runFailed(const Message& message) {

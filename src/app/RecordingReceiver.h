@@ -77,7 +77,12 @@ class RecordingReceiver : public QObject {
   // default the document commands' one. It runs on the UI thread after the
   // curve's event has released the run's worker, so the worker keeps polling
   // the analyzer while the disk works.
+  // A store that throws has failed (the run goes on; the computer is not
+  // shut down after it).
   void setCurveStore(std::function<void()> store);
+  // Powers the computer off ("Shut down computer after program execution");
+  // by default the operating system's power-off. Tests put their own here.
+  void setPowerOff(std::function<void()> powerOff) { powerOff_ = std::move(powerOff); }
   // Where finished voltammograms go instead of the run's own tree (the
   // measurement wizard's placement); null restores the run's tree.
   using PlaceOverride = std::function<TNode*(const TRecordedCurve& curve, const std::string& databaseName)>;
@@ -99,6 +104,11 @@ class RecordingReceiver : public QObject {
   static constexpr const char* kInstanceLockName = "Instance.lock";
   // False when another workstation holds the data folder (and its journal).
   bool ownsDataFolder() const { return ownsFolder_; }
+  // Keeps the recovery journal in `dataFolder` from now on (the data folder
+  // moved at start-up), with that folder's instance lock; a journal of this
+  // workstation that still holds curves stays where it is for the recovery
+  // offer.
+  void openJournalIn(const std::filesystem::path& dataFolder);
   // The text of the status panel (also shown by the autosampler and wizard).
   QString statusText() const;
   // Offers to restore the curves of an unfinished session; returns the
@@ -141,6 +151,9 @@ class RecordingReceiver : public QObject {
   void scheduleStore();
   // The window leaves the recording state (once per run).
   void endRunUi();
+  // At the normal end of a run with "Shut down" checked: saves the document
+  // and powers off, unless a save of the run failed.
+  void shutDownAfterRun();
 
   // Handlers of the run's and the link's events.
   void TavrelDevice1RecordStart();
@@ -162,9 +175,18 @@ class RecordingReceiver : public QObject {
   bool ownsFolder_ = true;
   // Clears the journal when this workstation owns it.
   void clearJournal();
+  // Takes the instance lock of `dataFolder`; ownsFolder_ tells whether it
+  // was free.
+  void lockDataFolder(const std::filesystem::path& dataFolder);
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
+  std::function<void()> powerOff_;
+  // A curve of the current run could not be made durable (journal, backup
+  // or database save).
+  bool saveFailed_ = false;
+  // The journal failed to keep a curve of the current run (said once).
+  bool journalFailed_ = false;
   PlaceOverride placeOverride_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;

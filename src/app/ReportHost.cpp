@@ -14,6 +14,7 @@
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
+#include "THeaderManager.h"
 #include "TReportExperiment.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
@@ -25,6 +26,7 @@ namespace velmora {
 ReportHost::ReportHost(MainWindow& window, Settings& settings)
     : QObject(&window),
       window_(window),
+      settings_(settings),
       report_(std::make_unique<TReportRec>()),
       store_(std::make_unique<TReportStore>(settings.dataFolder() / TReportStore::kFolderName)) {
   TCalcForm& form = window.calculations().form();
@@ -53,10 +55,20 @@ ReportHost::ReportHost(MainWindow& window, Settings& settings)
   connect(window.action("RemoveElementFromReportActn"), &QAction::triggered, page_, &TReportPage::removeElement);
   connect(&form, &TCalcForm::inputChecked, this, &ReportHost::updateActions);
   connect(page_, &TReportPage::commandsChanged, this, &ReportHost::updateActions);
+  settings_.options().repBaseDir = (store_->Folder().Folder() / "").string();
   updateActions();
 }
 
 ReportHost::~ReportHost() = default;
+
+void ReportHost::openIn(const std::filesystem::path& dataFolder) {
+  const std::filesystem::path folder = dataFolder / TReportStore::kFolderName;
+  store_->Folder().SetFolder(folder);
+  // The settings name the folder the reports are kept in.
+  settings_.options().repBaseDir = (folder / "").string();
+  page_->refillReports();
+  updateActions();
+}
 
 void ReportHost::updateActions() {
   TCalcForm& form = window_.calculations().form();

@@ -36,6 +36,9 @@ class ScreenshotTour {
   static int startPanelShots(MainWindow& window, const QString& folder);
   // The report page and the print window in "Report" mode (ScreenshotTourReport.cpp).
   static int reportShots(MainWindow& window, const QString& folder);
+  // The Results window and a control chart over a private archive
+  // (ScreenshotTourResults.cpp).
+  static int resultsShots(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

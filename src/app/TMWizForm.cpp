@@ -29,6 +29,7 @@
 #include "Messages.h"
 #include "MethodsHost.h"
 #include "RecordingReceiver.h"
+#include "ResultsHost.h"
 #include "Settings.h"
 #include "THeaderManager.h"
 #include "TMethodsLibrary.h"
@@ -412,6 +413,8 @@ void TMWizForm::ScriptFinished() {
   closing_ = true;
   replayTimer_.stop();
   wizPlacement_->ForgetRun();
+  // The run's results go into the archive (when the settings say so).
+  window_.results().finishWizardRun();
   // Closes the dialog once the current call (a button's click) has returned.
   QMetaObject::invokeMethod(
       this, [this] { QDialog::accept(); }, Qt::QueuedConnection);

@@ -360,11 +360,13 @@ std::string TDocumentCommands::BackupName() {
   return BackupFileName;
 }
 
-void TDocumentCommands::WriteBackup() {
+bool TDocumentCommands::WriteBackup() {
   try {
     DocumentFile::SaveDocument(forest_, BackupName());
+    return true;
   } catch (const std::exception& e) {
     ShowError(e);
+    return false;
   }
 }
 
@@ -374,13 +376,11 @@ void TDocumentCommands::DeleteBackup() {
   fs::remove(BackupFileName, ec);
 }
 
-void TDocumentCommands::AfterCurveRecorded() {
+bool TDocumentCommands::AfterCurveRecorded() {
   Modified = true;
-  if (InDatabaseMode()) {
-    Save(false);
-  } else if (settings_.options().backupEnabled) {
-    WriteBackup();
-  }
+  if (InDatabaseMode()) return Save(false);
+  if (settings_.options().backupEnabled) return WriteBackup();
+  return true;
 }
 
 }  // namespace velmora

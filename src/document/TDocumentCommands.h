@@ -86,11 +86,13 @@ class TDocumentCommands {
   // The database name of the next recorded curve; advances the counter.
   std::string TakeCurveFileName();
   // After each recorded curve: in separate-files mode writes the backup
-  // (when enabled), in database mode saves the document.
-  void AfterCurveRecorded();
+  // (when enabled), in database mode saves the document. False when that
+  // write failed (the error was shown).
+  bool AfterCurveRecorded();
   // The backup name for the document (chosen once per document).
   std::string BackupName();
-  void WriteBackup();
+  // False when the backup could not be written (the error was shown).
+  bool WriteBackup();
   void DeleteBackup();
   // The backup file for a document file: "<folder><name>.bak.tvx", else
   // "<folder><name>.bak<i>.tvx" for the first i free; the data folder for a

@@ -336,6 +336,21 @@ inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP(
 inline constexpr const char* CalcSpecifyDimension =
     QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
 
+// Results archive.
+inline constexpr const char* ArchiveCannotOpen =
+    QT_TRANSLATE_NOOP("Messages", "Cannot open the results archive %s: %s");
+inline constexpr const char* ArchiveWriteFailed =
+    QT_TRANSLATE_NOOP("Messages", "The results were not archived in %s (nothing was written): %s");
+inline constexpr const char* ArchiveReadFailed =
+    QT_TRANSLATE_NOOP("Messages", "Cannot read the results archive %s: %s");
+inline constexpr const char* ArchiveBadAddress = QT_TRANSLATE_NOOP(
+    "Messages", "\"%s\" is not a database address; write postgresql://user@host:port/database or a file name");
+inline constexpr const char* ArchiveNewerSchema = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The results archive %s was made by a newer version of the program (schema %s; this one knows up to %s)");
+inline constexpr const char* ArchiveNoDriver =
+    QT_TRANSLATE_NOOP("Messages", "The database driver %s is not installed (package %s)");
+
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.
 inline constexpr const char* CalcVarIB = QT_TRANSLATE_NOOP("Messages", "Supporting electrolyte current");

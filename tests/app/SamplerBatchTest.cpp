@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -22,17 +23,23 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "DeviceProtocol.h"
+#include "DocumentCommandsController.h"
 #include "FrameHex.h"
 #include "MainWindow.h"
+#include "MethodsHost.h"
 #include "PseudoTerminalHost.h"
+#include "RecordFormWidgets.h"
+#include "RecordParametersHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
 #include "SamplerHost.h"
 #include "ScaledClock.h"
 #include "TAutoSampler.h"
+#include "TDocumentCommands.h"
 #include "TMethodsLibrary.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TOldStyleRecordForm.h"
 #include "TPluginsManager.h"
 #include "TRecoveryJournal.h"
 #include "TSamplerCell.h"
@@ -346,4 +353,57 @@ TEST(SamplerBatchTest, RunWithoutAnAutosamplerStartsNothing) {
   EXPECT_FALSE(w.recording());
   EXPECT_FALSE(w.sampler().batchRunning());
   EXPECT_TRUE(w.statusPanel(1)->text().isEmpty());
+}
+
+// An unattended batch is what "Shut down computer after program execution"
+// is for: the computer goes off once the batch's curves are saved.
+TEST(SamplerBatchTest, TheShutDownBoxPowersOffAfterABatchWhoseSavesSucceeded) {
+  Bench b;
+  std::string error;
+  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  auto* commands = new DocumentCommandsController(*b.w, b.settings);
+  b.w->setDocumentCommands(commands);
+  commands->commands().DocumentFileName = (b.dir.path() / "batch.tvx").string();
+  int powerOffs = 0;
+  b.w->recordingReceiver().setPowerOff([&] { ++powerOffs; });  // never the machine's own
+  b.w->recordParameters().form().widgets().shutDown->setChecked(true);
+  b.w->sampler().setMethodSource([] { return std::vector<SamplerMethod>{Method("Pb", "Formic acid")}; });
+  TSamplerForm& form = b.form();
+  form.show();
+  form.checkMethod(0, true);
+  form.setSamplesCount(1);
+  QSignalSpy finished(&b.w->recordingReceiver(), &RecordingReceiver::runFinished);
+  form.runButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 120000));
+  for (const auto& e : b.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+  EXPECT_EQ(powerOffs, 1);
+  EXPECT_FALSE(b.w->modified());
+  EXPECT_TRUE(std::filesystem::exists(b.dir.path() / "batch.tvx"));
+}
+
+// The setup window speaks the language in force: the methods by their
+// Russian names, the service cells by their Russian descriptions, and the
+// batch's step comments (the captions of its curves) with them.
+TEST(SamplerBatchTest, TheSetupWindowUsesTheLanguageInForce) {
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  settings.options().localeId = 1049;
+  TPluginsManager hub;
+  MainWindow w(settings, &hub);
+  w.methods().setLibraryFolder(VELMORA_METHODS_DIR);
+  w.methods().load();
+  TSamplerForm& form = w.sampler().form();
+  form.show();
+  ASSERT_EQ(form.methodList()->count(), 2);
+  EXPECT_EQ(form.methodList()->item(1)->text(), QStringLiteral("Свинец (метод добавок, автосамплер)"));
+  form.checkMethod(1, true);
+  EXPECT_EQ(form.trayView().Cells(0)->Comment(), QStringLiteral("Промывочная вода"));
+  const TVAProgramsArray programs = form.programs();
+  ASSERT_FALSE(programs.empty());
+  bool named = false;
+  for (const ProgramStep& step : programs.front())
+    if (step.SweepStart() != step.SweepEnd())
+      named = named || step.Comments().find("Свинец (метод добавок, автосамплер)") != std::string::npos;
+  EXPECT_TRUE(named);
+  form.hide();
 }

@@ -30,6 +30,7 @@
 #include "ReportHost.h"
 #include "SampleModel.h"
 #include "Settings.h"
+#include "SqlResultsArchive.h"
 #include "TMWizForm.h"
 #include "TMethodStat.h"
 #include "TMethodsLibrary.h"
@@ -228,6 +229,15 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
   b.next();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !wiz.isVisible(); }, 2000));
   EXPECT_TRUE(b.wiz().interpreter().Finished());
+
+  // The end of the run archived the sample's result in the data folder.
+  SqlResultsArchive archive(ArchiveAddress::SqliteFile((b.dir.path() / "Results.sqlite").string()));
+  const auto archived = archive.Query({});
+  ASSERT_EQ(archived.size(), 1u);
+  EXPECT_EQ(archived[0].Sample, "Tap water");
+  EXPECT_EQ(archived[0].Element, "Pb");
+  EXPECT_EQ(archived[0].Value, lead.SampleResult);
+  EXPECT_EQ(archived[0].Method, experiment.CalcMethod);
 }
 
 // A simulation of the lead method: stored curves replace the recordings.

@@ -164,9 +164,18 @@ TEST_F(WizInterpreter, WaitsMarkTheStageAndBackGoesToThePreviousWaitOrTheWelcome
   run.Next();
   EXPECT_EQ(run.Settings().Programs.size(), 1u);
   EXPECT_EQ(run.Settings().DefaultPrograms, run.Settings().Programs);
-  // The one-step program names the method in the current language.
-  EXPECT_EQ(run.Method().Localization(1033)->Title, "Zn, Cd, Pb, Cu");
+  // The one-step program takes the method's title in the current language
+  // as its comment; the titles stay as the method has them.
+  EXPECT_EQ(run.Settings().Programs.front().front().Comments(), "English");
+  EXPECT_EQ(run.Method().Localization(1033)->Title, "English");
   EXPECT_EQ(run.Method().Localization(1049)->Title, "Русский");
+  TWizInterpreter russian(wizard, wizard, sink);
+  russian.SetLanguageId(1049);
+  TMethod named = MethodWith(StandardScript(0, 0, 1));
+  named.Localization(1049)->Title = std::string(200, 'x');
+  russian.Start(named);
+  russian.Next();
+  EXPECT_EQ(russian.Settings().Programs.front().front().Comments(), std::string(128, 'x'));
   EXPECT_EQ(run.Settings().ProgramCounter, 11);
   EXPECT_TRUE(run.Settings().CycleEntered);
   EXPECT_EQ(run.Settings().CycleCounter, 0);

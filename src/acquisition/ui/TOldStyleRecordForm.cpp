@@ -205,7 +205,7 @@ TMethod TOldStyleRecordForm::StoredMethod() const {
   return stored;
 }
 
-TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray& programs) {
+TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray& programs, const ModalEdit& how) {
   // The window's own state, back after the edit.
   StoreStep();
   const TMethod ownMethod = method_;
@@ -220,7 +220,8 @@ TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray
   model_.MethodEditMode = true;
   model_.SetPrograms(programs.empty() ? TVAProgramsArray::Default() : programs, 0);
   model_.FromMethod = false;
-  model_.CompactView = false;
+  model_.CompactView = how.compactView;
+  ui_->toolBar->setEnabled(how.toolBar);
   ShowStep(false);
   refreshDevice();
   setWindowModality(Qt::ApplicationModal);
@@ -235,6 +236,7 @@ TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray
   const TVAProgramsArray edited = model_.Programs();
 
   setWindowModality(ownModality);
+  ui_->toolBar->setEnabled(true);
   model_.MethodEditMode = ownMode;
   model_.SetPrograms(ownPrograms, ownProgram);
   model_.Select(ownProgram, ownStep);

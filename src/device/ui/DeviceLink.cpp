@@ -80,13 +80,21 @@ bool DeviceLink::openPort() {
   }
 }
 
-void DeviceLink::openPortLater(int ms, std::function<bool()> ready) {
-  QTimer::singleShot(ms, this, [this, ready = std::move(ready)]() mutable {
+void DeviceLink::openPortLater(int ms, std::function<bool()> ready, bool quiet) {
+  QTimer::singleShot(ms, this, [this, ready = std::move(ready), quiet]() mutable {
     if (ready && !ready()) {
-      openPortLater(200, std::move(ready));
+      openPortLater(200, std::move(ready), quiet);
       return;
     }
-    openPort();
+    if (!quiet) {
+      openPort();
+      return;
+    }
+    try {
+      device_->OpenPort();
+    } catch (const EDeviceError&) {
+      // Not asked for: the analyzer's commands say it when they are used.
+    }
   });
 }
 

@@ -40,8 +40,10 @@ class DeviceLink : public QObject, private IMessageSink {
   // Opens the port after `ms` milliseconds (the workstation waits a second
   // after start-up). While `ready` says no (a document is still loading and
   // lets events through), the opening waits: a failure to open must not put
-  // a message box in the middle of the load.
-  void openPortLater(int ms = 1000, std::function<bool()> ready = {});
+  // a message box in the middle of the load. A `quiet` opening (the one at
+  // start-up, which nobody asked for) shows no failure: the link stays off
+  // line until the user resets the analyzer.
+  void openPortLater(int ms = 1000, std::function<bool()> ready = {}, bool quiet = false);
   // Starts the reset handshake; failures are shown.
   void reset();
 

@@ -146,7 +146,9 @@ void TPeaksController::updateDrawing() {
   TPeakDrawing d;
   d.Visible = marking_->active() || checked("ShowPeakBordersActn");
   d.Plain = host_.blackAndWhite();
-  d.EachBorder = marking_->active() || checked("ShowEachBorderActn");
+  // The flat charts mark every curve's borders with the bands; "Show each
+  // peak border" belongs to the 3-D view, which draws them on each curve.
+  d.EachBorder = true;
   d.Labels = checked("ShowPeakHintActn");
   d.PeaksColor = host_.peaksColor();
   d.CrossPeaksColor = host_.crossPeaksColor();
