@@ -176,6 +176,10 @@ std::optional<Message> TDocumentCommands::OpenProblem(const std::string& file) {
     } catch (const EFormatError& e) {
       return e.message();
     }
+  } else {
+    // Neither a document nor a folder database: taking its name would have
+    // the next save write over it.
+    return Message(msg::NotADocumentFile, {file});
   }
   return std::nullopt;
 }

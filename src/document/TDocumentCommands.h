@@ -62,8 +62,8 @@ class TDocumentCommands {
   // stops (false). Also false when the save did not happen.
   bool AskSaveChanges();
   // Opens a file by its extension (".tvx" document, ".mbd" folder
-  // database, anything else loads nothing) into the current document. A
-  // missing file, a ".tvx" without the document header and a ".mbd" whose
+  // database) into the current document. A missing file, another
+  // extension, a ".tvx" without the document header and a ".mbd" whose
   // index cannot be read are refused with a message: the document, its
   // name and the recent files stay as they were.
   bool OpenFile(const std::string& file);

@@ -152,17 +152,20 @@ TEST(DocumentCommands, OpenByExtensionWithWarningsAndRecentFiles) {
   EXPECT_TRUE(fx.commands.Modified);
   EXPECT_NE(fx.forest.FirstRoot()->NextSibling, nullptr);
 
-  // An unknown extension clears the document and takes the name.
+  // A file of another kind is refused: the document and its name stay.
   TempDir::writeFile(fx.file("notes.txt"), "1 2\n");
+  const std::string named = fx.commands.DocumentFileName;
   fx.sink.queueAnswer(Answer::No);
-  EXPECT_TRUE(fx.commands.OpenRecent(fx.file("notes.txt")));
-  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
-  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("notes.txt"));
+  EXPECT_FALSE(fx.commands.OpenRecent(fx.file("notes.txt")));
+  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.commands.DocumentFileName, named);
+  EXPECT_EQ(fx.sink.entries.back().text, "The file \"" + fx.file("notes.txt") + "\" is not a document file.");
 
   // A damaged document keeps the nodes read before the damage.
   std::vector<std::uint8_t> bytes = w.data();
   bytes.push_back(1);
   TempDir::writeFile(fx.file("cut.tvx"), std::string(bytes.begin(), bytes.end()));
+  fx.commands.NewDocument();
   fx.sink.entries.clear();
   EXPECT_FALSE(fx.commands.OpenFile(fx.file("cut.tvx")));
   EXPECT_EQ(fx.sink.entries.size(), 1u);
