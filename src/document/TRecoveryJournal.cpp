@@ -129,14 +129,20 @@ bool TRecoveryJournal::HasEntries() const {
 namespace {
 
 // The payload of a sound entry at `pos` (marker, size within bounds,
-// checksum), or nothing.
+// checksum), or nothing. `budget` (when given) is what the checksums of
+// the search for the next sound entry may still read; an exhausted budget
+// also gives nothing.
 std::optional<std::span<const std::uint8_t>> EntryAt(std::span<const std::uint8_t> bytes, std::size_t pos,
-                                                     std::size_t& next) {
+                                                     std::size_t& next, std::size_t* budget = nullptr) {
   if (bytes.size() - pos < 12) return std::nullopt;
   BinaryReader in(bytes.subspan(pos));
   if (in.u32() != TRecoveryJournal::EntryMarker) return std::nullopt;
   const std::uint32_t size = in.u32();
   if (size > TRecoveryJournal::MaxEntrySize || in.remaining() < std::size_t{size} + 4) return std::nullopt;
+  if (budget != nullptr) {
+    if (*budget < size) return std::nullopt;
+    *budget -= size;
+  }
   const std::span<const std::uint8_t> payload = in.bytes(size);
   if (in.u32() != TRecoveryJournal::Crc32(payload)) return std::nullopt;
   next = pos + 12 + size;
@@ -151,6 +157,10 @@ TRecoveryJournal::Contents TRecoveryJournal::Decode(std::span<const std::uint8_t
   if (bytes.size() < FileHeader::Size || !FileHeader::read(head, TypeCode))
     throw EFormatError(Message(msg::UnknownFileFormat, {""}));
   std::size_t pos = FileHeader::Size;
+  // A file made of false markers that each claim a long entry would have
+  // the search checksum the same bytes again and again: it reads at most a
+  // few times the file, then the rest counts as a damaged tail.
+  std::size_t searchBudget = 4 * bytes.size() + MaxEntrySize;
   while (pos < bytes.size()) {
     std::size_t next = 0;
     std::optional<std::span<const std::uint8_t>> payload = EntryAt(bytes, pos, next);
@@ -158,9 +168,9 @@ TRecoveryJournal::Contents TRecoveryJournal::Decode(std::span<const std::uint8_t
       // A torn or damaged entry: the reading goes on at the next sound
       // entry after it, found by its marker and checksum.
       std::size_t at = pos + 1;
-      for (; at + 12 <= bytes.size(); ++at) {
+      for (; at + 12 <= bytes.size() && searchBudget > 0; ++at) {
         if (bytes[at] != (EntryMarker & 0xFFu)) continue;
-        if ((payload = EntryAt(bytes, at, next))) break;
+        if ((payload = EntryAt(bytes, at, next, &searchBudget))) break;
       }
       if (!payload) {
         contents.DamagedTail = true;

@@ -113,6 +113,17 @@ TEST(RecoveryJournalTest, ATornEntryCostsOneCurveNotTheCurvesAfterIt) {
   const auto c = TRecoveryJournal::Decode(three);
   EXPECT_EQ(c.Entries.size(), 2u);
   EXPECT_EQ(c.SkippedEntries, 1);
+
+  // Two megabytes of false markers, each claiming a megabyte of entry: the
+  // search for the next sound entry gives up instead of checksumming the
+  // file a quarter of a million times.
+  std::vector<std::uint8_t> hostile = {8, 'T', 'V', 'R', 'J', 'v', '1', '0', '0'};
+  hostile.insert(hostile.end(), sized.begin(), sized.end());
+  while (hostile.size() < (std::size_t{2} << 20))
+    for (std::uint8_t b : {0x45, 0x56, 0x52, 0x4A, 0x00, 0x00, 0x10, 0x00}) hostile.push_back(b);
+  const auto h = TRecoveryJournal::Decode(hostile);
+  EXPECT_EQ(h.Entries.size(), 1u);
+  EXPECT_TRUE(h.DamagedTail);
 }
 
 TEST(RecoveryJournalTest, AFailedAppendIsTakenBackAndTheNextOneFollowsTheLastGoodEntry) {
