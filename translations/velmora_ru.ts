@@ -1466,10 +1466,6 @@
         <translation>Метод расчета не поддерживается. Вероятно, файл создан более новой версией программы. Обновление может решить эту проблему.</translation>
     </message>
     <message>
-        <source>The clipboard text does not fit the table here: cell %s cannot take &quot;%s&quot;. Nothing was pasted.</source>
-        <translation>Текст из буфера обмена не подходит для этой таблицы: ячейка %s не может принять «%s». Ничего не вставлено.</translation>
-    </message>
-    <message>
         <source>Specify the dimension of the result</source>
         <translation>Укажите размерность результата</translation>
     </message>
@@ -2450,6 +2446,10 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
     <message>
         <source>The folder &quot;%s&quot; is in use by another program: its lock &quot;%s&quot; was not released in time. Try again later.</source>
         <translation>Папка «%s» занята другой программой: ее блокировка «%s» не была снята вовремя. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>%s of the pasted cells kept their values: cell %s cannot take &quot;%s&quot;.</source>
+        <translation>Вставленных ячеек, сохранивших свои значения: %s; ячейка %s не может принять «%s».</translation>
     </message>
     <message>
         <source>The computer was not shut down after the run: not every curve of the run could be saved. The curves are in the open document; save it before you close the program.</source>

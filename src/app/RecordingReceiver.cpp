@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "AnalyzerEmulator.h"
+#include "CustomMethods.h"
 #include "DateTime.h"
 #include "DeviceLink.h"
 #include "DocumentCommandsController.h"
@@ -238,7 +239,13 @@ void RecordingReceiver::launch(const PendingStart& start) {
   run_->SetLoopCount(active_.LoopCount);
   device.SetCurrentControl(active_.CurrentControl);
   placement_.InsertType = settings_.options().insertType;
-  placement_.CalculationMethod = settings_.options().calculationMethod;
+  // New recordings carry the method in force; a custom method goes with
+  // its equation, so that the curves keep it whatever the list becomes.
+  const int method = settings_.options().calculationMethod;
+  const TCustomMethod* custom = CustomMethods::Find(method);
+  placement_.HasCustomMethod = custom != nullptr;
+  placement_.CustomMethod = custom ? *custom : TCustomMethod{};
+  placement_.CalculationMethod = custom || CustomMethods::IsCustomNumber(method) ? -1 : method;
   limitHit_ = false;
   // The built-in analyzer's operator fills the cell as the step being
   // started asks (background, sample, additions).

@@ -7,14 +7,17 @@
 #include <QVBoxLayout>
 
 #include "CalcHost.h"
+#include "CalcTypeCycle.h"
 #include "CalibrationsHost.h"
 #include "MainActions.h"
 #include "MainWindow.h"
+#include "PeaksHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
 #include "THeaderManager.h"
+#include "TPeaksController.h"
 #include "TReportExperiment.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
@@ -83,12 +86,10 @@ bool ReportHost::AddToReportActnExecute() {
   TCalcForm& form = window_.calculations().form();
   TConcCalculation& calc = form.calculation();
   if (!TReportExperiment::CanAdd(calc, *report_)) return false;
-  std::int32_t type = 1;
-  for (const TCalcElement& e : calc.Elements())
-    if (e.CalcType >= 0) {
-      type = e.CalcType;
-      break;
-    }
+  // The peak calculation type in force (shown by "Change peak calculation
+  // type"); the last one picked when the peaks' types are mixed.
+  const int shown = window_.peaks().controller().shownCalcType();
+  const std::int32_t type = shown >= 0 ? shown : CurrentCalcType();
   TCalibrationsDB& calibrations = window_.calibrations().database();
   const auto experiment = TReportExperiment::FromCalculation(
       calc, window_.documentFileName().toStdString(), type,

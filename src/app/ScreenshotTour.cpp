@@ -263,6 +263,7 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += WizardScreenshot::run(w, folder);
   written += SamplerScreenshot::run(w, folder);
   written += updateAndAssembly(w, folder);
+  written += customMethodShot(w, folder);
   written += ModelingAndProperties(w, folder);
   written += startPanelShots(w, folder);
   written += HelpTourShot::run(w, folder);

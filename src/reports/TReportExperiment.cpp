@@ -17,7 +17,14 @@ std::shared_ptr<TVAStruct> Borrowed(TVAStruct* curve) {
 
 }  // namespace
 
+bool TReportExperiment::GivesConcentrations(int method) {
+  // The calibration-curve method fits lines and, by some abscissas,
+  // computes diffusion coefficients (cm²/s), never a concentration.
+  return method >= 0 && method != CalcMethods::kCalibrationCurve;
+}
+
 bool TReportExperiment::CanAdd(const TConcCalculation& calc, const TReportRec& report) {
+  if (!GivesConcentrations(calc.Method())) return false;
   const auto& rows = calc.Elements();
   if (std::none_of(rows.begin(), rows.end(), [](const TCalcElement& e) { return e.SampleResult > 0.0; })) return false;
   if (CalcMethods::IsCustom(calc.Method())) return true;
@@ -58,6 +65,7 @@ std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation
   }
   const bool additions = method >= CalcMethods::kOneAddition && method <= CalcMethods::kComparative;
   for (const TCalcElement& row : calc.Elements()) {
+    if (!GivesConcentrations(method)) break;
     if (additions && row.AddConc == 0.0) continue;
     e.ElementResults.push_back(
         {row.Name, row.SampleResult, ConcUnits::ToBaseUnits(p.ResUnitTop, p.ResUnitBottom, row.CellResult)});

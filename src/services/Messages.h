@@ -331,8 +331,8 @@ inline constexpr const char* CalcMethodNotSupported =
     QT_TRANSLATE_NOOP("Messages",
                       "Method is not supported. Probably this file was created in newer version of the software. "
                       "Update may solve this problem.");
-inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP(
-    "Messages", "The clipboard text does not fit the table here: cell %s cannot take \"%s\". Nothing was pasted.");
+inline constexpr const char* CalcPasteSkipped =
+    QT_TRANSLATE_NOOP("Messages", "%s of the pasted cells kept their values: cell %s cannot take \"%s\".");
 inline constexpr const char* CalcSpecifyDimension =
     QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
 

@@ -52,7 +52,6 @@ struct FakeWizard final : IWizardPages, IWizardRecording {
   void ReplayRecording(const TDataArr& points) override { calls.push_back("replay " + std::to_string(points.size())); }
   void SetPeakCalcType(int calcType) override { peakCalcType = calcType; }
   int PeakCalcType() override { return peakCalcType; }
-  int PeakBaselineType() override { return 0; }
 
   int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 

@@ -93,7 +93,7 @@ class FakeHost final : public ICalcHost {
   QColor curveColor(std::size_t) override { return Qt::blue; }
   IUndoRecorder& undoRecorder() override { return doc.undo; }
   IMessageSink& messageSink() override { return sink; }
-  QAction* action(const char*) override { return nullptr; }
+  QAction* action(const char* name) override { return std::string(name) == "PasteClpBrdToGridActn" ? &paste : nullptr; }
   void curvesEdited() override { ++edits; }
   void peaksEdited() override { ++peakEdits; }
   void renameCurve(TVAStruct* curve, const QString& name) override { curve->Node->SetName(name.toStdString()); }
@@ -101,6 +101,7 @@ class FakeHost final : public ICalcHost {
     return answers.isEmpty() ? QString() : answers.takeFirst();
   }
   Document& doc;
+  QAction paste;
   test::RecordingMessageSink sink;
   int edits = 0;
   int peakEdits = 0;
@@ -379,7 +380,7 @@ TEST_F(CalcFormTest, FillHandleRepeatsTheSelectedRows) {
   form.hide();
 }
 
-TEST_F(CalcFormTest, ClipboardCopyPasteAndRefusedPaste) {
+TEST_F(CalcFormTest, ClipboardCopyAndPasteCellByCell) {
   Additions();
   Method(0);
   form.grid()->setRangeSelected(QTableWidgetSelectionRange(4, 3, 5, 4), true);
@@ -390,25 +391,57 @@ TEST_F(CalcFormTest, ClipboardCopyPasteAndRefusedPaste) {
 
   // A tab moves right, a line feed down; carriage returns are ignored.
   form.grid()->setCurrentCell(1, 3);
-  EXPECT_TRUE(form.pasteText("0,5\t2\r\n"));
+  EXPECT_EQ(form.pasteText("0,5\t2\r\n"), 2);
   for (TVAStruct* c : doc.curves) {
     EXPECT_EQ(c->Peaks[0].AdditionConc, 0.5);
     EXPECT_EQ(c->Peaks[1].AdditionConc, 2.0);
   }
   form.grid()->setCurrentCell(4, 1);
-  EXPECT_TRUE(form.pasteText("Blank\nSample"));
+  EXPECT_EQ(form.pasteText("Blank\nSample"), 2);
   EXPECT_EQ(doc.curves[0]->Node->Name, "Blank");
   EXPECT_EQ(doc.curves[1]->Node->Name, "Sample");
 
-  // Text that does not fit: refused with a message, nothing changed.
+  // Cells that cannot take their text keep their values; the others are
+  // pasted all the same, and the status bar names the first refusal.
   form.grid()->setCurrentCell(1, 3);
-  EXPECT_FALSE(form.pasteText("7\t8\t9"));  // the third cell is beyond the table
-  ASSERT_EQ(host.sink.entries.size(), 1u);
-  EXPECT_EQ(host.sink.entries[0].kind, "error");
-  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.5);
-  EXPECT_FALSE(form.pasteText("abc"));
-  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.5);
-  EXPECT_EQ(host.sink.entries.size(), 2u);
+  EXPECT_EQ(form.pasteText("7\t8\t9"), 2);  // the third cell is beyond the table
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 7.0);
+  EXPECT_EQ(doc.curves[0]->Peaks[1].AdditionConc, 8.0);
+  EXPECT_TRUE(form.statusBar()->currentMessage().contains("2:6"));
+  EXPECT_TRUE(form.statusBar()->currentMessage().contains("\"9\""));
+  form.grid()->setCurrentCell(1, 3);
+  EXPECT_EQ(form.pasteText("abc\t3"), 1);
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 7.0);
+  EXPECT_EQ(doc.curves[0]->Peaks[1].AdditionConc, 3.0);
+  // A block over names, roles and peak values: only the names take text.
+  form.grid()->setCurrentCell(5, 1);
+  EXPECT_EQ(form.pasteText("Analyte A\tAnalyte\t99\nFirst addition\tReference\t99"), 2);
+  EXPECT_EQ(doc.curves[1]->Node->Name, "Analyte A");
+  EXPECT_EQ(doc.curves[2]->Node->Name, "First addition");
+  EXPECT_EQ(doc.curves[2]->Params.MeasurementType(), 2);
+  EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("4 of the pasted cells"));
+  EXPECT_TRUE(host.sink.entries.empty());
+}
+
+TEST_F(CalcFormTest, PasteIsOfferedWhileTheClipboardHoldsText) {
+  Additions();
+  Method(0);
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->clear();
+  QApplication::processEvents();
+  form.grid()->setCurrentCell(1, 3);
+  EXPECT_FALSE(host.paste.isEnabled());
+  clipboard->setText("0.25");
+  QApplication::processEvents();
+  EXPECT_TRUE(host.paste.isEnabled());
+  // Without a current cell the text goes to the first cell that takes text.
+  form.grid()->setCurrentCell(-1, -1);
+  EXPECT_TRUE(host.paste.isEnabled());
+  host.paste.trigger();
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.25);
+  clipboard->clear();
+  QApplication::processEvents();
+  EXPECT_FALSE(host.paste.isEnabled());
 }
 
 TEST_F(CalcFormTest, CustomMethodDividingByZeroShowsMissingWithTheMessage) {

@@ -331,6 +331,31 @@ TEST(PeaksActions, CalculationAndBaselineTypes) {
   EXPECT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
 }
 
+TEST(PeaksActions, AutoSearchMeasuresAlikeWhateverBaselineTypeIsInForce) {
+  // The same search with the straight baseline in force, then with the
+  // spline baseline picked on the tool bar beforehand.
+  std::vector<std::pair<std::string, double>> straight;
+  {
+    Window win;
+    win.trigger("PeaksAutoSearchActn");
+    for (const TPeakRecord& p : win.curve(1).GetPeaks()) straight.emplace_back(p.Name, p.PeakValue);
+  }
+  ASSERT_EQ(straight.size(), 4u);
+  Window win;
+  win.trigger("BaseLinePolyActn");
+  ASSERT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
+  win.trigger("PeaksAutoSearchActn");
+  const TPeaks& found = win.curve(1).GetPeaks();
+  ASSERT_EQ(found.size(), straight.size());
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    EXPECT_EQ(found[i].Name, straight[i].first);
+    EXPECT_EQ(found[i].BaselineType, 0) << found[i].Name;
+    EXPECT_EQ(found[i].PeakValue, straight[i].second) << found[i].Name;
+  }
+  // The baseline type shown follows the found peaks.
+  EXPECT_TRUE(win.w.action("BaseLineLineActn")->isChecked());
+}
+
 TEST(PeaksActions, ChartMenuRenameRemoveAndPeakPotential) {
   Window win;
   win.trigger("PeaksAutoSearchActn");
@@ -396,11 +421,13 @@ TEST(PeaksDrawing, BandsFollowTheSwitches) {
   EXPECT_TRUE(d.Visible);
   EXPECT_EQ(d.Table.size(), 4u);
   EXPECT_EQ(d.Curves.size(), 2u);
+  // "Show each peak border" belongs to the 3-D view: the flat chart marks
+  // every curve's borders whatever it says, and so does marking.
   win.w.action("ShowEachBorderActn")->setChecked(false);
   win.settle();
-  EXPECT_FALSE(win.peaks().drawing().EachBorder);
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   win.trigger("SetPeakBordersActn");
-  EXPECT_TRUE(win.peaks().drawing().EachBorder);  // marking always shows the borders
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   // The bands layer lies under the grid.
   QCPLayer* bands = win.chart()->layer("peakBands");
   ASSERT_NE(bands, nullptr);

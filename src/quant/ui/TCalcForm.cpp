@@ -1,6 +1,8 @@
 #include "TCalcForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -263,6 +265,8 @@ void TCalcForm::buildUi() {
   wire("RemoveCellActn", [this] { removeCell(); });
   wire("CopyCalcGridToClipBrdActn", [this] { copySelection(); });
   wire("PasteClpBrdToGridActn", [this] { pasteClipboard(); });
+  // Pasting is offered while the clipboard holds text.
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
 }
 
 void TCalcForm::retranslateUi() {

@@ -77,9 +77,11 @@ class TCalcForm : public QWidget {
   // Copies the rows of a block of peak cells over further rows.
   void fillPeaks(int sourceTop, int sourceBottom, int left, int right, int targetTop, int targetBottom);
   void copySelection();
-  // Pastes tab / line-feed text from the current cell; false (and a
-  // message) when it does not fit, nothing changed then.
-  bool pasteText(const QString& text);
+  // Pastes tab / line-feed text from the current cell (the first cell that
+  // takes text when none is current), each cell as if typed; cells that
+  // cannot take their text keep their values and are named in the status
+  // bar. Returns the number of cells pasted.
+  int pasteText(const QString& text);
   void pasteClipboard();
   void addCell();
   void addPeak();

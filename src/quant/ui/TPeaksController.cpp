@@ -226,8 +226,7 @@ void TPeaksController::PeaksAutoSearchActnExecute() {
   TPredefPeaks predefined;
   if (host_.wizardShown()) predefined = host_.wizardPredefinedPeaks();
   const int invert = PredefInvertFlag(predefined);
-  const int baseline = std::max(0, shownBaselineType());
-  if (editor_->AutoSearch(invert, predefined, StoredCalcType(shownCalcType()), baseline).empty()) return;
+  if (editor_->AutoSearch(invert, predefined, StoredCalcType(shownCalcType())).empty()) return;
   host_.curvesEdited();
   refresh();
 }
