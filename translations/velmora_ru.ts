@@ -2492,6 +2492,22 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <translation>Результат этого уравнения выражен в единицах другого рода (на объем или на массу), чем результаты отчета, поэтому их нельзя сравнить. Начните для него новый отчет.</translation>
     </message>
     <message>
+        <source>%s damaged entries of the recovery journal were skipped; the curves around them were restored.</source>
+        <translation>Пропущено поврежденных записей журнала восстановления: %s; кривые до и после них восстановлены.</translation>
+    </message>
+    <message>
+        <source>The curve &quot;%s&quot; could not be written to the recovery journal (%s). It is in the document: save the document to keep it safe.</source>
+        <translation>Кривую «%s» не удалось записать в журнал восстановления (%s). Она есть в документе: сохраните документ, чтобы не потерять ее.</translation>
+    </message>
+    <message>
+        <source>Another instance of the program uses the data folder &quot;%s&quot;. This instance leaves the recovery journal there to it and keeps none of its own: save the document to keep what you record here.</source>
+        <translation>Папку данных «%s» использует другой экземпляр программы. Этот экземпляр не трогает журнал восстановления в ней и своего не ведет: сохраняйте документ, чтобы не потерять записанное здесь.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%s&quot; is in use by another program: its lock &quot;%s&quot; was not released in time. Try again later.</source>
+        <translation>Папка «%s» занята другой программой: ее блокировка «%s» не была снята вовремя. Повторите попытку позже.</translation>
+    </message>
+    <message>
         <source>%s of the pasted cells kept their values: cell %s cannot take &quot;%s&quot;.</source>
         <translation>Вставленных ячеек, сохранивших свои значения: %s; ячейка %s не может принять «%s».</translation>
     </message>

@@ -56,6 +56,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
       run_(std::make_unique<TAcquisitionRun>(link.device(), link.clock())),
       placement_(window.forest()),
       journal_(std::make_unique<TRecoveryJournal>(TRecoveryJournal::PathIn(settings.dataFolder()))) {
+  lockDataFolder(settings.dataFolder());
   placement_.FormatDateTime = [](double date) {
     const auto tp = DateTime::toSystemClock(date);
     const QDateTime dt = QDateTime::fromMSecsSinceEpoch(
@@ -112,7 +113,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   connect(&link_, &DeviceLink::resetDone, this, [this] { TavrelDevice1Reset(); });
   connect(&window_, &MainWindow::modifiedChanged, this, [this](bool modified) {
     // Saved or closed cleanly: the curves are safe in the document file.
-    if (!modified && recoveryChecked_ && !link_.device().Recording()) journal_->Clear();
+    if (!modified && recoveryChecked_ && !link_.device().Recording()) clearJournal();
   });
 
   countdown_.setInterval(1000);
@@ -127,7 +128,26 @@ RecordingReceiver::~RecordingReceiver() {
   run_.reset();
   // The window closes normally: the user has saved the document or chosen
   // to drop its changes, so nothing is left to recover.
-  if (recoveryChecked_) journal_->Clear();
+  if (recoveryChecked_) clearJournal();
+}
+
+void RecordingReceiver::clearJournal() {
+  if (ownsFolder_) journal_->Clear();
+}
+
+void RecordingReceiver::lockDataFolder(const std::filesystem::path& dataFolder) {
+  // One workstation per data folder owns its journal. A folder where no
+  // lock can be made (read-only) holds no journal to protect either.
+  instanceLock_.reset();
+  ownsFolder_ = true;
+  if (dataFolder.empty()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(dataFolder, ec);
+  try {
+    instanceLock_ = FileLock::TryLock(dataFolder / kInstanceLockName);
+    ownsFolder_ = instanceLock_.has_value();
+  } catch (const std::exception&) {
+  }
 }
 
 void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()> source) {
@@ -138,8 +158,12 @@ void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()>
 
 void RecordingReceiver::openJournalIn(const std::filesystem::path& dataFolder) {
   const std::filesystem::path path = TRecoveryJournal::PathIn(dataFolder);
-  if (journal_->Path() == path || journal_->HasEntries()) return;
+  if (journal_->Path() == path) return;
+  // Curves of this workstation's unfinished session are offered from where
+  // they are; another workstation's journal is no reason to stay.
+  if (ownsFolder_ && journal_->HasEntries()) return;
   journal_ = std::make_unique<TRecoveryJournal>(path);
+  lockDataFolder(dataFolder);
 }
 
 void RecordingReceiver::setFollowStep(std::function<void(int, int)> follow) { follow_ = std::move(follow); }
@@ -210,6 +234,7 @@ void RecordingReceiver::launch(const PendingStart& start) {
   device.SetInputFilter(settings_.options().filter);
   active_ = start.Source;
   saveFailed_ = false;
+  journalFailed_ = false;
   run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
@@ -378,19 +403,26 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   if (!node) return nullptr;
   window_.setCurveCounter(number + 1);
   // Durable at once: the journal survives a crash before the next save.
-  if (const TVAStruct* r = node->VA()) {
+  if (const TVAStruct* r = node->VA(); r && ownsFolder_) {
     try {
       journal_->Append(*r, node->Name);
     } catch (const std::exception& e) {
+      // The backup below still runs. An unattended batch does not go on
+      // with curves at risk; otherwise the user hears of the first curve of
+      // the run the journal could not keep.
+      const bool reported = journalFailed_;
       saveFailed_ = true;
-      // The backup below still runs; a full disk shows there. An
-      // unattended batch does not go on with curves at risk.
+      journalFailed_ = true;
+      std::optional<Message> m;
       if (active_.StopOnJournalFailure && link_.device().Recording()) {
         run_->StopRecording();
-        const Message m(msg::SamplerJournalFailed, {node->Name, e.what()});
-        QMetaObject::invokeMethod(
-            this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
+        m = Message(msg::SamplerJournalFailed, {node->Name, e.what()});
+      } else if (!reported) {
+        m = Message(msg::JournalAppendFailed, {node->Name, e.what()});
       }
+      if (m)
+        QMetaObject::invokeMethod(
+            this, [this, m = *m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
     }
   }
   window_.setModified(true);
@@ -426,7 +458,7 @@ void RecordingReceiver::afterCurve() {
       saveFailed_ = true;
     }
   }
-  if (!window_.modified()) journal_->Clear();
+  if (!window_.modified()) clearJournal();
 }
 
 void RecordingReceiver::endRunUi() {
@@ -560,6 +592,13 @@ void RecordingReceiver::refreshStatusText() {
 
 int RecordingReceiver::offerRecovery() {
   int restored = 0;
+  if (!ownsFolder_) {
+    // The journal there is the other workstation's: it stays as it is.
+    if (!recoveryChecked_)
+      window_.messageSink().information(Message(msg::DataFolderInUse, {settings_.dataFolder().string()}));
+    recoveryChecked_ = true;
+    return 0;
+  }
   try {
     if (journal_->HasEntries()) {
       const TRecoveryJournal::Contents contents = journal_->Read();
@@ -578,6 +617,9 @@ int RecordingReceiver::offerRecovery() {
           window_.setCurveCounter(window_.curveCounter() + restored);
           window_.setModified(true);
           window_.forest().SelectNode(window_.forest().FirstRoot());
+          if (contents.SkippedEntries > 0)
+            window_.messageSink().information(
+                Message(msg::RecoveryEntriesSkipped, {std::to_string(contents.SkippedEntries)}));
           if (contents.DamagedTail) window_.messageSink().information(Message(msg::RecoveryDamaged));
         }
       } else {

@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "FileLock.h"
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
 #include "TRecoveryJournal.h"
@@ -50,6 +52,10 @@ struct RecordingProgramSource {
 // voltammogram in the document, the backup after each curve, and the
 // recovery journal that keeps each curve on disk until the document is
 // saved.
+//
+// The journal of a data folder belongs to the one workstation that holds
+// the folder's instance lock ("Instance.lock"); a second workstation on the
+// same folder says so at start and neither reads, writes nor deletes it.
 //
 // The run's worker raises its events on its own thread; the synchronised
 // ones are run here on the UI thread while the worker waits, the data
@@ -95,14 +101,19 @@ class RecordingReceiver : public QObject {
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
   TRecoveryJournal& journal() { return *journal_; }
+  static constexpr const char* kInstanceLockName = "Instance.lock";
+  // False when another workstation holds the data folder (and its journal).
+  bool ownsDataFolder() const { return ownsFolder_; }
   // Keeps the recovery journal in `dataFolder` from now on (the data folder
-  // moved at start-up); a journal that still holds curves stays where it is
-  // for the recovery offer.
+  // moved at start-up), with that folder's instance lock; a journal of this
+  // workstation that still holds curves stays where it is for the recovery
+  // offer.
   void openJournalIn(const std::filesystem::path& dataFolder);
   // The text of the status panel (also shown by the autosampler and wizard).
   QString statusText() const;
   // Offers to restore the curves of an unfinished session; returns the
-  // number of curves restored. Called once at start-up.
+  // number of curves restored. Called once at start-up. A workstation that
+  // does not own the data folder tells the user so instead.
   int offerRecovery();
   // Seconds shown by the countdown.
   std::int64_t totalSecondsLeft() const { return totalSeconds_; }
@@ -160,6 +171,13 @@ class RecordingReceiver : public QObject {
   std::unique_ptr<TAcquisitionRun> run_;
   TRecordPlacement placement_;
   std::unique_ptr<TRecoveryJournal> journal_;
+  std::optional<FileLock> instanceLock_;
+  bool ownsFolder_ = true;
+  // Clears the journal when this workstation owns it.
+  void clearJournal();
+  // Takes the instance lock of `dataFolder`; ownsFolder_ tells whether it
+  // was free.
+  void lockDataFolder(const std::filesystem::path& dataFolder);
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
@@ -167,6 +185,8 @@ class RecordingReceiver : public QObject {
   // A curve of the current run could not be made durable (journal, backup
   // or database save).
   bool saveFailed_ = false;
+  // The journal failed to keep a curve of the current run (said once).
+  bool journalFailed_ = false;
   PlaceOverride placeOverride_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;

@@ -22,6 +22,7 @@
 #include "SqlResultsArchive.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
+#include "TDocumentCommands.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TReportArchive.h"
@@ -190,7 +191,14 @@ std::size_t ResultsHost::finishWizardRun() {
 
 void ResultsHost::openDocument(const QString& path, const QStringList& curves) {
   IDocumentCommands* commands = window_.documentCommands();
-  if (!commands || !commands->New()) return;
+  if (!commands) return;
+  // A document that is gone or was replaced by another file is refused
+  // before the open document goes.
+  if (const auto problem = TDocumentCommands::OpenProblem(UiText::toStd(path))) {
+    window_.messageSink().error(*problem);
+    return;
+  }
+  if (!commands->New()) return;
   commands->OpenFile(path);
   // The curves the result was computed from, else the first group.
   TNodeForest& forest = window_.forest();

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "DeviceLink.h"
+#include "FormatError.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "MethodsHost.h"
@@ -173,8 +174,13 @@ void TMWizForm::DeleteMethodClick() {
   const std::filesystem::path file(method.FileName);
   if (file.parent_path() != library.RecordFolder()) return;
   if (window_.messageSink().askYesNo(Message(msg::RemoveSelectedQuery)) != Answer::Yes) return;
-  THeaderManager folder(library.RecordFolder());
-  folder.Delete(file.filename().string());
+  try {
+    THeaderManager folder(library.RecordFolder());
+    folder.Delete(file.string());
+  } catch (const EFormatError& e) {
+    window_.messageSink().error(e.message());
+    return;
+  }
   window_.methods().load();
   fillMethods();
 }

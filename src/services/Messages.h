@@ -195,6 +195,16 @@ inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP(
     "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
 inline constexpr const char* RecoveryDamaged =
     QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
+inline constexpr const char* RecoveryEntriesSkipped = QT_TRANSLATE_NOOP(
+    "Messages", "%s damaged entries of the recovery journal were skipped; the curves around them were restored.");
+inline constexpr const char* JournalAppendFailed = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The curve \"%s\" could not be written to the recovery journal (%s). It is in the document: save the document "
+    "to keep it safe.");
+inline constexpr const char* DataFolderInUse = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Another instance of the program uses the data folder \"%s\". This instance leaves the recovery journal there "
+    "to it and keeps none of its own: save the document to keep what you record here.");
 // Autosampler: the tray, its batch layout and faults during a batch.
 inline constexpr const char* SamplerNotFound =
     QT_TRANSLATE_NOOP("Messages", "Autosampler not found. Check the connection and reset the device");
@@ -427,6 +437,9 @@ inline constexpr const char* RecordIndexDamaged =
     QT_TRANSLATE_NOOP("Messages",
                       "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are "
                       "kept; the file is kept as \"%s\".");
+inline constexpr const char* FolderBusy = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The folder \"%s\" is in use by another program: its lock \"%s\" was not released in time. Try again later.");
 inline constexpr const char* RecordItemUnreadable =
     QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
 inline constexpr const char* RecordBlockSize =

@@ -67,7 +67,7 @@ TEST(RecordFolders, FollowTheDataFolderToTheUsersFolder) {
     TMethodStat record;
     record.Name = "Tap water";
     first.w->statistics().database().AddAndSave(record);
-    first.w->reports().store().Folder().Add("Morning series");
+    first.w->reports().store().Folder().Add("Morning series", {}, std::vector<std::uint8_t>{});
     // ... and the settings name where the reports are kept.
     first.w->storeSettings();
     ASSERT_TRUE(settings.save());

@@ -210,6 +210,54 @@ TEST(RecordingReceiverTest, OffersTheCurvesOfAnUnfinishedSession) {
   EXPECT_EQ(again.w->forest().FirstRoot(), nullptr);
 }
 
+// Two workstations on one data folder: the second one neither offers the
+// first one's unsaved curves nor deletes them, whatever its user answers.
+TEST(RecordingReceiverTest, ASecondWorkstationLeavesTheFirstOnesJournalAlone) {
+  test::TempDir data;
+  Window first(data.path());
+  first.rec().offerRecovery();  // nothing to restore
+  WriteJournal(data.path());    // a curve recorded there and not saved yet
+  {
+    Window second(data.path());
+    second.sink.queueAnswer(Answer::No);
+    EXPECT_EQ(second.rec().offerRecovery(), 0);
+    EXPECT_TRUE(second.hasEntryStartingWith("Another instance of the program uses the data folder"));
+    for (const auto& e : second.sink.entries) EXPECT_NE(e.kind, "yesno") << e.text;
+    // Its own document saved, then the program closed.
+    second.w->setModified(true);
+    second.w->setModified(false);
+  }
+  EXPECT_EQ(first.rec().journal().Read().Entries.size(), 1u);
+  // Once the first one has closed, the folder is the next one's.
+  first.w.reset();
+  WriteJournal(data.path());
+  Window next(data.path());
+  next.sink.queueAnswer(Answer::Yes);
+  EXPECT_EQ(next.rec().offerRecovery(), 1);
+}
+
+// A curve the journal cannot take (a full disk) is still in the document,
+// and the user hears of it.
+TEST(RecordingReceiverTest, ACurveTheJournalCannotKeepIsReported) {
+  test::TempDir data;
+  std::filesystem::create_directory(TRecoveryJournal::PathIn(data.path()));
+  Window win(data.path());
+  win.useProgram({{Sweep(-1200, 100, "one")}});
+  win.rec().offerRecovery();
+  ASSERT_TRUE(win.goOnline());
+  QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  win.w->action("RecordActn")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 60000));
+  const auto reported = [&] {
+    for (const auto& e : win.sink.entries)
+      if (e.kind == "error" && e.text.find("could not be written to the recovery journal") != std::string::npos)
+        return true;
+    return false;
+  };
+  EXPECT_TRUE(QTest::qWaitFor(reported, 5000));
+  EXPECT_NE(win.w->forest().FirstRoot(), nullptr);
+}
+
 TEST(RecordingReceiverTest, StopAsksAndResetsTheAnalyzer) {
   Window win;
   ProgramStep slow = Sweep(-1200, 100, "slow");

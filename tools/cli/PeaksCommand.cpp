@@ -129,10 +129,11 @@ int RunPeaks(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
   TPeakValueEvaluator::Install();
   TNodeForest forest;
+  FolderDatabase::TCurveFiles databaseCurves;
   try {
     TPredefPeaks predefined;
     if (!predefinedFile.empty()) predefined = ReadPredefinedPeaks(predefinedFile);
-    CliDocument::Load(forest, files[0]);
+    CliDocument::Load(forest, files[0], std::nullopt, &databaseCurves);
     // As the main window's search: the predefined list's first MiddleBorder
     // says whether to search upside down, unless given.
     const int invertFlag = invert ? *invert : PredefInvertFlag(predefined);
@@ -144,7 +145,7 @@ int RunPeaks(const std::vector<std::string>& args, std::ostream& out, std::ostre
       if (baseline != 0)
         for (const TFoundPeak& p : found) c->SetPeakBaselineType(c->FindPeak(p.Name), baseline);
     }
-    CliDocument::Save(forest, files[1]);
+    CliDocument::Save(forest, files[1], &databaseCurves);
 
     const TElementsPeaksArr table = BuildPeakTable(std::span<TVAStruct* const>(curves));
     JsonWriter json;

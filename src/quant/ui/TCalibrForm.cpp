@@ -16,6 +16,7 @@
 
 #include "ConcUnits.h"
 #include "DateTime.h"
+#include "FormatError.h"
 #include "Message.h"
 #include "MessageSink.h"
 #include "Messages.h"
@@ -159,6 +160,9 @@ void TCalibrForm::retextCalibrations() {
 
 void TCalibrForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // What the command line or another workstation saved meanwhile.
+  db_.Refresh();
+  Refill();
   emit visibilityChanged(true);
 }
 
@@ -356,13 +360,15 @@ void TCalibrForm::RemoveExecute() {
   const int c = selectedCalibration();
   if (e < 0 || c < 0) return;
   if (sink_.askYesNo(Message(msg::RemoveSelectedQuery)) == Answer::No) return;
-  const bool last = db_.Elements()[static_cast<std::size_t>(e)].Calibrations.size() == 1;
-  db_.RemoveCalibration(static_cast<std::size_t>(e), static_cast<std::size_t>(c));
-  if (last) {
-    Refill();
-  } else {
-    fillCalibrations();
+  try {
+    db_.RemoveCalibration(static_cast<std::size_t>(e), static_cast<std::size_t>(c));
+  } catch (const EFormatError& error) {
+    sink_.error(error.message());
+    return;
   }
+  // Other programs' changes came in with the folder's index: the lists are
+  // filled again.
+  Refill();
   emit databaseChanged();
 }
 

@@ -373,7 +373,12 @@ void TMethodStatForm::RemoveExecute() {
   const int index = methods_->currentRow();
   if (index < 0) return;
   if (sink_.askYesNo(Message(msg::RemoveSelectedQuery)) == Answer::No) return;
-  db_.Delete(static_cast<std::size_t>(index));
+  try {
+    db_.Delete(static_cast<std::size_t>(index));
+  } catch (const EFormatError& e) {
+    sink_.error(e.message());
+    return;
+  }
   RefillMethods();
 }
 

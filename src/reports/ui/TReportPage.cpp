@@ -345,8 +345,14 @@ void TReportPage::removeReport() {
       QMessageBox::No)
     return;
   const std::string file = reports_->item(row)->data(Qt::UserRole).toString().toStdString();
+  try {
+    store_.Remove(file);
+  } catch (const EFormatError& e) {
+    showError(
+        QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
+    return;
+  }
   shownReport_ = -1;
-  store_.Remove(file);
   report_.Clear();
   refill();
 }
