@@ -46,8 +46,7 @@ void TableWorkbook::Write(const fs::path& file, std::string_view sheetName, cons
   // A name of our own beside the file, reserved before the library writes
   // there, and short enough for any file name.
   ::close(FileIo::createTemporaryBeside(file, guard.temp));
-  std::string tmpdir = file.parent_path().string();
-  if (tmpdir.empty()) tmpdir = ".";
+  std::string tmpdir = file.has_parent_path() ? file.parent_path().string() : std::string(".");
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = tmpdir.data();

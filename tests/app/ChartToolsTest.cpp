@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -260,10 +262,13 @@ TEST(ChartTools, TheSpreadsheetsWorkbookIsWrittenWhereNoOtherUserReachesIt) {
   EXPECT_EQ(folder.parent_path(), runtime.path());
   EXPECT_EQ(folder.filename().string().rfind("Velmora-VA-", 0), 0u) << folder;
   EXPECT_TRUE(PrivateFolder::IsPrivate(folder));
+  // Named after the document ("No name" until it is saved), with a random part.
+  const std::string stem = QFileInfo(win.w.documentFileName()).completeBaseName().toStdString();
+  ASSERT_FALSE(stem.empty());
   for (const QString& file : opened) {
     const std::filesystem::path p = file.toStdString();
     EXPECT_EQ(p.parent_path(), folder);
-    EXPECT_EQ(p.filename().string().rfind("Sheet1-", 0), 0u) << p;
+    EXPECT_EQ(p.filename().string().rfind(stem + "-", 0), 0u) << p;
     EXPECT_EQ(p.extension(), ".xlsx");
     EXPECT_FALSE(std::filesystem::is_symlink(p));
     EXPECT_GT(std::filesystem::file_size(p), 1000u);
