@@ -10,6 +10,7 @@
 #include "CliCalculation.h"
 #include "CliCommands.h"
 #include "CliDocument.h"
+#include "GuiApplication.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
 #include "TCalibrationsDB.h"
@@ -31,21 +32,6 @@ constexpr const char* kUsage =
 int Usage(std::ostream& err, const std::string& problem) {
   err << "velmora-cli report: " << problem << "; usage: " << kUsage << "\n";
   return 2;
-}
-
-// The PDF is drawn with Qt; without a display it draws offscreen. Only
-// this command starts an application object.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "velmora-cli";
-  static char* argv[] = {name, nullptr};
-  // The charts are widgets, so the application is a widget application.
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
 }
 
 // The peak calculation type of the experiment: the rows' common type, else

@@ -19,6 +19,7 @@
 #include "ControlChartPlot.h"
 #include "EArchiveError.h"
 #include "FormatError.h"
+#include "GuiApplication.h"
 #include "IniFile.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
@@ -316,19 +317,6 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
   json.endObject();
   out << json.str() << "\n";
   return 0;
-}
-
-// The chart is drawn with Qt; without a display it draws offscreen.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "velmora-cli";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
 }
 
 int Chart(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
