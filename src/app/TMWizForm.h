@@ -184,6 +184,8 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   void replayTick();
   TWizPlacement::Pass currentPass() const;
   std::vector<TVAStruct*> passCurves() const;
+  // The voltammograms of the latest recording.
+  std::vector<TVAStruct*> recordedCurves() const;
   bool recordingRuns() const;
 
   MainWindow& window_;

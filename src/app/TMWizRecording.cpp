@@ -88,6 +88,19 @@ std::vector<TVAStruct*> TMWizForm::passCurves() const {
   return curves;
 }
 
+std::vector<TVAStruct*> TMWizForm::recordedCurves() const {
+  std::vector<TVAStruct*> curves;
+  const TNode* recording = wizPlacement_->RecordingNode();
+  if (recording == nullptr || !recording->InForest()) return curves;
+  if (!recording->HasChildren()) {
+    if (TVAStruct* va = recording->VA()) curves.push_back(va);
+    return curves;
+  }
+  for (TNode* n = recording->FirstChild; n; n = n->NextSibling)
+    if (TVAStruct* va = n->VA(); va && !n->HasChildren()) curves.push_back(va);
+  return curves;
+}
+
 TNode* TMWizForm::placeRecorded(const TRecordedCurve& curve, const std::string& databaseName) {
   const int perRecording = std::max(1, curve.NodesToCreate) * std::max(1, curve.LoopCount);
   return wizPlacement_->Place(curve, databaseName, perRecording);
@@ -123,7 +136,7 @@ void TMWizForm::recordingEnded() {
     updateButtons();
     return;
   }
-  const std::vector<TVAStruct*> changed = interp_->RecordingFinished(passCurves());
+  const std::vector<TVAStruct*> changed = interp_->RecordingFinished(passCurves(), recordedCurves());
   if (!changed.empty()) window_.setModified(true);
   emit passRecorded();
   judgePasses();
@@ -175,7 +188,7 @@ void TMWizForm::replayTick() {
   replayTimer_.stop();
   replayKey_ = {-9, -9, -9};
   interp_->Next();
-  interp_->RecordingFinished(passCurves());
+  interp_->RecordingFinished(passCurves(), recordedCurves());
   emit passRecorded();
   judgePasses();
   updateButtons();

@@ -105,10 +105,13 @@ class TWizInterpreter {
   // --- Hand-overs from the main window ------------------------------------------
   // A recording started by "Start record" has finished (in simulation: the
   // replay, after Next). The curves of the main window's current curve
-  // table take the run's calculation settings and the peak search; then the
+  // table take the run's calculation settings and the peak search; so do
+  // `recorded`, the voltammograms of the recording just made when it holds
+  // several (the replicates the wizard's checks judge one by one). Then the
   // script goes on (Next), or in simulation the page is shown again.
   // Returns the curves that were changed.
-  std::vector<TVAStruct*> RecordingFinished(std::span<TVAStruct* const> curves);
+  std::vector<TVAStruct*> RecordingFinished(std::span<TVAStruct* const> curves,
+                                            std::span<TVAStruct* const> recorded = {});
   // The device fell off line during a recording: the pass can be repeated.
   void RecordingInterrupted();
 
@@ -159,7 +162,7 @@ class TWizInterpreter {
   bool EndCycle();
   void BeginCycle();
   void SetPrograms(const TVAProgramsArray& programs);
-  void ApplyToCurves(std::span<TVAStruct* const> curves) const;
+  void ApplyToCurves(std::span<TVAStruct* const> curves, std::span<TVAStruct* const> recorded) const;
   void FinishScript();
   bool SaveChangedMethod();
   // The first "Begin measurement cycle" at or before `from`, or -1.

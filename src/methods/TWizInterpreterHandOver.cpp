@@ -34,12 +34,11 @@ TCalcTable TWizInterpreter::CurveVolumes(const TCalcTable& table) {
   return volumes;
 }
 
-void TWizInterpreter::ApplyToCurves(std::span<TVAStruct* const> curves) const {
+void TWizInterpreter::ApplyToCurves(std::span<TVAStruct* const> curves, std::span<TVAStruct* const> recorded) const {
   const TWizRunSettings& s = settings_;
   const TCalcTable volumes = CurveVolumes(s.CalcTable);
   const bool custom = s.CalculationMethod < 0 && !s.CustomEquation.Formula.empty();
-  for (TVAStruct* curve : curves) {
-    if (curve == nullptr) continue;
+  auto apply = [&](TVAStruct* curve) {
     std::copy(volumes.begin(), volumes.end(), curve->Volumes.begin());
     curve->ResUnitTop = s.Units[0];
     curve->ResUnitBottom = s.Units[1];
@@ -49,23 +48,35 @@ void TWizInterpreter::ApplyToCurves(std::span<TVAStruct* const> curves) const {
     curve->HasCustomMethod = custom ? 1 : 0;
     if (custom) curve->CustomMethod = s.CustomEquation;
     for (const TPredefPeak& peak : s.PredefinedPeaks) curve->SetAdditionConc(peak.Name, peak.AdditionConc);
-  }
+  };
+  for (TVAStruct* curve : curves)
+    if (curve != nullptr) apply(curve);
   const int invert = PredefInvertFlag(s.PredefinedPeaks);
   const int calcType = recording_.PeakCalcType();
-  for (std::size_t i = static_cast<std::size_t>(std::max(s.CycleCounter, 0)); i < curves.size(); ++i) {
-    if (curves[i] != nullptr) AutoSearchPeaks(*curves[i], invert, s.PredefinedPeaks, calcType);
+  const std::size_t first = std::min(static_cast<std::size_t>(std::max(s.CycleCounter, 0)), curves.size());
+  const std::span<TVAStruct* const> searched = curves.subspan(first);
+  for (TVAStruct* curve : searched)
+    if (curve != nullptr) AutoSearchPeaks(*curve, invert, s.PredefinedPeaks, calcType);
+  // The pass's own voltammograms: each replicate is judged by its peaks.
+  for (TVAStruct* curve : recorded) {
+    if (curve == nullptr || std::find(searched.begin(), searched.end(), curve) != searched.end()) continue;
+    apply(curve);
+    AutoSearchPeaks(*curve, invert, s.PredefinedPeaks, calcType);
   }
 }
 
-std::vector<TVAStruct*> TWizInterpreter::RecordingFinished(std::span<TVAStruct* const> curves) {
+std::vector<TVAStruct*> TWizInterpreter::RecordingFinished(std::span<TVAStruct* const> curves,
+                                                           std::span<TVAStruct* const> recorded) {
   std::vector<TVAStruct*> changed;
   if (finished_ || !settings_.RecordingInProgress) return changed;
   settings_.RecordingInProgress = false;
   pages_.RefreshMeasurementNode();
   if (!settings_.PredefinedPeaks.empty()) recording_.SetPeakCalcType(settings_.PredefinedPeaks.front().CalcType);
   if (!settings_.ActivationMode) {
-    ApplyToCurves(curves);
+    ApplyToCurves(curves, recorded);
     std::copy_if(curves.begin(), curves.end(), std::back_inserter(changed), [](TVAStruct* c) { return c != nullptr; });
+    for (TVAStruct* c : recorded)
+      if (c != nullptr && std::find(changed.begin(), changed.end(), c) == changed.end()) changed.push_back(c);
   }
   if (settings_.Simulation) {
     pages_.RepeatPageShow();

@@ -53,6 +53,9 @@ class TWizPlacement {
   TNode* Root() const { return root_; }
   TNode* Group() const { return group_; }
   TNode* MeasurementNode() const { return measurement_; }
+  // The node of the latest recording: the measurement node, a "Repeat %d"
+  // under it, or a group of the recording's voltammograms.
+  TNode* RecordingNode() const { return recording_; }
   // How often the current pass has been recorded.
   int Recordings() const { return recordings_; }
 

@@ -307,11 +307,22 @@ TWizGateThresholds TWizGateThresholds::FromOptions(const Options& options) {
 std::vector<TVAStruct*> TWizQualityGates::PassCurves(const TNode* pass) {
   std::vector<TVAStruct*> curves;
   if (!pass) return curves;
-  if (pass->HasChildren()) {
-    for (const TNode* n = pass->FirstChild; n; n = n->NextSibling)
-      if (TVAStruct* va = n->VA(); va && !va->Data.empty() && !n->HasChildren()) curves.push_back(va);
-  } else if (TVAStruct* va = pass->VA(); va && !va->Data.empty()) {
-    curves.push_back(va);
+  if (!pass->HasChildren()) {
+    if (TVAStruct* va = pass->VA(); va && !va->Data.empty()) curves.push_back(va);
+    return curves;
+  }
+  // Every voltammogram below the pass: a repeated pass of several loops
+  // holds its recordings as groups of their own.
+  std::vector<const TNode*> pending{pass->FirstChild};
+  while (!pending.empty()) {
+    const TNode* n = pending.back();
+    pending.pop_back();
+    if (n == nullptr) continue;
+    pending.push_back(n->NextSibling);
+    if (n->HasChildren())
+      pending.push_back(n->FirstChild);
+    else if (TVAStruct* va = n->VA(); va && !va->Data.empty())
+      curves.push_back(va);
   }
   return curves;
 }

@@ -107,7 +107,8 @@ class TWizQualityGates {
   static std::vector<Message> JudgeRun(const Input& input);
 
   // --- Pieces, for the wizard's chart and the tests ---
-  // The curves of a measurement node: its replicates, or its own curve.
+  // The curves of a measurement node: its replicates (every voltammogram
+  // below it, in order), or its own curve.
   static std::vector<TVAStruct*> PassCurves(const TNode* pass);
   // The measurement nodes of the run in order (pass groups in order).
   static std::vector<TNode*> Passes(const TNode* runRoot);

@@ -330,8 +330,10 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
   run.Next();  // recording status
   wizard.peakCalcType = 1;
 
-  // Two curves on a 20 µA background, each with a zinc peak.
-  std::vector<TVAStruct> curves(2);
+  // Two curves on a 20 µA background, each with a zinc peak, and two
+  // replicates of the second one's recording (the second curve is their
+  // average), which are judged by peaks of their own.
+  std::vector<TVAStruct> curves(4);
   for (TVAStruct& curve : curves) {
     curve.Params.SetValuesRange(3);
     for (double x = -1200.0; x <= 0.0; x += 2.0) {
@@ -340,8 +342,9 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
   }
   curves[0].AddPeak("Zn", 0, 10, 1);
   std::vector<TVAStruct*> pointers{&curves[0], &curves[1]};
-  const std::vector<TVAStruct*> changed = run.RecordingFinished(pointers);
-  EXPECT_EQ(changed.size(), 2u);
+  std::vector<TVAStruct*> recorded{&curves[2], &curves[3]};
+  const std::vector<TVAStruct*> changed = run.RecordingFinished(pointers, recorded);
+  EXPECT_EQ(changed, (std::vector<TVAStruct*>{&curves[0], &curves[1], &curves[2], &curves[3]}));
   EXPECT_EQ(wizard.peakCalcType, 0);
   for (const TVAStruct& curve : curves) {
     EXPECT_DOUBLE_EQ(curve.Volumes[0], 1.0);  // 2 cm³ of sample, 10 prepared, 5 in the cell
@@ -357,11 +360,14 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
     EXPECT_EQ(curve.Peaks[0].Name, "Zn");
     EXPECT_DOUBLE_EQ(curve.Peaks[0].AdditionConc, 8.0);
   }
-  // The search (cycle counter 0: from the first curve) placed the peak on the Zn maximum.
-  const TPeakRecord& found = curves[1].Peaks[0];
-  EXPECT_LT(curves[1].Data[static_cast<std::size_t>(found.BeginIndex)].X, -900.0);
-  EXPECT_GT(curves[1].Data[static_cast<std::size_t>(found.EndIndex)].X, -900.0);
-  EXPECT_EQ(found.CalcType, 0);
+  // The search (cycle counter 0: from the first curve) placed the peak on
+  // the Zn maximum, and so on each replicate.
+  for (std::size_t i = 1; i < curves.size(); ++i) {
+    const TPeakRecord& found = curves[i].Peaks[0];
+    EXPECT_LT(curves[i].Data[static_cast<std::size_t>(found.BeginIndex)].X, -900.0) << i;
+    EXPECT_GT(curves[i].Data[static_cast<std::size_t>(found.EndIndex)].X, -900.0) << i;
+    EXPECT_EQ(found.CalcType, 0) << i;
+  }
   EXPECT_EQ(run.Settings().ProgramCounter, 20);  // Next was taken: the chart
   EXPECT_EQ(wizard.Count("refresh"), 1);
 }

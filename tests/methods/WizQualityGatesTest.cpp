@@ -90,6 +90,23 @@ class WizRun {
     return pass;
   }
 
+  // A pass recorded again and again, each recording a group of its loops'
+  // voltammograms: "Repeat 1" { "1", "2" }, "Repeat 2" { ... }.
+  TNode* RepeatedPass(int role, const std::vector<std::vector<std::map<std::string, double>>>& recordings) {
+    TNode* pass = forest_.AddChild(group_);
+    pass->SetName("Analyte");
+    for (std::size_t r = 0; r < recordings.size(); ++r) {
+      TNode* repeat = forest_.AddChild(pass);
+      repeat->SetName("Repeat " + std::to_string(r + 1));
+      for (std::size_t i = 0; i < recordings[r].size(); ++i) {
+        TNode* loop = forest_.AddChild(repeat);
+        loop->SetName(std::to_string(i + 1));
+        Fill(loop, role, recordings[r][i], 1e9, true);
+      }
+    }
+    return pass;
+  }
+
   TWizQualityGates::Input Input(TNode* pass = nullptr) const {
     TWizQualityGates::Input in;
     in.RunRoot = root_;
@@ -209,6 +226,22 @@ TEST(WizQualityGates, MissingAndOverloadedPeaksAreToldApart) {
   const std::vector<Message> x = TWizQualityGates::JudgePass(fine.Input(ok));
   ASSERT_EQ(x.size(), 1u) << Texts(x);
   EXPECT_STREQ(x[0].text, msg::GateAllWell);
+}
+
+TEST(WizQualityGates, ARepeatedPassOfSeveralLoopsIsJudgedOnEveryVoltammogram) {
+  WizRun run;
+  run.Pass(0, {{}});
+  const std::map<std::string, double> all{{"Zn", 2.0}, {"Cd", 1.0}, {"Pb", 1.5}};
+  std::map<std::string, double> noCadmium = all;
+  noCadmium.erase("Cd");
+  TNode* pass = run.RepeatedPass(1, {{all, all}, {all, noCadmium}});
+  EXPECT_EQ(TWizQualityGates::PassCurves(pass).size(), 4u);
+  // The second loop of the second recording lacks cadmium; it is named by
+  // where it lies.
+  const std::vector<Message> v = TWizQualityGates::JudgePass(run.Input(pass->LastChild()->LastChild()));
+  ASSERT_EQ(v.size(), 1u) << Texts(v);
+  EXPECT_STREQ(v[0].text, msg::GatePeakMissing);
+  EXPECT_EQ(v[0].args, (std::vector<std::string>{"Parallel sample 1, Analyte, Repeat 2, 2", "Cd", "-770", "-520"}));
 }
 
 TMethodStat Statistics(double reproducibility, double criticalDifference) {
