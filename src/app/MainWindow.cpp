@@ -54,6 +54,7 @@
 #include "TPaintingGuard.h"
 #include "TPluginsManager.h"
 #include "TStatForm.h"
+#include "ThumbnailPeakMarks.h"
 #include "TVAStruct.h"
 #include "UiText.h"
 #include "VelmoraVersion.h"
@@ -195,6 +196,7 @@ void MainWindow::buildLayout() {
   pages_->setDocumentMode(true);
   tree_ = new TImagePreviewBox();
   tree_->setPopupMenu(nullptr);
+  tree_->setPeaks(&ThumbnailPeakMarks::instance());
   structure_ = new StructureTree(*tree_);
   pages_->addTab(structure_, QString());
   pages_->addTab(tree_, QString());

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -373,6 +374,29 @@ TEST(MainWindowView, CalculationsChartTogglesTheStatisticsWindowOverTheShownCurv
   EXPECT_TRUE(stat->isVisible());
   win.trigger("StatActn");
   EXPECT_FALSE(stat->isVisible());
+}
+
+TEST(MainWindowView, ThumbnailsShowThePeakBandsOfTheirCurves) {
+  Window win;
+  TNode* a;
+  {
+    TPaintingGuard g(win.f());
+    a = addLeaf(win.f(), "Sample", "_______1.dbd", 1);
+  }
+  TImagePreviewBox& view = win.w.tree();
+  const QColor band = view.params().peaksColor;
+  auto bandPixels = [&] {
+    view.RepaintAll();
+    const QImage img = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == band;
+    }
+    return n;
+  };
+  EXPECT_EQ(bandPixels(), 0);
+  a->VA()->AddPeak("Zn", 1, 20, 40);
+  EXPECT_GT(bandPixels(), 100);
 }
 
 TEST(NotificationHub, CallsAssignedHandlersInRegistrationOrder) {
