@@ -188,6 +188,60 @@ TEST(MainWindowEdit, GroupSeparateMoveAndRemoveFromTheMenus) {
   EXPECT_EQ(win.sink.entries[0].text, "Remove selected?");
 }
 
+TEST(MainWindowEdit, NodePopupOffersTheSeriesOfAveragedGroupsAndTogglesThem) {
+  Window win;
+  TNode* g;
+  {
+    TPaintingGuard guard(win.f());
+    auto leaf = [&](TNode* after, TNode* parent, double y) {
+      TNode* n = win.f().AddNode(after, parent);
+      auto r = std::make_unique<TVAStruct>(n);
+      TVAStruct* rec = r.get();
+      n->SetRecord(std::move(r));
+      TDataArr pts;
+      for (int i = 0; i <= 10; ++i) pts.push_back({static_cast<double>(i), y});
+      rec->SetData(pts);
+      return n;
+    };
+    g = leaf(nullptr, nullptr, 0);
+    TNode* a = leaf(nullptr, g, 1);
+    TNode* a1 = leaf(nullptr, a, 1);
+    leaf(a1, a, 3);
+    leaf(a, g, 5);
+    a->VA()->SetNodeType(1);
+    g->VA()->SetNodeType(2);
+  }
+  ASSERT_EQ(g->VA()->AveragedColumns.size(), 2u);
+  win.f().SelectNode(g);
+  win.w.setModified(false);
+  QMenu* popup = win.w.nodePopupMenu();
+  auto seriesItems = [&] {
+    emit popup->aboutToShow();
+    QList<QAction*> items;
+    for (QAction* a : popup->actions()) {
+      if (a->text().startsWith("Series")) items.append(a);
+    }
+    return items;
+  };
+  QList<QAction*> items = seriesItems();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), "Series 1");
+  EXPECT_EQ(items[1]->text(), "Series 2");
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_TRUE(items[1]->isChecked());
+  items[1]->trigger();
+  EXPECT_EQ(g->VA()->AveragedColumns[1]->Visible, 0);
+  EXPECT_TRUE(win.w.modified());
+  // Shown again, the menu holds the items once, in their new state.
+  items = seriesItems();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_FALSE(items[1]->isChecked());
+  // A plain group offers none.
+  win.f().SelectNode(g->FirstChild);
+  EXPECT_TRUE(seriesItems().isEmpty());
+}
+
 TEST(MainWindowEdit, CheckingAndFoldingMakeTheDocumentModified) {
   Window win;
   DemoDocument::build(win.f(), 1, 3);
