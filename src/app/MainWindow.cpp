@@ -7,15 +7,12 @@
 #include <QDockWidget>
 #include <QEvent>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 
 #include "CalcHost.h"
@@ -28,10 +25,12 @@
 #include "ExportHost.h"
 #include "IDocumentCommands.h"
 #include "MainChartView.h"
+#include "MainMenus.h"
 #include "MainToolsHost.h"
 #include "Messages.h"
 #include "MethodsHost.h"
 #include "ModelingWindow.h"
+#include "NodeEditHost.h"
 #include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
@@ -51,10 +50,10 @@
 #include "TConcCalculation.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
-#include "TPaintingGuard.h"
 #include "TPluginsManager.h"
 #include "TStatForm.h"
 #include "TVAStruct.h"
+#include "ThumbnailPeakMarks.h"
 #include "UiText.h"
 #include "VelmoraVersion.h"
 #include "WizardHost.h"
@@ -71,13 +70,6 @@ QString& unnamedText() {
   static QString text;
   return text;
 }
-
-constexpr const char* kMenuTitles[] = {
-    QT_TRANSLATE_NOOP("velmora::MainWindow", "&File"),    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Edit"),
-    QT_TRANSLATE_NOOP("velmora::MainWindow", "&View"),    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Tools"),
-    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Device"),  QT_TRANSLATE_NOOP("velmora::MainWindow", "&Calculations"),
-    QT_TRANSLATE_NOOP("velmora::MainWindow", "&Methods"), QT_TRANSLATE_NOOP("velmora::MainWindow", "&Help"),
-};
 
 }  // namespace
 
@@ -96,9 +88,7 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protoco
   for (QAction* a : actions_->all()) addAction(a);  // shortcuts work with the menus closed
 
   buildLayout();
-  buildMenus();
-  buildToolBar();
-  buildNodePopup();
+  menus_ = new MainMenus(*this);
   connectActions();
   connectView();
   properties_ = new PropertiesWindow(forest(), hub_, this);
@@ -195,6 +185,7 @@ void MainWindow::buildLayout() {
   pages_->setDocumentMode(true);
   tree_ = new TImagePreviewBox();
   tree_->setPopupMenu(nullptr);
+  tree_->setPeaks(&ThumbnailPeakMarks::instance());
   structure_ = new StructureTree(*tree_);
   pages_->addTab(structure_, QString());
   pages_->addTab(tree_, QString());
@@ -226,127 +217,6 @@ void MainWindow::buildLayout() {
   statusBar()->setSizeGripEnabled(true);
 }
 
-void MainWindow::buildMenus() {
-  using Cat = MainActions::Category;
-  QMenuBar* bar = menuBar();
-  auto addMenu = [&](int index) {
-    QMenu* m = bar->addMenu(QString());
-    menus_.append({m, kMenuTitles[index]});
-    return m;
-  };
-  auto submenu = [&](QMenu* parent, const char* stubName, std::initializer_list<const char*> items) {
-    QMenu* m = new QMenu(this);
-    for (const char* n : items) m->addAction(action(n));
-    QAction* stub = action(stubName);
-    stub->setMenu(m);
-    parent->addAction(stub);
-    return m;
-  };
-  auto add = [&](QMenu* m, std::initializer_list<const char*> names) {
-    for (const char* n : names) {
-      if (n == nullptr) {
-        m->addSeparator();
-      } else {
-        m->addAction(action(n));
-      }
-    }
-  };
-
-  QMenu* file = addMenu(0);
-  add(file, {"NewActn", "OpenActn", "AppendFileActn"});
-  QMenu* recent = new QMenu(this);
-  recent->setObjectName(QStringLiteral("RecentFilesMenu"));
-  action("RecentFilesActn")->setMenu(recent);
-  file->addAction(action("RecentFilesActn"));
-  add(file, {"SaveActn", "SaveAsActn", nullptr, "ImportActn", "ExportToFileActn", "ExportImportActn", nullptr,
-             "ReportActn", nullptr, "ExitActn"});
-  (void)Cat::File;
-
-  QMenu* edit = addMenu(1);
-  add(edit, {"UndoActn", "RedoActn", nullptr, "RenameActn"});
-  submenu(edit, "NodeTypeActn", {"NodeTypeSummActn", "NodeTypeOverlayActn", "NodeTypeSummAndOverlayActn"});
-  add(edit, {"SummActn",
-             "UnSummActn",
-             "MoveUpActn",
-             "MoveDownActn",
-             "DeleteActn",
-             nullptr,
-             "SelectAllActn",
-             "FoldAllActn",
-             "UnfoldAllActn",
-             "FindPairsActn",
-             nullptr,
-             "InverseXActn",
-             "InverseYActn",
-             "SetXShiftActn",
-             "SetXShiftByPeakActn",
-             "SmoothingActn",
-             nullptr,
-             "CopyChartToClpbrdActn",
-             "CopyCalcChartToClpbrdActn",
-             "CopyCalcGridToClipBrdActn",
-             "PasteClpBrdToGridActn"});
-
-  QMenu* view = addMenu(2);
-  add(view, {"FitImageActn", "UnzoomActn", nullptr, "PaintXAxisActn", "PaintYAxisActn", "PaintGridActn"});
-  submenu(view, "PaintCaptionsStubActn", {"NameHideActn", "NameCommentsActn", "NameNameActn", "NameTypeActn"});
-  submenu(
-      view, "ShowLegendStubActn",
-      {"ShowLegendNoneActn", "ShowLegendRightActn", "ShowLegendLeftActn", "ShowLegendTopActn", "ShowLegendBottomActn"});
-  add(view, {nullptr, "Show3DActn", "ShowPeakBordersActn", "ShowEachBorderActn", "Show3DCurvesActn", "ShowPeakHintActn",
-             nullptr, "ChartBackgroundActn", "BandWChartActn", nullptr, "ShowTimerActn", "PropertiesActn"});
-
-  QMenu* tools = addMenu(3);
-  submenu(tools, "LanguageActn", {"RusLangActn", "EnuLangActn"});
-  add(tools, {nullptr, "SemiintegralActn", "LgiActn", nullptr, "ExportChartToExcelActn", nullptr, "SettingsActn",
-              "ModelingActn", "DebugActn"});
-
-  QMenu* device = addMenu(4);
-  add(device,
-      {"RecordWizardActn", "RecordActn", "RunFromCurrentActn", "SamplerStartActn", "PauseActn", "StopActn", nullptr,
-       "ResetActn", "MixerOnOffActn", nullptr, "SamplerPositionActn", "SamplerZondDownActn", "SamplerZondUpActn"});
-
-  QMenu* calc = addMenu(5);
-  add(calc, {"PeaksTreatmentActn", "StatActn", "SetPeakBordersActn", nullptr});
-  submenu(calc, "ChangePeakCalculationTypeActn",
-          {"CalcByHeightActn", "CalcBySquareActn", "CalcByMinMaxActn", "CalcByMinMaxWLines2Actn",
-           "CalcByMinMaxWLinesActn", "CalcIntersectionActn", "CalcPotDiffActn", "CalcLinSlopeActn"});
-  submenu(calc, "ChangeBaseLineTypeActn", {"BaseLineLineActn", "BaseLinePolyActn"});
-  add(calc, {nullptr,
-             "AddPeakActn",
-             "RemovePeakActn",
-             "RenamePeakActn",
-             "PeaksAutoSearchActn",
-             "AddCellActn",
-             "RemoveCellActn",
-             nullptr,
-             "SubtractionActn",
-             "EqEditorActn",
-             nullptr,
-             "SaveReportActn",
-             "RemoveReportActn",
-             "ClearReportActn",
-             "RemoveElementFromReportActn",
-             "ResultsActn",
-             nullptr,
-             "ShowCalibrationsActn",
-             "SaveCalibrationActn",
-             "RemoveCalibrationActn",
-             "IncludeZeroPointActn",
-             "PrintCalibrationActn",
-             nullptr,
-             "EditCalculationStatisticsActn",
-             "StubCopyCalcChartActnActn"});
-
-  QMenu* methods = addMenu(6);
-  methods->setObjectName(QStringLiteral("MethodsMenu"));
-  add(methods, {"ShowWizActn", "AutosamplerActn", "CreateMethodActn", "MethodScriptEditorActn", "ClearMethodActn",
-                nullptr, "AssemblyAcnt"});
-
-  QMenu* help = addMenu(7);
-  add(help, {"HelpContextActn", "CheckUpdateActn", nullptr, "AboutActn"});
-}
-
 // "Save calibration": the window's calibration-curve calculation goes into the
 // calibrations database, with the curves ticked in its table; "By calibration"
 // reads the database.
@@ -375,128 +245,7 @@ void MainWindow::wireSaveCalibration() {
   });
 }
 
-void MainWindow::buildToolBar() {
-  toolBar_ = addToolBar(QString());
-  toolBar_->setObjectName(QStringLiteral("ToolBar1"));
-  toolBar_->setMovable(false);
-  toolBar_->setIconSize(QSize(22, 22));
-  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  const char* names[] = {"NewActn",
-                         "OpenActn",
-                         "SaveActn",
-                         nullptr,
-                         "UndoActn",
-                         "RedoActn",
-                         nullptr,
-                         "RecordWizardActn",
-                         "RecordActn",
-                         "PauseActn",
-                         "StopActn",
-                         "ResetActn",
-                         nullptr,
-                         "SummActn",
-                         "UnSummActn",
-                         "MoveUpActn",
-                         "MoveDownActn",
-                         "DeleteActn",
-                         nullptr,
-                         "FitImageActn",
-                         "PaintXAxisActn",
-                         "PaintYAxisActn",
-                         "PaintGridActn",
-                         "ShowLegendActn",
-                         "PaintCaptionsActn",
-                         "BandWChartActn",
-                         "ChartBackgroundActn",
-                         nullptr,
-                         "SetPeakBordersActn",
-                         "PeaksTreatmentActn",
-                         "ShowWizActn",
-                         nullptr,
-                         "PropertiesActn"};
-  for (const char* n : names) {
-    if (n) {
-      toolBar_->addAction(action(n));
-    } else {
-      toolBar_->addSeparator();
-    }
-  }
-}
-
-void MainWindow::buildNodePopup() {
-  nodePopup_ = new QMenu(this);
-  nodePopup_->setObjectName(QStringLiteral("NodePopupMenu"));
-  nodePopup_->addAction(action("PropertiesActn"));
-  nodePopup_->addAction(action("RenameActn"));
-  QMenu* types = new QMenu(nodePopup_);
-  types->addAction(action("NodeTypeOverlayActn"));
-  types->addAction(action("NodeTypeSummActn"));
-  types->addAction(action("NodeTypeSummAndOverlayActn"));
-  QAction* typeItem = nodePopup_->addMenu(types);
-  typeItem->setObjectName(QStringLiteral("PopupNodeTypeItem"));
-  seriesMenuAnchor_ = types;
-  nodePopup_->addSeparator()->setObjectName(QStringLiteral("SeriesSeparator"));
-  nodePopup_->addAction(action("SummActn"));
-  nodePopup_->addAction(action("UnSummActn"));
-  nodePopup_->addSeparator();
-  nodePopup_->addAction(action("FoldAllActn"));
-  nodePopup_->addAction(action("UnfoldAllActn"));
-  nodePopup_->addSeparator();
-  nodePopup_->addAction(action("MoveUpActn"));
-  nodePopup_->addAction(action("MoveDownActn"));
-  nodePopup_->addSeparator();
-  nodePopup_->addAction(action("DeleteActn"));
-  connect(nodePopup_, &QMenu::aboutToShow, this, &MainWindow::fillSeriesItems);
-  tree_->setPopupMenu(nodePopup_);
-  connect(structure_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { nodePopup_->popup(structure_->viewport()->mapToGlobal(pos)); });
-}
-
-// "Series %d" items after "Node type" for the averaged columns of
-// average-and-overlay groups in the selection.
-void MainWindow::fillSeriesItems() {
-  for (QAction* a : std::as_const(seriesItems_)) {
-    nodePopup_->removeAction(a);
-    a->deleteLater();
-  }
-  seriesItems_.clear();
-  updateActions();
-  TNodesArr type2;
-  std::size_t columns = 0;
-  for (TNode* n : forest().Selection) {
-    TArrayDataStruct* r = n->ArrayRecord();
-    if (!r || r->NodeType != 2) continue;
-    type2.push_back(n);
-    columns = std::max(columns, r->AveragedColumns.size());
-  }
-  if (type2.empty() || columns == 0) return;
-  QAction* before = nullptr;
-  for (QAction* a : nodePopup_->actions()) {
-    if (a->objectName() == QStringLiteral("SeriesSeparator")) before = a;
-  }
-  QAction* sep = new QAction(nodePopup_);
-  sep->setSeparator(true);
-  nodePopup_->insertAction(before, sep);
-  seriesItems_.append(sep);
-  for (std::size_t i = 0; i < columns; ++i) {
-    auto* item = new QAction(tr("Series %1").arg(i + 1), nodePopup_);
-    item->setStatusTip(tr("Select visible data series for summ and overlay calculation type."));
-    item->setCheckable(true);
-    bool allVisible = true;
-    for (TNode* n : type2) {
-      const auto& cols = n->ArrayRecord()->AveragedColumns;
-      if (i >= cols.size() || !cols[i] || !cols[i]->Visible) allVisible = false;
-    }
-    item->setChecked(allVisible);
-    const auto index = static_cast<std::int32_t>(i);
-    connect(item, &QAction::triggered, this, [this, index] {
-      forest().ToggleColumns(forest().Selection, index);
-      setModified(true);
-    });
-    nodePopup_->insertAction(before, item);
-    seriesItems_.append(item);
-  }
-}
+QMenu* MainWindow::nodePopupMenu() const { return menus_->nodePopup(); }
 
 void MainWindow::selectStructurePage() { pages_->setCurrentWidget(structure_); }
 void MainWindow::selectThumbnailsPage() { pages_->setCurrentWidget(tree_); }
@@ -504,8 +253,7 @@ void MainWindow::selectThumbnailsPage() { pages_->setCurrentWidget(tree_); }
 // --- Texts ----------------------------------------------------------------------
 
 void MainWindow::retranslateUi() {
-  for (const auto& [menu, title] : std::as_const(menus_)) menu->setTitle(tr(title));
-  toolBar_->setWindowTitle(tr("Tool bar"));
+  menus_->retranslate();
   pages_->setTabText(pages_->indexOf(structure_), tr("Structure"));
   pages_->setTabText(pages_->indexOf(tree_), tr("Thumbnails"));
   peaksDock_->setWindowTitle(tr("Peaks"));
@@ -675,19 +423,8 @@ void MainWindow::connectActions() {
     if (documentCommands_) documentCommands_->SaveAs();
   });
 
-  on("RenameActn", [this] { RenameActnExecute(); });
-  for (const char* n : {"NodeTypeSummActn", "NodeTypeOverlayActn", "NodeTypeSummAndOverlayActn"}) {
-    QAction* a = action(n);
-    connect(a, &QAction::triggered, this, [this, a] { NodeTypeExecute(MainActions::tag(a)); });
-  }
-  on("SummActn", [this] { SummActnExecute(); });
-  on("UnSummActn", [this] { UnSummActnExecute(); });
-  on("MoveUpActn", [this] { MoveUpActnExecute(); });
-  on("MoveDownActn", [this] { MoveDownActnExecute(); });
-  on("DeleteActn", [this] { DeleteActnExecute(); });
-  on("SelectAllActn", [this] { forest().SelectAll(); });
-  on("FoldAllActn", [this] { FoldAllExecute(true); });
-  on("UnfoldAllActn", [this] { FoldAllExecute(false); });
+  // The node commands of "Edit".
+  nodeEdits_ = new NodeEditHost(*this);
 
   for (const char* n : {"FitImageActn", "PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "BandWChartActn"}) {
     on(n, [this] { applyChartSettings(); });
@@ -815,87 +552,6 @@ void MainWindow::NewActnExecute() {
     return;
   }
   if (querySave()) newDocument();
-}
-
-void MainWindow::RenameActnExecute() {
-  TNodeForest& f = forest();
-  if (f.Selection.size() != 1) return;
-  TNode* node = f.Selection.front();
-  if (pages_->currentWidget() == tree_) {
-    tree_->StartRename(node);
-    return;
-  }
-  bool ok = false;
-  const QString text =
-      QInputDialog::getText(this, tr("Rename"), QString(), QLineEdit::Normal, QString::fromStdString(node->Name), &ok);
-  if (!ok) return;
-  const std::string name = text.toStdString();
-  if (name == node->Name) return;
-  node->SetName(name);
-  structure_->followRename(node);
-  setModified(true);
-}
-
-void MainWindow::NodeTypeExecute(int type) {
-  TNodeForest& f = forest();
-  if (!f.FocusedNode || !f.FocusedNode->HasChildren()) return;
-  const TNodesArr nodes = f.Selection;
-  f.ChangeNodeType(nodes, type);
-  setModified(true);
-  updateActions();
-}
-
-void MainWindow::SummActnExecute() {
-  TNodeForest& f = forest();
-  if (f.Selection.size() < 2) return;
-  const TNodesArr nodes = f.Selection;
-  TNode* group = f.GroupNodes(nodes);
-  if (group) f.SelectNode(group);
-  setModified(true);
-}
-
-void MainWindow::UnSummActnExecute() {
-  TNodeForest& f = forest();
-  if (f.Selection.size() != 1 || !f.Selection.front()->HasChildren()) return;
-  TNode* group = f.Selection.front();
-  TNode* first = group->FirstChild;
-  f.UngroupNode(group);
-  if (first && first->InForest()) f.SelectNode(first);
-  setModified(true);
-}
-
-void MainWindow::MoveUpActnExecute() {
-  if (!forest().CanMoveSelectionUp()) return;
-  forest().MoveSelectionUp();
-  setModified(true);
-  updateActions();
-}
-
-void MainWindow::MoveDownActnExecute() {
-  if (!forest().CanMoveSelectionDown()) return;
-  forest().MoveSelectionDown();
-  setModified(true);
-  updateActions();
-}
-
-void MainWindow::DeleteActnExecute() {
-  if (forest().Selection.empty()) return;
-  if (forest().RemoveSelected(*sink_)) setModified(true);
-}
-
-void MainWindow::FoldAllExecute(bool fold) {
-  TNodeForest& f = forest();
-  if (!f.FocusedNode || f.Selection.empty()) return;
-  {
-    TPaintingGuard guard(f);
-    for (TNode* n : TNodesArr(f.Selection)) {
-      if (!n->HasChildren()) continue;
-      if (fold && !n->Folded) n->Fold();
-      if (!fold && n->Folded) n->Unfold();
-    }
-  }
-  structure_->rebuild(documentFileName_);
-  setModified(true);
 }
 
 void MainWindow::setCaptionMode(int mode) {

@@ -24,7 +24,9 @@ class CalcHost;
 class DeviceLink;
 class IClock;
 class ExportHost;
+class MainMenus;
 class MainToolsHost;
+class NodeEditHost;
 class DeviceStatusPresenter;
 class RecordingReceiver;
 class IDocumentCommands;
@@ -96,7 +98,7 @@ class MainWindow : public QMainWindow {
   CalcHost& calculations() const { return *calcHost_; }
   QDockWidget* peaksDock() const { return peaksDock_; }
   QTabWidget* pages() const { return pages_; }
-  QMenu* nodePopupMenu() const { return nodePopup_; }
+  QMenu* nodePopupMenu() const;
   QLabel* statusPanel(int index) const { return statusPanels_[index]; }
   // The analyzer link (device component and serial port).
   DeviceLink& deviceLink() const { return *deviceLink_; }
@@ -171,10 +173,7 @@ class MainWindow : public QMainWindow {
   // The constructors above; a null clock is real time.
   MainWindow(Settings& settings, TPluginsManager* hub, IClock* protocolClock, QWidget* parent);
   void buildLayout();
-  void buildMenus();
-  void buildToolBar();
   void wireSaveCalibration();
-  void buildNodePopup();
   void connectActions();
   void connectView();
   void retranslateUi();
@@ -185,21 +184,12 @@ class MainWindow : public QMainWindow {
 
   // Action handlers.
   void NewActnExecute();
-  void RenameActnExecute();
-  void NodeTypeExecute(int type);
-  void SummActnExecute();
-  void UnSummActnExecute();
-  void MoveUpActnExecute();
-  void MoveDownActnExecute();
-  void DeleteActnExecute();
-  void FoldAllExecute(bool fold);
   void PaintCaptionsActnExecute();
   void ShowLegendActnExecute();
   void setLegendStyle(int style);
   void ChartBackgroundActnExecute();
   void PropertiesActnExecute(bool show);
   void AboutActnExecute();
-  void fillSeriesItems();
 
   Settings& settings_;
   TPluginsManager& hub_;
@@ -219,16 +209,14 @@ class MainWindow : public QMainWindow {
   bool chartBackground_ = false;
   QColor mainChartColor_ = Qt::white;
 
-  QToolBar* toolBar_ = nullptr;
   QTabWidget* pages_ = nullptr;
   QSplitter* splitter_ = nullptr;
   TImagePreviewBox* tree_ = nullptr;
   StructureTree* structure_ = nullptr;
   MainChartView* chartView_ = nullptr;
   QDockWidget* peaksDock_ = nullptr;
-  QMenu* nodePopup_ = nullptr;
-  QMenu* seriesMenuAnchor_ = nullptr;
-  QList<QAction*> seriesItems_;
+  MainMenus* menus_ = nullptr;
+  NodeEditHost* nodeEdits_ = nullptr;
   PropertiesWindow* properties_ = nullptr;
   PeaksHost* peaks_ = nullptr;
   TStatForm* statForm_ = nullptr;
@@ -254,7 +242,6 @@ class MainWindow : public QMainWindow {
   RecordButtonHost* recordButton_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
-  QList<QPair<QMenu*, const char*>> menus_;
 };
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -185,6 +186,60 @@ TEST(MainWindowEdit, GroupSeparateMoveAndRemoveFromTheMenus) {
   EXPECT_FALSE(c->InForest());
   ASSERT_EQ(win.sink.entries.size(), 2u);
   EXPECT_EQ(win.sink.entries[0].text, "Remove selected?");
+}
+
+TEST(MainWindowEdit, NodePopupOffersTheSeriesOfAveragedGroupsAndTogglesThem) {
+  Window win;
+  TNode* g;
+  {
+    TPaintingGuard guard(win.f());
+    auto leaf = [&](TNode* after, TNode* parent, double y) {
+      TNode* n = win.f().AddNode(after, parent);
+      auto r = std::make_unique<TVAStruct>(n);
+      TVAStruct* rec = r.get();
+      n->SetRecord(std::move(r));
+      TDataArr pts;
+      for (int i = 0; i <= 10; ++i) pts.push_back({static_cast<double>(i), y});
+      rec->SetData(pts);
+      return n;
+    };
+    g = leaf(nullptr, nullptr, 0);
+    TNode* a = leaf(nullptr, g, 1);
+    TNode* a1 = leaf(nullptr, a, 1);
+    leaf(a1, a, 3);
+    leaf(a, g, 5);
+    a->VA()->SetNodeType(1);
+    g->VA()->SetNodeType(2);
+  }
+  ASSERT_EQ(g->VA()->AveragedColumns.size(), 2u);
+  win.f().SelectNode(g);
+  win.w.setModified(false);
+  QMenu* popup = win.w.nodePopupMenu();
+  auto seriesItems = [&] {
+    emit popup->aboutToShow();
+    QList<QAction*> items;
+    for (QAction* a : popup->actions()) {
+      if (a->text().startsWith("Series")) items.append(a);
+    }
+    return items;
+  };
+  QList<QAction*> items = seriesItems();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), "Series 1");
+  EXPECT_EQ(items[1]->text(), "Series 2");
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_TRUE(items[1]->isChecked());
+  items[1]->trigger();
+  EXPECT_EQ(g->VA()->AveragedColumns[1]->Visible, 0);
+  EXPECT_TRUE(win.w.modified());
+  // Shown again, the menu holds the items once, in their new state.
+  items = seriesItems();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_FALSE(items[1]->isChecked());
+  // A plain group offers none.
+  win.f().SelectNode(g->FirstChild);
+  EXPECT_TRUE(seriesItems().isEmpty());
 }
 
 TEST(MainWindowEdit, CheckingAndFoldingMakeTheDocumentModified) {
@@ -373,6 +428,29 @@ TEST(MainWindowView, CalculationsChartTogglesTheStatisticsWindowOverTheShownCurv
   EXPECT_TRUE(stat->isVisible());
   win.trigger("StatActn");
   EXPECT_FALSE(stat->isVisible());
+}
+
+TEST(MainWindowView, ThumbnailsShowThePeakBandsOfTheirCurves) {
+  Window win;
+  TNode* a;
+  {
+    TPaintingGuard g(win.f());
+    a = addLeaf(win.f(), "Sample", "_______1.dbd", 1);
+  }
+  TImagePreviewBox& view = win.w.tree();
+  const QColor band = view.params().peaksColor;
+  auto bandPixels = [&] {
+    view.RepaintAll();
+    const QImage img = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == band;
+    }
+    return n;
+  };
+  EXPECT_EQ(bandPixels(), 0);
+  a->VA()->AddPeak("Zn", 1, 20, 40);
+  EXPECT_GT(bandPixels(), 100);
 }
 
 TEST(NotificationHub, CallsAssignedHandlersInRegistrationOrder) {

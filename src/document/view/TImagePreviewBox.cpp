@@ -198,6 +198,11 @@ void TImagePreviewBox::SetShowCaptions(bool on) {
   viewport()->update();
 }
 
+void TImagePreviewBox::setPeaks(const IThumbnailPeaks* peaks) {
+  peaks_ = peaks;
+  RepaintAll();
+}
+
 // --- Layout -----------------------------------------------------------------
 
 void TImagePreviewBox::invalidateLayout() {
@@ -305,6 +310,7 @@ const QPixmap& TImagePreviewBox::thumbnail(const TNode* node) const {
     style.border = params_.nodeBorderColor;
     style.peaksColor = params_.peaksColor;
     style.crossPeaksColor = params_.crossPeaksColor;
+    style.peaks = peaks_;
     it = cache_.insert(node, ThumbnailPainter::paint(*node, style, devicePixelRatioF()));
   }
   return it.value();

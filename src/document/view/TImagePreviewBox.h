@@ -14,6 +14,7 @@ class QMenu;
 
 namespace velmora {
 
+class IThumbnailPeaks;
 struct Options;
 
 // The "Thumbnails" view of the document: the forest as a vertical, indented
@@ -60,6 +61,8 @@ class TImagePreviewBox : public QAbstractScrollArea {
   // kind 0 width, 1 height, 2 margins.
   void SetPictureParam(int kind, int value);
   void SetShowCaptions(bool on);
+  // The peaks drawn on the thumbnails (bands and marks); none when null.
+  void setPeaks(const IThumbnailPeaks* peaks);
 
   // --- Painting ---
   // Drops every cached picture and repaints.
@@ -148,6 +151,7 @@ class TImagePreviewBox : public QAbstractScrollArea {
   mutable std::vector<int> rowIndex_;  // by node Id, -1 when not shown
   mutable int contentWidth_ = 0;
   mutable QHash<const TNode*, QPixmap> cache_;
+  const IThumbnailPeaks* peaks_ = nullptr;
   std::size_t knownNodeCount_ = 0;
 };
 

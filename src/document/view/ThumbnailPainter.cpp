@@ -5,11 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PeakTable.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
-#include "TPeakPainter.h"
-#include "TVAStruct.h"
 
 namespace velmora {
 
@@ -84,56 +81,6 @@ void addPolyline(QPolygonF& poly, const TDataArr& pts, const Bounds& b, const QR
   flush();
 }
 
-// The peak bands before the curves and the measurement marks after them,
-// as one group chart shows them: geometry without labels.
-class ThumbnailPeaks {
- public:
-  ThumbnailPeaks(const std::vector<std::vector<std::pair<const TArrayDataStruct*, TDataArr>>>& rows, const Bounds& b,
-                 const QRectF& area) {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      for (const auto& entry : rows[r]) {
-        auto* va = dynamic_cast<TVAStruct*>(const_cast<TArrayDataStruct*>(entry.first));
-        if (!va || va->Peaks.empty()) continue;
-        peaks_.push_back(va->GetPeaks());
-        points_.push_back(&entry.second);
-        colors_.push_back(ThumbnailPainter::rowColor(r));
-      }
-    }
-    if (peaks_.empty()) return;
-    std::vector<TPeakTableCurve> tableCurves;
-    for (std::size_t i = 0; i < peaks_.size(); ++i) {
-      tableCurves.push_back({points_[i], &peaks_[i]});
-      curves_.push_back({points_[i], &peaks_[i], colors_[i], {}});
-    }
-    table_ = BuildPeakTable(std::span<const TPeakTableCurve>(tableCurves));
-    const double sx = (b.maxX > b.minX) ? area.width() / (b.maxX - b.minX) : 0.0;
-    const double sy = (b.maxY > b.minY) ? area.height() / (b.maxY - b.minY) : 0.0;
-    frame_.Plot = area;
-    frame_.Axes = {b.minX, b.maxX, b.minY, b.maxY};
-    frame_.Map = [=](double x, double y) {
-      return QPointF(sx > 0 ? area.left() + (x - b.minX) * sx : area.center().x(),
-                     sy > 0 ? area.bottom() - (y - b.minY) * sy : area.center().y());
-    };
-  }
-
-  void drawBands(QPainter& p, const TPeakPainter::Colors& colors) const {
-    if (table_.empty()) return;
-    TPeakPainter::DrawPeakBands(p, frame_, false, colors, table_, curves_);
-  }
-  void drawMarks(QPainter& p, const TPeakPainter::Colors& colors) const {
-    if (table_.empty()) return;
-    TPeakPainter::DrawPeakMarks(p, frame_, table_, true, colors, curves_, false);
-  }
-
- private:
-  std::vector<TPeaks> peaks_;
-  std::vector<const TDataArr*> points_;
-  std::vector<QColor> colors_;
-  std::vector<TPeakPainter::Curve> curves_;
-  TElementsPeaksArr table_;
-  TPeakPainter::Frame frame_;
-};
-
 }  // namespace
 
 const std::array<QColor, 8>& ThumbnailPainter::colorCycle() {
@@ -168,11 +115,16 @@ QPixmap ThumbnailPainter::paint(const TNode& node, const Style& style, qreal dev
     if (b.valid) {
       const int m = std::clamp(style.margins, 0, std::min(w, h) / 3);
       const QRectF area(m, m, std::max(1, w - 2 * m - 1), std::max(1, h - 2 * m - 1));
-      const ThumbnailPeaks peaks(curves, b, area);
-      TPeakPainter::Colors colors;
-      colors.Peaks = style.peaksColor;
-      colors.CrossPeaks = style.crossPeaksColor;
-      peaks.drawBands(p, colors);
+      std::unique_ptr<IThumbnailPeaks::Drawing> peaks;
+      if (style.peaks) {
+        std::vector<IThumbnailPeaks::Curve> marked;
+        for (std::size_t r = 0; r < curves.size(); ++r) {
+          for (const auto& entry : curves[r]) marked.push_back({entry.first, &entry.second, rowColor(r)});
+        }
+        const IThumbnailPeaks::Plot plot{area, b.minX, b.maxX, b.minY, b.maxY, style.peaksColor, style.crossPeaksColor};
+        peaks = style.peaks->prepare(plot, marked);
+      }
+      if (peaks) peaks->drawBands(p);
       p.setRenderHint(QPainter::Antialiasing, true);
       for (std::size_t r = 0; r < curves.size(); ++r) {
         QPen pen(rowColor(r), 1.0);
@@ -184,7 +136,7 @@ QPixmap ThumbnailPainter::paint(const TNode& node, const Style& style, qreal dev
           if (poly.size() > 1) p.drawPolyline(poly);
         }
       }
-      peaks.drawMarks(p, colors);
+      if (peaks) peaks->drawMarks(p);
       p.setRenderHint(QPainter::Antialiasing, false);
     }
   }

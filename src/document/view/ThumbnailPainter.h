@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "IThumbnailPeaks.h"
+
 namespace velmora {
 
 class TNode;
@@ -11,8 +13,9 @@ class TArrayDataStruct;
 
 // Draws a node's curves into a thumbnail picture: background, the peak
 // bands, the curves of every row in the colour cycle, the peaks' measurement
-// marks, and a one-pixel frame. The decorations
-// (caption, fold and check boxes, selection) are drawn over it by the view.
+// marks, and a one-pixel frame; the peaks only when the style names their
+// drawer. The decorations (caption, fold and check boxes, selection) are
+// drawn over it by the view.
 class ThumbnailPainter {
  public:
   struct Style {
@@ -23,6 +26,7 @@ class ThumbnailPainter {
     QColor border = Qt::black;
     QColor peaksColor = QColor(0xbc, 0xce, 0xfe);       // bands whose curves agree on the borders
     QColor crossPeaksColor = QColor(0xc0, 0xdc, 0xc0);  // bands whose borders differ
+    const IThumbnailPeaks* peaks = nullptr;             // the peaks' bands and marks; none when null
   };
 
   // The eight-colour cycle of the curves, by row.

@@ -12,6 +12,7 @@
 #include "TPeakValueEvaluator.h"
 #include "TVAStruct.h"
 #include "ThumbnailPainter.h"
+#include "ThumbnailPeakMarks.h"
 
 using namespace velmora;
 
@@ -58,6 +59,7 @@ TEST(Thumbnails, ShowThePeakBandAndBordersOfTheirCurves) {
   n->SetRecord(std::move(rec));
   va->SetData(PbCurve());
   ThumbnailPainter::Style style;
+  style.peaks = &ThumbnailPeakMarks::instance();
   style.width = 200;
   style.height = 150;
   const QImage bare = ThumbnailPainter::paint(*n, style).toImage();

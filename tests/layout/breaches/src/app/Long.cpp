@@ -1,0 +1,4 @@
+// one
+// two
+// three
+// four

@@ -1,0 +1,2 @@
+#include "Low.h"
+#include "ui/Window.h"

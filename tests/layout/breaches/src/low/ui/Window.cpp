@@ -1,0 +1,2 @@
+#include "Window.h"
+#include "Low.h"
