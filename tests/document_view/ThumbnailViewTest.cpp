@@ -293,9 +293,11 @@ TEST(ThumbnailView, CaptionsKeepTheirDistinguishingEndAndSimulatedCurvesCarryABa
   // caption and the comments.
   TNode* simulated1 = leaf(f, nullptr, mark + base + "1");
   simulated1->VA()->Params.SetComments(mark + base + "1");
+  view.SetShowCaptions(true);
   view.show();
   QApplication::processEvents();
   const QImage img = view.viewport()->grab().toImage();
+  if (qEnvironmentVariableIsSet("THUMB_DEBUG")) img.save("/tmp/s2b_thumbs.png");
   const int th = QFontMetrics(view.font()).height();
   auto part = [&](TNode* n, const QRect& local) { return img.copy(local.translated(view.nodeRect(n).topLeft())); };
   const QRect caption(14, 75 - 3 - th, 100 - 17, th);
@@ -330,7 +332,7 @@ TEST(CaptionPainter, ElidingKeepsBothEndsAndTheMarkup) {
     EXPECT_TRUE(e.startsWith("Sa")) << e.toStdString();
     EXPECT_TRUE(e.contains(QChar(0x2026))) << e.toStdString();
     // The superscript stays a superscript.
-    EXPECT_TRUE(e.endsWith("dm^3^")) << e.toStdString();
+    EXPECT_TRUE(e.endsWith(width >= full / 3 ? "dm^3^" : "^3^")) << e.toStdString();
   }
   // The markers opened before the cut are closed around the ellipsis.
   const QString sub = CaptionPainter::ElideCaption(font, "X_medianmedianmedian_ value", 70);
