@@ -77,7 +77,7 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
   // rather than scrolled sideways.
   methods_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   methods_->setTextElideMode(Qt::ElideMiddle);
-  methods_->setMaximumWidth(360);
+  methods_->setMaximumWidth(300);
   new_ = new QToolButton(this);
   save_ = new QToolButton(this);
   remove_ = new QToolButton(this);
