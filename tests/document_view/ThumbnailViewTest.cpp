@@ -297,7 +297,6 @@ TEST(ThumbnailView, CaptionsKeepTheirDistinguishingEndAndSimulatedCurvesCarryABa
   view.show();
   QApplication::processEvents();
   const QImage img = view.viewport()->grab().toImage();
-  if (qEnvironmentVariableIsSet("THUMB_DEBUG")) img.save("/tmp/s2b_thumbs.png");
   const int th = QFontMetrics(view.font()).height();
   auto part = [&](TNode* n, const QRect& local) { return img.copy(local.translated(view.nodeRect(n).topLeft())); };
   const QRect caption(14, 75 - 3 - th, 100 - 17, th);
