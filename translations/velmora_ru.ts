@@ -2545,6 +2545,17 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
     </message>
 </context>
 <context>
+    <name>SimulatedBadge</name>
+    <message>
+        <source>simulated</source>
+        <translation>смоделировано</translation>
+    </message>
+    <message>
+        <source>Simulated by the built-in analyzer emulator, not measured</source>
+        <translation>Смоделировано встроенным эмулятором анализатора, не измерено</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version %1</source>
@@ -2910,6 +2921,18 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>[document]</source>
         <translation>[документ]</translation>
+    </message>
+    <message>
+        <source>Starts in the language ID (en or ru).</source>
+        <translation>Запускает программу на языке ID (en или ru).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Unknown language: %1</source>
+        <translation>Неизвестный язык: %1</translation>
     </message>
 </context>
 <context>

@@ -26,8 +26,11 @@ AppCommandLine::Outcome AppCommandLine::parse(const QStringList& arguments) {
   screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
   QCommandLineOption demo(QStringLiteral("demo"), tr("Starts with a demonstration document."));
   demo.setFlags(QCommandLineOption::HiddenFromHelp);
+  QCommandLineOption language(QStringLiteral("language"), tr("Starts in the language ID (en or ru)."), tr("ID"));
+  language.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(screenshots);
   parser.addOption(demo);
+  parser.addOption(language);
   parser.addPositionalArgument(tr("document"), tr("The document (.tvx, .mbd) to open at start."), tr("[document]"));
 
   helpText_ = parser.helpText();
@@ -40,6 +43,11 @@ AppCommandLine::Outcome AppCommandLine::parse(const QStringList& arguments) {
   documentWords_ = parser.positionalArguments();
   screenshotFolder_ = parser.value(screenshots);
   demo_ = parser.isSet(demo);
+  language_ = parser.value(language);
+  if (!language_.isEmpty() && language_ != QLatin1String("en") && language_ != QLatin1String("ru")) {
+    errorText_ = tr("Unknown language: %1").arg(language_);
+    return Outcome::Error;
+  }
   return Outcome::Run;
 }
 
@@ -47,6 +55,7 @@ QStringList AppCommandLine::startArguments() const {
   QStringList out = documentWords_;
   if (!screenshotFolder_.isEmpty()) out << QStringLiteral("--screenshots") << screenshotFolder_;
   if (demo_) out << QStringLiteral("--demo");
+  if (!language_.isEmpty()) out << QStringLiteral("--language") << language_;
   return out;
 }
 
@@ -62,8 +71,8 @@ bool AppCommandLine::wantsTextOnly(int argc, char** argv) {
     if (std::strcmp(a, "--") == 0) return false;  // documents follow
     if (a[0] != '-' || a[1] == '\0') continue;
     if (std::strcmp(a, "--demo") == 0) continue;
-    if (std::strcmp(a, "--screenshots") == 0) {
-      ++i;  // its folder
+    if (std::strcmp(a, "--screenshots") == 0 || std::strcmp(a, "--language") == 0) {
+      ++i;  // its folder or language
       continue;
     }
     return true;

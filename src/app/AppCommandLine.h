@@ -34,6 +34,7 @@ class AppCommandLine {
   QStringList documentWords_;
   QString screenshotFolder_;
   bool demo_ = false;
+  QString language_;
   QString helpText_;
   QString errorText_;
 };

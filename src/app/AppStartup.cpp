@@ -47,6 +47,7 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   // Hidden switches for demonstrations and the screenshot script.
   QStringList arguments;
   bool demo = false;
+  QString language;
   for (int i = 0; i < rawArguments.size(); ++i) {
     const QString& a = rawArguments[i];
     if (a == QLatin1String("--demo")) {
@@ -54,6 +55,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
     } else if (a == QLatin1String("--screenshots") && i + 1 < rawArguments.size()) {
       screenshotFolder_ = rawArguments[++i];
       demo = true;
+    } else if (a == QLatin1String("--language") && i + 1 < rawArguments.size()) {
+      language = rawArguments[++i];
     } else {
       arguments << a;
     }
@@ -66,6 +69,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
 
   // 2. The language is read before any window exists.
   settings_.options().localeId = Settings::readLocaleId(settings_.dataFolder());
+  if (language == QLatin1String("ru")) settings_.options().localeId = LanguageSwitcher::kRussian;
+  if (language == QLatin1String("en")) settings_.options().localeId = LanguageSwitcher::kEnglish;
   language_ = std::make_unique<LanguageSwitcher>(settings_);
   language_->applyAtStart();
 

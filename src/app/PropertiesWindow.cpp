@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "CaptionComboBox.h"
 #include "ExportHost.h"
 #include "Messages.h"
 #include "TNode.h"
@@ -35,6 +36,7 @@ PropertiesWindow::PropertiesWindow(TNodeForest& forest, TPluginsManager& hub, QW
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setAlternatingRowColors(true);
   grid_->setWordWrap(false);
+  grid_->setItemDelegate(new CaptionItemDelegate(grid_));
   layout->addWidget(grid_);
   grid_->installEventFilter(this);
 

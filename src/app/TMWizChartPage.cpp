@@ -19,12 +19,14 @@
 #include "ReportHost.h"
 #include "ResultsHost.h"
 #include "Settings.h"
+#include "SimulatedBadge.h"
 #include "TCalcForm.h"
 #include "TMWizForm.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TPeakBandsLayer.h"
 #include "TPeaksController.h"
+#include "TRecordPlacement.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
@@ -198,7 +200,11 @@ void TMWizForm::fillDataTree() {
   if (root && root->InForest()) {
     std::function<void(TNode*, QTreeWidgetItem*)> add = [&](TNode* node, QTreeWidgetItem* parent) {
       auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(dataTree_);
-      item->setText(0, UiText::fromStd(node->Name));
+      item->setText(0, UiText::fromStd(TRecordPlacement::WithoutSimulatedMark(node->Name)));
+      if (TRecordPlacement::IsSimulated(*node)) {
+        item->setIcon(0, SimulatedBadge::icon());
+        item->setToolTip(0, SimulatedBadge::toolTip());
+      }
       item->setData(0, kNodeRole, node->Id);
       for (TNode* c = node->FirstChild; c; c = c->NextSibling) add(c, item);
     };

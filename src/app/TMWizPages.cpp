@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "CaptionComboBox.h"
 #include "ConcUnits.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
@@ -106,6 +107,8 @@ QWidget* TMWizForm::buildCellPage() {
   auto* group = new QGroupBox(page);
   optionsGroup_ = group;
   auto* form = new QFormLayout(group);
+  // One-digit fields keep their own width.
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   parallelLabel_ = new QLabel(group);
   parallel_ = new QSpinBox(group);
   parallel_->setRange(1, 3);
@@ -169,6 +172,7 @@ QWidget* TMWizForm::buildProgramPage() {
   properties_->horizontalHeader()->setStretchLastSection(true);
   properties_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   properties_->verticalHeader()->hide();
+  properties_->setItemDelegateForColumn(0, new CaptionItemDelegate(properties_));
   layout->addWidget(properties_, 1);
   programNote_ = new QLabel(page);
   layout->addWidget(programNote_);

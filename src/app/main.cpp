@@ -3,6 +3,7 @@
 
 #include "AppCommandLine.h"
 #include "AppStartup.h"
+#include "AppStyle.h"
 #include "HugePageHeap.h"
 #include "MainWindow.h"
 #include "VelmoraVersion.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
   }
   velmora::HugePageHeap::restartWithHugePages(argv);
   QApplication app(argc, argv);
+  QApplication::setStyle(new velmora::AppStyle);
   QApplication::setApplicationName("Velmora-VA");
   QApplication::setOrganizationName("Velmora");
   QApplication::setApplicationVersion(velmora::build::kVersion);

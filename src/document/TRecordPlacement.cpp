@@ -90,7 +90,7 @@ void TRecordPlacement::Fill(TNode* node, const TRecordedCurve& curve) {
   r->CalculationMethod = HasCustomMethod ? -1 : CalculationMethod;
   r->HasCustomMethod = HasCustomMethod ? 1 : 0;
   r->CustomMethod = HasCustomMethod ? CustomMethod : TCustomMethod{};
-  node->SetNameSilently(CaptionOf ? CaptionOf(*r) : r->Params.Comments());
+  node->SetNameSilently(WithoutSimulatedMark(CaptionOf ? CaptionOf(*r) : r->Params.Comments()));
 }
 
 TNode* TRecordPlacement::Place(const TRecordedCurve& curve, const std::string& databaseName) {
@@ -158,7 +158,7 @@ TNode* TRecordPlacement::Place(const TRecordedCurve& curve, const std::string& d
   Fill(cur, curve);
   TVAStruct* r = cur->VA();
   r->DatabaseName = databaseName;
-  if (CaptionOf) cur->SetNameSilently(CaptionOf(*r));
+  if (CaptionOf) cur->SetNameSilently(WithoutSimulatedMark(CaptionOf(*r)));
   r->SetData(curve.Points);
   if (foldLater) foldLater->Fold();
   if (InsertType == 0) ForgetRoot();
@@ -172,9 +172,29 @@ TNode* TRecordPlacement::PlaceInto(TNode* node, const TRecordedCurve& curve, con
   Fill(node, curve);
   TVAStruct* r = node->VA();
   r->DatabaseName = databaseName;
-  if (CaptionOf) node->SetNameSilently(CaptionOf(*r));
+  if (CaptionOf) node->SetNameSilently(WithoutSimulatedMark(CaptionOf(*r)));
   r->SetData(curve.Points);
   return node;
+}
+
+bool TRecordPlacement::HasSimulatedMark(const std::string& text) { return text.rfind(SimulatedMark, 0) == 0; }
+
+std::string TRecordPlacement::WithoutSimulatedMark(const std::string& text) {
+  return HasSimulatedMark(text) ? text.substr(std::char_traits<char>::length(SimulatedMark)) : text;
+}
+
+bool TRecordPlacement::IsSimulated(const TNode& node) {
+  TArrayDataStruct* record = node.ArrayRecord();
+  if (record == nullptr) return false;
+  auto simulated = [](const TArrayDataStruct* c) {
+    const auto* va = dynamic_cast<const TVAStruct*>(c);
+    return va != nullptr && HasSimulatedMark(va->Params.Comments());
+  };
+  if (simulated(record)) return true;
+  for (const auto& row : record->Curves)
+    for (const TArrayDataStruct* c : row)
+      if (simulated(c)) return true;
+  return false;
 }
 
 void TRecordPlacement::FillGroup(TNode* node, const TRecordedCurve& curve) {

@@ -50,10 +50,17 @@ class TRecordPlacement {
   // Copied into every filled record.
   std::int32_t FilterValue = -1;
   // The curves come from the built-in analyzer emulator: their comments
-  // (the caption shown in the tree, the legend and the properties) begin
-  // with SimulatedMark, so simulated data never pass for measured ones.
+  // begin with SimulatedMark, so simulated data never pass for measured
+  // ones. The node's caption leaves the mark out (the views draw a badge
+  // instead), so the caption keeps room for what tells the curves apart.
   bool Simulated = false;
   static constexpr const char* SimulatedMark = "[EMULATOR - simulated] ";
+  // Whether the text begins with SimulatedMark.
+  static bool HasSimulatedMark(const std::string& text);
+  // The text without a leading SimulatedMark.
+  static std::string WithoutSimulatedMark(const std::string& text);
+  // Whether the node's record, or any curve it draws, comes from the emulator.
+  static bool IsSimulated(const TNode& node);
   // The calculation method every filled record gets, as the calculation
   // window writes it: a built-in method's number (-1 none), or with
   // HasCustomMethod a copy of the custom method (CalculationMethod -1).

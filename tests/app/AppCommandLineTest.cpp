@@ -56,4 +56,9 @@ TEST(AppCommandLineTest, DocumentWordsAndTheHiddenSwitchesReachTheStartUp) {
   EXPECT_EQ(line.startArguments(), (QStringList{"--help"}));
   // The tour's switch without its folder is a mistake, not a document.
   EXPECT_EQ(parse(line, {"--screenshots"}), AppCommandLine::Outcome::Error);
+  // The tour in Russian; an unknown language is refused.
+  ASSERT_EQ(parse(line, {"--screenshots", "/tmp/ru", "--language", "ru"}), AppCommandLine::Outcome::Run);
+  EXPECT_EQ(line.startArguments(), (QStringList{"--screenshots", "/tmp/ru", "--language", "ru"}));
+  EXPECT_FALSE(textOnly({"--screenshots", "/tmp/ru", "--language", "ru"}));
+  EXPECT_EQ(parse(line, {"--language", "xx"}), AppCommandLine::Outcome::Error);
 }

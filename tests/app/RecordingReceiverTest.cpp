@@ -134,9 +134,11 @@ TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
   TNode* root = win.w->forest().FirstRoot();
   ASSERT_NE(root, nullptr);
   ASSERT_NE(root->FirstChild, nullptr);
-  // The built-in emulator's curves say they are simulated.
-  EXPECT_EQ(root->FirstChild->Name, std::string(TRecordPlacement::SimulatedMark) + "step one");
-  EXPECT_EQ(root->FirstChild->VA()->Params.Comments(), root->FirstChild->Name);
+  // The built-in emulator's curves say they are simulated in their comments;
+  // the caption keeps its room for the name.
+  EXPECT_EQ(root->FirstChild->Name, "step one");
+  EXPECT_EQ(root->FirstChild->VA()->Params.Comments(), std::string(TRecordPlacement::SimulatedMark) + "step one");
+  EXPECT_TRUE(TRecordPlacement::IsSimulated(*root->FirstChild));
   EXPECT_EQ(root->LastChild()->VA()->DatabaseName, "_______1.dbd");
   EXPECT_EQ(win.w->curveCounter(), 2);
   EXPECT_TRUE(win.w->modified());

@@ -75,6 +75,29 @@ TEST_F(RecordPlacementTest, FillsTheRecordFromTheStep) {
   EXPECT_EQ(placement.Place(small, "x"), nullptr);
 }
 
+TEST_F(RecordPlacementTest, SimulatedCurvesKeepTheMarkInTheCommentsNotInTheCaption) {
+  placement.Simulated = true;
+  TNode* n = placement.Place(Curve(0, 0, 0), "_______0.dbd");
+  ASSERT_NE(n, nullptr);
+  EXPECT_EQ(n->VA()->Params.Comments(), std::string(TRecordPlacement::SimulatedMark) + "s");
+  EXPECT_EQ(n->Name, "s");
+  EXPECT_TRUE(TRecordPlacement::IsSimulated(*n));
+  // A caller's caption loses the mark as well; the mark is never doubled.
+  placement.CaptionOf = [](const TVAStruct& r) { return r.Params.Comments() + " #1"; };
+  TNode* m = placement.Place(Curve(0, 0, 0), "_______1.dbd");
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m->Name, "s #1");
+  EXPECT_EQ(m->VA()->Params.Comments(), std::string(TRecordPlacement::SimulatedMark) + "s");
+
+  placement.Simulated = false;
+  placement.CaptionOf = nullptr;
+  placement.ForgetRoot();
+  TNode* measured = placement.Place(Curve(0, 0, 0), "_______2.dbd");
+  ASSERT_NE(measured, nullptr);
+  EXPECT_FALSE(TRecordPlacement::IsSimulated(*measured));
+  EXPECT_EQ(TRecordPlacement::WithoutSimulatedMark("[EMULATOR - simulated]"), "[EMULATOR - simulated]");
+}
+
 TEST_F(RecordPlacementTest, FlatModeGivesEveryCurveARoot) {
   placement.InsertType = 0;
   TRecordedCurve c = Curve(0, 0, 0);

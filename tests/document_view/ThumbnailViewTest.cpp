@@ -11,9 +11,11 @@
 #include <cmath>
 
 #include "CaptionPainter.h"
+#include "SimulatedBadge.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
 #include "TPaintingGuard.h"
+#include "TRecordPlacement.h"
 #include "TVAStruct.h"
 #include "ThumbnailPainter.h"
 
@@ -277,4 +279,63 @@ TEST(ThumbnailView, ThumbnailsDrawRowsInTheColourCycleAndSettingsApply) {
   fx.view.SetSpacing(0, 25);
   EXPECT_EQ(fx.view.nodeRect(fx.a1).width(), 160);
   EXPECT_EQ(fx.view.nodeRect(fx.a1).left() - fx.view.nodeRect(fx.a).left(), 25);
+}
+
+TEST(ThumbnailView, CaptionsKeepTheirDistinguishingEndAndSimulatedCurvesCarryABadge) {
+  TImagePreviewBox view;
+  view.resize(200, 600);
+  TNodeForest& f = view.forest();
+  const std::string mark = TRecordPlacement::SimulatedMark;
+  const std::string base = "Sample + addition of standard ";
+  TNode* measured1 = leaf(f, nullptr, base + "1");
+  TNode* measured2 = leaf(f, nullptr, base + "2");
+  // A simulated curve as recorded before: the emulator's mark opens the
+  // caption and the comments.
+  TNode* simulated1 = leaf(f, nullptr, mark + base + "1");
+  simulated1->VA()->Params.SetComments(mark + base + "1");
+  view.SetShowCaptions(true);
+  view.show();
+  QApplication::processEvents();
+  const QImage img = view.viewport()->grab().toImage();
+  const int th = QFontMetrics(view.font()).height();
+  auto part = [&](TNode* n, const QRect& local) { return img.copy(local.translated(view.nodeRect(n).topLeft())); };
+  const QRect caption(14, 75 - 3 - th, 100 - 17, th);
+  const QRect topRight(50, 0, 50, 18);
+
+  // Captions that differ only at their end look different, and the
+  // simulated mark takes no room from the caption.
+  EXPECT_NE(part(measured1, caption), part(measured2, caption));
+  EXPECT_EQ(part(simulated1, caption), part(measured1, caption));
+
+  // The simulated curve carries the badge, the measured one does not.
+  auto amber = [](const QImage& im) {
+    int n = 0;
+    for (int y = 0; y < im.height(); ++y)
+      for (int x = 0; x < im.width(); ++x)
+        if (QColor(im.pixel(x, y)) == SimulatedBadge::color()) ++n;
+    return n;
+  };
+  EXPECT_GT(amber(part(simulated1, topRight)), 20);
+  EXPECT_EQ(amber(part(measured1, topRight)), 0);
+}
+
+TEST(CaptionPainter, ElidingKeepsBothEndsAndTheMarkup) {
+  QFont font;
+  font.setPixelSize(14);
+  const QString text = "Sample + addition of standard No. 12, mg/dm^3^";
+  const int full = CaptionPainter::CaptionWidth(font, text);
+  EXPECT_EQ(CaptionPainter::ElideCaption(font, text, full), text);
+  for (const int width : {full / 2, full / 3, 60}) {
+    const QString e = CaptionPainter::ElideCaption(font, text, width);
+    EXPECT_LE(CaptionPainter::CaptionWidth(font, e), width) << e.toStdString();
+    EXPECT_TRUE(e.startsWith("Sa")) << e.toStdString();
+    EXPECT_TRUE(e.contains(QChar(0x2026))) << e.toStdString();
+    // The superscript stays a superscript.
+    EXPECT_TRUE(e.endsWith(width >= full / 3 ? "dm^3^" : "^3^")) << e.toStdString();
+  }
+  // The markers opened before the cut are closed around the ellipsis.
+  const QString sub = CaptionPainter::ElideCaption(font, "X_medianmedianmedian_ value", 70);
+  EXPECT_TRUE(sub.startsWith("X_")) << sub.toStdString();
+  EXPECT_EQ(sub.count(u'_') % 2, 0) << sub.toStdString();
+  EXPECT_LE(CaptionPainter::CaptionWidth(font, sub), 70);
 }

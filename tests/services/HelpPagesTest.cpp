@@ -111,4 +111,25 @@ TEST(HelpPagesTest, NoBrokenLinksOrPictures) {
   EXPECT_TRUE(pagesByLanguage[0].contains(HelpContextMap::kContentsPage));
 }
 
+TEST(HelpPagesTest, EachLanguageShowsScreenshotsTakenInThatLanguage) {
+  // The pictures of the program's windows come from the tour run in the
+  // page's language: the Russian pages never show the English ones.
+  const std::regex picture("src=\"\\.\\./pics/(shots[^/\"]*)/([^\"]+)\"");
+  const char* const folders[] = {"shots", "shots-ru"};
+  for (std::size_t l = 0; l < 2; ++l) {
+    int shots = 0;
+    for (const auto& entry : fs::directory_iterator(kRoot / kLanguages[l])) {
+      if (entry.path().extension() != ".html") continue;
+      const std::string text = ReadText(entry.path());
+      for (auto it = std::sregex_iterator(text.begin(), text.end(), picture); it != std::sregex_iterator(); ++it) {
+        SCOPED_TRACE(entry.path().string() + " -> " + (*it)[0].str());
+        EXPECT_EQ((*it)[1].str(), folders[l]);
+        EXPECT_TRUE(fs::is_regular_file(kRoot / "pics" / (*it)[1].str() / (*it)[2].str()));
+        ++shots;
+      }
+    }
+    EXPECT_GT(shots, 15) << kLanguages[l];
+  }
+}
+
 }  // namespace

@@ -49,14 +49,30 @@ void CaptionItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->setFont(opt.font);
   painter->setPen(opt.palette.color(QPalette::Normal,
                                     (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+  // The caption keeps the item's horizontal alignment (numbers stand
+  // right) and is shortened in the middle where the cell is too narrow.
+  // The text's place beside the icon, as the style lays the item out.
+  const QRect textRect = style ? style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget) : opt.rect;
+  const QRect area = (textRect.isValid() ? textRect : opt.rect).adjusted(3, 0, -3, 0);
+  const QString shown = CaptionPainter::ElideCaption(opt.font, text, area.width());
+  const int width = CaptionPainter::CaptionWidth(opt.font, shown);
+  int x = area.left();
+  if (opt.displayAlignment & Qt::AlignRight)
+    x = area.right() + 1 - width;
+  else if (opt.displayAlignment & Qt::AlignHCenter)
+    x = area.left() + (area.width() - width) / 2;
   const int y = opt.rect.top() + (opt.rect.height() - QFontMetrics(opt.font).height()) / 2;
-  CaptionPainter::DrawCaption(*painter, opt.rect, opt.rect.left() + 3, y, text);
+  CaptionPainter::DrawCaption(*painter, opt.rect.intersected(area.adjusted(-3, 0, 3, 0)), std::max(area.left(), x), y,
+                              shown);
   painter->restore();
 }
 
 QSize CaptionItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QSize size = QStyledItemDelegate::sizeHint(option, index);
-  size.setWidth(CaptionPainter::CaptionWidth(option.font, index.data().toString()) + 10);
+  const QString text = index.data().toString();
+  // The markers take no room: the plain text's width gives way to the caption's.
+  size.setWidth(size.width() - QFontMetrics(option.font).horizontalAdvance(text) +
+                CaptionPainter::CaptionWidth(option.font, text) + 4);
   return size;
 }
 

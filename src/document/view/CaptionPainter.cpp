@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRect>
 #include <cmath>
+#include <vector>
 
 #include "Cp1251.h"
 
@@ -129,6 +130,60 @@ QString CaptionPainter::PlainText(const QString& text) {
   out.remove(u'_');
   out.remove(u'$');
   return out;
+}
+
+QString CaptionPainter::ElideCaption(const QFont& font, const QString& text, int width) {
+  if (CaptionWidth(font, text) <= width) return text;
+  // Every shown character with the markers in force where it stands.
+  struct Glyph {
+    QChar c;
+    bool super, sub, greek;
+  };
+  std::vector<Glyph> glyphs;
+  bool super = false, sub = false, greek = false;
+  for (const QChar c : text) {
+    if (c == u'^') {
+      super = !super;
+    } else if (c == u'_') {
+      sub = !sub;
+    } else if (c == u'$') {
+      greek = !greek;
+    } else {
+      glyphs.push_back({c, super, sub, greek});
+    }
+  }
+  if (glyphs.empty()) return text;
+  auto build = [&](std::size_t head, std::size_t tail) {
+    QString out;
+    bool sp = false, sb = false, gr = false;
+    auto enter = [&](bool wantSuper, bool wantSub, bool wantGreek) {
+      if (sp != wantSuper) out += u'^', sp = wantSuper;
+      if (sb != wantSub) out += u'_', sb = wantSub;
+      if (gr != wantGreek) out += u'$', gr = wantGreek;
+    };
+    for (std::size_t i = 0; i < head; ++i) {
+      enter(glyphs[i].super, glyphs[i].sub, glyphs[i].greek);
+      out += glyphs[i].c;
+    }
+    enter(false, false, false);
+    out += QChar(0x2026);
+    for (std::size_t i = glyphs.size() - tail; i < glyphs.size(); ++i) {
+      enter(glyphs[i].super, glyphs[i].sub, glyphs[i].greek);
+      out += glyphs[i].c;
+    }
+    enter(false, false, false);
+    return out;
+  };
+  // The longest shortening that fits, its end getting the odd character.
+  std::size_t lo = 0, hi = glyphs.size() - 1;
+  while (lo < hi) {
+    const std::size_t keep = (lo + hi + 1) / 2;
+    if (CaptionWidth(font, build(keep / 2, keep - keep / 2)) <= width)
+      lo = keep;
+    else
+      hi = keep - 1;
+  }
+  return build(lo / 2, lo - lo / 2);
 }
 
 int CaptionPainter::CaptionWidth(const QFont& font, const QString& text) {

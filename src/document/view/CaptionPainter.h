@@ -21,6 +21,11 @@ class CaptionPainter {
   static int CaptionWidth(const QFont& font, const QString& text);
   static int CaptionWidth(const QPainter& canvas, const QString& text);
 
+  // `text` shortened in the middle so that it fits `width` pixels: the
+  // beginning and the end stay, "…" replaces what is left out, and the
+  // markup of the kept characters is kept. Text that fits is unchanged.
+  static QString ElideCaption(const QFont& font, const QString& text, int width);
+
   // The text as a tooltip or chart title shows it: every marker removed.
   static QString PlainText(const QString& text);
   // The text as a table header shows it on one line: sub- and superscript

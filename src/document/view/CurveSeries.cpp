@@ -2,7 +2,11 @@
 
 #include <qcustomplot.h>
 
+#include "SimulatedBadge.h"
 #include "TArrayDataStruct.h"
+#include "TNode.h"
+#include "TRecordPlacement.h"
+#include "TVAStruct.h"
 
 namespace velmora {
 
@@ -48,6 +52,11 @@ QString CurveSeries::Title(const TArrayDataStruct* curve) {
   const TNode* owner = curve ? curve->Node : nullptr;
   QString title = owner ? QString::fromStdString(owner->Name) : QString();
   title.remove(u'^');  // chart titles drop the superscript markers
+  // Simulated curves say so in the legend too (their caption no longer does).
+  const auto* va = dynamic_cast<const TVAStruct*>(curve);
+  if (va && TRecordPlacement::HasSimulatedMark(va->Params.Comments()) &&
+      !TRecordPlacement::HasSimulatedMark(owner ? owner->Name : std::string()))
+    title += QStringLiteral(" [") + SimulatedBadge::text() + u']';
   return title;
 }
 

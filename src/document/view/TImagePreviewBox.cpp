@@ -13,7 +13,9 @@
 #include "CaptionPainter.h"
 #include "ColorValue.h"
 #include "Options.h"
+#include "SimulatedBadge.h"
 #include "TArrayDataStruct.h"
+#include "TRecordPlacement.h"
 #include "ThumbnailPainter.h"
 
 namespace velmora {
@@ -342,11 +344,16 @@ void TImagePreviewBox::paintRow(QPainter& p, const Row& row, const QRect& r) con
   p.translate(r.topLeft());
   p.setPen(params_.nodeBorderColor);
   p.setBrush(params_.nodeBackColor);
-  if (forest_->ShowCaptions && !node->Name.empty()) {
-    const QString caption = qs(node->Name);
+  // Simulated curves carry a badge; the caption keeps its room for the
+  // name, shortened in the middle so that its distinguishing end stays.
+  if (TRecordPlacement::IsSimulated(*node)) SimulatedBadge::paint(p, QPoint(w - 4, 3));
+  const std::string name = TRecordPlacement::WithoutSimulatedMark(node->Name);
+  if (forest_->ShowCaptions && !name.empty()) {
+    const int room = w - 3 - 14;
+    const QString caption = CaptionPainter::ElideCaption(p.font(), qs(name), room);
     const int cw = CaptionPainter::CaptionWidth(p, caption);
     const int th = QFontMetrics(p.font()).height();
-    const int left = cw > w - 11 ? 14 : w - cw - 3;
+    const int left = cw > room ? 14 : w - cw - 3;
     const QRect box(QPoint(left, h - 3 - th), QPoint(w - 3 - 1, h - 2 - 1));
     p.fillRect(box, params_.nodeBackColor);
     CaptionPainter::DrawCaption(p, box, left, h - 3 - th, caption);
@@ -566,8 +573,17 @@ bool TImagePreviewBox::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const TNode* node = nodeAt(help->pos());
-    if (node && !node->Hint.empty()) {
-      QToolTip::showText(help->globalPos(), qs(node->Hint), viewport(), nodeRect(node));
+    // The whole caption (the thumbnail may show it shortened), the hint and
+    // the simulated data's note.
+    QStringList lines;
+    if (node) {
+      const std::string name = TRecordPlacement::WithoutSimulatedMark(node->Name);
+      if (!name.empty()) lines << CaptionPainter::PlainText(qs(name));
+      if (!node->Hint.empty() && node->Hint != node->Name) lines << qs(node->Hint);
+      if (TRecordPlacement::IsSimulated(*node)) lines << SimulatedBadge::toolTip();
+    }
+    if (!lines.isEmpty()) {
+      QToolTip::showText(help->globalPos(), lines.join(u'\n'), viewport(), nodeRect(node));
     } else {
       QToolTip::hideText();
       event->ignore();

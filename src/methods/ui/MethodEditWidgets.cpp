@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ActionIcons.h"
+
 namespace velmora {
 
 namespace {
@@ -31,13 +33,16 @@ W* named(W* widget, const char* name) {
 
 MethodEditWidgets::MethodEditWidgets(QWidget* owner) {
   toolBar = named(new QToolBar(owner), "MethodEditToolBar");
-  toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  newAction = named(toolBar->addAction(QString()), "MethodNewAction");
-  openAction = named(toolBar->addAction(QString()), "MethodOpenAction");
-  saveAction = named(toolBar->addAction(QString()), "MethodSaveAction");
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolBar->setIconSize(QSize(20, 20));
+  using K = ActionIcons::Kind;
+  newAction = named(toolBar->addAction(ActionIcons::icon(K::New), QString()), "MethodNewAction");
+  openAction = named(toolBar->addAction(ActionIcons::icon(K::Open), QString()), "MethodOpenAction");
+  saveAction = named(toolBar->addAction(ActionIcons::icon(K::Save), QString()), "MethodSaveAction");
   toolBar->addSeparator();
-  generateScriptAction = named(toolBar->addAction(QString()), "GenerateScriptAction");
-  editScriptAction = named(toolBar->addAction(QString()), "EditScriptAction");
+  generateScriptAction =
+      named(toolBar->addAction(ActionIcons::icon(K::GenerateScript), QString()), "GenerateScriptAction");
+  editScriptAction = named(toolBar->addAction(ActionIcons::icon(K::EditScript), QString()), "EditScriptAction");
 
   // General.
   generalGroup = named(new QGroupBox(owner), "GeneralGroup");

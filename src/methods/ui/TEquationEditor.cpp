@@ -134,7 +134,10 @@ void TEquationEditor::buildUi() {
   variables_->verticalHeader()->hide();
   variables_->verticalHeader()->setDefaultSectionSize(variables_->fontMetrics().height() + 8);
   variables_->setItemDelegateForColumn(2, new CaptionItemDelegate(variables_));
-  variables_->horizontalHeader()->setStretchLastSection(true);
+  // The comments take the room; the other columns are as wide as their contents.
+  variables_->horizontalHeader()->setStretchLastSection(false);
+  variables_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  variables_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   variables_->setSelectionMode(QAbstractItemView::SingleSelection);
   right->addWidget(variables_, 1);
   auto* varButtons = new QHBoxLayout;
@@ -182,9 +185,6 @@ void TEquationEditor::reloadCaptions() {
   removeVariable_->setText(tr("Remove variable"));
   check_->setText(tr("Check"));
   variables_->setHorizontalHeaderLabels({QString(), tr("Name"), tr("Comments"), tr("Default value")});
-  variables_->setColumnWidth(0, 30);
-  variables_->setColumnWidth(1, 70);
-  variables_->setColumnWidth(2, 150);
   for (CaptionComboBox* list : {unitTop_, unitBottom_}) {
     const QSignalBlocker block(list);
     const int index = list->currentIndex();

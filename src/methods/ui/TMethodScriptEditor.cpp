@@ -14,7 +14,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "CaptionPainter.h"
+#include "ActionIcons.h"
+#include "CaptionComboBox.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
 #include "MessageSink.h"
@@ -52,17 +53,17 @@ TMethodScriptEditor::~TMethodScriptEditor() = default;
 void TMethodScriptEditor::buildUi() {
   toolBar_ = new QToolBar(this);
   toolBar_->setIconSize(QSize(20, 20));
-  QStyle* style = this->style();
   new_ =
-      toolBar_->addAction(style->standardIcon(QStyle::SP_FileIcon), QString(), this, &TMethodScriptEditor::NewScript);
-  open_ = toolBar_->addAction(style->standardIcon(QStyle::SP_DialogOpenButton), QString(), this,
+      toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::New), QString(), this, &TMethodScriptEditor::NewScript);
+  open_ = toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::Open), QString(), this,
                               &TMethodScriptEditor::openScriptDialog);
-  save_ = toolBar_->addAction(style->standardIcon(QStyle::SP_DialogSaveButton), QString(), this,
+  save_ = toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::Save), QString(), this,
                               &TMethodScriptEditor::saveScriptDialog);
   toolBar_->addSeparator();
-  moveUp_ = toolBar_->addAction(style->standardIcon(QStyle::SP_ArrowUp), QString(), this, &TMethodScriptEditor::MoveUp);
-  moveDown_ =
-      toolBar_->addAction(style->standardIcon(QStyle::SP_ArrowDown), QString(), this, &TMethodScriptEditor::MoveDown);
+  moveUp_ =
+      toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::MoveUp), QString(), this, &TMethodScriptEditor::MoveUp);
+  moveDown_ = toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::MoveDown), QString(), this,
+                                  &TMethodScriptEditor::MoveDown);
   toolBar_->addSeparator();
   for (std::uint32_t type : kToolBarOrder) {
     QAction* action = toolBar_->addAction(ScriptStepIcons::icon(type), QString());
@@ -70,7 +71,7 @@ void TMethodScriptEditor::buildUi() {
     commands_[type] = action;
   }
   toolBar_->addSeparator();
-  remove_ = toolBar_->addAction(style->standardIcon(QStyle::SP_TrashIcon), QString(), this,
+  remove_ = toolBar_->addAction(ActionIcons::icon(ActionIcons::Kind::Delete), QString(), this,
                                 &TMethodScriptEditor::RemoveSelected);
   new_->setObjectName(QStringLiteral("NewScriptActn"));
   open_->setObjectName(QStringLiteral("OpenScriptActn"));
@@ -84,6 +85,7 @@ void TMethodScriptEditor::buildUi() {
   tree_->setItemsExpandable(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
   tree_->setIconSize(QSize(16, 16));
+  tree_->setItemDelegate(new CaptionItemDelegate(tree_));
   auto* left = new QWidget(this);
   auto* leftLayout = new QVBoxLayout(left);
   leftLayout->setContentsMargins(0, 0, 0, 0);
@@ -138,9 +140,9 @@ void TMethodScriptEditor::changeEvent(QEvent* event) {
 }
 
 QString TMethodScriptEditor::describe(const ValueRecord& command) const {
-  // Unit captions carry the caption markup ("µg/dm^3^"): the tree shows
-  // them on one line without the markers, as table headers do.
-  return CaptionPainter::LineText(UiText::fromStd(DescribeStep(command, languageId_, TranslateCatalogue)));
+  // Unit captions carry the caption markup ("µg/dm^3^"): the tree's
+  // delegate draws the superscripts.
+  return UiText::fromStd(DescribeStep(command, languageId_, TranslateCatalogue));
 }
 
 void TMethodScriptEditor::rebuildTree() {

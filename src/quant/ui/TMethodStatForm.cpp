@@ -13,11 +13,14 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "CaptionComboBox.h"
 #include "CaptionPainter.h"
 #include "ConcUnits.h"
 #include "FormatError.h"
@@ -70,7 +73,11 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
   setObjectName(QStringLiteral("MethodStatForm"));
   methodsLabel_ = new QLabel(this);
   methods_ = new QListWidget(this);
-  methods_->setMaximumWidth(280);
+  // Long names are shortened in the middle (the tool tip has them whole)
+  // rather than scrolled sideways.
+  methods_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  methods_->setTextElideMode(Qt::ElideMiddle);
+  methods_->setMaximumWidth(300);
   new_ = new QToolButton(this);
   save_ = new QToolButton(this);
   remove_ = new QToolButton(this);
@@ -89,8 +96,8 @@ TMethodStatForm::TMethodStatForm(TStatDB& db, IMessageSink& sink, QWidget* paren
   nameLabel_ = new QLabel(this);
   name_ = new QLineEdit(this);
   representation_ = new QGroupBox(this);
-  top_ = new QComboBox(representation_);
-  bottom_ = new QComboBox(representation_);
+  top_ = new CaptionComboBox(representation_);
+  bottom_ = new CaptionComboBox(representation_);
   cellConc_ = new QCheckBox(representation_);
   auto* units = new QHBoxLayout(representation_);
   units->addWidget(top_);
@@ -201,7 +208,7 @@ void TMethodStatForm::retranslateUi() {
   top_->clear();
   for (int u = ConcUnits::kFirstMass; u < ConcUnits::kCount; ++u) top_->addItem(UnitText(u));
   bottom_->clear();
-  for (int u = 0; u < ConcUnits::kCount; ++u) bottom_->addItem(CaptionPainter::PlainText(UnitText(u)));
+  for (int u = 0; u < ConcUnits::kCount; ++u) bottom_->addItem(UnitText(u));
   filling_ = was;
   showWorking();
 }
@@ -228,7 +235,16 @@ void TMethodStatForm::reportProblems(const std::vector<Message>& problems) {
 
 void TMethodStatForm::RefillMethods() {
   methods_->clear();
-  for (const TMethodStat& r : db_.Records()) methods_->addItem(UiText::fromStd(r.Name));
+  int widest = 0;
+  for (const TMethodStat& r : db_.Records()) {
+    const QString name = UiText::fromStd(r.Name);
+    methods_->addItem(name);
+    methods_->item(methods_->count() - 1)->setToolTip(name);
+    widest = std::max(widest, methods_->fontMetrics().horizontalAdvance(name));
+  }
+  // As wide as the longest name, within bounds.
+  methods_->setMinimumWidth(std::clamp(
+      widest + 2 * methods_->frameWidth() + methods_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12, 160, 360));
   methods_->setCurrentRow(-1);
   methods_->clearSelection();
   update_->setEnabled(false);

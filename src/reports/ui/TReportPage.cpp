@@ -1,5 +1,6 @@
 #include "TReportPage.h"
 
+#include "CaptionHeaderView.h"
 #include "CaptionPainter.h"
 
 #include <QDate>
@@ -41,11 +42,11 @@ QString ShortDate(double stamp) {
 QString Tr(const char* text) { return QString::fromStdString(TReportPrinter::Translate(text)); }
 
 // Draws a cell as usual and, where the page asks for it, a red frame.
-class FramedCellDelegate final : public QStyledItemDelegate {
+class FramedCellDelegate final : public CaptionItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  using CaptionItemDelegate::CaptionItemDelegate;
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyledItemDelegate::paint(p, option, index);
+    CaptionItemDelegate::paint(p, option, index);
     if (!index.data(TReportPage::kRedFrameRole).toBool()) return;
     p->save();
     p->setPen(QPen(Qt::red, 1));
@@ -112,6 +113,7 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   grid_ = new QTableWidget(0, 7);
   grid_->setObjectName(QStringLiteral("ReportGrid"));
   grid_->verticalHeader()->hide();
+  grid_->setHorizontalHeader(new CaptionHeaderView(Qt::Horizontal, grid_));
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setItemDelegate(new FramedCellDelegate(grid_));
   for (int c = 0; c < 7; ++c) grid_->setHorizontalHeaderItem(c, new QTableWidgetItem);
@@ -250,17 +252,15 @@ void TReportPage::fillGrid() {
   const std::vector<std::string> headers = report_.BuildHeaders();
   const auto cols = report_.BuildTable();
   for (int c = 0; c < 7; ++c)
-    grid_->horizontalHeaderItem(c)->setText(
-        CaptionPainter::LineText(QString::fromStdString(headers[static_cast<std::size_t>(c)])));
+    grid_->horizontalHeaderItem(c)->setText(QString::fromStdString(headers[static_cast<std::size_t>(c)]));
   const int rows = cols.empty() ? 0 : static_cast<int>(cols.front().size());
   grid_->setRowCount(rows);
   const std::size_t n = report_.Experiments.size();
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < 7; ++c) {
+      // The cells keep their caption markup; the delegate draws it.
       auto* item =
-          new QTableWidgetItem(QString::fromStdString(cols[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
-                                   .remove(u'^')
-                                   .remove(u'_'));
+          new QTableWidgetItem(QString::fromStdString(cols[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]));
       const bool firstOfGroup = n > 0 && static_cast<std::size_t>(r) % n == 0;
       // Without statistics the user gives δ of each element that has a
       // result ("-" where none has); a δ below 1 % is framed red.

@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "MessageSink.h"
 #include "Messages.h"
@@ -232,8 +233,22 @@ void TOptionsForm::showHelp() {
 void TOptionsForm::retranslate() {
   setWindowTitle(tr("Options"));
   for (int p = 0; p < PageCount; ++p) item(static_cast<Page>(p))->setText(0, text_.text(PageNames[p]));
+  fitTree();
   text_.retranslate();
   if (tree_->currentItem()) title_->setText(QLatin1Char(' ') + tree_->currentItem()->text(0));
+}
+
+// The page tree is as wide as its longest page name in the current language.
+void TOptionsForm::fitTree() {
+  int widest = 0;
+  for (int p = 0; p < PageCount; ++p) {
+    const QTreeWidgetItem* it = item(static_cast<Page>(p));
+    int depth = 1;
+    for (const QTreeWidgetItem* up = it->parent(); up; up = up->parent()) ++depth;
+    widest = std::max(widest, depth * tree_->indentation() + tree_->fontMetrics().horizontalAdvance(it->text(0)));
+  }
+  const int frame = 2 * tree_->frameWidth() + 16;
+  tree_->setFixedWidth(std::clamp(widest + frame, 150, 420));
 }
 
 void TOptionsForm::showEvent(QShowEvent* event) {

@@ -82,6 +82,7 @@ class TOptionsForm : public QDialog {
   void onCurrentItem(QTreeWidgetItem* item);
   void showHelp();
   void retranslate();
+  void fitTree();
   QTreeWidgetItem* item(Page page) const;
 
   IOptionsDeviceHost* host_;

@@ -549,6 +549,31 @@ void paintKind(QPainter& p, ActionIcons::Kind kind) {
       p.setPen(QPen(kAccent, 2.0, Qt::SolidLine, Qt::RoundCap));
       p.drawLine(QPointF(12, 18), QPointF(20, 18));
       break;
+    case K::EditScript:
+    case K::GenerateScript: {
+      // A script's page of steps, and a pencil or a spark that makes them.
+      page(p, QRectF(4, 3, 18, 25));
+      p.setPen(QPen(kInk, 1.4));
+      for (int i = 0; i < 4; ++i) p.drawLine(QPointF(7, 10 + 4 * i), QPointF(i % 2 ? 13 : 17, 10 + 4 * i));
+      if (kind == K::EditScript) {
+        p.setPen(QPen(kInk, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xf2, 0xc9, 0x4c));
+        QPolygonF pencil;
+        pencil << QPointF(27, 11) << QPointF(30, 14) << QPointF(19, 25) << QPointF(15, 26) << QPointF(16, 22);
+        p.drawPolygon(pencil);
+      } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kGreen);
+        QPolygonF star;
+        for (int i = 0; i < 8; ++i) {
+          const double a = i * M_PI / 4;
+          const double r = i % 2 ? 3.0 : 7.5;
+          star << QPointF(23 + r * std::cos(a), 21 + r * std::sin(a));
+        }
+        p.drawPolygon(star);
+      }
+      break;
+    }
   }
 }
 

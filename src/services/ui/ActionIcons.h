@@ -18,7 +18,9 @@ class ActionIcons {
     Document, CheckedBox, UncheckedBox,
     // The calculation window's tool bar.
     Equation, ZeroPoint, SaveCalibration, Calibrations, PeakCalcType, BaselineType, AddPeak, RemovePeak, AddCell,
-    RemoveCell, Paste, CalcChart, AddToReport, Archive
+    RemoveCell, Paste, CalcChart, AddToReport, Archive,
+    // The methods editors.
+    EditScript, GenerateScript
   };
   // clang-format on
 
