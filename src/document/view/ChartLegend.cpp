@@ -82,4 +82,16 @@ void ChartLegend::PlaceOutside(QCustomPlot& chart, Qt::Alignment side) {
   }
 }
 
+void ChartLegend::AllowForPrint(QCustomPlot& chart) {
+  QCPLegend* legend = chart.legend;
+  if (!legend) return;
+  legend->setMinimumSize(0, 0);
+  const QSize hint = legend->minimumOuterSizeHint();
+  const QMargins m = legend->margins();
+  const int inner = hint.width() - m.left() - m.right();
+  if (inner > 0) legend->setMinimumSize(inner + inner / 10 + 4, 0);
+  if (QCPLayout* holder = legend->layout(); holder && holder->objectName() == QLatin1String(kHolderName))
+    holder->setMargins(QMargins(2, 2, 2, 2));
+}
+
 }  // namespace velmora
