@@ -13,6 +13,7 @@
 #include <array>
 
 #include "CalcHost.h"
+#include "ChartLegend.h"
 #include "CurveCommands.h"
 #include "CurveSeries.h"
 #include "MainChartView.h"
@@ -74,8 +75,6 @@ QWidget* TMWizForm::buildChartPage() {
   chart_->setMinimumSize(360, 240);
   chart_->setInteractions(QCP::iRangeZoom | QCP::iRangeDrag);
   CurveSeries::StyleChart(chart_);
-  // The background rises to the right: the legend sits top left.
-  chart_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
   // The wizard marks the peaks always, whatever the main chart shows.
   chartPeaks_ = std::make_unique<TPeakDrawing>();
   auto source = [this]() -> const TPeakDrawing& { return *chartPeaks_; };
@@ -282,7 +281,9 @@ void TMWizForm::redrawChart() {
     graph->setName(name);
     if (auto* va = dynamic_cast<TVAStruct*>(row.Curve)) marks.Curves.push_back({points, va->GetPeaks(), pen});
   }
+  // Under the plot, where it covers no peak.
   chart_->legend->setVisible(chart_->graphCount() > 0);
+  ChartLegend::PlaceOutside(*chart_, Qt::AlignBottom);
   chart_->rescaleAxes();
   chart_->replot(QCustomPlot::rpQueuedReplot);
 }
