@@ -68,8 +68,10 @@ void ChartLegend::PlaceOutside(QCustomPlot& chart, Qt::Alignment side) {
     grid->setRowStretchFactor(at, 0.001);
     // As many entries side by side as the chart's width holds.
     int widest = 1;
+    // Cells emptied by removed entries hold no item.
     for (int i = 0; i < legend->itemCount(); ++i)
-      widest = std::max(widest, legend->item(i)->minimumOuterSizeHint().width());
+      if (QCPAbstractLegendItem* item = legend->item(i))
+        widest = std::max(widest, item->minimumOuterSizeHint().width());
     const int width = std::max(1, std::max(chart.viewport().width(), chart.width()) - 20);
     legend->setFillOrder(QCPLegend::foColumnsFirst, false);
     legend->setWrap(std::max(1, width / (widest + legend->columnSpacing())));
