@@ -4091,10 +4091,6 @@ SHA-256 %2
         <translation>Удалить градуировку</translation>
     </message>
     <message>
-        <source>Concentration, [mg/dm3]</source>
-        <translation>Концентрация, [мг/дм3]</translation>
-    </message>
-    <message>
         <source>Signal</source>
         <translation>Сигнал</translation>
     </message>
@@ -4109,6 +4105,14 @@ SHA-256 %2
     <message>
         <source>s(y/x)=%1  LOD=%2  LOQ=%3  (n=%4)</source>
         <translation>s(y/x)=%1  ПО=%2  ПКО=%3  (n=%4)</translation>
+    </message>
+    <message>
+        <source>Concentration, [%1/%2]</source>
+        <translation>Концентрация, [%1/%2]</translation>
+    </message>
+    <message>
+        <source>Signal, %1</source>
+        <translation>Сигнал, %1</translation>
     </message>
 </context>
 <context>
@@ -4479,6 +4483,18 @@ SHA-256 %2
     <message>
         <source>Activation check</source>
         <translation>Проверка активации</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Осталось: %1</translation>
     </message>
 </context>
 <context>

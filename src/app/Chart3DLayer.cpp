@@ -4,6 +4,9 @@
 #include <cmath>
 #include <optional>
 
+#include "NumberFormat.h"
+#include "TPeakPainter.h"
+
 namespace velmora {
 
 namespace {
@@ -51,18 +54,39 @@ QRect Chart3DLayer::clipRect() const { return parentPlot()->viewport(); }
 
 void Chart3DLayer::layout(int curveCount) {
   const QRect vp = parentPlot()->viewport();
-  const QRectF avail = QRectF(vp).adjusted(78, 16, -24, -54);
+  // Room for the tick labels and the titles at the left and at the bottom.
+  const QFontMetricsF fm(axisFont());
+  const double left = fm.horizontalAdvance(QStringLiteral("-0000.00")) + 2.5 * fm.height();
+  const double bottom = 2.5 * fm.height() + 10;
+  const QRectF avail = QRectF(vp).adjusted(left, 12, -16, -bottom);
   const double pi = 3.14159265358979323846;
   const double a = (360 - settings_.Rotation) * pi / 180.0;
   const double e = (360 - settings_.Elevation) * pi / 180.0;
   const double length = settings_.Depth / 100.0 * avail.width() * std::sqrt(2.0);
-  const double dx = std::min(length * std::sin(a), avail.width() * 0.5);
-  const double dy = std::min(length * std::sin(e), avail.height() * 0.5);
+  double dx = std::min(length * std::sin(a), avail.width() * 0.5);
+  double dy = std::min(length * std::sin(e), avail.height() * 0.5);
+  QRectF front(avail.left(), avail.top() + dy, avail.width() - dx, avail.height() - dy);
+  // The chart's default zoom fills the area; more zooms in, less leaves a
+  // margin. The box shrinks or grows about the area's centre; the texts keep
+  // their size.
+  const double zoom = std::clamp(settings_.Zoom, 1, 500) / static_cast<double>(kFillZoom);
+  if (zoom != 1.0) {
+    const QPointF c = avail.center();
+    front = QRectF(c + (front.topLeft() - c) * zoom, c + (front.bottomRight() - c) * zoom);
+    dx *= zoom;
+    dy *= zoom;
+  }
   depth_ = QPointF(dx, -dy);
-  front_ = QRectF(avail.left(), avail.top() + dy, avail.width() - dx, avail.height() - dy);
+  front_ = front;
   zMax_ = std::max(curveCount - 1, 1);
   xr_ = parentPlot()->xAxis->range();
   yr_ = parentPlot()->yAxis->range();
+}
+
+QFont Chart3DLayer::axisFont() const {
+  QFont font = parentPlot()->xAxis->tickLabelFont();
+  if (font.pointSizeF() > 0 && font.pointSizeF() < 9) font.setPointSizeF(9);
+  return font;
 }
 
 QPointF Chart3DLayer::project(double x, double y, double z) const {
@@ -79,14 +103,6 @@ void Chart3DLayer::draw(QCPPainter* p) {
   const int n = static_cast<int>(curves.size());
   layout(n);
   p->save();
-  // Zoom about the middle of the box.
-  const QPointF centre =
-      QRectF(front_.topLeft() + QPointF(0, depth_.y()), front_.bottomRight() + QPointF(depth_.x(), 0)).center();
-  const double zoom = std::clamp(settings_.Zoom, 1, 500) / 100.0;
-  p->translate(centre);
-  p->scale(zoom, zoom);
-  p->translate(-centre);
-
   drawBox(p);
   static const TPeakDrawing kNone;
   const TPeakDrawing& d = peaks_ ? peaks_() : kNone;
@@ -107,6 +123,7 @@ void Chart3DLayer::draw(QCPPainter* p) {
   }
   linksDrawn_ = 0;
   if (d.Visible && links_) drawLinks(p, d);
+  if (d.Visible && d.Labels) drawMarks(p, d);
   p->restore();
 }
 
@@ -127,28 +144,32 @@ void Chart3DLayer::drawBox(QCPPainter* p) {
   p->setBrush(Qt::NoBrush);
 
   const QPen grid(QColor(0xc8, 0xcf, 0xd8), 0, Qt::DotLine);
-  QFont font = parentPlot()->xAxis->tickLabelFont();
+  const QFont font = axisFont();
   p->setFont(font);
   const QFontMetricsF fm(font);
-  for (double t : Ticks(xr_, 8)) {
+  const std::vector<double> xTicks = Ticks(xr_, std::clamp(static_cast<int>(front_.width() / 90), 2, 10));
+  const double xStep = xTicks.size() > 1 ? xTicks[1] - xTicks[0] : xr_.size();
+  for (double t : xTicks) {
     p->setPen(grid);
     p->drawLine(project(t, yr_.lower, z), project(t, yr_.upper, z));
     p->drawLine(project(t, yr_.lower, 0), project(t, yr_.lower, z));
     p->setPen(frame);
     const QPointF at = project(t, yr_.lower, 0);
     p->drawLine(at, at + QPointF(0, 4));
-    const QString text = QString::number(t, 'g', 6);
-    p->drawText(QRectF(at.x() - 40, at.y() + 5, 80, fm.height()), Qt::AlignHCenter | Qt::AlignTop, text);
+    const QString text = QString::fromStdString(NumberFormat::AtResolution(t, xStep));
+    p->drawText(QRectF(at.x() - 50, at.y() + 5, 100, fm.height()), Qt::AlignHCenter | Qt::AlignTop, text);
   }
-  for (double t : Ticks(yr_, 6)) {
+  const std::vector<double> yTicks = Ticks(yr_, std::clamp(static_cast<int>(front_.height() / 45), 2, 10));
+  const double yStep = yTicks.size() > 1 ? yTicks[1] - yTicks[0] : yr_.size();
+  for (double t : yTicks) {
     p->setPen(grid);
     p->drawLine(project(xr_.lower, t, z), project(xr_.upper, t, z));
     p->drawLine(project(xr_.lower, t, 0), project(xr_.lower, t, z));
     p->setPen(frame);
     const QPointF at = project(xr_.lower, t, 0);
     p->drawLine(at, at - QPointF(4, 0));
-    const QString text = QString::number(t, 'g', 6);
-    p->drawText(QRectF(at.x() - 76, at.y() - fm.height() / 2, 70, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+    const QString text = QString::fromStdString(NumberFormat::AtResolution(t, yStep));
+    p->drawText(QRectF(at.x() - 106, at.y() - fm.height() / 2, 100, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                 text);
   }
   p->setPen(frame);
@@ -160,7 +181,7 @@ void Chart3DLayer::drawBox(QCPPainter* p) {
   p->drawText(QRectF(fbl.x(), fbl.y() + fm.height() + 8, fbr.x() - fbl.x(), tm.height()), Qt::AlignHCenter,
               parentPlot()->xAxis->label());
   p->save();
-  p->translate(fbl.x() - 62 - tm.height(), (fbl.y() + ftl.y()) / 2);
+  p->translate(fbl.x() - 8 - fm.horizontalAdvance(QStringLiteral("-0000.00")) - tm.height(), (fbl.y() + ftl.y()) / 2);
   p->rotate(-90);
   p->drawText(QRectF(-200, 0, 400, tm.height()), Qt::AlignHCenter, parentPlot()->yAxis->label());
   p->restore();
@@ -197,6 +218,22 @@ void Chart3DLayer::drawBorders(QCPPainter* p, const TPeakDrawing& d, const std::
       }
     }
   }
+}
+
+void Chart3DLayer::drawMarks(QCPPainter* p, const TPeakDrawing& d) {
+  TPeakPainter::Projection view;
+  view.Map = [this](double x, double y, double z) { return project(x, y, z); };
+  view.Axes = {xr_.lower, xr_.upper, yr_.lower, yr_.upper};
+  view.DepthMin = 0;
+  view.DepthMax = zMax_;
+  view.Plot = front_;
+  view.LineWidth = 1.2;
+  TPeakPainter::Colors colors;
+  colors.Caption = d.CaptionColor;
+  std::vector<TPeakPainter::Curve> curves;
+  curves.reserve(d.Curves.size());
+  for (const TPeakDrawing::Curve& c : d.Curves) curves.push_back({&c.Points, &c.Peaks, c.Color, {}});
+  TPeakPainter::DrawPeakMarks3D(*p, view, d.Table, true, colors, curves, true);
 }
 
 void Chart3DLayer::drawLinks(QCPPainter* p, const TPeakDrawing& d) {

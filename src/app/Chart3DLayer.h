@@ -49,6 +49,9 @@ class Chart3DLayer : public QCPLayerable {
   // Number of peak links drawn at the last drawing (for tests).
   int linksDrawn() const { return linksDrawn_; }
 
+  // The chart's own default zoom, at which the box fills the chart.
+  static constexpr int kFillZoom = 63;
+
   static constexpr const char* kLayer = "view3d";
 
  protected:
@@ -62,6 +65,9 @@ class Chart3DLayer : public QCPLayerable {
   void drawBands(QCPPainter* p, const TPeakDrawing& d);
   void drawBorders(QCPPainter* p, const TPeakDrawing& d, const std::vector<Curve>& curves);
   void drawLinks(QCPPainter* p, const TPeakDrawing& d);
+  // The measurement marks and labels of the peaks at each curve's depth.
+  void drawMarks(QCPPainter* p, const TPeakDrawing& d);
+  QFont axisFont() const;
 
   CurveSource curves_;
   PeakSource peaks_;

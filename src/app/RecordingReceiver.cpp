@@ -361,6 +361,7 @@ void RecordingReceiver::flushLive() {
     series->rescaleAxes(false);
     series->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
   }
+  emit livePoints(batch);
   refreshStatusText();
   if (overLimit && !limitHit_) {
     // Too much current for the cell: keep what was measured and stop the analyzer.
@@ -547,6 +548,7 @@ void RecordingReceiver::clearLiveTrace() {
     std::lock_guard lock(liveMutex_);
     pending_.clear();
   }
+  emit liveCleared();
   if (QCPGraph* series = window_.chartView().recordingSeries()) {
     series->data()->clear();
     series->parentPlot()->replot(QCustomPlot::rpQueuedReplot);

@@ -120,6 +120,8 @@ class RecordingReceiver : public QObject {
   std::int64_t stageSecondsLeft() const { return stageSeconds_; }
   // Plain seconds below a minute, "m:ss" below an hour, else "h:mm:ss".
   static QString formatSeconds(std::int64_t seconds);
+  // The points of the running voltammogram shown so far.
+  const TRecPoints& liveCurve() const { return liveCurve_; }
 
  signals:
   // A finished voltammogram was placed in the document.
@@ -128,6 +130,11 @@ class RecordingReceiver : public QObject {
   void runFinished();
   // The run reached its normal end (raised just before runFinished).
   void recordEnded();
+  // Points of the running voltammogram arrived (in batches, as drawn).
+  void livePoints(const TRecPoints& batch);
+  // The running voltammogram's trace was cleared (its curve ended or the
+  // run stopped).
+  void liveCleared();
 
  private:
   RecordingProgramSource programSource() const;

@@ -150,12 +150,19 @@ int ScreenshotTour::ChartToolsTour(MainWindow& w, const QString& folder) {
   QApplication::sendEvent(chart, &move);
   written += save(w, folder, "read-out.png");
 
+  // The 3-D view with its peaks found and measured, each curve's marks at
+  // its depth.
+  w.peaks().controller().PeaksAutoSearchActnExecute();
   w.action("ShowPeakBordersActn")->setChecked(true);
+  w.action("ShowPeakHintActn")->setChecked(true);
   w.action("Show3DActn")->setChecked(true);
   w.action("ShowEachBorderActn")->setChecked(true);
+  w.peaks().controller().refresh();
   written += save(w, folder, "chart-3d.png");
   w.action("Show3DActn")->setChecked(false);
+  w.action("ShowPeakHintActn")->setChecked(false);
   w.action("ShowPeakBordersActn")->setChecked(false);
+  w.peaks().controller().refresh();
 
   // Subtraction of the background from the sample and its additions.
   w.action("SubtractionActn")->setChecked(true);

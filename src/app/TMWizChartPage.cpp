@@ -10,9 +10,12 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "CalcHost.h"
+#include "ChartLegend.h"
 #include "CurveCommands.h"
+#include "CurveSeries.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
@@ -20,6 +23,7 @@
 #include "ResultsHost.h"
 #include "Settings.h"
 #include "SimulatedBadge.h"
+#include "TArrayDataStruct.h"
 #include "TCalcForm.h"
 #include "TMWizForm.h"
 #include "TNode.h"
@@ -29,6 +33,7 @@
 #include "TRecordPlacement.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
+#include "TTableContent.h"
 #include "TVAStruct.h"
 #include "ThumbnailPainter.h"
 #include "UiText.h"
@@ -71,7 +76,10 @@ QWidget* TMWizForm::buildChartPage() {
   chart_ = new QCustomPlot(page);
   chart_->setMinimumSize(360, 240);
   chart_->setInteractions(QCP::iRangeZoom | QCP::iRangeDrag);
-  auto source = [this]() -> const TPeakDrawing& { return window_.peaks().controller().drawing(); };
+  CurveSeries::StyleChart(chart_);
+  // The wizard marks the peaks always, whatever the main chart shows.
+  chartPeaks_ = std::make_unique<TPeakDrawing>();
+  auto source = [this]() -> const TPeakDrawing& { return *chartPeaks_; };
   new TPeakBandsLayer(chart_, TPeakBandsLayer::Role::Bands, source);
   new TPeakBandsLayer(chart_, TPeakBandsLayer::Role::Marks, source);
   calcChartHolder_ = new QWidget(page);
@@ -230,10 +238,33 @@ void TMWizForm::showChartPage() {
 void TMWizForm::redrawChart() {
   chart_->clearGraphs();
   const TTableContentArr& shown = window_.DisplayedCurves();
+  const TPeaksController& peaks = window_.peaks().controller();
+  TPeakDrawing& marks = *chartPeaks_;
+  marks = TPeakDrawing{};
+  marks.Visible = true;
+  marks.Labels = true;
+  marks.EachBorder = true;
+  marks.Plain = peaks.drawing().Plain;
+  marks.PeaksColor = peaks.drawing().PeaksColor;
+  marks.CrossPeaksColor = peaks.drawing().CrossPeaksColor;
+  marks.CaptionColor = peaks.drawing().CaptionColor;
+  marks.Table = peaks.table();
+  // Each curve in a colour of its own, named in the legend by its
+  // measurement type (with its place among curves of the same type).
+  std::array<int, TVAStruct::kMeasurementTypeCount + 1> ofType{};
+  std::array<int, TVAStruct::kMeasurementTypeCount + 1> seen{};
+  auto typeOf = [](const TArrayDataStruct* record) {
+    const auto* va = dynamic_cast<const TVAStruct*>(record);
+    const int type = va ? va->Params.MeasurementType() : -1;
+    return type >= 0 && type < TVAStruct::kMeasurementTypeCount ? type : TVAStruct::kMeasurementTypeCount;
+  };
+  for (const TTableContent& row : shown)
+    if (row.Curve != nullptr && row.Shown) ++ofType[static_cast<std::size_t>(typeOf(row.Curve))];
   TDataArr points;
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const TArrayDataStruct* record = shown[i].Curve;
-    if (record == nullptr) continue;
+  std::size_t colour = 0;
+  for (const TTableContent& row : shown) {
+    const TArrayDataStruct* record = row.Curve;
+    if (record == nullptr || !row.Shown) continue;
     record->GetDisplayData(points);
     QVector<double> keys, values;
     keys.reserve(static_cast<qsizetype>(points.size()));
@@ -242,10 +273,23 @@ void TMWizForm::redrawChart() {
       keys.push_back(p.X);
       values.push_back(p.Y);
     }
+    const QColor pen = ThumbnailPainter::rowColor(colour++);
     QCPGraph* graph = chart_->addGraph();
     graph->setData(keys, values, true);
-    graph->setPen(QPen(ThumbnailPainter::rowColor(static_cast<std::size_t>(std::max(0, shown[i].ColorIndex))), 1.5));
+    graph->setPen(QPen(pen, 1.5));
+    const int type = typeOf(record);
+    const std::size_t t = static_cast<std::size_t>(type);
+    QString name = type < TVAStruct::kMeasurementTypeCount
+                       ? QCoreApplication::translate("Messages", TVAStruct::MeasurementTypeCaption(type))
+                       : CurveSeries::Title(record);
+    ++seen[t];
+    if (ofType[t] > 1) name = tr("%1 (%2)").arg(name).arg(seen[t]);
+    graph->setName(name);
+    if (auto* va = dynamic_cast<TVAStruct*>(row.Curve)) marks.Curves.push_back({points, va->GetPeaks(), pen});
   }
+  // Under the plot, where it covers no peak.
+  chart_->legend->setVisible(chart_->graphCount() > 0);
+  ChartLegend::PlaceOutside(*chart_, Qt::AlignBottom);
   chart_->rescaleAxes();
   chart_->replot(QCustomPlot::rpQueuedReplot);
 }

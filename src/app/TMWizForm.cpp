@@ -1,4 +1,5 @@
 #include "TMWizForm.h"
+#include "TPeakBandsLayer.h"
 
 #include <QAction>
 #include <QCheckBox>

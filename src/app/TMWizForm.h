@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "AcquisitionDecoder.h"
 #include "IWizardPages.h"
 #include "IWizardRecording.h"
 #include "TRecordPlacement.h"
@@ -38,6 +39,7 @@ class TNode;
 class TPeakBandsLayer;
 class TReportPage;
 class TVAStruct;
+struct TPeakDrawing;
 
 // The "Measurement wizard": leads the analyst through a whole analysis with
 // one method. The method's script, run by TWizInterpreter, switches the six
@@ -99,7 +101,13 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   QSpinBox* loopsBox() const { return loops_; }
   QLabel* stageLabel() const { return stageLabel_; }
   QProgressBar* progressBar() const { return progress_; }
+  // The recording page's trace of the voltammogram being recorded, and its
+  // countdown.
+  QCustomPlot* liveChart() const { return liveChart_; }
+  QLabel* timeLeftLabel() const { return timeLeft_; }
   QCustomPlot* chart() const { return chart_; }
+  // What the chart page marks on its curves: every band, baseline and value.
+  const TPeakDrawing& chartPeaks() const { return *chartPeaks_; }
   QTreeWidget* dataTree() const { return dataTree_; }
   QLabel* verdictLabel() const { return verdicts_; }
   QLabel* simulationLabel() const { return simulationNote_; }
@@ -180,6 +188,11 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   void wireRecording();
   TNode* placeRecorded(const TRecordedCurve& curve, const std::string& databaseName);
   void recordingEnded();
+  // The live trace of the recording page.
+  void clearLive();
+  void addLive(const TDataArr& points);
+  void addLive(const TRecPoints& batch);
+  void showTimeLeft(std::int64_t seconds);
   void deviceStatusChanged();
   void replayTick();
   TWizPlacement::Pass currentPass() const;
@@ -243,8 +256,13 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   QLabel* progressText_ = nullptr;
   QLabel* stageLabel_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QLabel* timeLeft_ = nullptr;
+  QCustomPlot* liveChart_ = nullptr;
+  TDataArr replayPoints_;   // the simulated pass being replayed
+  bool liveEnded_ = false;  // the trace shown belongs to a curve that has ended
   // Chart.
   QCustomPlot* chart_ = nullptr;
+  std::unique_ptr<TPeakDrawing> chartPeaks_;
   QTreeWidget* dataTree_ = nullptr;
   QLabel* dataTitle_ = nullptr;
   QLabel* verdicts_ = nullptr;

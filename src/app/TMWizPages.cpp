@@ -18,6 +18,7 @@
 
 #include "CaptionComboBox.h"
 #include "ConcUnits.h"
+#include "CurveSeries.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -29,7 +30,9 @@
 #include "TMWizForm.h"
 #include "TOldStyleRecordForm.h"
 #include "TVAStruct.h"
+#include "ThumbnailPainter.h"
 #include "UiText.h"
+#include "qcustomplot.h"
 
 // The first four pages of the measurement wizard: welcome, cell assembly,
 // program input and recording status.
@@ -202,10 +205,27 @@ QWidget* TMWizForm::buildRecordingPage() {
   progressText_ = new QLabel(page);
   stageLabel_ = WrappedLabel(page);
   progress_ = new QProgressBar(page);
+  timeLeft_ = new QLabel(page);
+  timeLeft_->setObjectName(QStringLiteral("WizardTimeLeft"));
+  QFont big = timeLeft_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.3);
+  big.setBold(true);
+  timeLeft_->setFont(big);
+  // The voltammogram being recorded, point by point as the analyzer sends
+  // them, on the main chart's axes.
+  liveChart_ = new QCustomPlot(page);
+  liveChart_->setObjectName(QStringLiteral("WizardLiveChart"));
+  liveChart_->setMinimumSize(360, 240);
+  CurveSeries::StyleChart(liveChart_);
+  QCPGraph* trace = liveChart_->addGraph();
+  trace->setPen(QPen(ThumbnailPainter::rowColor(0), 1.6));
   layout->addWidget(progressText_);
   layout->addWidget(stageLabel_);
-  layout->addWidget(progress_);
-  layout->addStretch(1);
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(progress_, 1);
+  bar->addWidget(timeLeft_);
+  layout->addLayout(bar);
+  layout->addWidget(liveChart_, 1);
   return page;
 }
 
@@ -402,10 +422,12 @@ void TMWizForm::ResetProgramClick() {
 
 void TMWizForm::showRecordingPage() {
   const TWizRunSettings& s = interp_->Settings();
+  clearLive();
   if (s.Simulation) {
     // The replay: ten steps of 100 ms, then the recording is handed over.
     progress_->setRange(0, 10);
     progress_->setValue(0);
+    showTimeLeft(1);
     stageLabel_->setText(tr("Current stage: %1").arg(tr("simulation")));
     if (s.RecordingInProgress) {
       replayTicks_ = 0;
@@ -418,6 +440,42 @@ void TMWizForm::showRecordingPage() {
   progress_->setRange(0, static_cast<int>(total));
   progress_->setValue(0);
   stageLabel_->setText(tr("Current stage: %1").arg(receiver.statusText()));
+  showTimeLeft(receiver.totalSecondsLeft());
+  // What the running voltammogram has brought so far.
+  addLive(receiver.liveCurve());
+}
+
+void TMWizForm::clearLive() {
+  liveEnded_ = false;
+  liveChart_->graph(0)->data()->clear();
+  liveChart_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TMWizForm::addLive(const TDataArr& points) {
+  if (points.empty()) return;
+  QVector<double> keys, values;
+  keys.reserve(static_cast<qsizetype>(points.size()));
+  values.reserve(static_cast<qsizetype>(points.size()));
+  for (const TDataPoint& p : points) {
+    keys.push_back(p.X);
+    values.push_back(p.Y);
+  }
+  liveChart_->graph(0)->addData(keys, values, false);
+  liveChart_->rescaleAxes();
+  liveChart_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TMWizForm::addLive(const TRecPoints& batch) {
+  TDataArr points;
+  points.reserve(batch.size());
+  for (const TRecPoint& p : batch) points.push_back({p.X, p.Y});
+  addLive(points);
+}
+
+void TMWizForm::showTimeLeft(std::int64_t seconds) {
+  seconds = std::max<std::int64_t>(0, seconds);
+  const QString time = seconds < 60 ? tr("%1 s").arg(seconds) : RecordingReceiver::formatSeconds(seconds);
+  timeLeft_->setText(tr("Time left: %1").arg(time));
 }
 
 // --- Texts -----------------------------------------------------------------------------------
@@ -443,6 +501,8 @@ void TMWizForm::retranslateUi() {
   change_->setText(tr("Change"));
   reset_->setText(tr("Reset to default"));
   progressText_->setText(tr("Analysis in progress..."));
+  liveChart_->xAxis->setLabel(tr("mV"));
+  liveChart_->yAxis->setLabel(tr("µA"));
   retranslateChartPages();
   // A closed wizard keeps nothing to show; an open one shows its page again
   // in the new language. The report page is not rebuilt: that would redo

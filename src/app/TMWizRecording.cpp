@@ -13,6 +13,7 @@
 #include "TPeaksController.h"
 #include "TVAStruct.h"
 #include "UiText.h"
+#include "qcustomplot.h"
 
 // The recordings of a wizard run: started through the main window's
 // recording, placed in the document by the wizard's placement, handed back
@@ -57,8 +58,18 @@ void TMWizForm::wireRecording() {
     if (left > progress_->maximum()) progress_->setMaximum(left);
     progress_->setValue(progress_->maximum() - left);
     stageLabel_->setText(tr("Current stage: %1").arg(r.statusText()));
+    showTimeLeft(left);
   });
   status->start();
+  // The recording page draws the running voltammogram as the main chart does.
+  // A finished curve stays on the page until the next one brings points.
+  connect(&receiver, &RecordingReceiver::livePoints, this, [this](const TRecPoints& batch) {
+    if (!wizardRecording_) return;
+    if (liveEnded_) clearLive();
+    liveEnded_ = false;
+    addLive(batch);
+  });
+  connect(&receiver, &RecordingReceiver::liveCleared, this, [this] { liveEnded_ = true; });
 }
 
 TWizPlacement::Pass TMWizForm::currentPass() const {
@@ -168,6 +179,7 @@ void TMWizForm::ReplayRecording(const TDataArr& points) {
     std::copy(step.Raw.begin(), step.Raw.end(), curve.Step.begin());
   }
   curve.Points = points;
+  replayPoints_ = points;
   TRecordPlacement& placement = window_.recordingReceiver().placement();
   // Replayed data never pass for measured ones.
   const bool simulated = placement.Simulated;
@@ -184,6 +196,19 @@ void TMWizForm::ReplayRecording(const TDataArr& points) {
 void TMWizForm::replayTick() {
   ++replayTicks_;
   progress_->setValue(std::min(replayTicks_, 10));
+  // The replayed curve grows on the recording page as a recording would.
+  const std::size_t n = replayPoints_.size();
+  const std::size_t from = std::min(n, n * static_cast<std::size_t>(std::max(0, replayTicks_ - 1)) / 10);
+  const std::size_t to = std::min(n, n * static_cast<std::size_t>(std::min(replayTicks_, 10)) / 10);
+  addLive(TDataArr(replayPoints_.begin() + static_cast<std::ptrdiff_t>(from),
+                   replayPoints_.begin() + static_cast<std::ptrdiff_t>(to)));
+  if (n > 1) {
+    // The whole sweep's width from the start, so the curve grows across it.
+    const auto [lo, hi] = std::minmax_element(replayPoints_.begin(), replayPoints_.end(),
+                                              [](const TDataPoint& a, const TDataPoint& b) { return a.X < b.X; });
+    if (hi->X > lo->X) liveChart_->xAxis->setRange(lo->X, hi->X);
+  }
+  showTimeLeft((10 - std::min(replayTicks_, 10) + 9) / 10);
   if (replayTicks_ < 10) return;
   replayTimer_.stop();
   replayKey_ = {-9, -9, -9};

@@ -26,10 +26,12 @@
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "MainWindow.h"
+#include "PeaksHost.h"
 #include "PrivateFolder.h"
 #include "RecordingMessageSink.h"
 #include "ScopedEnv.h"
 #include "TNode.h"
+#include "TPeaksController.h"
 #include "TPluginsManager.h"
 #include "TSubtractionForm.h"
 #include "TVAStruct.h"
@@ -191,6 +193,51 @@ TEST(ChartTools, TheThreeDimensionalViewTurnsOnlyWithinItsLimits) {
   EXPECT_FALSE(tools.view3D());
   EXPECT_TRUE(win.w.action("SetPeakBordersActn")->isEnabled());
   EXPECT_FALSE(win.w.action("Show3DCurvesActn")->isVisible());
+}
+
+TEST(ChartTools, TheThreeDimensionalViewFillsTheChartAndMarksThePeaks) {
+  Window win;
+  AddCurve(win.f(), "Zn", 5);
+  AddCurve(win.f(), "Cd", 8);
+  AddCurve(win.f(), "Pb", 3);
+  win.showAll();
+  win.w.peaks().controller().PeaksAutoSearchActnExecute();
+  ASSERT_FALSE(win.w.peaks().controller().table().empty());
+  ChartToolsHost& tools = win.w.chartTools();
+  win.w.action("ShowPeakBordersActn")->setChecked(true);
+  win.w.action("Show3DActn")->setChecked(true);
+  ASSERT_EQ(tools.zoomBar()->value(), 63);
+  win.chart()->replot();
+
+  // At the chart's own zoom the box spans most of the chart, both ways.
+  const QCPRange x = win.chart()->xAxis->range();
+  const QCPRange y = win.chart()->yAxis->range();
+  const QPointF frontBottomLeft = tools.layer3d().project(x.lower, y.lower, 0);
+  const QPointF backTopRight = tools.layer3d().project(x.upper, y.upper, 2);
+  const QRect viewport = win.chart()->viewport();
+  EXPECT_GT(backTopRight.x() - frontBottomLeft.x(), 0.75 * viewport.width());
+  EXPECT_GT(frontBottomLeft.y() - backTopRight.y(), 0.7 * viewport.height());
+
+  // "Show Peak info" adds the measurement marks and the names at each
+  // curve's depth.
+  auto picture = [&] {
+    win.chart()->replot();
+    return win.chart()->toPixmap().toImage();
+  };
+  QAction* info = win.w.action("ShowPeakHintActn");
+  info->setChecked(false);
+  win.w.peaks().controller().refresh();
+  const QImage without = picture();
+  info->setChecked(true);
+  win.w.peaks().controller().refresh();
+  ASSERT_TRUE(win.w.peaks().controller().drawing().Labels);
+  const QImage with = picture();
+  ASSERT_EQ(with.size(), without.size());
+  int differ = 0;
+  for (int row = 0; row < with.height(); ++row)
+    for (int col = 0; col < with.width(); ++col) differ += with.pixel(col, row) != without.pixel(col, row);
+  EXPECT_GT(differ, 100);
+  win.w.action("Show3DActn")->setChecked(false);
 }
 
 TEST(ChartTools, ExportsOfTheDisplayedCurves) {

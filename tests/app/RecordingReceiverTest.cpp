@@ -108,6 +108,14 @@ TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
 
   QSignalSpy curves(&win.rec(), &RecordingReceiver::curveRecorded);
   QSignalSpy finished(&win.rec(), &RecordingReceiver::runFinished);
+  // Other windows (the wizard's recording page) follow the live trace.
+  std::size_t livePoints = 0;
+  int liveCleared = 0;
+  QObject::connect(&win.rec(), &RecordingReceiver::livePoints, [&](const TRecPoints& batch) {
+    livePoints += batch.size();
+    EXPECT_GE(win.rec().liveCurve().size(), batch.size());
+  });
+  QObject::connect(&win.rec(), &RecordingReceiver::liveCleared, [&] { ++liveCleared; });
   int maxLive = 0;
   bool sawCountdown = false;
   QTimer probe;
@@ -127,6 +135,8 @@ TEST(RecordingReceiverTest, RecordsARunIntoTheTreeAndKeepsItDurable) {
 
   EXPECT_EQ(curves.count(), 2);
   EXPECT_GT(maxLive, 10);
+  EXPECT_GE(livePoints, static_cast<std::size_t>(maxLive));
+  EXPECT_GE(liveCleared, 2);  // at the end of each curve
   EXPECT_TRUE(sawCountdown);
   EXPECT_FALSE(win.w->recording());
   EXPECT_TRUE(record->isEnabled());

@@ -14,9 +14,12 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
 #include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
@@ -25,6 +28,7 @@
 #include "MethodFile.h"
 #include "MethodsHost.h"
 #include "MissingFacility.h"
+#include "PeaksHost.h"
 #include "PseudoTerminalHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
@@ -37,6 +41,8 @@
 #include "TMethodsLibrary.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TPeakBandsLayer.h"
+#include "TPeaksController.h"
 #include "TPluginsManager.h"
 #include "TRecordPlacement.h"
 #include "TReportPage.h"
@@ -172,6 +178,14 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
   EXPECT_TRUE(wiz.changeButton()->isEnabled());
 
   const char* passes[] = {"Analyte", "Added standard 1", "Added standard 2", "Added standard 3"};
+  // The recording page draws the curve the analyzer is sending.
+  int mostLive = 0;
+  QTimer probe;
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    if (wiz.currentPage() == IWizardPages::kRecordingStatus)
+      mostLive = std::max(mostLive, wiz.liveChart()->graph(0)->dataCount());
+  });
+  probe.start(20);
   for (int pass = 0; pass < 4; ++pass) {
     const bool recorded = b.recordPass();
     if (!recorded)
@@ -193,6 +207,8 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
       EXPECT_FALSE(wiz.changeButton()->isEnabled());
     }
   }
+  probe.stop();
+  EXPECT_GT(mostLive, 10);
   EXPECT_TRUE(b.hasEntry("Analysis of parallel sample (1 of 1) is completed."));
   ASSERT_EQ(wiz.currentPage(), IWizardPages::kReport);
 
@@ -427,3 +443,77 @@ TEST(WizardTest, ALinkLostInThePassKeepsTheRecordedPasses) {
 }
 
 }  // namespace
+
+TEST(WizardTest, TheRecordingPageDrawsTheCurveAsItArrivesWithTheTimeLeft) {
+  Bench b;
+  StartSimulation(b);
+  TMWizForm& wiz = b.wiz();
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kRecordingStatus);
+  // The replayed pass grows on the page step by step, never all at once.
+  std::vector<int> counts;
+  bool sawTimeLeft = false;
+  QTimer probe;
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    if (wiz.currentPage() != IWizardPages::kRecordingStatus) return;
+    const int n = wiz.liveChart()->graph(0)->dataCount();
+    if (counts.empty() || counts.back() != n) counts.push_back(n);
+    if (wiz.timeLeftLabel()->text().startsWith(QStringLiteral("Time left: "))) sawTimeLeft = true;
+  });
+  probe.start(10);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return wiz.currentPage() == IWizardPages::kChart && wiz.nextButton()->isEnabled(); }, 5000));
+  probe.stop();
+  EXPECT_TRUE(sawTimeLeft);
+  ASSERT_GE(counts.size(), 3u);
+  EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+  // In the end the whole replayed curve: 201 points from -650 to -250 mV.
+  const QCPGraph* live = wiz.liveChart()->graph(0);
+  ASSERT_EQ(live->dataCount(), 201);
+  EXPECT_DOUBLE_EQ(live->data()->at(0)->key, -650.0);
+  EXPECT_DOUBLE_EQ(live->data()->at(200)->key, -250.0);
+
+  // A new pass starts with an empty trace.
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
+  b.next();
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kRecordingStatus);
+  EXPECT_LT(wiz.liveChart()->graph(0)->dataCount(), 201);
+}
+
+TEST(WizardTest, TheChartMarksThePeaksAndTellsEachCurveByItsType) {
+  Bench b;
+  StartSimulation(b);
+  TMWizForm& wiz = b.wiz();
+  // The main chart shows no peak marks: the wizard's chart marks them anyway.
+  ASSERT_FALSE(b.w->action("ShowPeakHintActn")->isChecked());
+  for (int pass = 0; pass < 3; ++pass) {
+    ASSERT_TRUE(ReplayPass(b)) << "pass " << pass;
+    if (pass < 2) b.next();
+  }
+  ASSERT_EQ(wiz.currentPage(), IWizardPages::kChart);
+  QCustomPlot* chart = wiz.chart();
+  ASSERT_EQ(chart->graphCount(), 3);
+  std::set<QRgb> colours;
+  QStringList names;
+  for (int i = 0; i < chart->graphCount(); ++i) {
+    colours.insert(chart->graph(i)->pen().color().rgb());
+    names << chart->graph(i)->name();
+  }
+  EXPECT_EQ(colours.size(), 3u);
+  EXPECT_EQ(names, (QStringList{"Analyte", "Added standard 1", "Added standard 2"}));
+  EXPECT_TRUE(chart->legend->visible());
+  int entries = 0;
+  for (int i = 0; i < chart->legend->itemCount(); ++i) entries += chart->legend->item(i) != nullptr;
+  EXPECT_EQ(entries, 3);
+
+  const TPeakDrawing& marks = wiz.chartPeaks();
+  EXPECT_TRUE(marks.Visible);
+  EXPECT_TRUE(marks.Labels);
+  // Whatever the main chart's switches: the window's peak table on the
+  // wizard's curves, each in its curve's colour.
+  EXPECT_TRUE(marks.Table == b.w->peaks().controller().table());
+  ASSERT_EQ(marks.Curves.size(), 3u);
+  for (std::size_t i = 0; i < marks.Curves.size(); ++i)
+    EXPECT_EQ(marks.Curves[i].Color, chart->graph(static_cast<int>(i))->pen().color());
+}

@@ -87,6 +87,14 @@ TEST(RecordsWindowsTest, CalibrationsWindowListsDrawsSetsActiveAndRemoves) {
   EXPECT_TRUE(form.equationText().startsWith("y=")) << form.equationText().toStdString();
   EXPECT_TRUE(form.equationText().contains("R2=")) << form.equationText().toStdString();
   EXPECT_TRUE(form.figuresText().contains("LOD=")) << form.figuresText().toStdString();
+  // The line chart's axes carry their units: the concentration's markup
+  // drawn as characters, the signal in the unit of the calibration's type.
+  const TSingleCalibration* drawn = db.Calibration(0, 0);
+  ASSERT_NE(drawn, nullptr);
+  EXPECT_EQ(form.lineChart()->xAxis->label(), QString::fromUtf8("Concentration, [mg/dm\u00b3]"));
+  const QString signal =
+      drawn->CalcType == 1 ? QString::fromUtf8("Signal, \u00b5A*mV") : QString::fromUtf8("Signal, \u00b5A");
+  EXPECT_EQ(form.lineChart()->yAxis->label(), signal) << form.lineChart()->yAxis->label().toStdString();
   // The standards' curves of the selected calibration.
   EXPECT_EQ(form.curvesChart()->graphCount(), 4);
   // Selecting the second one draws it too (it is selected though unchecked).

@@ -68,8 +68,10 @@ void ChartLegend::PlaceOutside(QCustomPlot& chart, Qt::Alignment side) {
     grid->setRowStretchFactor(at, 0.001);
     // As many entries side by side as the chart's width holds.
     int widest = 1;
+    // Cells emptied by removed entries hold no item.
     for (int i = 0; i < legend->itemCount(); ++i)
-      widest = std::max(widest, legend->item(i)->minimumOuterSizeHint().width());
+      if (QCPAbstractLegendItem* item = legend->item(i))
+        widest = std::max(widest, item->minimumOuterSizeHint().width());
     const int width = std::max(1, std::max(chart.viewport().width(), chart.width()) - 20);
     legend->setFillOrder(QCPLegend::foColumnsFirst, false);
     legend->setWrap(std::max(1, width / (widest + legend->columnSpacing())));
@@ -80,6 +82,18 @@ void ChartLegend::PlaceOutside(QCustomPlot& chart, Qt::Alignment side) {
     holder->addElement(0, 2, new QCPLayoutElement(&chart));
     holder->setColumnStretchFactors({1.0, 0.001, 1.0});
   }
+}
+
+void ChartLegend::AllowForPrint(QCustomPlot& chart) {
+  QCPLegend* legend = chart.legend;
+  if (!legend) return;
+  legend->setMinimumSize(0, 0);
+  const QSize hint = legend->minimumOuterSizeHint();
+  const QMargins m = legend->margins();
+  const int inner = hint.width() - m.left() - m.right();
+  if (inner > 0) legend->setMinimumSize(inner + inner / 10 + 4, 0);
+  if (QCPLayout* holder = legend->layout(); holder && holder->objectName() == QLatin1String(kHolderName))
+    holder->setMargins(QMargins(2, 2, 2, 2));
 }
 
 }  // namespace velmora

@@ -16,6 +16,12 @@ class ChartLegend {
   // entries then side by side in as many columns as the chart's width
   // holds. Call again after the entries or the size changed.
   static void PlaceOutside(QCustomPlot& chart, Qt::Alignment side);
+
+  // For a chart drawn onto a printer or a page picture, whose fonts may run
+  // a little wider than the screen measured them: the legend gets a tenth
+  // more room for its texts, and a placed legend's frame keeps off the
+  // chart's outer edge. Call after the entries and the font are set.
+  static void AllowForPrint(QCustomPlot& chart);
 };
 
 }  // namespace velmora

@@ -131,10 +131,22 @@ void TCalibrForm::retranslateUi() {
   setActive_->setText(tr("Set active"));
   remove_->setText(tr("Remove"));
   remove_->setToolTip(tr("Remove calibration"));
-  lineChart_->xAxis->setLabel(tr("Concentration, [mg/dm3]"));
-  lineChart_->yAxis->setLabel(tr("Signal"));
+  lineTitles();
   curvesChart_->xAxis->setLabel(tr("E, mV"));
   curvesChart_->yAxis->setLabel(tr("I, µA"));
+}
+
+void TCalibrForm::lineTitles() {
+  // The units in the caption markup drawn as characters ("dm³"), as on the
+  // other charts; the signal in the unit of the drawn calibrations' type.
+  auto plain = [](const QString& markup) { return UiText::fromStd(NumberFormat::UnicodeText(UiText::toStd(markup))); };
+  lineChart_->xAxis->setLabel(
+      plain(tr("Concentration, [%1/%2]")
+                .arg(UiText::message(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitTop))),
+                     UiText::message(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitBottom))))));
+  const char* unit = lineCalcType_ >= 0 ? CalcTypeUnit(lineCalcType_) : nullptr;
+  lineChart_->yAxis->setLabel(unit && *unit ? plain(tr("Signal, %1").arg(UiText::message(Message(unit))))
+                                            : tr("Signal"));
 }
 
 void TCalibrForm::changeEvent(QEvent* event) {
@@ -231,16 +243,20 @@ void TCalibrForm::drawLines() {
   const int e = selectedElement();
   const int selected = selectedCalibration();
   if (e < 0) {
+    lineCalcType_ = -1;
+    lineTitles();
     lineChart_->replot();
     return;
   }
   int drawn = -1;
+  int calcType = -2;  // the drawn calibrations' common type (-1 when they differ)
   double x0 = 0.0, x1 = 0.0, y0 = 0.0, y1 = 0.0;
   for (int i = 0; i < calibrations_->count(); ++i) {
     const bool checked = calibrations_->item(i)->checkState() == Qt::Checked;
     if (!checked && i != selected) continue;
     const TSingleCalibration* c = db_.Calibration(static_cast<std::size_t>(e), static_cast<std::size_t>(i));
     if (!c) continue;
+    calcType = calcType == -2 || calcType == c->CalcType ? c->CalcType : -1;
     auto plot = std::make_unique<TCalcSeriePlot>(lineChart_);
     TCalcSerie& s = plot->serie();
     s.Reset();
@@ -288,6 +304,8 @@ void TCalibrForm::drawLines() {
   const double dy = y1 > y0 ? 0.08 * (y1 - y0) : 0.01;
   lineChart_->xAxis->setRange(std::min(0.0, x0) - dx, x1 + dx);
   lineChart_->yAxis->setRange(std::min(0.0, y0) - dy, y1 + dy);
+  lineCalcType_ = std::max(calcType, -1);
+  lineTitles();
   lineChart_->replot();
 }
 

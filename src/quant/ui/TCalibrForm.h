@@ -67,6 +67,9 @@ class TCalibrForm : public QWidget {
   void retextCalibrations();
   void fillCalibrations();
   void drawLines();
+  // The line chart's axis titles with their units.
+  void lineTitles();
+  int lineCalcType_ = -1;  // the calculation type of the drawn lines, -1 none or mixed
   void drawCurves();
   void problems();
   QString itemText(const TSingleCalibration& c, bool active) const;

@@ -76,6 +76,7 @@ void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) 
   if (o.LegendStyle == 3) side = Qt::AlignTop;
   if (o.LegendStyle == 4) side = Qt::AlignBottom;
   ChartLegend::PlaceOutside(c, side);
+  ChartLegend::AllowForPrint(c);
   for (const TPeakDrawing::Curve& dc : d.Curves) tableCurves.push_back({&dc.Points, &dc.Peaks});
   if (o.Peaks) d.Table = BuildPeakTable(std::span<const TPeakTableCurve>(tableCurves));
   drawing_ = std::move(d);

@@ -113,6 +113,7 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
                                   : QString();
   };
   calcChart_->Fill(calc, o);
+  ChartLegend::AllowForPrint(c);
 
   const int h = std::max(
       1, static_cast<int>(std::lround(static_cast<double>(target.height()) / target.width() * TPrintChart::kWidth)));
