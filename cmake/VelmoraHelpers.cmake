@@ -14,6 +14,42 @@ if(VELMORA_SANITIZE)
   add_link_options(-fsanitize=${VELMORA_SANITIZE})
 endif()
 
+# The thread sanitizer's options for every test of a thread sanitizer build
+# (see tests/tsan.supp for why Qt's own accesses are left out).
+set(VELMORA_TSAN_OPTIONS
+    "halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:print_suppressions=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
+
+# Debug information: line tables are enough for backtraces, the sanitizers'
+# reports and profiles, and cost a fraction of full information to produce;
+# -DVELMORA_DEBUG_INFO=lines asks for them. Full -g stays the default until
+# the line-table build has been run through every stage.
+set(VELMORA_DEBUG_INFO "full" CACHE STRING "Debug information in Debug and RelWithDebInfo builds: 'lines' or 'full'")
+set_property(CACHE VELMORA_DEBUG_INFO PROPERTY STRINGS lines full)
+if(VELMORA_DEBUG_INFO STREQUAL "lines")
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    add_compile_options($<$<CONFIG:Debug,RelWithDebInfo>:-gline-tables-only>)
+  else()
+    add_compile_options($<$<CONFIG:Debug,RelWithDebInfo>:-g1>)
+  endif()
+endif()
+
+# Precompiled headers: Qt Widgets (with the chart library, which pulls in
+# most of Qt) and GoogleTest are parsed once per build for every Qt library
+# and test program instead of once per compiler run. Each family of targets
+# whose flags agree shares one precompiled header (see cmake/VelmoraPch.cmake).
+# A target whose flags differ still builds (the compiler then reads the
+# headers as text), with a warning that says why the header was refused.
+# The sanitizer and fuzz builds compile without optimisation or with
+# instrumentation where loading the large header costs about what parsing
+# the few headers a file needs does; they go without.
+# Off by default until a whole cold build with them has been verified;
+# -DVELMORA_PCH=ON turns them on.
+set(_velmora_pch_default OFF)
+option(VELMORA_PCH "Precompiled headers for the Qt libraries and the tests" ${_velmora_pch_default})
+if(VELMORA_PCH)
+  list(APPEND VELMORA_WARNINGS -Winvalid-pch -Wno-error=invalid-pch)
+endif()
+
 # velmora_library(NAME SOURCES ... [QT] [DEPS ...])
 # A library of one source folder. Core libraries use the standard library
 # only; QT marks a library of windows or adapters.
@@ -25,7 +61,20 @@ function(velmora_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} Threads::Threads)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
+    velmora_links_qt_widgets(_widgets ${name})
+    if(_widgets)
+      velmora_use_pch(${name} qt)
+    endif()
   endif()
+endfunction()
+
+# velmora_test_environment(OUT): the environment of every test program.
+function(velmora_test_environment out)
+  set(_env "QT_QPA_PLATFORM=offscreen;VELMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  if(VELMORA_SANITIZE MATCHES "thread")
+    list(APPEND _env "TSAN_OPTIONS=${VELMORA_TSAN_OPTIONS}")
+  endif()
+  set(${out} "${_env}" PARENT_SCOPE)
 endfunction()
 
 # velmora_test(NAME SOURCES ... DEPS ... [GUI] [LABELS ...] [TIMEOUT s])
@@ -42,6 +91,16 @@ function(velmora_test name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest_main GTest::gtest)
   endif()
+  # Programs that reach Qt Widgets through their libraries (the command-line
+  # tool draws with it) share the Qt tests' header; programs without Qt the
+  # plain one; the few with Qt but not its widgets none.
+  velmora_links_qt_widgets(_widgets ${name})
+  velmora_links_qt(_qt ${name})
+  if(_widgets)
+    velmora_use_pch(${name} qt_tests)
+  elseif(NOT _qt)
+    velmora_use_pch(${name} tests)
+  endif()
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
@@ -49,9 +108,13 @@ function(velmora_test name)
     set(ARG_LABELS unit)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  velmora_test_environment(_env)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}" ENVIRONMENT "${_env}")
   set_property(GLOBAL APPEND PROPERTY VELMORA_TEST_TARGETS ${name})
+  if(VELMORA_SANITIZE MATCHES "thread" AND name IN_LIST VELMORA_TSAN_PROGRAMS)
+    set_property(TEST ${name} APPEND PROPERTY LABELS tsan)
+    set_property(GLOBAL APPEND PROPERTY VELMORA_TSAN_TARGETS ${name})
+  endif()
 endfunction()
 
 # velmora_folder_library(NAME [QT] DEPS ...)

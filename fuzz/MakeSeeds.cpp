@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets: small documents, folder
-// database curves, text files, settings, JSON texts and program files made
-// by the writers of the system, so that the fuzzers start from real shapes.
+// database curves, text files, settings, JSON texts, program files, journals,
+// equations and analyzer answers made by the writers of the system, so that
+// the fuzzers start from real shapes.
 //
 //   velmora_fuzz_seeds fuzz/corpus
 #include <cstdint>
@@ -10,15 +11,21 @@
 #include <string>
 #include <vector>
 
+#include "BinaryWriter.h"
+#include "CustomCalcFile.h"
+#include "DeviceProtocol.h"
 #include "DocumentFile.h"
 #include "ExampleMethods.h"
+#include "FileHeader.h"
 #include "FolderDatabase.h"
 #include "IniFile.h"
+#include "LinkFrame.h"
 #include "MethodFile.h"
 #include "Options.h"
 #include "ProgramFiles.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TRecoveryJournal.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
 
@@ -254,6 +261,129 @@ void ReportSeeds() {
   Put("fuzz_report", "report-vars", custom.Bytes());
 }
 
+// Tables of other instruments, as the import tests read them.
+void InstrumentTables() {
+  const std::string rows = "-1,2;2,0E-05\n-1,19;2,1E-05\n-1,18;2,3E-05\n";
+  PutText("fuzz_instrument_import", "semicolon-comma.csv", "E / V;I / A;\n" + rows);
+  PutText("fuzz_instrument_import", "bom-quoted.csv",
+          "\xEF\xBB\xBF\"Potential (V)\",\"Current (A)\"\n-1.2,2.0E-05\n-1.19,2.1E-05\n");
+  PutText("fuzz_instrument_import", "units-row.txt",
+          "Potential\tCurrent\nmV\t\xC2\xB5"
+          "A\n-1200\t20\n-1190\t21\n");
+  PutText("fuzz_instrument_import", "header-lines.txt",
+          "Exported 2026-12-01\nScan 1\nE/V   I/mA\n-1.2   0.02\n-1.1  0.021\n");
+  PutText("fuzz_instrument_import", "four-columns.csv",
+          "Time (s);WE(1).Potential (V);WE(1).Current (A);Index\n0;-1,2;2,0E-05;1\n0,1;-1,19;2,1E-05;2\n");
+  PutText("fuzz_instrument_import", "density.csv", "E;j\nV vs. RHE;mA/cm2\n-0.5;1.5E-005\n-0.4;2e+0\r\n");
+  PutText("fuzz_instrument_import", "bad-row.csv", "E;I\n-1;2\n-0,9;2,1\noops;3\n");
+}
+
+// Recovery journals of two curves: the file as written, and the entries'
+// payloads joined by the separator of the fuzz target.
+void Journals() {
+  TNodeForest f;
+  TVAStruct* a = Leaf(f, nullptr, "Zn 1", 8, true);
+  TVAStruct* b = Leaf(f, nullptr, "empty", 0, false);
+  BinaryWriter journal;
+  FileHeader::write(journal, TRecoveryJournal::TypeCode);
+  std::vector<std::uint8_t> payloads;
+  for (const auto& [record, caption] : {std::pair{a, "Zn 1"}, std::pair{b, "empty"}}) {
+    const std::vector<std::uint8_t> entry = TRecoveryJournal::EncodeEntry(*record, caption);
+    journal.bytes(entry);
+    if (!payloads.empty()) payloads.insert(payloads.end(), {0xFE, 0xED, 0xFA, 0xCE});
+    payloads.insert(payloads.end(), entry.begin() + 8, entry.end() - 4);
+  }
+  Put("fuzz_recovery_journal", "Recovery.vrj", journal.take());
+  Put("fuzz_recovery_journal", "payloads", payloads);
+}
+
+void CustomEquations() {
+  TCustomMethodArr methods(2);
+  methods[0].Name = "Ratio";
+  methods[0].Formula = "I0/IB";
+  methods[0].Vars = {{"I0", "Analyte current", 0.0}, {"IB", "Supporting electrolyte current", 0.0}};
+  methods[0].ResultUnitTop = 4;
+  methods[0].ResultUnitBottom = 2;
+  methods[1].Name = "Scaled";
+  methods[1].Formula = "(k*I0-IB)/(VR+1e-3)";
+  methods[1].Vars = {{"k", "Factor", 2.5}};
+  Put("fuzz_custom_calc", "CustomCalc", CustomCalcFile::Encode(methods));
+}
+
+void DummyData() {
+  PutText("fuzz_dummy_data", "pairs.txt", "-1000 20.5\r\n-999,5\t20,75\n\n  -999 21\n");
+  PutText("fuzz_dummy_data", "odd.txt", "1 2 3");
+}
+
+void Formulas() {
+  PutText("fuzz_formula", "ratio.txt", "I0/IB");
+  PutText("fuzz_formula", "vars.txt", "k=2.5\nm=1e-3\n(k*I0-IB)/(m+VR)*2");
+  PutText("fuzz_formula", "unbalanced.txt", "((2+3)*4-(5/0");
+}
+
+void MessageTemplates() {
+  auto put = [](const std::string& name, const std::vector<std::string>& parts) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? std::string(1, '\0') : std::string()) + parts[i];
+    PutText("fuzz_message_templates", name, text);
+  };
+  put("printf", {"Cannot open file \"%s\". %s", "/data/a.tvx", "No such file or directory"});
+  put("numbered", {"%2: \"%1\" %% %1.4f %.2f %-5d %g", "Pb", "12,5", "x"});
+  put("reordered", {"\xD0\x9D\xD0\xB5 %2 %1 %3", "a", "b"});
+}
+
+// Analyzer answers: status, a reset with the add-on, the version text, the
+// calibration image and data answers with an end marker, in small chunks.
+void SerialFrames() {
+  using namespace protocol;
+  auto words = [](std::initializer_list<int> values) {
+    std::vector<std::uint8_t> out{0};  // the count byte before the data
+    for (int v : values) {
+      out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+      out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+    }
+    return out;
+  };
+  // Range 3, no modulation, sweep mode, device type 1, filter 2, rate 60,
+  // unity potential scale, zero 0, gain 1, chunks of 7 bytes.
+  std::vector<std::uint8_t> input = {4, 0, 0, 1, 2, 20, 0x10, 0x27, 0, 0, 0x80, 6};
+  auto frame = [&input](std::uint8_t code, const std::vector<std::uint8_t>& payload) {
+    const std::vector<std::uint8_t> f = LinkFrame::build(code, payload);
+    input.insert(input.end(), f.begin(), f.end());
+  };
+  frame(COM_STATUS, {StatusDataReady | StageMeasurement});
+  frame(COM_RESET, {ResetCalibrated, 1, 50});
+  frame(COM_VER_DATA, {'V', '2', '.', '1'});
+  frame(COM_READ_EEPROM, std::vector<std::uint8_t>(1 + EepromImageSize, 0x11));
+  frame(COM_READ_DATA, words({-1000, 2000, -990, 2100, -980, 2300, -970, 2600}));
+  frame(COM_READ_DATA, words({-960, 2400, 0, EndMarker}));
+  frame(COM_ZAMPLER_C, {SamplerMove, 3});
+  input.insert(input.end(), {0x00, StartByte, 0xFF, 0xFF, 0x01});  // noise, an oversized length
+  Put("fuzz_serial_frames", "recording", input);
+  input[1] = 1;  // modulation
+  input[2] = 2;  // a point-count mode
+  Put("fuzz_serial_frames", "modulated", input);
+}
+
+// A folder database: the index, two curve files, a file that is no curve
+// and a folder with a curve's name, joined by the target's separator.
+void FolderListings() {
+  TNodeForest f;
+  TVAStruct* a = Leaf(f, nullptr, "curve", 8, true);
+  TVAStruct* b = Leaf(f, nullptr, "empty", 0, false);
+  std::vector<std::uint8_t> input = {3, 0, 0, 0};
+  auto file = [&input](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::string head = "\n--\n" + name + "\n";
+    input.insert(input.end(), head.begin(), head.end());
+    input.insert(input.end(), bytes.begin(), bytes.end());
+  };
+  file(FolderDatabase::CurveFileName(0), FolderDatabase::CurveFileBytes(*a));
+  file(FolderDatabase::CurveFileName(3), FolderDatabase::CurveFileBytes(*b));
+  file("notes.txt", {'x'});
+  file(FolderDatabase::CurveFileName(2) + "~", {});
+  Put("fuzz_folder_listing", "folder", input);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -270,5 +400,13 @@ int main(int argc, char** argv) {
   ProgramFilesSeeds();
   MethodSeeds();
   ReportSeeds();
+  InstrumentTables();
+  Journals();
+  CustomEquations();
+  DummyData();
+  Formulas();
+  MessageTemplates();
+  SerialFrames();
+  FolderListings();
   return 0;
 }

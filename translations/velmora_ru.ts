@@ -398,10 +398,6 @@
         <translation>Моделирование сигнала</translation>
     </message>
     <message>
-        <source>Measure</source>
-        <translation>Измерить</translation>
-    </message>
-    <message>
         <source>Debug</source>
         <translation>Отладка</translation>
     </message>
@@ -620,6 +616,14 @@
     <message>
         <source>&amp;About...</source>
         <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Результаты...</translation>
+    </message>
+    <message>
+        <source>Add to archive</source>
+        <translation>Добавить в архив</translation>
     </message>
 </context>
 <context>
@@ -1121,14 +1125,6 @@
         <translation>Служебная ячейка</translation>
     </message>
     <message>
-        <source>The autosampler did not answer on its way to cell %s. The batch is stopped; the %s curves recorded so far are kept.</source>
-        <translation>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные кривые (%s) сохранены.</translation>
-    </message>
-    <message>
-        <source>The autosampler did not report cell %s after the move. The batch is stopped; the %s curves recorded so far are kept.</source>
-        <translation>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные кривые (%s) сохранены.</translation>
-    </message>
-    <message>
         <source>The electrode did not go up. Raise it by hand before the tray is turned.</source>
         <translation>Электрод не поднялся. Поднимите его вручную, прежде чем поворачивать карусель.</translation>
     </message>
@@ -1469,10 +1465,6 @@
         <translation>Метод расчета не поддерживается. Вероятно, файл создан более новой версией программы. Обновление может решить эту проблему.</translation>
     </message>
     <message>
-        <source>The clipboard text does not fit the table here: cell %s cannot take &quot;%s&quot;. Nothing was pasted.</source>
-        <translation>Текст из буфера обмена не подходит для этой таблицы: ячейка %s не может принять «%s». Ничего не вставлено.</translation>
-    </message>
-    <message>
         <source>Specify the dimension of the result</source>
         <translation>Укажите размерность результата</translation>
     </message>
@@ -1673,10 +1665,6 @@
     <message>
         <source>y[%s]=%4.5f+%4.5f*C</source>
         <translation>y[%s]=%4.5f+%4.5f*C</translation>
-    </message>
-    <message>
-        <source>s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)</source>
-        <translation>s(y/x)=%s  LOD=%s  LOQ=%s мг/дм3  (n=%d)</translation>
     </message>
     <message>
         <source>Database #</source>
@@ -2267,10 +2255,6 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
         <translation>ожидается размер в байтах от 1 до %s</translation>
     </message>
     <message>
-        <source>an http:// or https:// address of at most %s characters is expected</source>
-        <translation>ожидается адрес http:// или https:// длиной не более %s символов</translation>
-    </message>
-    <message>
         <source>a SHA-256 checksum of 64 hexadecimal digits is expected</source>
         <translation>ожидается контрольная сумма SHA-256 из 64 шестнадцатеричных цифр</translation>
     </message>
@@ -2437,6 +2421,134 @@ Click &quot;Next&quot; to install. Program will be terminated</source>
     <message>
         <source>The help pages were not found beside the program or in &quot;%s&quot;.</source>
         <translation>Страницы справки не найдены ни рядом с программой, ни в «%s».</translation>
+    </message>
+    <message numerus="yes">
+        <source>The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curves recorded so far are kept.</source>
+        <translation>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанная %n кривая сохранена.</numerusform>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные %n кривые сохранены.</numerusform>
+            <numerusform>Автосамплер не ответил при переходе к ячейке %s. Серия остановлена; уже записанные %n кривых сохранены.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The autosampler did not report cell %s after the move. The batch is stopped; the %n curves recorded so far are kept.</source>
+        <translation>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанная %n кривая сохранена.</numerusform>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные %n кривые сохранены.</numerusform>
+            <numerusform>Автосамплер не сообщил о ячейке %s после перемещения. Серия остановлена; уже записанные %n кривых сохранены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moving the tray to cell %s...</source>
+        <translation>Перемещение лотка к ячейке %s...</translation>
+    </message>
+    <message>
+        <source>Lowering the electrode...</source>
+        <translation>Опускание электрода...</translation>
+    </message>
+    <message>
+        <source>Raising the electrode...</source>
+        <translation>Подъем электрода...</translation>
+    </message>
+    <message>
+        <source>an https:// address (http:// only on this computer) of at most %s characters is expected</source>
+        <translation>ожидается адрес https:// (http:// только на этом компьютере) длиной не более %s символов</translation>
+    </message>
+    <message>
+        <source>The update catalogue is not signed, so nothing in it can be trusted. No update is offered.</source>
+        <translation>Каталог обновлений не подписан, поэтому ничему в нем нельзя доверять. Обновление не предлагается.</translation>
+    </message>
+    <message>
+        <source>The signature of the update catalogue is damaged: one line of base64 holding 64 bytes is expected.</source>
+        <translation>Подпись каталога обновлений повреждена: ожидается одна строка base64 с 64 байтами.</translation>
+    </message>
+    <message>
+        <source>The signature of the update catalogue does not match: the catalogue was changed or signed with another key. No update is offered.</source>
+        <translation>Подпись каталога обновлений не совпадает: каталог изменен или подписан другим ключом. Обновление не предлагается.</translation>
+    </message>
+    <message>
+        <source>The public key is not an Ed25519 public key in PEM form.</source>
+        <translation>Открытый ключ не является открытым ключом Ed25519 в формате PEM.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%s&quot; is refused: updates travel only over https:// (http:// only on this computer).</source>
+        <translation>Адрес «%s» отклонен: обновления передаются только по https:// (http:// только на этом компьютере).</translation>
+    </message>
+    <message>
+        <source>The installer is larger than the %s bytes the update catalogue names. It was not saved.</source>
+        <translation>Установщик больше %s байт, указанных в каталоге обновлений. Он не сохранен.</translation>
+    </message>
+    <message>
+        <source>The data is damaged: %s bytes cannot hold %s curve records.</source>
+        <translation>Данные повреждены: %s байт не могут вместить %s записей кривых.</translation>
+    </message>
+    <message>
+        <source>The report is damaged: %s elements by %s experiments do not fit in its %s bytes</source>
+        <translation>Отчет поврежден: %s элементов на %s экспериментов не умещаются в его %s байт</translation>
+    </message>
+    <message>
+        <source>s(y/x)=%s  LOD=%s  LOQ=%s  (n=%d)</source>
+        <translation>s(y/x)=%s  ПО=%s  ПКО=%s  (n=%d)</translation>
+    </message>
+    <message>
+        <source>The result of this equation has no unit of concentration, so the report could not show it. Choose the units of its result in the equation editor first.</source>
+        <translation>У результата этого уравнения нет единиц концентрации, поэтому отчет не смог бы его показать. Сначала выберите единицы результата в редакторе уравнений.</translation>
+    </message>
+    <message>
+        <source>The result of this equation is in units of another kind (per volume or per mass) than the results of the report, so they could not be compared. Start a new report for it.</source>
+        <translation>Результат этого уравнения выражен в единицах другого рода (на объем или на массу), чем результаты отчета, поэтому их нельзя сравнить. Начните для него новый отчет.</translation>
+    </message>
+    <message>
+        <source>%s damaged entries of the recovery journal were skipped; the curves around them were restored.</source>
+        <translation>Пропущено поврежденных записей журнала восстановления: %s; кривые до и после них восстановлены.</translation>
+    </message>
+    <message>
+        <source>The curve &quot;%s&quot; could not be written to the recovery journal (%s). It is in the document: save the document to keep it safe.</source>
+        <translation>Кривую «%s» не удалось записать в журнал восстановления (%s). Она есть в документе: сохраните документ, чтобы не потерять ее.</translation>
+    </message>
+    <message>
+        <source>Another instance of the program uses the data folder &quot;%s&quot;. This instance leaves the recovery journal there to it and keeps none of its own: save the document to keep what you record here.</source>
+        <translation>Папку данных «%s» использует другой экземпляр программы. Этот экземпляр не трогает журнал восстановления в ней и своего не ведет: сохраняйте документ, чтобы не потерять записанное здесь.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%s&quot; is in use by another program: its lock &quot;%s&quot; was not released in time. Try again later.</source>
+        <translation>Папка «%s» занята другой программой: ее блокировка «%s» не была снята вовремя. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>%s of the pasted cells kept their values: cell %s cannot take &quot;%s&quot;.</source>
+        <translation>Вставленных ячеек, сохранивших свои значения: %s; ячейка %s не может принять «%s».</translation>
+    </message>
+    <message>
+        <source>The computer was not shut down after the run: not every curve of the run could be saved. The curves are in the open document; save it before you close the program.</source>
+        <translation>Компьютер не выключен после выполнения программы: не все кривые этого запуска удалось сохранить. Кривые находятся в открытом документе; сохраните его перед закрытием программы.</translation>
+    </message>
+    <message>
+        <source>No analyzer was found on the serial ports of this computer, so no port was opened. Connect the analyzer and choose its port in Settings..., &quot;Ports&quot;.</source>
+        <translation>Анализатор не найден ни на одном последовательном порту этого компьютера, поэтому порт не открыт. Подключите анализатор и выберите его порт в «Настройки...», «Порты».</translation>
+    </message>
+    <message>
+        <source>Cannot open the results archive %s: %s</source>
+        <translation>Не удаётся открыть архив результатов %s: %s</translation>
+    </message>
+    <message>
+        <source>The results were not archived in %s (nothing was written): %s</source>
+        <translation>Результаты не занесены в архив %s (ничего не записано): %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the results archive %s: %s</source>
+        <translation>Не удаётся прочитать архив результатов %s: %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a database address; write postgresql://user@host:port/database or a file name</source>
+        <translation>&quot;%s&quot; не является адресом базы данных; укажите postgresql://пользователь@сервер:порт/база или имя файла</translation>
+    </message>
+    <message>
+        <source>The results archive %s was made by a newer version of the program (schema %s; this one knows up to %s)</source>
+        <translation>Архив результатов %s создан более новой версией программы (схема %s; эта версия знает схемы до %s)</translation>
+    </message>
+    <message>
+        <source>The database driver %s is not installed (package %s)</source>
+        <translation>Драйвер базы данных %s не установлен (пакет %s)</translation>
     </message>
 </context>
 <context>
@@ -2763,6 +2875,18 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <source>Help</source>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>Results archive</source>
+        <translation>Архив результатов</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server (empty: Results.sqlite in the working directory)</source>
+        <translation>Сервер PostgreSQL (пусто: Results.sqlite в рабочей папке)</translation>
+    </message>
+    <message>
+        <source>Archive the results of the measurement wizard</source>
+        <translation>Заносить в архив результаты мастера измерений</translation>
+    </message>
 </context>
 <context>
     <name>velmora::AppCommandLine</name>
@@ -2793,6 +2917,25 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>[document]</source>
         <translation>[документ]</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ArchiveEntryDialog</name>
+    <message>
+        <source>Add to archive</source>
+        <translation>Добавить в архив</translation>
+    </message>
+    <message>
+        <source>Results of a sample</source>
+        <translation>Результаты пробы</translation>
+    </message>
+    <message>
+        <source>Results of a control solution</source>
+        <translation>Результаты контрольного раствора</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2990,175 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>Custom...</source>
         <translation>Другой...</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlChartPlot</name>
+    <message>
+        <source>Control chart: %1, %2</source>
+        <translation>Контрольная карта: %1, %2</translation>
+    </message>
+    <message>
+        <source>Control chart</source>
+        <translation>Контрольная карта</translation>
+    </message>
+    <message>
+        <source>Date of the result</source>
+        <translation>Дата результата</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Warning (1-2s)</source>
+        <translation>Предупреждение (1-2s)</translation>
+    </message>
+    <message>
+        <source>Rule broken</source>
+        <translation>Правило нарушено</translation>
+    </message>
+    <message>
+        <source>Simulated (emulator)</source>
+        <translation>Смоделировано (эмулятор)</translation>
+    </message>
+    <message>
+        <source>Includes simulated results</source>
+        <translation>Включает смоделированные результаты</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Целевое значение</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlChartWindow</name>
+    <message>
+        <source>Control chart</source>
+        <translation>Контрольная карта</translation>
+    </message>
+    <message>
+        <source>Export chart...</source>
+        <translation>Экспорт графика...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Control solution:</source>
+        <translation>Контрольный раствор:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Limits from the first 20 results</source>
+        <translation>Границы по первым 20 результатам</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Целевое значение:</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Правила</translation>
+    </message>
+    <message>
+        <source>Choose a control solution and an element.</source>
+        <translation>Выберите контрольный раствор и элемент.</translation>
+    </message>
+    <message>
+        <source>Enter the target and the standard deviation s (above 0).</source>
+        <translation>Введите целевое значение и стандартное отклонение s (больше 0).</translation>
+    </message>
+    <message>
+        <source>The limits cannot be estimated: at least two results that differ are needed. Enter the target and s.</source>
+        <translation>Границы не удаётся оценить: нужны хотя бы два различающихся результата. Введите целевое значение и s.</translation>
+    </message>
+    <message>
+        <source>%1 results; %2 break a rule, %3 of them reject the run.</source>
+        <translation>Результатов: %1; нарушают правило: %2, из них бракуют серию: %3.</translation>
+    </message>
+    <message>
+        <source>Limits from the first %1 results.</source>
+        <translation>Границы по первым %1 результатам.</translation>
+    </message>
+    <message>
+        <source>%1 results in another unit are left out.</source>
+        <translation>Не показаны результаты в другой единице: %1.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Choose a PNG, BMP, SVG or PDF file.</source>
+        <translation>Выберите файл PNG, BMP, SVG или PDF.</translation>
+    </message>
+    <message>
+        <source>Export chart</source>
+        <translation>Экспорт графика</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG drawings (*.svg);;PDF documents (*.pdf);;Bitmaps (*.bmp)</source>
+        <translation>Рисунки PNG (*.png);;Рисунки SVG (*.svg);;Документы PDF (*.pdf);;Растровые рисунки (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ControlResultDialog</name>
+    <message>
+        <source>Control solution:</source>
+        <translation>Контрольный раствор:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Единица:</translation>
+    </message>
+    <message>
+        <source>Expanded uncertainty (k = 2):</source>
+        <translation>Расширенная неопределённость (k = 2):</translation>
+    </message>
+    <message>
+        <source>Measured at:</source>
+        <translation>Время измерения:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Оператор:</translation>
+    </message>
+    <message>
+        <source>Add control result</source>
+        <translation>Добавить результат контроля</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестна</translation>
     </message>
 </context>
 <context>
@@ -3091,6 +3403,41 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     </message>
 </context>
 <context>
+    <name>velmora::ModelingWindow</name>
+    <message>
+        <source>Modeling</source>
+        <translation>Моделирование</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пик</translation>
+    </message>
+    <message>
+        <source>Potential</source>
+        <translation>Потенциал</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Potential, mV</source>
+        <translation>Потенциал, мВ</translation>
+    </message>
+    <message>
+        <source>Current, µA</source>
+        <translation>Ток, мкА</translation>
+    </message>
+    <message>
+        <source>A model: the sum of Gaussian peaks, each as high as &quot;Height&quot; (µA) at &quot;Potential&quot; (mV) and &quot;Width&quot; (mV) wide at half height. It is not a measurement and stays out of the document.</source>
+        <translation>Модель: сумма гауссовых пиков, каждый высотой «Высота» (мкА) при «Потенциал» (мВ) и шириной «Ширина» (мВ) на половине высоты. Это не измерение, и в документ она не попадает.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::OptionsPortsPage</name>
     <message>
         <source>&amp;Yes</source>
@@ -3125,6 +3472,215 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>%1 (%2) %3 left</source>
         <translation>%1 (%2), осталось %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsHost</name>
+    <message numerus="yes">
+        <source>%n result(s) archived</source>
+        <translation>
+            <numerusform>Занесён в архив %n результат</numerusform>
+            <numerusform>Занесено в архив %n результата</numerusform>
+            <numerusform>Занесено в архив %n результатов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsTableModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Контроль</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Элемент</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Единица</translation>
+    </message>
+    <message>
+        <source>U (k = 2)</source>
+        <translation>U (k = 2)</translation>
+    </message>
+    <message>
+        <source>LOD</source>
+        <translation>ПО</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Метод</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Градуировка</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Workstation</source>
+        <translation>Рабочее место</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Документ</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Смоделировано</translation>
+    </message>
+    <message>
+        <source>typed in</source>
+        <translation>введено вручную</translation>
+    </message>
+    <message>
+        <source>Custom method %1</source>
+        <translation>Пользовательский метод %1</translation>
+    </message>
+    <message>
+        <source>Expanded uncertainty, coverage factor 2</source>
+        <translation>Расширенная неопределённость, коэффициент охвата 2</translation>
+    </message>
+    <message>
+        <source>Limit of detection</source>
+        <translation>Предел обнаружения</translation>
+    </message>
+    <message>
+        <source>%1
+SHA-256 %2
+Curves: %3</source>
+        <translation>%1
+SHA-256 %2
+Кривые: %3</translation>
+    </message>
+    <message>
+        <source>Computed from curves of the analyzer emulator: simulated, not measured</source>
+        <translation>Рассчитано по кривым эмулятора анализатора: смоделировано, а не измерено</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>смоделировано</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ResultsWindow</name>
+    <message>
+        <source>Sample:</source>
+        <translation>Проба:</translation>
+    </message>
+    <message>
+        <source>Control:</source>
+        <translation>Контроль:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Элемент:</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Метод:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Оператор:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Add control result...</source>
+        <translation>Добавить результат контроля...</translation>
+    </message>
+    <message>
+        <source>Control chart...</source>
+        <translation>Контрольная карта...</translation>
+    </message>
+    <message>
+        <source>Open document</source>
+        <translation>Открыть документ</translation>
+    </message>
+    <message>
+        <source>Export to CSV...</source>
+        <translation>Экспорт в CSV...</translation>
+    </message>
+    <message>
+        <source>Export to Excel...</source>
+        <translation>Экспорт в Excel...</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>С:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>По:</translation>
+    </message>
+    <message>
+        <source>(any)</source>
+        <translation>(любой)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No results archive is open.</source>
+        <translation>Архив результатов не открыт.</translation>
+    </message>
+    <message>
+        <source>%1 results in %2</source>
+        <translation>Результатов: %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 simulated (in italics)</source>
+        <translation>смоделированных: %1 (курсивом)</translation>
+    </message>
+    <message>
+        <source>only the newest are listed</source>
+        <translation>показаны только самые новые</translation>
+    </message>
+    <message>
+        <source>%1 results written to %2</source>
+        <translation>Результатов записано: %1 в %2</translation>
+    </message>
+    <message>
+        <source>Export to Excel</source>
+        <translation>Экспорт в Excel</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Книги Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there.</source>
+        <translation>Документа %1 больше нет на месте.</translation>
     </message>
 </context>
 <context>
@@ -3277,6 +3833,101 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>Methods:</source>
         <translation>Методики:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TCalcChart</name>
+    <message>
+        <source>Concentration, [%1/%2]</source>
+        <translation>Концентрация, [%1/%2]</translation>
+    </message>
+    <message>
+        <source>Cleaning potential, mV</source>
+        <translation>Потенциал очистки, мВ</translation>
+    </message>
+    <message>
+        <source>Cleaning time, s</source>
+        <translation>Время очистки, с</translation>
+    </message>
+    <message>
+        <source>Preparation 1 potential, mV</source>
+        <translation>Потенциал подготовки 1, мВ</translation>
+    </message>
+    <message>
+        <source>Preparation 1 time, s</source>
+        <translation>Время подготовки 1, с</translation>
+    </message>
+    <message>
+        <source>Preparation 2 potential, mV</source>
+        <translation>Потенциал подготовки 2, мВ</translation>
+    </message>
+    <message>
+        <source>Preparation 2 time, s</source>
+        <translation>Время подготовки 2, с</translation>
+    </message>
+    <message>
+        <source>Electrolysis potential, mV</source>
+        <translation>Потенциал электролиза, мВ</translation>
+    </message>
+    <message>
+        <source>Electrolysis time, s</source>
+        <translation>Время электролиза, с</translation>
+    </message>
+    <message>
+        <source>Delay after mixing, s</source>
+        <translation>Задержка после перемешивания, с</translation>
+    </message>
+    <message>
+        <source>Modulation amplitude, mV</source>
+        <translation>Амплитуда модуляции, мВ</translation>
+    </message>
+    <message>
+        <source>Modulation Frequency, Hz</source>
+        <translation>Частота модуляции, Гц</translation>
+    </message>
+    <message>
+        <source>Sweep rate</source>
+        <translation>Скорость развертки</translation>
+    </message>
+    <message>
+        <source>Angular frequency</source>
+        <translation>Угловая частота</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Signal referred to the cell volume</source>
+        <translation>Сигнал, приведенный к объему ячейки</translation>
+    </message>
+    <message>
+        <source>Signal less the diluted sample</source>
+        <translation>Сигнал за вычетом разбавленной пробы</translation>
+    </message>
+    <message>
+        <source>Signal less the blank</source>
+        <translation>Сигнал за вычетом фона</translation>
+    </message>
+    <message>
+        <source>A custom equation draws no line</source>
+        <translation>Пользовательское уравнение не строит прямую</translation>
+    </message>
+    <message>
+        <source>The curves hold different abscissa types: choose one in the list</source>
+        <translation>У кривых разные типы абсциссы: выберите один в списке</translation>
+    </message>
+    <message>
+        <source>The table shows no result: nothing to draw</source>
+        <translation>В таблице нет результата: строить нечего</translation>
+    </message>
+    <message>
+        <source>No element has an active calibration</source>
+        <translation>Ни у одного элемента нет активной градуировки</translation>
+    </message>
+    <message>
+        <source>No element has points to draw</source>
+        <translation>Ни у одного элемента нет точек для построения</translation>
     </message>
 </context>
 <context>
@@ -3444,16 +4095,16 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <translation>Сигнал</translation>
     </message>
     <message>
-        <source>s(y/x)=%1  LOD=%2  LOQ=%3 mg/dm3  (n=%4)</source>
-        <translation>s(y/x)=%1  ПО=%2  ПКО=%3 мг/дм3  (n=%4)</translation>
-    </message>
-    <message>
         <source>E, mV</source>
         <translation>E, мВ</translation>
     </message>
     <message>
         <source>I, µA</source>
         <translation>I, мкА</translation>
+    </message>
+    <message>
+        <source>s(y/x)=%1  LOD=%2  LOQ=%3  (n=%4)</source>
+        <translation>s(y/x)=%1  ПО=%2  ПКО=%3  (n=%4)</translation>
     </message>
 </context>
 <context>
@@ -5079,66 +5730,6 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>Legend</source>
         <translation>Легенда</translation>
-    </message>
-    <message>
-        <source>Signal</source>
-        <translation>Сигнал</translation>
-    </message>
-    <message>
-        <source>Concentration, [%1/%2]</source>
-        <translation>Концентрация, [%1/%2]</translation>
-    </message>
-    <message>
-        <source>Sweep rate</source>
-        <translation>Скорость развертки</translation>
-    </message>
-    <message>
-        <source>Angular frequency</source>
-        <translation>Угловая частота</translation>
-    </message>
-    <message>
-        <source>Cleaning potential, mV</source>
-        <translation>Потенциал очистки, мВ</translation>
-    </message>
-    <message>
-        <source>Cleaning time, s</source>
-        <translation>Время очистки, с</translation>
-    </message>
-    <message>
-        <source>Preparation 1 potential, mV</source>
-        <translation>Потенциал подготовки 1, мВ</translation>
-    </message>
-    <message>
-        <source>Preparation 1 time, s</source>
-        <translation>Время подготовки 1, с</translation>
-    </message>
-    <message>
-        <source>Preparation 2 potential, mV</source>
-        <translation>Потенциал подготовки 2, мВ</translation>
-    </message>
-    <message>
-        <source>Preparation 2 time, s</source>
-        <translation>Время подготовки 2, с</translation>
-    </message>
-    <message>
-        <source>Electrolysis potential, mV</source>
-        <translation>Потенциал электролиза, мВ</translation>
-    </message>
-    <message>
-        <source>Electrolysis time, s</source>
-        <translation>Время электролиза, с</translation>
-    </message>
-    <message>
-        <source>Delay after mixing, s</source>
-        <translation>Задержка после перемешивания, с</translation>
-    </message>
-    <message>
-        <source>Modulation amplitude, mV</source>
-        <translation>Амплитуда модуляции, мВ</translation>
-    </message>
-    <message>
-        <source>Modulation Frequency, Hz</source>
-        <translation>Частота модуляции, Гц</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,43 @@ void tinyThumb(QPainter& p, const QRectF& r, const QColor& c) {
   curve(p, r.adjusted(2, 2, -2, -2), c, 0.7);
 }
 
+// A calibration or standard-additions chart: points on a rising line.
+void regression(QPainter& p, bool points) {
+  p.setPen(QPen(kInk, 1.4));
+  p.drawLine(QPointF(5, 4), QPointF(5, 28));
+  p.drawLine(QPointF(3, 26), QPointF(29, 26));
+  p.setPen(QPen(kGreen, 2.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(7, 25), QPointF(27, 6));
+  if (!points) return;
+  p.setPen(Qt::NoPen);
+  p.setBrush(kAccent);
+  for (const QPointF& c : {QPointF(12, 19.5), QPointF(18, 14.8), QPointF(24, 8)}) p.drawEllipse(c, 2.4, 2.4);
+}
+
+// A small table of 3 × 3 cells.
+void table(QPainter& p, const QRectF& r) {
+  p.setPen(QPen(kInk, 1.2));
+  p.setBrush(kPaper);
+  p.drawRect(r);
+  p.setBrush(QColor(0xdd, 0xe6, 0xf2));
+  p.drawRect(QRectF(r.left(), r.top(), r.width(), r.height() / 3));
+  for (int i = 1; i < 3; ++i) {
+    p.drawLine(QPointF(r.left() + r.width() * i / 3, r.top()), QPointF(r.left() + r.width() * i / 3, r.bottom()));
+    p.drawLine(QPointF(r.left(), r.top() + r.height() * i / 3), QPointF(r.right(), r.top() + r.height() * i / 3));
+  }
+}
+
+// A plus (green) or a minus (red) in the top right corner.
+void sign(QPainter& p, bool plus) {
+  const QColor c = plus ? kGreen : kRed;
+  p.setPen(QPen(Qt::white, 5.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(20, 7), QPointF(29, 7));
+  if (plus) p.drawLine(QPointF(24.5, 2.5), QPointF(24.5, 11.5));
+  p.setPen(QPen(c, 2.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(20, 7), QPointF(29, 7));
+  if (plus) p.drawLine(QPointF(24.5, 2.5), QPointF(24.5, 11.5));
+}
+
 void paintKind(QPainter& p, ActionIcons::Kind kind) {
   using K = ActionIcons::Kind;
   const QRectF box(4, 4, 24, 24);
@@ -413,6 +450,104 @@ void paintKind(QPainter& p, ActionIcons::Kind kind) {
         p.setPen(QPen(kGreen, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF() << QPointF(10, 16) << QPointF(14, 21) << QPointF(22, 10));
       }
+      break;
+    case K::Equation: {
+      // A formula card: a fraction over a bar, an equals sign.
+      page(p, QRectF(5, 3, 22, 26));
+      p.setPen(QPen(kAccent, 2.0, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(9, 16), QPointF(18, 16));
+      p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(11, 11), QPointF(16, 11));
+      p.drawLine(QPointF(11, 21), QPointF(16, 21));
+      p.drawLine(QPointF(20, 14), QPointF(24, 14));
+      p.drawLine(QPointF(20, 18), QPointF(24, 18));
+      break;
+    }
+    case K::ZeroPoint:
+      regression(p, false);
+      p.setPen(QPen(kRed, 1.4));
+      p.setBrush(kRed);
+      p.drawEllipse(QPointF(7, 25), 2.6, 2.6);
+      break;
+    case K::SaveCalibration:
+      regression(p, true);
+      p.setPen(QPen(kInk, 1.2));
+      p.setBrush(kAccent);
+      p.drawRoundedRect(QRectF(17, 17, 13, 13), 1.5, 1.5);
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(20, 17, 7, 4.5));
+      break;
+    case K::Calibrations:
+      // A stack of calibration cards.
+      for (int i = 2; i >= 0; --i) {
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(i == 0 ? kPaper : QColor(0xe4, 0xe9, 0xf0));
+        p.drawRect(QRectF(4 + 2.5 * i, 10 - 3 * i, 20, 17));
+      }
+      p.setPen(QPen(kGreen, 1.8, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(7, 24), QPointF(21, 13));
+      p.setPen(Qt::NoPen);
+      p.setBrush(kAccent);
+      for (const QPointF& c : {QPointF(9, 22), QPointF(14, 18.5), QPointF(19, 14.5)}) p.drawEllipse(c, 1.8, 1.8);
+      break;
+    case K::PeakCalcType:
+      chartFrame(p, box);
+      curve(p, box.adjusted(1, 1, -1, -1), kGreen, 0.8);
+      p.setPen(QPen(kRed, 1.4));
+      p.drawLine(QPointF(6, 24), QPointF(26, 22));
+      arrow(p, QPointF(17.5, 19.5), QPointF(17.5, 8), kRed, 1.4);
+      break;
+    case K::BaselineType: {
+      chartFrame(p, box);
+      curve(p, box.adjusted(1, 1, -1, -1), kGreen, 0.8);
+      QPainterPath base;
+      base.moveTo(6, 24);
+      base.cubicTo(12, 20, 20, 27, 26, 21);
+      p.setPen(QPen(kRed, 1.6, Qt::DashLine));
+      p.setBrush(Qt::NoBrush);
+      p.drawPath(base);
+      break;
+    }
+    case K::AddPeak:
+    case K::RemovePeak:
+      chartFrame(p, QRectF(3, 7, 22, 22));
+      curve(p, QRectF(4, 8, 20, 20), kGreen, 0.8);
+      sign(p, kind == K::AddPeak);
+      break;
+    case K::AddCell:
+    case K::RemoveCell:
+      table(p, QRectF(3, 7, 22, 22));
+      sign(p, kind == K::AddCell);
+      break;
+    case K::Paste:
+      p.setPen(QPen(kInk, 1.4));
+      p.setBrush(QColor(0xc8, 0x9b, 0x62));
+      p.drawRoundedRect(QRectF(5, 5, 18, 24), 2, 2);
+      p.setBrush(QColor(0xb8, 0xc2, 0xcf));
+      p.drawRect(QRectF(10, 3, 8, 5));
+      table(p, QRectF(13, 13, 16, 16));
+      break;
+    case K::CalcChart:
+      regression(p, true);
+      p.setPen(QPen(kRed, 1.8));
+      p.drawLine(QPointF(4, 22), QPointF(8, 26));
+      p.drawLine(QPointF(8, 22), QPointF(4, 26));
+      break;
+    case K::AddToReport:
+      page(p, QRectF(4, 3, 18, 25));
+      p.setPen(QPen(kInk, 1.4));
+      for (int i = 0; i < 3; ++i) p.drawLine(QPointF(7, 11 + 4.5 * i), QPointF(16, 11 + 4.5 * i));
+      sign(p, true);
+      break;
+    case K::Archive:
+      // A drawer of an archive cabinet with its handle.
+      p.setPen(QPen(kInk, 1.4));
+      p.setBrush(QColor(0xe4, 0xe9, 0xf0));
+      p.drawRect(QRectF(3, 6, 26, 7));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(5, 13, 22, 15));
+      p.setPen(QPen(kAccent, 2.0, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(12, 18), QPointF(20, 18));
       break;
   }
 }

@@ -8,6 +8,7 @@
 #include "AssemblyHost.h"
 #include "CurveCommands.h"
 #include "DataFolder.h"
+#include "DataFolderMove.h"
 #include "DemoDocument.h"
 #include "DocumentCommandsController.h"
 #include "HelpHost.h"
@@ -21,6 +22,7 @@
 #include "ScreenshotTour.h"
 #include "SerialPortFactory.h"
 #include "SplashWindow.h"
+#include "StartPanel.h"
 #include "StartPanelHost.h"
 #include "TImagePreviewBox.h"
 #include "TPluginsManager.h"
@@ -94,15 +96,23 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   splash.showStatus(msg::SplashLoadingParameters);
   const bool firstStart = !fs::exists(settings_.filePath());
   settings_.load();
-  // A first start on a machine without any serial port: the settings name
-  // the built-in emulator outright, and the user hears of it once.
+  // A first start takes the analyzer's port where it can be found (the
+  // configured one where it exists, or the single USB serial adapter); a
+  // machine without any serial port gets the built-in emulator, and one
+  // whose ports are none of these opens nothing. The user hears of either
+  // once, and of no error before asking for the analyzer.
   bool emulatorChosen = false;
+  bool noPortFound = false;
   if (firstStart) {
     std::string& port = settings_.options().portName;
-    const std::string chosen = SerialPortFactory::firstStartPortName(port);
-    emulatorChosen = chosen != port;
-    port = chosen;
-    if (emulatorChosen) settings_.save();
+    const FirstStartPort::Result chosen = SerialPortFactory::firstStartPort(port);
+    emulatorChosen = chosen.choice == FirstStartPort::Choice::Emulator;
+    noPortFound = !chosen.open();
+    if (chosen.portName != port) {
+      port = chosen.portName;
+      settings_.save();
+    }
+    if (noPortFound) mainWindow_->keepPortClosed();
   }
   if (!screenshotFolder_.isEmpty()) mainWindow_->keepPortClosed();
   mainWindow_->applySettings();
@@ -131,8 +141,9 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
     mainWindow_->setModified(false);
   }
 
-  // 9. A settings file next to the program moves to the per-user folder.
-  settings_.setDataFolder(DataFolder::moveToPerUserFolder(settings_.dataFolder(), documents));
+  // 9. A settings file next to the program moves to the per-user folder,
+  // and the record folders are opened there.
+  DataFolderMove::apply(*mainWindow_, settings_, documents);
 
   // 11. Done.
   splash.close();
@@ -141,6 +152,8 @@ MainWindow* AppStartup::start(const QStringList& rawArguments) {
   if (screenshotFolder_.isEmpty()) new UpdateHost(*mainWindow_, settings_);
   if (emulatorChosen && screenshotFolder_.isEmpty())
     mainWindow_->messageSink().information(Message(msg::EmulatorChosen));
+  if (noPortFound)
+    if (auto* panel = mainWindow_->findChild<StartPanel*>()) panel->setPortNote(StartPanel::kNoAnalyzerPort);
   // Curves recorded in a session that did not end normally.
   mainWindow_->recordingReceiver().offerRecovery();
   if (!screenshotFolder_.isEmpty()) {

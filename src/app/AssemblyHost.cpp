@@ -1,6 +1,7 @@
 #include "AssemblyHost.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,12 @@ AssemblyHost::~AssemblyHost() {
 
 void AssemblyHost::show() {
   form_->goToStep(-1);
+  // Asked for from a modal window (the measurement wizard's cell page), the
+  // assistant comes above it and takes the input until it is closed.
+  const bool overModal =
+      QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != form_.data();
+  if (form_->isVisible() && form_->isModal() != overModal) form_->hide();
+  form_->setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
   form_->show();
   form_->raise();
   form_->activateWindow();

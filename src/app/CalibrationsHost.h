@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <vector>
@@ -29,6 +30,9 @@ class CalibrationsHost : public QObject {
 
   TCalibrationsDB& database() const { return *db_; }
   TCalibrForm& form() const { return *form_; }
+  // Binds the database to "Calibrations" in `dataFolder` (the data folder
+  // moved at start-up) and loads what lies there.
+  void openIn(const std::filesystem::path& dataFolder);
 
   // "Save calibration" for a calculation window: one calibration per
   // element of `calc`, a calibration-curve calculation (method 4) that has
@@ -40,6 +44,8 @@ class CalibrationsHost : public QObject {
 
  private:
   void updateActions();
+  // The calibration shown in the window (when it is open and one is chosen).
+  std::vector<TSingleCalibration> chosenCalibrations() const;
 
   MainWindow& window_;
   std::unique_ptr<TCalibrationsDB> db_;

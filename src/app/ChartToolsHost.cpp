@@ -8,10 +8,12 @@
 #include <QSlider>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "LanguageChangeWatch.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeaksHost.h"
 #include "TArrayDataStruct.h"
@@ -121,6 +123,8 @@ ChartToolsHost::ChartToolsHost(MainWindow& window) : QObject(&window), window_(w
     window_.chartView().chart()->replot(QCustomPlot::rpQueuedReplot);
   });
   barOf3D_->hide();
+  // The two 3-D drawings are offered in the 3-D view alone.
+  window.action("ShowEachBorderActn")->setVisible(false);
   window.action("Show3DCurvesActn")->setVisible(false);
 
   // Zoom: the chart's dragged rectangle and wheel; bounds follow every drawing.
@@ -253,9 +257,17 @@ void ChartToolsHost::scaleFieldEdited(int tag, const QString& text) {
 
 QString ChartToolsHost::readOut(const QPoint& pixel) const {
   QCustomPlot* chart = window_.chartView().chart();
-  const double x = chart->xAxis->pixelToCoord(pixel.x());
-  const double y = chart->yAxis->pixelToCoord(pixel.y());
-  return QStringLiteral("E=%1 I=%2").arg(x, 0, 'f', 6).arg(y, 0, 'f', 6);
+  // Each value to the resolution of one pixel, with its axis's unit (the
+  // part of the axis title after the comma).
+  auto value = [](const QCPAxis* axis, int at) {
+    const double v = axis->pixelToCoord(at);
+    const double step = std::abs(axis->pixelToCoord(at + 1) - v);
+    const QString title = axis->label();
+    const int comma = title.lastIndexOf(QStringLiteral(", "));
+    const QString unit = comma < 0 ? QString() : title.mid(comma + 2);
+    return UiText::fromStd(NumberFormat::WithUnit(NumberFormat::AtResolution(v, step), UiText::toStd(unit)));
+  };
+  return QStringLiteral("E=%1  I=%2").arg(value(chart->xAxis, pixel.x()), value(chart->yAxis, pixel.y()));
 }
 
 void ChartToolsHost::mouseMoved(QMouseEvent* event) {
@@ -288,6 +300,7 @@ void ChartToolsHost::setView3D(bool on) {
     marking->setEnabled(true);
   }
   barOf3D_->setVisible(on);
+  window_.action("ShowEachBorderActn")->setVisible(on);
   window_.action("Show3DCurvesActn")->setVisible(on);
   layer3d_->setShowBorders(window_.action("ShowEachBorderActn")->isChecked());
   layer3d_->setShowLinks(window_.action("Show3DCurvesActn")->isChecked());

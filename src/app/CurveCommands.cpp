@@ -17,7 +17,9 @@
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
+#include "PlainMessageBox.h"
 #include "Settings.h"
 #include "TArrayDataStruct.h"
 #include "TImagePreviewBox.h"
@@ -142,7 +144,7 @@ void CurveCommands::updateUndoActions() {
 }
 
 void CurveCommands::reportError(const std::exception& e) {
-  QMessageBox::critical(&window_, UiText::message(Message(msg::AppTitle)), QString::fromUtf8(e.what()));
+  PlainMessageBox::critical(&window_, UiText::message(Message(msg::AppTitle)), QString::fromUtf8(e.what()));
 }
 
 // --- Targets ---------------------------------------------------------------------
@@ -224,7 +226,7 @@ void CurveCommands::SetXShift() {
     if (c.Curve) shifts.push_back(c.Curve->GetXShift());
   }
   const std::optional<double> shared = SharedXShift(shifts);
-  const QString suggestion = shared ? UiText::fromStd(FormatShortest(*shared)) : QString();
+  const QString suggestion = shared ? UiText::fromStd(NumberFormat::Exact(*shared)) : QString();
   QString text;
   bool confirmed = false;
   if (askText) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "ImportColumnsDialog.h"
@@ -12,6 +13,7 @@
 #include "Messages.h"
 #include "Numbers.h"
 #include "Settings.h"
+#include "TImagePreviewBox.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -72,26 +74,30 @@ bool DocumentCommandsController::New() {
 
 void DocumentCommandsController::Open() {
   pull();
-  commands_->Open();
+  const bool opened = commands_->Open();
   push();
+  if (opened) focusThumbnails();
 }
 
 void DocumentCommandsController::OpenFile(const QString& fileName) {
   pull();
-  commands_->OpenFile(UiText::toStd(fileName));
+  const bool opened = commands_->OpenFile(UiText::toStd(fileName));
   push();
+  if (opened) focusThumbnails();
 }
 
 void DocumentCommandsController::AppendFile() {
   pull();
-  commands_->AppendFile();
+  const bool appended = commands_->AppendFile();
   push();
+  if (appended) focusThumbnails();
 }
 
 void DocumentCommandsController::Import() {
   pull();
-  commands_->Import();
+  const int imported = commands_->Import();
   push();
+  if (imported > 0) focusThumbnails();
 }
 
 void DocumentCommandsController::Save() {
@@ -113,10 +119,18 @@ bool DocumentCommandsController::QuerySave() {
   return go;
 }
 
-void DocumentCommandsController::AfterCurveRecorded() {
+bool DocumentCommandsController::AfterCurveRecorded() {
   pull();
-  commands_->AfterCurveRecorded();
+  const bool stored = commands_->AfterCurveRecorded();
   push();
+  return stored;
+}
+
+void DocumentCommandsController::focusThumbnails() {
+  // The keys go on working in the document just read: the thumbnail view
+  // takes the focus when its tab is the one shown.
+  QWidget* view = &window_.tree();
+  if (window_.pages() && window_.pages()->currentWidget() == view) view->setFocus(Qt::OtherFocusReason);
 }
 
 void DocumentCommandsController::updateRecentMenu() {
@@ -132,8 +146,9 @@ void DocumentCommandsController::fillRecentMenu() {
     QAction* item = recentMenu_->addAction(file);
     connect(item, &QAction::triggered, this, [this, file] {
       pull();
-      commands_->OpenRecent(UiText::toStd(file));
+      const bool opened = commands_->OpenRecent(UiText::toStd(file));
       push();
+      if (opened) focusThumbnails();
     });
   }
 }

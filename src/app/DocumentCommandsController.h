@@ -33,8 +33,9 @@ class DocumentCommandsController final : public QObject, public IDocumentCommand
   void SaveAs() override;
   bool QuerySave() override;
 
-  // After each recorded curve: the backup, or the save in database mode.
-  void AfterCurveRecorded();
+  // After each recorded curve: the backup, or the save in database mode;
+  // false when it failed.
+  bool AfterCurveRecorded();
   TDocumentCommands& commands() { return *commands_; }
 
  private:
@@ -42,6 +43,7 @@ class DocumentCommandsController final : public QObject, public IDocumentCommand
   void pull();
   void push();
   void fillRecentMenu();
+  void focusThumbnails();
   void updateRecentMenu();
 
   MainWindow& window_;

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QStandardPaths>
+#include <QMenu>
 #include <QUrl>
 #include <algorithm>
 
@@ -23,8 +23,10 @@
 #include "FormatError.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
+#include "PrivateFolder.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
+#include "TStatForm.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -39,8 +41,15 @@ QString DocumentFolder(const MainWindow& window) {
 }  // namespace
 
 ExportHost::ExportHost(MainWindow& window) : QObject(&window), window_(window) {
-  for (const char* name : {"ExportImportActn", "ExportToFileActn", "ExportChartToExcelActn", "CopyChartToClpbrdActn"})
+  for (const char* name : {"ExportImportActn", "ExportToFileActn", "ExportChartToExcelActn", "CopyChartToClpbrdActn",
+                           "CopyCalcChartToClpbrdActn", "StubCopyCalcChartActnActn"})
     window.actions().adopt(name);
+  // "Copy chart" holds the two chart copies.
+  auto* copies = new QMenu(&window);
+  copies->setObjectName(QStringLiteral("CopyChartMenu"));
+  copies->addAction(window.action("CopyChartToClpbrdActn"));
+  copies->addAction(window.action("CopyCalcChartToClpbrdActn"));
+  window.action("StubCopyCalcChartActnActn")->setMenu(copies);
 
   chooseFolder = [this] {
     return QFileDialog::getExistingDirectory(&window_, tr("&Export &&import"), DocumentFolder(window_));
@@ -70,9 +79,10 @@ ExportHost::ExportHost(MainWindow& window) : QObject(&window), window_(window) {
   });
   connect(window.action("ExportChartToExcelActn"), &QAction::triggered, this, [this] {
     const QString file = workbookFile();
-    if (exportWorkbook(file) && openFile) openFile(file);
+    if (!file.isEmpty() && exportWorkbook(file) && openFile) openFile(file);
   });
   connect(window.action("CopyChartToClpbrdActn"), &QAction::triggered, this, [this] { copyChart(); });
+  connect(window.action("CopyCalcChartToClpbrdActn"), &QAction::triggered, this, [this] { copyCalculationChart(); });
 }
 
 QStringList ExportHost::exportText(const QString& folder) {
@@ -128,15 +138,18 @@ bool ExportHost::exportWorkbook(const QString& file) {
   return done;
 }
 
-QString ExportHost::workbookFile() const {
-  QDir dir(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
-  dir.mkpath(QStringLiteral("Velmora-VA"));
-  dir.cd(QStringLiteral("Velmora-VA"));
-  const QString base = UiText::fromStd(
-      ChartWorkbook::SheetName(UiText::toStd(QFileInfo(window_.documentFileName()).completeBaseName())));
-  QString file = dir.filePath(base + QStringLiteral(".xlsx"));
-  for (int k = 1; QFileInfo::exists(file); ++k) file = dir.filePath(base + QStringLiteral(" (%1).xlsx").arg(k));
-  return file;
+QString ExportHost::workbookFile() {
+  const std::string stem =
+      ChartWorkbook::SheetName(UiText::toStd(QFileInfo(window_.documentFileName()).completeBaseName()));
+  try {
+    // The folder is made again when it went (or is no longer ours alone).
+    if (workbookFolder_.isEmpty() || !PrivateFolder::IsPrivate(UiText::toStd(workbookFolder_)))
+      workbookFolder_ = UiText::fromStd(PrivateFolder::Create(PrivateFolder::UserBase(), "Velmora-VA-").string());
+    return UiText::fromStd(PrivateFolder::CreateUniqueFile(UiText::toStd(workbookFolder_), stem, ".xlsx").string());
+  } catch (const EFormatError& e) {
+    window_.messageSink().error(e.message());
+    return {};
+  }
 }
 
 QString ExportHost::selectionText(const QAbstractItemView* grid) {
@@ -158,6 +171,13 @@ QString ExportHost::selectionText(const QAbstractItemView* grid) {
   }
   if (row >= 0) text += u'\r';
   return text;
+}
+
+void ExportHost::copyCalculationChart() {
+  TStatForm* chart = window_.statForm();
+  if (chart == nullptr) return;
+  chart->Refresh();
+  QGuiApplication::clipboard()->setMimeData(ChartPicture::MimeData(chart->chart()));
 }
 
 void ExportHost::copyChart() {

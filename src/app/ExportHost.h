@@ -30,13 +30,19 @@ class ExportHost : public QObject {
   // Writes the workbook; true when written.
   bool exportWorkbook(const QString& file);
   void copyChart();
+  // "Copy calculation chart to clipboard": the calculation chart of the
+  // curves shown, drawn afresh.
+  void copyCalculationChart();
   // The selected cells of a grid as clipboard text: per selected row its
   // selected cells in column order, joined by tabs, each row ended by a
   // single carriage return.
   static QString selectionText(const QAbstractItemView* grid);
-  // Where "Export chart to MS Excel" writes its workbook: a new file in
-  // the temporary folder, named after the document.
-  QString workbookFile() const;
+  // Where "Export chart to MS Excel" writes its workbook: a new file named
+  // after the document with a random ending, made exclusively in a private
+  // folder of this session under the user's temporary folder (other users
+  // can neither read it nor swap it before it opens). Empty, with the error
+  // shown, when it cannot be made.
+  QString workbookFile();
 
   // Seams for tests: the folder and file choices, and the opening of the
   // workbook (the desktop's default application by default).
@@ -46,6 +52,8 @@ class ExportHost : public QObject {
 
  private:
   MainWindow& window_;
+  // The session's private folder of exported workbooks, made on first use.
+  QString workbookFolder_;
 };
 
 }  // namespace velmora

@@ -31,8 +31,10 @@ ImportColumnsDialog::ImportColumnsDialog(const InstrumentTextImport::Table& tabl
                                          QWidget* parent)
     : QDialog(parent), table_(table), fileName_(fileName) {
   setObjectName(QStringLiteral("ImportColumnsDialog"));
+  // The file's name and the units of its header are shown as they stand.
   intro_ = new QLabel(this);
   intro_->setWordWrap(true);
+  intro_->setTextFormat(Qt::PlainText);
 
   const std::size_t rows = table.Columns.empty() ? 0 : table.Columns.front().Values.size();
   const int shownRows = static_cast<int>(std::min<std::size_t>(rows, kPreviewRows));
@@ -60,6 +62,7 @@ ImportColumnsDialog::ImportColumnsDialog(const InstrumentTextImport::Table& tabl
   conversion_ = new QLabel(this);
   conversion_->setObjectName(QStringLiteral("ImportConversion"));
   conversion_->setWordWrap(true);
+  conversion_->setTextFormat(Qt::PlainText);
   auto* form = new QFormLayout;
   xLabel_ = new QLabel(this);
   yLabel_ = new QLabel(this);

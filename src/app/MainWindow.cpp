@@ -31,14 +31,17 @@
 #include "MainToolsHost.h"
 #include "Messages.h"
 #include "MethodsHost.h"
+#include "ModelingWindow.h"
 #include "OptionsController.h"
 #include "PeaksHost.h"
 #include "PrintHost.h"
 #include "PropertiesWindow.h"
 #include "QtMessageSink.h"
+#include "RecordButtonHost.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
 #include "ReportHost.h"
+#include "ResultsHost.h"
 #include "SamplerHost.h"
 #include "ScriptEditorHost.h"
 #include "StatisticsHost.h"
@@ -99,6 +102,9 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protoco
   connectActions();
   connectView();
   properties_ = new PropertiesWindow(forest(), hub_, this);
+  // "Signal modeling" shows and hides the "Modeling" window.
+  actions_->adopt("ModelingActn");
+  new ModelingWindow(hub_, action("ModelingActn"), this);
   // The analyzer link; its port opens once the settings are applied.
   deviceLink_ =
       protocolClock ? new DeviceLink(*sink_, *protocolClock, *protocolClock, this) : new DeviceLink(*sink_, this);
@@ -141,8 +147,11 @@ MainWindow::MainWindow(Settings& settings, TPluginsManager* hub, IClock* protoco
   wireSaveCalibration();
   // The current report: its page in the calculation window and "Add to report".
   reports_ = new ReportHost(*this, settings_);
+  results_ = new ResultsHost(*this, settings_);
   // The measurement wizard ("Measurement wizard...").
   wizard_ = new WizardHost(*this, settings_);
+  // The tool bar's record button: the record command last used.
+  recordButton_ = new RecordButtonHost(*this, settings_);
 
   resize(1280, 800);
   retranslateUi();
@@ -290,7 +299,7 @@ void MainWindow::buildMenus() {
   QMenu* tools = addMenu(3);
   submenu(tools, "LanguageActn", {"RusLangActn", "EnuLangActn"});
   add(tools, {nullptr, "SemiintegralActn", "LgiActn", nullptr, "ExportChartToExcelActn", nullptr, "SettingsActn",
-              "ModelingActn", "MeasurmentActn", "DebugActn"});
+              "ModelingActn", "DebugActn"});
 
   QMenu* device = addMenu(4);
   add(device,
@@ -318,6 +327,7 @@ void MainWindow::buildMenus() {
              "RemoveReportActn",
              "ClearReportActn",
              "RemoveElementFromReportActn",
+             "ResultsActn",
              nullptr,
              "ShowCalibrationsActn",
              "SaveCalibrationActn",
@@ -603,10 +613,15 @@ void MainWindow::applySettings() {
                              : "NameTypeActn")
       ->setChecked(true);
   applyChartSettings();
+  recordButton_->apply();
   // The port named in the settings (or the built-in emulator) opens a second later.
   deviceLink_->setEmulatorSetup({o.emulatorAutosampler});
   deviceLink_->configure(o.portName, o.useNew3in1, o.asInitTimeout);
-  if (openPortAtStart_) deviceLink_->openPortLater(1000, [this] { return !documentLoading_; });
+  // Nobody asked for the analyzer yet: a port that does not open says so
+  // when the user resets the analyzer, not now.
+  if (openPortAtStart_)
+    deviceLink_->openPortLater(
+        1000, [this] { return !documentLoading_; }, true);
   updateActions();
 }
 

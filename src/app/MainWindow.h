@@ -37,8 +37,10 @@ class MethodsHost;
 class ScriptEditorHost;
 class SamplerHost;
 class ReportHost;
+class ResultsHost;
 class WizardHost;
 class RecordParametersHost;
+class RecordButtonHost;
 class TStatForm;
 class OptionsController;
 class PropertiesWindow;
@@ -120,6 +122,9 @@ class MainWindow : public QMainWindow {
   // The autosampler: its setup window, its batch and its commands.
   SamplerHost& sampler() const { return *sampler_; }
   ReportHost& reports() const { return *reports_; }
+  // The results archive: "Results...", "Add to archive".
+  ResultsHost& results() const { return *results_; }
+  IDocumentCommands* documentCommands() const { return documentCommands_; }
   // The measurement wizard.
   WizardHost& wizard() const { return *wizard_; }
 
@@ -140,7 +145,8 @@ class MainWindow : public QMainWindow {
   void selectThumbnailsPage();
 
   // Applies the preferences read at start; writes them back.
-  // The screenshot tour shows a demonstration document: the analyzer's port stays closed.
+  // The screenshot tour shows a demonstration document, and a first start
+  // that found no analyzer opens nothing: the analyzer's port stays closed.
   void keepPortClosed() { openPortAtStart_ = false; }
   // Set while a document loads; the port waits for the load to end.
   void setDocumentLoading(bool loading) { documentLoading_ = loading; }
@@ -243,7 +249,9 @@ class MainWindow : public QMainWindow {
   ScriptEditorHost* scriptEditor_ = nullptr;
   SamplerHost* sampler_ = nullptr;
   ReportHost* reports_ = nullptr;
+  ResultsHost* results_ = nullptr;
   WizardHost* wizard_ = nullptr;
+  RecordButtonHost* recordButton_ = nullptr;
   bool openPortAtStart_ = true;
   bool documentLoading_ = false;
   QList<QPair<QMenu*, const char*>> menus_;

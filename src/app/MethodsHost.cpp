@@ -16,6 +16,7 @@
 #include "ScriptEditorHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
+#include "TCalcForm.h"
 #include "TMethodEditForm.h"
 #include "TMethodStatLibrary.h"
 #include "TMethodsLibrary.h"
@@ -162,7 +163,12 @@ void MethodsHost::applyCalcMethod(const TMethod& method) {
     if (i == list.size()) list.push_back(method.CustomEquation);
     number = CustomMethods::NumberOf(i);
   }
-  if (number >= 0) settings_.options().calculationMethod = number;
+  if (number < 0) return;
+  settings_.options().calculationMethod = number;
+  // The curves shown now take it too, as if chosen in the calculation
+  // window (one undo step, the document modified).
+  CalcHost& calc = window_.calculations();
+  if (!calc.shownCurves().empty()) calc.form().chooseMethod(number);
 }
 
 void MethodsHost::applyMethod(std::size_t index) {

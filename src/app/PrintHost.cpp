@@ -1,11 +1,13 @@
 #include "PrintHost.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "CalcHost.h"
 #include "CalcMethods.h"
 #include "CalibrationSaver.h"
+#include "ChartToolsHost.h"
 #include "DateTime.h"
 #include "MainActions.h"
 #include "MainChartView.h"
@@ -27,6 +29,23 @@ void PrintHost::ReportActnExecute() {
   form.setJobTitle(window_.windowTitle());
   form.setCalibrations(CalculationCalibrations());
   form.setReport(&window_.reports().report());
+  // The curve charts are scaled as the main chart: "Auto" by "&Fit image",
+  // else by the main window's scale fields.
+  const ChartToolsHost& tools = window_.chartTools();
+  form.setScales(window_.action("FitImageActn")->isChecked(), tools.scaleField(0)->text(), tools.scaleField(1)->text(),
+                 tools.scaleField(2)->text(), tools.scaleField(3)->text());
+  connect(&form, &TRepForm::addCalculationRequested, this, &PrintHost::AddCalculationToReport);
+  form.exec();
+}
+
+void PrintHost::PrintCalibrationActnExecute(std::vector<TSingleCalibration> calibrations) {
+  if (calibrations.empty()) calibrations = CalculationCalibrations();
+  if (calibrations.empty()) return;
+  TRepForm form(window_.chartView().chart(), &window_);
+  form.setJobTitle(window_.windowTitle());
+  form.setReport(&window_.reports().report());
+  form.setCalibrations(std::move(calibrations));
+  form.chooseCalibration();
   connect(&form, &TRepForm::addCalculationRequested, this, &PrintHost::AddCalculationToReport);
   form.exec();
 }

@@ -18,6 +18,10 @@ class PrintHost : public QObject {
 
   // Opens the print window and returns when it closes.
   void ReportActnExecute();
+  // "Print" of the calibrations: the print window on "Calibration" with
+  // `calibrations` (none: those of the calculation window's "Calibration
+  // curve" calculation).
+  void PrintCalibrationActnExecute(std::vector<TSingleCalibration> calibrations);
 
   // "Report" chosen on an empty report and the user wants it filled: shows
   // the calculation window, adds its calculation and turns to "Report".

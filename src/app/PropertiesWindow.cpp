@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <map>
 
+#include "ExportHost.h"
 #include "Messages.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -63,7 +63,10 @@ void PropertiesWindow::refresh() {
     close();
     return;
   }
-  const TPropertyRows rows = record ? record->PropertyRows() : TPropertyRows{};
+  TPropertyRows rows = record ? record->PropertyRows() : TPropertyRows{};
+  // The rows open with their own "Property" / "Value" heading (the print-out
+  // uses it); here the grid's header shows it.
+  if (!rows.empty()) rows.erase(rows.begin());
   grid_->setRowCount(static_cast<int>(rows.size()));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const TPropertyRow& r = rows[static_cast<std::size_t>(i)];
@@ -83,17 +86,9 @@ void PropertiesWindow::fitColumns() {
   grid_->setColumnWidth(1, w - w / 2);
 }
 
-QString PropertiesWindow::selectedText() const {
-  std::map<int, std::map<int, QString>> cells;
-  for (const QTableWidgetItem* item : grid_->selectedItems()) cells[item->row()][item->column()] = item->text();
-  QStringList lines;
-  for (const auto& [row, cols] : cells) {
-    QStringList parts;
-    for (const auto& [col, text] : cols) parts << text;
-    lines << parts.join(u'\t');
-  }
-  return lines.join(QStringLiteral("\r\n"));
-}
+// The selected cells as every grid of the program copies them: tabs between
+// cells, each row ended by a carriage return.
+QString PropertiesWindow::selectedText() const { return ExportHost::selectionText(grid_); }
 
 bool PropertiesWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_ && event->type() == QEvent::KeyPress &&

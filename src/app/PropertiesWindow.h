@@ -20,7 +20,7 @@ class PropertiesWindow : public QWidget {
   QTableWidget* grid() const { return grid_; }
   // Reloads the rows of the focused node (or closes when there is none).
   void refresh();
-  // Selected cells as tab-separated text, rows by line.
+  // Selected cells as tab-separated text, each row ended by "\r".
   QString selectedText() const;
 
  signals:

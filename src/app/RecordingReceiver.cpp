@@ -14,6 +14,7 @@
 
 #include "AnalyzerEmulator.h"
 #include "CurvePlottable.h"
+#include "CustomMethods.h"
 #include "DateTime.h"
 #include "DeviceLink.h"
 #include "DocumentCommandsController.h"
@@ -34,6 +35,13 @@
 namespace velmora {
 
 namespace {
+constexpr const char* kShutDownCancelled =
+    QT_TRANSLATE_NOOP("Messages",
+                      "The computer was not shut down after the run: not every curve of the run could be saved. The "
+                      "curves are in the open document; save it before you close the program.");
+}  // namespace
+
+namespace {
 
 constexpr const char* kProgramFile = "VAPrograms.vap";
 
@@ -49,6 +57,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
       run_(std::make_unique<TAcquisitionRun>(link.device(), link.clock())),
       placement_(window.forest()),
       journal_(std::make_unique<TRecoveryJournal>(TRecoveryJournal::PathIn(settings.dataFolder()))) {
+  lockDataFolder(settings.dataFolder());
   placement_.FormatDateTime = [](double date) {
     const auto tp = DateTime::toSystemClock(date);
     const QDateTime dt = QDateTime::fromMSecsSinceEpoch(
@@ -97,6 +106,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   // "Reset &device" (driven by the link's presenter) also ends the trace.
   connect(window_.action("ResetActn"), &QAction::triggered, this, [this] { clearLiveTrace(); });
   connect(&link_, &DeviceLink::statusChanged, this, [this] { TavrelDevice1StatusChange(false); });
+  connect(&link_, &DeviceLink::commandChanged, this, [this] { updateActions(); });
   connect(&link_, &DeviceLink::connectedChanged, this, [this] {
     updateActions();
     refreshStatusText();
@@ -104,7 +114,7 @@ RecordingReceiver::RecordingReceiver(MainWindow& window, Settings& settings, Dev
   connect(&link_, &DeviceLink::resetDone, this, [this] { TavrelDevice1Reset(); });
   connect(&window_, &MainWindow::modifiedChanged, this, [this](bool modified) {
     // Saved or closed cleanly: the curves are safe in the document file.
-    if (!modified && recoveryChecked_ && !link_.device().Recording()) journal_->Clear();
+    if (!modified && recoveryChecked_ && !link_.device().Recording()) clearJournal();
   });
 
   countdown_.setInterval(1000);
@@ -119,13 +129,42 @@ RecordingReceiver::~RecordingReceiver() {
   run_.reset();
   // The window closes normally: the user has saved the document or chosen
   // to drop its changes, so nothing is left to recover.
-  if (recoveryChecked_) journal_->Clear();
+  if (recoveryChecked_) clearJournal();
+}
+
+void RecordingReceiver::clearJournal() {
+  if (ownsFolder_) journal_->Clear();
+}
+
+void RecordingReceiver::lockDataFolder(const std::filesystem::path& dataFolder) {
+  // One workstation per data folder owns its journal. A folder where no
+  // lock can be made (read-only) holds no journal to protect either.
+  instanceLock_.reset();
+  ownsFolder_ = true;
+  if (dataFolder.empty()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(dataFolder, ec);
+  try {
+    instanceLock_ = FileLock::TryLock(dataFolder / kInstanceLockName);
+    ownsFolder_ = instanceLock_.has_value();
+  } catch (const std::exception&) {
+  }
 }
 
 void RecordingReceiver::setProgramSource(std::function<RecordingProgramSource()> source) {
   source_ = std::move(source);
   if (source_) window_.actions().adopt("RunFromCurrentActn");
   updateActions();
+}
+
+void RecordingReceiver::openJournalIn(const std::filesystem::path& dataFolder) {
+  const std::filesystem::path path = TRecoveryJournal::PathIn(dataFolder);
+  if (journal_->Path() == path) return;
+  // Curves of this workstation's unfinished session are offered from where
+  // they are; another workstation's journal is no reason to stay.
+  if (ownsFolder_ && journal_->HasEntries()) return;
+  journal_ = std::make_unique<TRecoveryJournal>(path);
+  lockDataFolder(dataFolder);
 }
 
 void RecordingReceiver::setFollowStep(std::function<void(int, int)> follow) { follow_ = std::move(follow); }
@@ -195,12 +234,20 @@ void RecordingReceiver::launch(const PendingStart& start) {
   placement_.ForgetRoot();
   device.SetInputFilter(settings_.options().filter);
   active_ = start.Source;
+  saveFailed_ = false;
+  journalFailed_ = false;
   run_->CellCaption = active_.CellCaption;
   run_->SetVAProgram(active_.Programs);
   run_->SetLoopCount(active_.LoopCount);
   device.SetCurrentControl(active_.CurrentControl);
   placement_.InsertType = settings_.options().insertType;
-  placement_.CalculationMethod = settings_.options().calculationMethod;
+  // New recordings carry the method in force; a custom method goes with
+  // its equation, so that the curves keep it whatever the list becomes.
+  const int method = settings_.options().calculationMethod;
+  const TCustomMethod* custom = CustomMethods::Find(method);
+  placement_.HasCustomMethod = custom != nullptr;
+  placement_.CustomMethod = custom ? *custom : TCustomMethod{};
+  placement_.CalculationMethod = custom || CustomMethods::IsCustomNumber(method) ? -1 : method;
   limitHit_ = false;
   // The built-in analyzer's operator fills the cell as the step being
   // started asks (background, sample, additions).
@@ -221,10 +268,12 @@ void RecordingReceiver::updateActions() {
   const TTavrelDevice& device = link_.device();
   const bool active = device.Active();
   const bool recording = device.Recording() || uiRecording_;
+  // A run waits until a hand command to the analyzer (a tray move) is done.
+  const bool ready = active && !recording && !link_.commandRunning();
   MainActions& a = window_.actions();
-  a.setEnabled("RecordActn", active && !recording);
-  a.setEnabled("RunFromCurrentActn", active && !recording);
-  a.setEnabled("SamplerStartActn", active && !recording);
+  a.setEnabled("RecordActn", ready);
+  a.setEnabled("RunFromCurrentActn", ready);
+  a.setEnabled("SamplerStartActn", ready);
   a.setEnabled("StopActn", active && recording);
   if (QAction* pause = window_.action("PauseActn")) pause->setEnabled(false);
 }
@@ -354,18 +403,26 @@ TNode* RecordingReceiver::placeCurve(const TRecPoints& points) {
   if (!node) return nullptr;
   window_.setCurveCounter(number + 1);
   // Durable at once: the journal survives a crash before the next save.
-  if (const TVAStruct* r = node->VA()) {
+  if (const TVAStruct* r = node->VA(); r && ownsFolder_) {
     try {
       journal_->Append(*r, node->Name);
     } catch (const std::exception& e) {
-      // The backup below still runs; a full disk shows there. An
-      // unattended batch does not go on with curves at risk.
+      // The backup below still runs. An unattended batch does not go on
+      // with curves at risk; otherwise the user hears of the first curve of
+      // the run the journal could not keep.
+      const bool reported = journalFailed_;
+      saveFailed_ = true;
+      journalFailed_ = true;
+      std::optional<Message> m;
       if (active_.StopOnJournalFailure && link_.device().Recording()) {
         run_->StopRecording();
-        const Message m(msg::SamplerJournalFailed, {node->Name, e.what()});
-        QMetaObject::invokeMethod(
-            this, [this, m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
+        m = Message(msg::SamplerJournalFailed, {node->Name, e.what()});
+      } else if (!reported) {
+        m = Message(msg::JournalAppendFailed, {node->Name, e.what()});
       }
+      if (m)
+        QMetaObject::invokeMethod(
+            this, [this, m = *m] { window_.messageSink().error(m); }, Qt::QueuedConnection);
     }
   }
   window_.setModified(true);
@@ -392,14 +449,16 @@ void RecordingReceiver::afterCurve() {
     try {
       store_();
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   } else if (auto* commands = window_.findChild<DocumentCommandsController*>()) {
     try {
-      commands->AfterCurveRecorded();
+      if (!commands->AfterCurveRecorded()) saveFailed_ = true;
     } catch (const std::exception&) {
+      saveFailed_ = true;
     }
   }
-  if (!window_.modified()) journal_->Clear();
+  if (!window_.modified()) clearJournal();
 }
 
 void RecordingReceiver::endRunUi() {
@@ -422,10 +481,32 @@ void RecordingReceiver::TavrelDevice1RecordEnd() {
   emit recordEnded();
   endRunUi();
   // A run cut short by a lost line leaves the computer on for the operator.
-  if (active_.ShutDown && !link_.device().PortWasLost()) {
-    if (QAction* save = window_.action("SaveActn")) save->trigger();
-    QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+  if (active_.ShutDown && !link_.device().PortWasLost()) shutDownAfterRun();
+}
+
+void RecordingReceiver::shutDownAfterRun() {
+  // The last curve's store first, when it is still queued.
+  if (storeQueued_) {
+    storeQueued_ = false;
+    afterCurve();
   }
+  if (QAction* save = window_.action("SaveActn")) save->trigger();
+  // The computer goes off only with every curve of the run on disk; a save
+  // that failed (or was cancelled) keeps it on with the document open.
+  if (saveFailed_ || window_.modified()) {
+    window_.messageSink().error(Message(kShutDownCancelled));
+    return;
+  }
+  if (powerOff_) {
+    powerOff_();
+    return;
+  }
+#ifdef Q_OS_WIN
+  QProcess::startDetached(QStringLiteral("shutdown"),
+                          {QStringLiteral("/s"), QStringLiteral("/f"), QStringLiteral("/t"), QStringLiteral("0")});
+#else
+  QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+#endif
 }
 
 void RecordingReceiver::runFailed(const Message& message) {
@@ -511,6 +592,13 @@ void RecordingReceiver::refreshStatusText() {
 
 int RecordingReceiver::offerRecovery() {
   int restored = 0;
+  if (!ownsFolder_) {
+    // The journal there is the other workstation's: it stays as it is.
+    if (!recoveryChecked_)
+      window_.messageSink().information(Message(msg::DataFolderInUse, {settings_.dataFolder().string()}));
+    recoveryChecked_ = true;
+    return 0;
+  }
   try {
     if (journal_->HasEntries()) {
       const TRecoveryJournal::Contents contents = journal_->Read();
@@ -529,6 +617,9 @@ int RecordingReceiver::offerRecovery() {
           window_.setCurveCounter(window_.curveCounter() + restored);
           window_.setModified(true);
           window_.forest().SelectNode(window_.forest().FirstRoot());
+          if (contents.SkippedEntries > 0)
+            window_.messageSink().information(
+                Message(msg::RecoveryEntriesSkipped, {std::to_string(contents.SkippedEntries)}));
           if (contents.DamagedTail) window_.messageSink().information(Message(msg::RecoveryDamaged));
         }
       } else {

@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "FileLock.h"
 #include "TAcquisitionRun.h"
 #include "TRecordPlacement.h"
 #include "TRecoveryJournal.h"
@@ -51,6 +53,10 @@ struct RecordingProgramSource {
 // recovery journal that keeps each curve on disk until the document is
 // saved.
 //
+// The journal of a data folder belongs to the one workstation that holds
+// the folder's instance lock ("Instance.lock"); a second workstation on the
+// same folder says so at start and neither reads, writes nor deletes it.
+//
 // The run's worker raises its events on its own thread; the synchronised
 // ones are run here on the UI thread while the worker waits, the data
 // batches are queued and drawn once per batch.
@@ -71,7 +77,12 @@ class RecordingReceiver : public QObject {
   // default the document commands' one. It runs on the UI thread after the
   // curve's event has released the run's worker, so the worker keeps polling
   // the analyzer while the disk works.
+  // A store that throws has failed (the run goes on; the computer is not
+  // shut down after it).
   void setCurveStore(std::function<void()> store);
+  // Powers the computer off ("Shut down computer after program execution");
+  // by default the operating system's power-off. Tests put their own here.
+  void setPowerOff(std::function<void()> powerOff) { powerOff_ = std::move(powerOff); }
   // Where finished voltammograms go instead of the run's own tree (the
   // measurement wizard's placement); null restores the run's tree.
   using PlaceOverride = std::function<TNode*(const TRecordedCurve& curve, const std::string& databaseName)>;
@@ -90,10 +101,19 @@ class RecordingReceiver : public QObject {
   TAcquisitionRun& run() { return *run_; }
   TRecordPlacement& placement() { return placement_; }
   TRecoveryJournal& journal() { return *journal_; }
+  static constexpr const char* kInstanceLockName = "Instance.lock";
+  // False when another workstation holds the data folder (and its journal).
+  bool ownsDataFolder() const { return ownsFolder_; }
+  // Keeps the recovery journal in `dataFolder` from now on (the data folder
+  // moved at start-up), with that folder's instance lock; a journal of this
+  // workstation that still holds curves stays where it is for the recovery
+  // offer.
+  void openJournalIn(const std::filesystem::path& dataFolder);
   // The text of the status panel (also shown by the autosampler and wizard).
   QString statusText() const;
   // Offers to restore the curves of an unfinished session; returns the
-  // number of curves restored. Called once at start-up.
+  // number of curves restored. Called once at start-up. A workstation that
+  // does not own the data folder tells the user so instead.
   int offerRecovery();
   // Seconds shown by the countdown.
   std::int64_t totalSecondsLeft() const { return totalSeconds_; }
@@ -131,6 +151,9 @@ class RecordingReceiver : public QObject {
   void scheduleStore();
   // The window leaves the recording state (once per run).
   void endRunUi();
+  // At the normal end of a run with "Shut down" checked: saves the document
+  // and powers off, unless a save of the run failed.
+  void shutDownAfterRun();
 
   // Handlers of the run's and the link's events.
   void TavrelDevice1RecordStart();
@@ -148,9 +171,22 @@ class RecordingReceiver : public QObject {
   std::unique_ptr<TAcquisitionRun> run_;
   TRecordPlacement placement_;
   std::unique_ptr<TRecoveryJournal> journal_;
+  std::optional<FileLock> instanceLock_;
+  bool ownsFolder_ = true;
+  // Clears the journal when this workstation owns it.
+  void clearJournal();
+  // Takes the instance lock of `dataFolder`; ownsFolder_ tells whether it
+  // was free.
+  void lockDataFolder(const std::filesystem::path& dataFolder);
   std::function<RecordingProgramSource()> source_;
   std::function<void(int, int)> follow_;
   std::function<void()> store_;
+  std::function<void()> powerOff_;
+  // A curve of the current run could not be made durable (journal, backup
+  // or database save).
+  bool saveFailed_ = false;
+  // The journal failed to keep a curve of the current run (said once).
+  bool journalFailed_ = false;
   PlaceOverride placeOverride_;
   bool storeQueued_ = false;
   RecordingProgramSource active_;

@@ -7,13 +7,18 @@
 #include <QVBoxLayout>
 
 #include "CalcHost.h"
+#include "CalcTypeCycle.h"
 #include "CalibrationsHost.h"
 #include "MainActions.h"
 #include "MainWindow.h"
+#include "MessageSink.h"
+#include "PeaksHost.h"
 #include "Settings.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
 #include "TCalibrationsDB.h"
+#include "THeaderManager.h"
+#include "TPeaksController.h"
 #include "TReportExperiment.h"
 #include "TReportPage.h"
 #include "TReportRec.h"
@@ -25,6 +30,7 @@ namespace velmora {
 ReportHost::ReportHost(MainWindow& window, Settings& settings)
     : QObject(&window),
       window_(window),
+      settings_(settings),
       report_(std::make_unique<TReportRec>()),
       store_(std::make_unique<TReportStore>(settings.dataFolder() / TReportStore::kFolderName)) {
   TCalcForm& form = window.calculations().form();
@@ -41,7 +47,6 @@ ReportHost::ReportHost(MainWindow& window, Settings& settings)
        {"AddToReportActn", "SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn"})
     window.actions().adopt(name);
   QAction* add = window.action("AddToReportActn");
-  if (QToolBar* bar = form.findChild<QToolBar*>()) bar->addAction(add);
   for (const char* name :
        {"SaveReportActn", "RemoveReportActn", "ClearReportActn", "RemoveElementFromReportActn", "ReportActn"})
     if (QAction* a = window.action(name)) page_->toolBar()->addAction(a);
@@ -53,10 +58,20 @@ ReportHost::ReportHost(MainWindow& window, Settings& settings)
   connect(window.action("RemoveElementFromReportActn"), &QAction::triggered, page_, &TReportPage::removeElement);
   connect(&form, &TCalcForm::inputChecked, this, &ReportHost::updateActions);
   connect(page_, &TReportPage::commandsChanged, this, &ReportHost::updateActions);
+  settings_.options().repBaseDir = (store_->Folder().Folder() / "").string();
   updateActions();
 }
 
 ReportHost::~ReportHost() = default;
+
+void ReportHost::openIn(const std::filesystem::path& dataFolder) {
+  const std::filesystem::path folder = dataFolder / TReportStore::kFolderName;
+  store_->Folder().SetFolder(folder);
+  // The settings name the folder the reports are kept in.
+  settings_.options().repBaseDir = (folder / "").string();
+  page_->refillReports();
+  updateActions();
+}
 
 void ReportHost::updateActions() {
   TCalcForm& form = window_.calculations().form();
@@ -71,12 +86,14 @@ bool ReportHost::AddToReportActnExecute() {
   TCalcForm& form = window_.calculations().form();
   TConcCalculation& calc = form.calculation();
   if (!TReportExperiment::CanAdd(calc, *report_)) return false;
-  std::int32_t type = 1;
-  for (const TCalcElement& e : calc.Elements())
-    if (e.CalcType >= 0) {
-      type = e.CalcType;
-      break;
-    }
+  if (const char* refusal = TReportExperiment::Refusal(calc, *report_)) {
+    window_.messageSink().warning(Message(refusal));
+    return false;
+  }
+  // The peak calculation type in force (shown by "Change peak calculation
+  // type"); the last one picked when the peaks' types are mixed.
+  const int shown = window_.peaks().controller().shownCalcType();
+  const std::int32_t type = shown >= 0 ? shown : CurrentCalcType();
   TCalibrationsDB& calibrations = window_.calibrations().database();
   const auto experiment = TReportExperiment::FromCalculation(
       calc, window_.documentFileName().toStdString(), type,

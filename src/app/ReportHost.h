@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <memory>
 
 namespace velmora {
@@ -28,11 +29,15 @@ class ReportHost : public QObject {
   // Adds the calculation window's current calculation; false when it gives
   // nothing to add.
   bool AddToReportActnExecute();
+  // Binds the record folder "Reports" to the one in `dataFolder` (the data
+  // folder moved at start-up) and lists what lies there.
+  void openIn(const std::filesystem::path& dataFolder);
 
  private:
   void updateActions();
 
   MainWindow& window_;
+  Settings& settings_;
   std::unique_ptr<TReportRec> report_;
   std::unique_ptr<TReportStore> store_;
   TReportPage* page_ = nullptr;

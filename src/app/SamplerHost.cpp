@@ -3,18 +3,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <array>
 #include <memory>
 
-#include "AppStartup.h"
 #include "DeviceLink.h"
-#include "EDeviceError.h"
-#include "HideWatcher.h"
+#include "LanguageInForce.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "MethodsHost.h"
 #include "RecordFormWidgets.h"
 #include "RecordParametersHost.h"
 #include "RecordingReceiver.h"
@@ -31,7 +29,13 @@ namespace velmora {
 SamplerHost::SamplerHost(MainWindow& window, Settings& settings) : QObject(&window), window_(window) {
   DeviceLink& link = window.deviceLink();
   form_ = new TSamplerForm(link, &window);
-  form_->setMethodSource([&settings] { return LibraryMethods(settings, kLanguageEnglish); });
+  // The methods by their texts in the language in force (names, service
+  // cells, and so the comments and captions of the batch's steps).
+  form_->setMethodSource([this, &settings] {
+    const std::int32_t id = LanguageInForce::id(settings.options().localeId);
+    return LibraryMethods(window_.methods().library().LibraryFolderPath(), settings.dataFolder(),
+                          id != 0 ? id : kLanguageEnglish);
+  });
   form_->setActions(window.action("SamplerStartActn"), window.action("ResetActn"), window.action("StopActn"),
                     window.action("RecordActn"));
   form_->setProgramEditor([this](const TVAProgramsArray& set) { return editPrograms(set); });
@@ -42,24 +46,29 @@ SamplerHost::SamplerHost(MainWindow& window, Settings& settings) : QObject(&wind
     a.adopt(name);
   connect(window.action("AutosamplerActn"), &QAction::triggered, this, [this] { showForm(); });
   connect(window.action("SamplerStartActn"), &QAction::triggered, this, [this] { startBatch(); });
-  auto command = [this](auto&& fn) {
-    TTavrelDevice& d = window_.deviceLink().device();
+  // The tray and the electrode take seconds: they move on the link's worker
+  // while the window answers and the status bar says what is going on.
+  auto command = [this](const Message& status, std::function<void(TTavrelDevice&)> fn) {
+    DeviceLink& deviceLink = window_.deviceLink();
+    const TTavrelDevice& d = deviceLink.device();
     if (!d.AutoSamplerEnabled() || d.Recording()) return;
-    try {
-      fn(d);
-    } catch (const EDeviceError& e) {
-      window_.deviceLink().showError(e.message());
-    }
+    deviceLink.runCommand(status, std::move(fn));
   };
   connect(window.action("SamplerPositionActn"), &QAction::triggered, this, [this, command] {
     // The cell chosen in the record-parameters editor's autosampler list.
     const int cell = window_.recordParameters().form().widgets().samplerCellList->currentIndex() + 1;
-    command([cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
+    command(Message(msg::SamplerMovingTo, {std::to_string(cell)}), [cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
   });
   connect(window.action("SamplerZondDownActn"), &QAction::triggered, this,
-          [command] { command([](TTavrelDevice& d) { d.SetElectrodeDown(true); }); });
+          [command] { command(Message(msg::SamplerLowering), [](TTavrelDevice& d) { d.SetElectrodeDown(true); }); });
   connect(window.action("SamplerZondUpActn"), &QAction::triggered, this,
-          [command] { command([](TTavrelDevice& d) { d.SetElectrodeDown(false); }); });
+          [command] { command(Message(msg::SamplerRaising), [](TTavrelDevice& d) { d.SetElectrodeDown(false); }); });
+  connect(&link, &DeviceLink::commandChanged, this, [this] {
+    const QString status = window_.recordingReceiver().statusText();
+    if (QLabel* panel = window_.statusPanel(2)) panel->setText(status);
+    form_->setStatusText(status);
+    updateActions();
+  });
 
   connect(&link, &DeviceLink::samplerPositionChanged, this, [this](int position) { onPosition(position); });
   for (auto signal : {&DeviceLink::statusChanged, &DeviceLink::resetDone})
@@ -102,8 +111,10 @@ SamplerMethod SamplerHost::FromMethod(const TMethod& method, std::int32_t langua
   return s;
 }
 
-std::vector<SamplerMethod> SamplerHost::LibraryMethods(const Settings& settings, std::int32_t languageId) {
-  TMethodsLibrary library(TMethodsLibrary::LibraryFolder(AppStartup::programFolder()), settings.dataFolder());
+std::vector<SamplerMethod> SamplerHost::LibraryMethods(const std::filesystem::path& libraryFolder,
+                                                       const std::filesystem::path& dataFolder,
+                                                       std::int32_t languageId) {
+  TMethodsLibrary library(libraryFolder, dataFolder);
   // Methods that cannot be read were named when the library was loaded at start-up.
   library.Load();
   std::vector<SamplerMethod> out;
@@ -134,6 +145,9 @@ void SamplerHost::startBatch() {
   source.Programs = form_->programs();
   source.LoopCount = form_->loopsCount();
   source.StopOnJournalFailure = true;
+  // The unattended case the box exists for: the computer goes off after the
+  // batch once everything it recorded is saved.
+  source.ShutDown = window_.recordParameters().form().ShutDown();
   // The captions as the run starts: the worker reads them on its own thread.
   auto captions = std::make_shared<std::array<std::string, SamplerTray::CellCount>>();
   for (int i = 0; i < SamplerTray::CellCount; ++i)
@@ -193,7 +207,8 @@ void SamplerHost::updateProgress() {
 
 void SamplerHost::updateActions() {
   const TTavrelDevice& d = window_.deviceLink().device();
-  const bool sampler = d.AutoSamplerEnabled() && d.Active() && !d.Recording() && !batchRunning_;
+  const bool sampler = d.AutoSamplerEnabled() && d.Active() && !d.Recording() && !batchRunning_ &&
+                       !window_.deviceLink().commandRunning();
   MainActions& a = window_.actions();
   for (const char* name : {"SamplerPositionActn", "SamplerZondDownActn", "SamplerZondUpActn"})
     a.setEnabled(name, sampler);
@@ -203,23 +218,13 @@ void SamplerHost::updateActions() {
 }
 
 std::optional<TVAProgramsArray> SamplerHost::editPrograms(const TVAProgramsArray& programs) {
-  // The record-parameters editor edits the batch's set modally; its own set
-  // comes back afterwards.
+  // The record-parameters editor edits the batch's set modally, with its
+  // tool bar off (only "Run" records a batch); its own set, method, title
+  // and compact view come back afterwards, and "VAProgram.sve" keeps them.
   TOldStyleRecordForm& editor = window_.recordParameters().form();
-  const TVAProgramsArray own = editor.GetPrograms();
-  editor.SetPrograms(programs);
-  QEventLoop loop;
-  HideWatcher watcher(loop);
-  editor.installEventFilter(&watcher);
-  const Qt::WindowModality modality = editor.windowModality();
-  editor.setWindowModality(Qt::ApplicationModal);
-  editor.show();
-  editor.raise();
-  loop.exec();
-  editor.removeEventFilter(&watcher);
-  editor.setWindowModality(modality);
-  TVAProgramsArray edited = editor.GetPrograms();
-  editor.SetPrograms(own);
+  TOldStyleRecordForm::ModalEdit how;
+  how.toolBar = false;
+  TVAProgramsArray edited = editor.EditProgramsModally(programs, how);
   editor.SaveProgramSet();
   return edited;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -36,8 +37,10 @@ class SamplerHost : public QObject {
   void setMethodSource(std::function<std::vector<SamplerMethod>()> source);
   // What the autosampler needs of a method, in the language `languageId`.
   static SamplerMethod FromMethod(const TMethod& method, std::int32_t languageId);
-  // The library's methods with autosampler cells, in load order.
-  static std::vector<SamplerMethod> LibraryMethods(const Settings& settings, std::int32_t languageId);
+  // The methods with autosampler cells of the library in `libraryFolder`
+  // (those saved in `dataFolder` after them), in load order.
+  static std::vector<SamplerMethod> LibraryMethods(const std::filesystem::path& libraryFolder,
+                                                   const std::filesystem::path& dataFolder, std::int32_t languageId);
   // A batch runs (started by "Run").
   bool batchRunning() const { return batchRunning_; }
 

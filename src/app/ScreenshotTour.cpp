@@ -28,8 +28,11 @@
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "MainWindow.h"
+#include "ModelingWindow.h"
 #include "PeaksHost.h"
+#include "PropertiesWindow.h"
 #include "SamplerScreenshot.h"
+#include "StartPanel.h"
 #include "StartPanelHost.h"
 #include "StatisticsHost.h"
 #include "TCalcForm.h"
@@ -87,6 +90,34 @@ int printCalibrationShot(MainWindow& w, const QString& folder) {
   const bool written = print.grab().save(QDir(folder).filePath(QStringLiteral("print-calibration.png")));
   print.close();
   return written ? 1 : 0;
+}
+
+// The "Modeling" window with three peaks and the "Properties" of a curve.
+int ModelingAndProperties(MainWindow& w, const QString& folder) {
+  int written = 0;
+  // "Signal modeling": three peaks and the signal they make.
+  if (auto* modeling = w.findChild<ModelingWindow*>()) {
+    w.action("ModelingActn")->setChecked(true);
+    const char* rows[][4] = {{"Zn", "-1000", "1.2", "70"}, {"Cd", "-650", "0.8", "60"}, {"Pb", "-450", "2.1", "80"}};
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 4; ++c)
+        modeling->grid()->setItem(r, c, new QTableWidgetItem(QString::fromLatin1(rows[r][c])));
+    settle();
+    written += modeling->grab().save(QDir(folder).filePath("modeling.png"));
+    w.action("ModelingActn")->setChecked(false);
+  }
+  // "Properties" of the focused curve.
+  if (TNode* leaf = w.forest().FocusedNode) {
+    while (leaf->FirstChild) leaf = leaf->FirstChild;
+    w.forest().SelectNode(leaf);
+    // The menu command, as the user gives it: it shows the window filled.
+    QAction* properties = w.action("PropertiesActn");
+    if (!properties->isChecked()) properties->trigger();
+    settle();
+    written += w.propertiesWindow().grab().save(QDir(folder).filePath("properties.png"));
+    if (properties->isChecked()) properties->trigger();
+  }
+  return written;
 }
 
 }  // namespace
@@ -160,6 +191,7 @@ int ScreenshotTour::ChartToolsTour(MainWindow& w, const QString& folder) {
   written += timer.grab().save(QDir(folder).filePath("timer.png"));
   timer.startStop();
   w.action("ShowTimerActn")->setChecked(false);
+
   return written;
 }
 
@@ -227,11 +259,14 @@ int ScreenshotTour::run(MainWindow& w, const QString& folder) {
   written += calculations(w, folder);
   written += calibrationShots(w, folder);
   written += reportShots(w, folder);
+  written += resultsShots(w, folder);
   written += methods(w, folder);
   written += scriptEditor(w, folder);
   written += WizardScreenshot::run(w, folder);
   written += SamplerScreenshot::run(w, folder);
   written += updateAndAssembly(w, folder);
+  written += customMethodShot(w, folder);
+  written += ModelingAndProperties(w, folder);
   written += startPanelShots(w, folder);
   written += HelpTourShot::run(w, folder);
   return written;
@@ -258,6 +293,13 @@ int ScreenshotTour::startPanelShots(MainWindow& w, const QString& folder) {
   host->refresh();
   w.chartView().redrawNow();
   written += save(w, folder, "start-panel.png");
+  // A first start that found no analyzer says where its port is chosen.
+  if (auto* panel = w.findChild<StartPanel*>()) {
+    panel->setPortNote(StartPanel::kNoAnalyzerPort);
+    settle();
+    written += save(w, folder, "start-panel-no-port.png");
+    panel->setPortNote(nullptr);
+  }
   return written;
 }
 

@@ -22,6 +22,10 @@ class ScreenshotTour {
   // The "Program update" window offering a newer release from a server on
   // the loopback interface, mid-download; the assembly assistant.
   static int updateAndAssembly(MainWindow& window, const QString& folder);
+  // A method with its own equation applied, one curve recorded from the
+  // built-in emulator and the "Calculations" window showing that method
+  // and its result (ScreenshotTourCustomMethod.cpp).
+  static int customMethodShot(MainWindow& window, const QString& folder);
   // The "Methods" menu open and the methods editor.
   static int methods(MainWindow& window, const QString& folder);
   // The "Method script editor" on the zinc example method's script.
@@ -36,6 +40,9 @@ class ScreenshotTour {
   static int startPanelShots(MainWindow& window, const QString& folder);
   // The report page and the print window in "Report" mode (ScreenshotTourReport.cpp).
   static int reportShots(MainWindow& window, const QString& folder);
+  // The Results window and a control chart over a private archive
+  // (ScreenshotTourResults.cpp).
+  static int resultsShots(MainWindow& window, const QString& folder);
 };
 
 }  // namespace velmora

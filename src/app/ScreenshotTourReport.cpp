@@ -79,6 +79,11 @@ int ScreenshotTour::reportShots(MainWindow& w, const QString& folder) {
   print.rebuildPreview();
   settleEvents();
   written += print.grab().save(QDir(folder).filePath(QStringLiteral("print-report.png")));
+  // The page with the calculation chart, as it is printed.
+  for (int page = 1; page < print.previewPageCount(); ++page) {
+    written +=
+        print.previewPage(page).save(QDir(folder).filePath(QStringLiteral("print-report-page%1.png").arg(page + 1)));
+  }
   print.close();
   return written;
 }

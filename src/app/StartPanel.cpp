@@ -1,6 +1,7 @@
 #include "StartPanel.h"
 
 #include <QCommandLinkButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -87,6 +88,13 @@ StartPanel::StartPanel(QWidget* parent) : QWidget(parent) {
   line->setFrameShape(QFrame::HLine);
   line->setStyleSheet(QStringLiteral("color: #e1e6ee;"));
   cardLayout->addWidget(line);
+  // Where the analyzer's port is chosen, when a first start found none.
+  portNote_ = new QLabel(card);
+  portNote_->setObjectName(QStringLiteral("StartPortNote"));
+  portNote_->setWordWrap(true);
+  portNote_->setStyleSheet(QStringLiteral("background: #fff6d6; border: 1px solid #e8d48a; padding: 6px;"));
+  portNote_->hide();
+  cardLayout->addWidget(portNote_);
 
   auto* columns = new QGridLayout;
   columns->setHorizontalSpacing(28);
@@ -137,7 +145,19 @@ StartPanel::StartPanel(QWidget* parent) : QWidget(parent) {
   retranslateUi();
 }
 
+const char* const StartPanel::kNoAnalyzerPort =
+    QT_TRANSLATE_NOOP("Messages",
+                      "No analyzer was found on the serial ports of this computer, so no port was opened. Connect "
+                      "the analyzer and choose its port in Settings..., \"Ports\".");
+
+void StartPanel::setPortNote(const char* catalogueText) {
+  portNoteText_ = catalogueText;
+  portNote_->setVisible(portNoteText_ != nullptr);
+  retranslateUi();
+}
+
 void StartPanel::retranslateUi() {
+  if (portNoteText_) portNote_->setText(QCoreApplication::translate("Messages", portNoteText_));
   title_->setText(tr("Velmora-VA"));
   subtitle_->setText(tr("Stripping-voltammetry workstation, version %1").arg(QString::fromLatin1(build::kVersion)));
   startHeading_->setText(tr("Start"));

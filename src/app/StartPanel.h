@@ -31,6 +31,12 @@ class StartPanel : public QWidget {
   void setExamples(const QList<Example>& examples);
   // The first recording is offered only while no run is going on.
   void setRecordingAvailable(bool available);
+  // A note above the commands (a catalogue text, shown in the language in
+  // force); null hides it.
+  void setPortNote(const char* catalogueText);
+  // The note of a first start that found no analyzer: where its port is chosen.
+  static const char* const kNoAnalyzerPort;
+  QLabel* portNote() const { return portNote_; }
 
   QAbstractButton* openButton() const { return open_; }
   QAbstractButton* recordButton() const { return record_; }
@@ -69,6 +75,8 @@ class StartPanel : public QWidget {
   QLabel* recentHeading_ = nullptr;
   QLabel* examplesHeading_ = nullptr;
   QLabel* simulatedNote_ = nullptr;
+  QLabel* portNote_ = nullptr;
+  const char* portNoteText_ = nullptr;
   QAbstractButton* open_ = nullptr;
   QAbstractButton* record_ = nullptr;
   QAbstractButton* guide_ = nullptr;

@@ -16,6 +16,7 @@
 #include "ProgramFiles.h"
 #include "SerialPortFactory.h"
 #include "Settings.h"
+#include "TDocumentCommands.h"
 #include "TImagePreviewBox.h"
 #include "TNodeForest.h"
 #include "TTavrelDevice.h"
@@ -133,6 +134,12 @@ std::optional<RecordingProgramSource> StartPanelHost::firstRecordingProgram(cons
 }
 
 void StartPanelHost::openRecent(const QString& file) {
+  // A file that is gone or no document is refused before the open
+  // document goes.
+  if (const auto problem = TDocumentCommands::OpenProblem(UiText::toStd(file))) {
+    window_.messageSink().error(*problem);
+    return;
+  }
   // As "&Recent files": the open document first asks to be saved.
   if (!commands_.New()) return;
   commands_.OpenFile(file);

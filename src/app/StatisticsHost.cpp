@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 #include "Settings.h"
+#include "THeaderManager.h"
 #include "TMethodStatForm.h"
 #include "TStatDB.h"
 
@@ -21,6 +22,11 @@ StatisticsHost::~StatisticsHost() { delete form_; }
 
 void StatisticsHost::setLibrary(IMethodStatLibrary* library) {
   db_->SetLibrary(library);
+  reload();
+}
+
+void StatisticsHost::openIn(const std::filesystem::path& dataFolder) {
+  db_->Folder().SetFolder(dataFolder / TStatDB::kFolderName);
   reload();
 }
 

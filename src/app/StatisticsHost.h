@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <memory>
 
 namespace velmora {
@@ -26,6 +27,9 @@ class StatisticsHost : public QObject {
   void setLibrary(IMethodStatLibrary* library);
   // Reloads the database, reporting unreadable records once each.
   void reload();
+  // Binds the database to "Statistics" in `dataFolder` (the data folder
+  // moved at start-up) and loads what lies there.
+  void openIn(const std::filesystem::path& dataFolder);
 
  private:
   MainWindow& window_;

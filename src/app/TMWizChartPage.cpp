@@ -19,6 +19,7 @@
 #include "MainWindow.h"
 #include "PeaksHost.h"
 #include "ReportHost.h"
+#include "ResultsHost.h"
 #include "Settings.h"
 #include "TCalcForm.h"
 #include "TMWizForm.h"
@@ -301,13 +302,14 @@ void TMWizForm::showReportPage() {
   TReportRec& report = window_.reports().report();
   ReportHost& reports = window_.reports();
   report.Clear();
+  window_.results().beginWizardReport(sampleName_);
   TNode* root = wizPlacement_->Root();
   if (root && root->InForest()) {
     for (TNode* child = root->FirstChild; child; child = child->NextSibling) {
       window_.forest().SelectNode(child);
       window_.calculations().form().Recalculate();
       const std::size_t before = report.Experiments.size();
-      reports.AddToReportActnExecute();
+      if (reports.AddToReportActnExecute()) window_.results().collectWizardCalculation();
       // The checks of the parallel sample travel with its experiment.
       if (report.Experiments.size() > before)
         report.SetNotes(report.Experiments.size() - 1, TWizQualityGates::JudgeRun(gateInput(nullptr, child)));

@@ -24,10 +24,12 @@
 #include <QVBoxLayout>
 
 #include "DeviceLink.h"
+#include "FormatError.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "MethodsHost.h"
 #include "RecordingReceiver.h"
+#include "ResultsHost.h"
 #include "Settings.h"
 #include "THeaderManager.h"
 #include "TMethodsLibrary.h"
@@ -172,8 +174,13 @@ void TMWizForm::DeleteMethodClick() {
   const std::filesystem::path file(method.FileName);
   if (file.parent_path() != library.RecordFolder()) return;
   if (window_.messageSink().askYesNo(Message(msg::RemoveSelectedQuery)) != Answer::Yes) return;
-  THeaderManager folder(library.RecordFolder());
-  folder.Delete(file.filename().string());
+  try {
+    THeaderManager folder(library.RecordFolder());
+    folder.Delete(file.string());
+  } catch (const EFormatError& e) {
+    window_.messageSink().error(e.message());
+    return;
+  }
   window_.methods().load();
   fillMethods();
 }
@@ -406,6 +413,8 @@ void TMWizForm::ScriptFinished() {
   closing_ = true;
   replayTimer_.stop();
   wizPlacement_->ForgetRun();
+  // The run's results go into the archive (when the settings say so).
+  window_.results().finishWizardRun();
   // Closes the dialog once the current call (a button's click) has returned.
   QMetaObject::invokeMethod(
       this, [this] { QDialog::accept(); }, Qt::QueuedConnection);

@@ -124,7 +124,6 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   void ReplayRecording(const TDataArr& points) override;
   void SetPeakCalcType(int calcType) override;
   int PeakCalcType() override;
-  int PeakBaselineType() override;
 
  signals:
   // A pass has been recorded and handed over (its curves carry the run's

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -89,7 +90,15 @@ QWidget* TMWizForm::buildCellPage() {
   cellType_ = new QLabel(page);
   electrode_ = new QLabel(page);
   cellReady_ = new QLabel(page);
-  layout->addWidget(cellText_);
+  // The assembly assistant shows how the cell goes together.
+  auto* assemblyRow = new QHBoxLayout;
+  auto* assembly = new QToolButton(page);
+  assembly->setObjectName(QStringLiteral("AssemblyButton"));
+  assembly->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  assembly->setDefaultAction(window_.action("AssemblyAcnt"));
+  assemblyRow->addWidget(cellText_, 1);
+  assemblyRow->addWidget(assembly, 0, Qt::AlignTop);
+  layout->addLayout(assemblyRow);
   layout->addWidget(cellType_);
   layout->addWidget(electrode_);
   layout->addWidget(cellReady_);
@@ -293,7 +302,9 @@ void TMWizForm::fillPropertyTable() {
   } else if (s.CycleCounter <= 0) {
     const bool editable = s.CycleCounter == -1 || (s.ControlSolutionOption == 0 && !repeated);
     add(tr("Sample name"), UiText::fromStd(sampleName_), kRowSampleName, editable);
-    if (s.CalcTable[kTableAshingMass] > 0.0) {
+    // A result per mass of sample needs the ashed mass and the volume of its
+    // solution, whether or not the script gave them already.
+    if (ConcUnits::IsMass(s.Units[3]) || s.CalcTable[kTableAshingMass] > 0.0) {
       tableRow(tr("Mass of sample taken for ashing, g"), kTableAshingMass, editable);
       tableRow(tr("Volume of solution obtained after dissolving of ash, cm^3^"), kTableAshSolutionVolume, editable);
     }
@@ -366,8 +377,14 @@ void TMWizForm::showProgramPage() {
 
 void TMWizForm::ChangeProgramClick() {
   if (!interp_->CanChangePrograms()) return;
+  // The run's programs, edited in place of the editor's own: its tool bar
+  // stays off (only the wizard records its passes) and the compact view
+  // follows the method's controls visibility.
   TOldStyleRecordForm& editor = window_.recordParameters().form();
-  const TVAProgramsArray edited = editor.EditProgramsModally(interp_->Settings().Programs);
+  TOldStyleRecordForm::ModalEdit how;
+  how.toolBar = false;
+  how.compactView = interp_->Settings().ControlsVisibility > 0;
+  const TVAProgramsArray edited = editor.EditProgramsModally(interp_->Settings().Programs, how);
   if (!(edited == interp_->Settings().Programs)) interp_->ChangePrograms(edited);
   fillPropertyTable();
 }

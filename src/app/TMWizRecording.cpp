@@ -187,6 +187,4 @@ void TMWizForm::SetPeakCalcType(int calcType) { window_.peaks().controller().pic
 
 int TMWizForm::PeakCalcType() { return window_.peaks().controller().shownCalcType(); }
 
-int TMWizForm::PeakBaselineType() { return window_.peaks().controller().shownBaselineType(); }
-
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QUrl>
@@ -76,7 +77,12 @@ void UpdateHost::askToDeleteInstaller() {
   const QString path = UiText::fromStd(settings_.ini().readString(kInstall, "Path", ""));
   if (path.isEmpty()) return;
   const Message question(msg::UpdateDeleteInstaller, {UiText::toStd(QDir::toNativeSeparators(path))});
-  if (window_.messageSink().askYesNo(question) == Answer::Yes) QFile::remove(path);
+  if (window_.messageSink().askYesNo(question) == Answer::Yes) {
+    QFile::remove(path);
+    // The installer's private folder goes with it when nothing else is there.
+    const QFileInfo info(path);
+    if (info.dir().dirName().startsWith(QStringLiteral("velmora-update-"))) QDir().rmdir(info.absolutePath());
+  }
   writeInstallerPath(QString());
 }
 

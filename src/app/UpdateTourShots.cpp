@@ -19,6 +19,7 @@
 #include "TAssemblyForm.h"
 #include "TUpdateForm.h"
 #include "UpdateDownloader.h"
+#include "UpdateSigningKey.h"
 
 namespace velmora {
 
@@ -60,6 +61,10 @@ int UpdateTourShots::programUpdate(MainWindow& w, const QString& folder) {
   const QByteArray catalogue = newer.toLatin1() + "\n" + QByteArray::number(installer.size()) + "\n" +
                                server.url("/va/" + name).toEncoded() + "\n\n\n\n" + sum + "\n";
   server.setBody(QStringLiteral("/va/catalogue.txt"), catalogue);
+  // The stand-in publisher signs with a key of its own, made for the picture.
+  const UpdateSigningKey key = UpdateSigningKey::Generate();
+  server.setBody(QStringLiteral("/va/catalogue.txt.sig"),
+                 QByteArray::fromStdString(key.SignatureFile(catalogue.toStdString())));
   server.setBody(QStringLiteral("/va/notes_ENU.rtf"),
                  "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 What is new in " + newer.toLatin1() +
                      "\\par\\par"
@@ -80,6 +85,7 @@ int UpdateTourShots::programUpdate(MainWindow& w, const QString& folder) {
   TUpdateForm form(*network, quiet, &w);
   form.setOwnVersion(own);
   form.setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
+  form.setPublicKey(key.PublicKey());
   form.setNotesTemplate(server.url(QStringLiteral("/va/")).toString() + QStringLiteral("notes_%s.rtf"));
   // Nothing of the picture's download stays behind.
   QTemporaryDir temp;

@@ -116,8 +116,8 @@ void TRecThread::SamplerFault(int cell, bool answered) {
     } catch (...) {
     }
   }
-  const std::string recorded = std::to_string(run_.vaGrammsRecorded_.load());
-  ReportError(Message(answered ? msg::SamplerWrongCell : msg::SamplerNoAnswer, {name, recorded}));
+  const std::int64_t recorded = run_.vaGrammsRecorded_.load();
+  ReportError(Message::Counted(answered ? msg::SamplerWrongCell : msg::SamplerNoAnswer, recorded, {name}));
   if (!raised) ReportError(Message(msg::SamplerElectrodeNotRaised));
 }
 

@@ -17,13 +17,17 @@ using namespace protocol;
 
 TTavrelDevice::TTavrelDevice(IMessageSink& sink, IClock& clock) : sink_(sink), clock_(clock) {}
 
-TTavrelDevice::~TTavrelDevice() {
+void TTavrelDevice::Stop() {
   stopping_ = true;
   { std::lock_guard lock(stopMutex_); }
   stopCv_.notify_all();
   for (auto& e : events_) e.set();
   ++epoch_;
   WakeWaiters();
+}
+
+TTavrelDevice::~TTavrelDevice() {
+  Stop();
   if (ISerialPort* port = port_.load()) {
     port->close();
     port->setReceiveHandler(nullptr);

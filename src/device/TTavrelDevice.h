@@ -62,6 +62,10 @@ class TTavrelDevice {
 
   explicit TTavrelDevice(IMessageSink& sink, IClock& clock);
   ~TTavrelDevice();
+  // Makes every waiting command give up at once and every later one do
+  // nothing, so that threads using the device can be joined before it goes
+  // (the destructor begins with it).
+  void Stop();
   TTavrelDevice(const TTavrelDevice&) = delete;
   TTavrelDevice& operator=(const TTavrelDevice&) = delete;
 

@@ -67,12 +67,16 @@ int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start,
   TNode* current = start != nullptr ? start : forest.LastRoot();
   int depth = current != nullptr ? current->Depth() : 0;
   int result = 0;
+  // Every node gets a record: their number is bounded by the bytes there are.
+  const std::size_t bytes = in.remaining();
+  std::size_t nodes = 0;
   ChunkReader chunks(in);
   Chunk c;
   while (chunks.next(c)) {
     switch (c.tag) {
       case TagNextNode:
       case TagFirstChild: {
+        VAStructStream::CheckRecordCount(++nodes, bytes);
         const std::string name = StreamText::ReadShortString(c.body, kNameCapacity);
         TNode* node = nullptr;
         if (c.tag == TagFirstChild && current != nullptr) {

@@ -12,6 +12,7 @@
 #include "BinaryWriter.h"
 #include "DateTime.h"
 #include "FileIo.h"
+#include "FileLock.h"
 #include "FormatError.h"
 #include "MessageSink.h"
 #include "Messages.h"
@@ -35,6 +36,23 @@ constexpr std::size_t kNameWidth = 8;
 fs::path FolderOf(const fs::path& indexFile) {
   fs::path folder = indexFile.parent_path();
   return folder.empty() ? fs::path(".") : folder;
+}
+
+bool SameFolder(const fs::path& a, const fs::path& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code ec;
+  if (fs::equivalent(a, b, ec)) return true;
+  return a.lexically_normal() == b.lexically_normal();
+}
+
+// The canonical curve file numbers in a folder.
+std::set<std::int64_t> CurveNumbersIn(const fs::path& folder) {
+  std::set<std::int64_t> numbers;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (const auto k = FolderDatabase::CanonicalCurveNumber(it->path().filename().string())) numbers.insert(*k);
+  }
+  return numbers;
 }
 
 double ModificationDate(const fs::path& file) {
@@ -105,10 +123,17 @@ void FolderDatabase::ReadCurveFile(TVAStruct& record, const std::vector<std::uin
   record.SetData(points);
 }
 
-void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& indexFile) {
-  const std::vector<std::uint8_t> indexBytes = FileIo::readAll(indexFile, 1 << 20);
-  BinaryReader index(indexBytes);
+std::int32_t FolderDatabase::ReadIndexFile(const fs::path& indexFile) {
+  const std::vector<std::uint8_t> bytes = FileIo::readAll(indexFile, 64);
+  BinaryReader index(bytes);
+  if (bytes.size() != 4) throw EFormatError(Message(msg::NotADocumentFile, {indexFile.string()}));
   const std::int32_t highest = index.i32();
+  if (highest < 0) throw EFormatError(Message(msg::NotADocumentFile, {indexFile.string()}));
+  return highest;
+}
+
+void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& indexFile, TCurveFiles* loaded) {
+  const std::int32_t highest = ReadIndexFile(indexFile);
 
   // The curve files numbered 0 .. highest that exist, in number order. The
   // folder is listed once instead of probing every number, so a damaged
@@ -127,6 +152,10 @@ void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& ind
   // Loading is no edit: nothing of it goes to the undo recorder.
   TPaintingGuard painting(forest);
   TUndoSuspendGuard undo(&forest.Undo());
+  if (loaded != nullptr) {
+    loaded->Folder = folder;
+    loaded->Names.clear();
+  }
   for (const auto& [k, file] : curves) {
     const std::vector<std::uint8_t> bytes = FileIo::readAll(file);
     TNode* node = forest.AddNode(forest.LastRoot(), nullptr);
@@ -137,6 +166,7 @@ void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& ind
     va->DatabaseName = file.filename().string();
     ReadCurveFile(*va, bytes);
     node->SetNameSilently(va->Params.Comments());
+    if (loaded != nullptr) loaded->Names.insert(va->DatabaseName);
   }
 }
 
@@ -157,31 +187,47 @@ std::vector<std::uint8_t> FolderDatabase::CurveFileBytes(const TVAStruct& record
   return out.take();
 }
 
-void FolderDatabase::SaveFolderDatabase(TNodeForest& forest, const fs::path& indexFile, IMessageSink* sink) {
+void FolderDatabase::SaveFolderDatabase(TNodeForest& forest, const fs::path& indexFile, IMessageSink* sink,
+                                        TCurveFiles* owned) {
   std::vector<TVAStruct*> leaves;
   for (const auto& node : forest.AllNodes) {
     if (!node->InForest() || node->HasChildren()) continue;
     if (TVAStruct* va = node->VA()) leaves.push_back(va);
   }
 
-  // Every curve gets a file name of its own that the reader will find.
+  const fs::path folder = FolderOf(indexFile);
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  // Another program saving into the same folder waits: the numbers below
+  // are free only while nobody else writes there.
+  FileLock lock(folder / kLockName);
+  const bool ours = owned != nullptr && SameFolder(owned->Folder, folder);
+  const std::set<std::string> mine = ours ? owned->Names : std::set<std::string>{};
+  const std::set<std::int64_t> present = CurveNumbersIn(folder);
+
+  // Every curve gets a file name of its own that the reader will find and
+  // that belongs to no other database.
   std::set<std::int64_t> taken;
   std::vector<bool> keep(leaves.size(), false);
-  std::int64_t highest = -1;
+  std::int64_t highest = present.empty() ? -1 : *present.rbegin();
+  std::int64_t written = -1;
   for (std::size_t i = 0; i < leaves.size(); ++i) {
     const auto k = CanonicalCurveNumber(leaves[i]->DatabaseName);
-    if (k && taken.insert(*k).second) {
-      keep[i] = true;
-      highest = std::max(highest, *k);
-    }
+    if (!k || taken.count(*k) != 0) continue;
+    if (present.count(*k) != 0 && mine.count(leaves[i]->DatabaseName) == 0) continue;
+    taken.insert(*k);
+    keep[i] = true;
+    highest = std::max(highest, *k);
+    written = std::max(written, *k);
   }
   for (std::size_t i = 0; i < leaves.size(); ++i) {
     if (keep[i]) continue;
     ++highest;
     leaves[i]->DatabaseName = CurveFileName(highest);
+    written = highest;
   }
 
-  const fs::path folder = FolderOf(indexFile);
+  std::set<std::string> names;
   for (TVAStruct* va : leaves) {
     bool cut = false;
     const std::vector<std::uint8_t> bytes = CurveFileBytes(*va, &cut);
@@ -190,11 +236,21 @@ void FolderDatabase::SaveFolderDatabase(TNodeForest& forest, const fs::path& ind
       sink->warning(Message(msg::TooManyPeaksForDatabase, {name, std::to_string(va->Peaks.size())}));
     }
     FileIo::writeAtomically(folder / va->DatabaseName, bytes);
+    names.insert(va->DatabaseName);
   }
 
   BinaryWriter index;
-  index.i32(static_cast<std::int32_t>(std::clamp<std::int64_t>(highest, 0, INT32_MAX)));
+  index.i32(static_cast<std::int32_t>(std::clamp<std::int64_t>(written, 0, INT32_MAX)));
   FileIo::writeAtomically(indexFile, index.data());
+
+  // Curves of this document deleted since it was loaded or saved here take
+  // their files with them, once the index no longer needs them.
+  for (const std::string& name : mine)
+    if (names.count(name) == 0) fs::remove(folder / name, ec);
+  if (owned != nullptr) {
+    owned->Folder = folder;
+    owned->Names = std::move(names);
+  }
 }
 
 }  // namespace velmora

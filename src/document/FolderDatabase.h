@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,16 @@ class TVAStruct;
 // the tree nor the calculation data.
 class FolderDatabase {
  public:
+  // The curve files a document loaded from one folder or wrote there: the
+  // only files of that folder a save may replace or delete. Another
+  // database's curves in the same folder are never touched.
+  struct TCurveFiles {
+    std::filesystem::path Folder;
+    std::set<std::string> Names;
+  };
+  // Taken while a folder's curve files and index are written.
+  static constexpr const char* kLockName = "Database.lock";
+
   static constexpr std::size_t kParamsOffset = 0;
   static constexpr std::size_t kPeaksOffset = 244;
   static constexpr std::size_t kCountOffset = 832;
@@ -35,24 +46,35 @@ class FolderDatabase {
   // for it, else nothing.
   static std::optional<std::int64_t> CanonicalCurveNumber(const std::string& name);
 
+  // The index value of a database's index file: exactly one non-negative
+  // int32. Throws EFormatError ("not a document file") for anything else,
+  // "Cannot open file" when it cannot be read.
+  static std::int32_t ReadIndexFile(const std::filesystem::path& indexFile);
+
   // Appends one root node per curve file numbered 0 .. the index value, in
   // number order; missing numbers are passed over. Painting is suspended
-  // for the whole load. Throws EFormatError for a damaged index or curve
-  // file (the curves read before stay).
-  static void LoadFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile);
+  // for the whole load. Throws EFormatError for an index that cannot be
+  // read or a damaged curve file (the curves read before stay). `loaded`,
+  // when given, gets the folder and the files read.
+  static void LoadFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile,
+                                 TCurveFiles* loaded = nullptr);
 
   // Writes one curve file per leaf of the forest (in node-list order, the
   // displayed points), then the index file. Each file is written to a
   // temporary file and renamed over the old one.
   //
-  // A leaf whose DatabaseName is empty, is not a curve file name, or is
-  // already taken by an earlier leaf gets the next free number above the
-  // highest in use (its DatabaseName is updated), so that no curve
-  // overwrites another and every curve can be read back. Only the file
-  // name part of a stored name is used. A curve with more than 21 peaks
-  // keeps its first 21 in the file; `sink`, when given, is warned.
+  // A leaf keeps its DatabaseName when that is a curve file name no
+  // earlier leaf took and the file is either this document's (named in
+  // `owned` for this folder) or not in the folder yet. Any other leaf gets
+  // the next number above the highest in the folder and in use (its
+  // DatabaseName is updated), so that no curve overwrites another, nor a
+  // file of another database, and every curve can be read back. After the
+  // index, the files of `owned` that no leaf wrote (curves deleted from
+  // the document) are deleted; `owned` then names the files written. The
+  // folder's lock is held throughout. A curve with more than 21 peaks keeps
+  // its first 21 in the file; `sink`, when given, is warned.
   static void SaveFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile,
-                                 IMessageSink* sink = nullptr);
+                                 IMessageSink* sink = nullptr, TCurveFiles* owned = nullptr);
 
   // One curve file image / its reading into a record (Params, peaks and
   // points; the points through SetData).

@@ -95,20 +95,28 @@ struct Line {
   std::string_view Text;
 };
 
-std::vector<Line> Lines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t pos = 0, number = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = text.size();
-    ++number;
-    lines.push_back({number, text.substr(pos, end - pos)});
-    pos = end;
-    if (pos < text.size() && text[pos] == '\r') ++pos;
-    if (pos < text.size() && text[pos] == '\n') ++pos;
+// The lines of a text one at a time: no index of them is kept, so a file of
+// empty lines costs no memory beyond its own.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+
+  bool next(Line& line) {
+    if (pos_ >= text_.size()) return false;
+    std::size_t end = text_.find_first_of("\r\n", pos_);
+    if (end == std::string_view::npos) end = text_.size();
+    line = {++number_, text_.substr(pos_, end - pos_)};
+    pos_ = end;
+    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    return true;
   }
-  return lines;
-}
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t number_ = 0;
+};
 
 std::string Shown(std::string_view line) {
   std::string s(line.substr(0, 80));
@@ -147,14 +155,16 @@ bool LooksLikeUnitsRow(const std::vector<std::string_view>& fields) {
   return any;
 }
 
-Attempt TryTable(const std::vector<Line>& lines, char sep) {
+Attempt TryTable(std::string_view text, char sep) {
   Attempt a;
   const bool commaAllowed = sep != ',';
-  std::vector<const Line*> header;
+  std::vector<Line> header;
   std::size_t columns = 0;
   Table table;
   table.Separator = sep;
-  for (const Line& line : lines) {
+  LineCursor cursor(text);
+  Line line;
+  while (cursor.next(line)) {
     if (Trim(line.Text).empty()) continue;
     if (line.Text.size() > InstrumentTextImport::kMaxLineLength) {
       a.FailedLine = line.Number;
@@ -177,7 +187,7 @@ Attempt TryTable(const std::vector<Line>& lines, char sep) {
           a.FailedText = Shown(line.Text);
           return a;
         }
-        header.push_back(&line);
+        header.push_back(line);
         continue;
       }
     }
@@ -199,7 +209,7 @@ Attempt TryTable(const std::vector<Line>& lines, char sep) {
   // may sit under the names.
   std::vector<std::string_view> names, units;
   for (auto it = header.rbegin(); it != header.rend(); ++it) {
-    std::vector<std::string_view> fields = Split((*it)->Text, sep);
+    std::vector<std::string_view> fields = Split(it->Text, sep);
     if (fields.size() < columns) fields.resize(columns);
     if (fields.size() != columns) continue;
     if (units.empty() && names.empty() && LooksLikeUnitsRow(fields) && it + 1 != header.rend()) {
@@ -307,10 +317,9 @@ Unit InstrumentTextImport::UnitOfName(std::string_view name) {
 
 Table InstrumentTextImport::Parse(std::string_view text) {
   if (StartsWith(text, kBom)) text.remove_prefix(kBom.size());
-  const std::vector<Line> lines = Lines(text);
   Attempt furthest;
   for (char sep : {';', '\t', ',', ' '}) {
-    Attempt a = TryTable(lines, sep);
+    Attempt a = TryTable(text, sep);
     if (a.Result) return std::move(*a.Result);
     if (a.FailedLine > furthest.FailedLine) furthest = std::move(a);
   }
@@ -321,8 +330,9 @@ Table InstrumentTextImport::Parse(std::string_view text) {
 
 bool InstrumentTextImport::IsInstrumentTable(std::string_view text) {
   if (StartsWith(text, kBom)) return true;
-  const std::vector<Line> lines = Lines(text.substr(0, std::min<std::size_t>(text.size(), kMaxLineLength)));
-  for (const Line& line : lines) {
+  LineCursor cursor(text.substr(0, std::min<std::size_t>(text.size(), kMaxLineLength)));
+  Line line;
+  while (cursor.next(line)) {
     if (Trim(line.Text).empty()) continue;
     if (line.Text.find_first_of(";,") != std::string_view::npos) return true;
     const auto fields = Split(line.Text, ' ');

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <system_error>
 
+#include "BinaryReader.h"
 #include "DateTime.h"
 #include "DocumentFile.h"
+#include "FileHeader.h"
 #include "FolderDatabase.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
@@ -115,6 +118,7 @@ void TDocumentCommands::NewDocument() {
   }
   CurveCounter = 0;
   BackupFileName.clear();
+  DatabaseCurves = {};
   if (host_.RebuildTree) host_.RebuildTree();
   if (host_.SelectionChanged) host_.SelectionChanged();
   if (host_.UpdateChart) host_.UpdateChart();
@@ -150,11 +154,44 @@ void TDocumentCommands::FinishLoading() {
   ClearHint();
 }
 
-bool TDocumentCommands::OpenFile(const std::string& file) {
-  if (!FileExists(file)) {
-    sink_.error(Message(msg::FileNotFound));
-    return false;
+std::optional<Message> TDocumentCommands::OpenProblem(const std::string& file) {
+  if (!FileExists(file)) return Message(msg::FileNotFound);
+  const std::string ext = UpperExtension(file);
+  if (ext == ".TVX") {
+    // Only a file that starts with the document header is taken for one;
+    // the rest is read when the document loads.
+    std::ifstream in(file, std::ios::binary);
+    std::uint8_t head[FileHeader::Size] = {};
+    if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return Message(msg::NotADocumentFile, {file});
+    try {
+      BinaryReader reader(std::span<const std::uint8_t>(head, sizeof head));
+      if (!FileHeader::read(reader, DocumentFile::TypeCode)) return Message(msg::NotADocumentFile, {file});
+    } catch (const EFormatError&) {
+      // A known magic with a version this program cannot read: the load
+      // says so with its own message.
+    }
+  } else if (ext == ".MBD") {
+    try {
+      FolderDatabase::ReadIndexFile(file);
+    } catch (const EFormatError& e) {
+      return e.message();
+    }
+  } else {
+    // Neither a document nor a folder database: taking its name would have
+    // the next save write over it.
+    return Message(msg::NotADocumentFile, {file});
   }
+  return std::nullopt;
+}
+
+bool TDocumentCommands::CheckOpenable(const std::string& file) {
+  const std::optional<Message> problem = OpenProblem(file);
+  if (problem) sink_.error(*problem);
+  return !problem;
+}
+
+bool TDocumentCommands::OpenFile(const std::string& file) {
+  if (!CheckOpenable(file)) return false;
   Hint(msg::OpeningFile);
   if (host_.SetLoading) host_.SetLoading(true);
   if (host_.ProcessMessages) host_.ProcessMessages();
@@ -167,7 +204,12 @@ bool TDocumentCommands::OpenFile(const std::string& file) {
       if (host_.RootNodeLoaded) hook = [this](TNode*) { host_.RootNodeLoaded(); };
       unread = DocumentFile::LoadDocument(forest_, file, hook);
     } else if (ext == ".MBD") {
-      FolderDatabase::LoadFolderDatabase(forest_, file);
+      FolderDatabase::TCurveFiles loaded;
+      FolderDatabase::LoadFolderDatabase(forest_, file, &loaded);
+      // Appended into curves loaded from the same folder, both are ours.
+      if (!DatabaseCurves.Folder.empty() && DatabaseCurves.Folder == loaded.Folder)
+        loaded.Names.insert(DatabaseCurves.Names.begin(), DatabaseCurves.Names.end());
+      DatabaseCurves = std::move(loaded);
     }
   } catch (const std::exception& e) {
     // The document keeps what was read; the window shows it.
@@ -188,6 +230,8 @@ bool TDocumentCommands::Open() {
   if (!AskSaveChanges()) return false;
   const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
   if (!file) return false;
+  // A file that cannot be opened leaves the document as it is.
+  if (!CheckOpenable(*file)) return false;
   Modified = false;
   NewDocument();
   return OpenFile(*file);
@@ -196,12 +240,14 @@ bool TDocumentCommands::Open() {
 bool TDocumentCommands::AppendFile() {
   const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
   if (!file) return false;
+  if (!CheckOpenable(*file)) return false;
   Modified = true;
   return OpenFile(*file);
 }
 
 bool TDocumentCommands::OpenRecent(const std::string& file) {
   if (!AskSaveChanges()) return false;
+  if (!CheckOpenable(file)) return false;
   Modified = false;
   NewDocument();
   return OpenFile(file);
@@ -271,7 +317,7 @@ bool TDocumentCommands::Save(bool fromUser) {
     if (ext == ".TVX")
       DocumentFile::SaveDocument(forest_, file);
     else
-      FolderDatabase::SaveFolderDatabase(forest_, file, &sink_);
+      FolderDatabase::SaveFolderDatabase(forest_, file, &sink_, &DatabaseCurves);
   } catch (const std::exception& e) {
     ClearHint();
     ShowError(e);
@@ -318,11 +364,13 @@ std::string TDocumentCommands::BackupName() {
   return BackupFileName;
 }
 
-void TDocumentCommands::WriteBackup() {
+bool TDocumentCommands::WriteBackup() {
   try {
     DocumentFile::SaveDocument(forest_, BackupName());
+    return true;
   } catch (const std::exception& e) {
     ShowError(e);
+    return false;
   }
 }
 
@@ -332,13 +380,11 @@ void TDocumentCommands::DeleteBackup() {
   fs::remove(BackupFileName, ec);
 }
 
-void TDocumentCommands::AfterCurveRecorded() {
+bool TDocumentCommands::AfterCurveRecorded() {
   Modified = true;
-  if (InDatabaseMode()) {
-    Save(false);
-  } else if (settings_.options().backupEnabled) {
-    WriteBackup();
-  }
+  if (InDatabaseMode()) return Save(false);
+  if (settings_.options().backupEnabled) return WriteBackup();
+  return true;
 }
 
 }  // namespace velmora

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "FolderDatabase.h"
+#include "Message.h"
 #include "TDocumentHost.h"
 
 namespace velmora {
@@ -36,6 +39,9 @@ class TDocumentCommands {
   // In database storage mode, the document to return to after "Save as"
   // into another folder.
   std::string DatabaseFileName;
+  // The folder database files this document loaded or wrote: a save there
+  // replaces or deletes these and no others.
+  FolderDatabase::TCurveFiles DatabaseCurves;
   // Decimal separator of imported text files (the locale's).
   char DecimalSeparator = '.';
   // Separator of the date in database file names (the locale's date
@@ -56,8 +62,13 @@ class TDocumentCommands {
   // stops (false). Also false when the save did not happen.
   bool AskSaveChanges();
   // Opens a file by its extension (".tvx" document, ".mbd" folder
-  // database, anything else loads nothing) into the current document.
+  // database) into the current document. A missing file, another
+  // extension, a ".tvx" without the document header and a ".mbd" whose
+  // index cannot be read are refused with a message: the document, its
+  // name and the recent files stay as they were.
   bool OpenFile(const std::string& file);
+  // Why `file` cannot be opened, or nothing when it can.
+  static std::optional<Message> OpenProblem(const std::string& file);
   bool Open();
   bool AppendFile();
   // Imports every chosen text file into a new root node; a failing file
@@ -75,11 +86,13 @@ class TDocumentCommands {
   // The database name of the next recorded curve; advances the counter.
   std::string TakeCurveFileName();
   // After each recorded curve: in separate-files mode writes the backup
-  // (when enabled), in database mode saves the document.
-  void AfterCurveRecorded();
+  // (when enabled), in database mode saves the document. False when that
+  // write failed (the error was shown).
+  bool AfterCurveRecorded();
   // The backup name for the document (chosen once per document).
   std::string BackupName();
-  void WriteBackup();
+  // False when the backup could not be written (the error was shown).
+  bool WriteBackup();
   void DeleteBackup();
   // The backup file for a document file: "<folder><name>.bak.tvx", else
   // "<folder><name>.bak<i>.tvx" for the first i free; the data folder for a
@@ -97,6 +110,8 @@ class TDocumentCommands {
   void Hint(const char* text);
   void ClearHint();
   void ShowError(const std::exception& e);
+  // Says why `file` cannot be opened; true when it can.
+  bool CheckOpenable(const std::string& file);
   bool InDatabaseMode() const;
 
   TNodeForest& forest_;

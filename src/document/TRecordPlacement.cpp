@@ -87,7 +87,9 @@ void TRecordPlacement::Fill(TNode* node, const TRecordedCurve& curve) {
   r->StirrerSpeed = IntAt(curve.Step, kStirrerSpeed);
   r->Compensation = curve.Step[kCompensation];
   r->FilterValue = FilterValue;
-  r->CalculationMethod = CalculationMethod;
+  r->CalculationMethod = HasCustomMethod ? -1 : CalculationMethod;
+  r->HasCustomMethod = HasCustomMethod ? 1 : 0;
+  r->CustomMethod = HasCustomMethod ? CustomMethod : TCustomMethod{};
   node->SetNameSilently(CaptionOf ? CaptionOf(*r) : r->Params.Comments());
 }
 

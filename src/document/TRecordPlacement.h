@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "TCustomMethod.h"
 #include "TDataPoint.h"
 
 namespace velmora {
@@ -53,7 +54,12 @@ class TRecordPlacement {
   // with SimulatedMark, so simulated data never pass for measured ones.
   bool Simulated = false;
   static constexpr const char* SimulatedMark = "[EMULATOR - simulated] ";
+  // The calculation method every filled record gets, as the calculation
+  // window writes it: a built-in method's number (-1 none), or with
+  // HasCustomMethod a copy of the custom method (CalculationMethod -1).
   std::int32_t CalculationMethod = 0;
+  bool HasCustomMethod = false;
+  TCustomMethod CustomMethod;
   // The current date and time (days since 1899-12-30); DateTime::now by default.
   std::function<double()> Now;
   // Caption of a new group node for its date; "dd.mm.yyyy hh:nn:ss" by default.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <system_error>
 
 #include "BinaryReader.h"
@@ -87,17 +88,30 @@ void TRecoveryJournal::Append(const TVAStruct& record, const std::string& captio
   const int fd = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) ThrowCannotCreate(file_, errno);
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0;
-  if (ok && st.st_size == 0) {
+  if (::fstat(fd, &st) != 0) {
+    const int error = errno;
+    ::close(fd);
+    ThrowCannotCreate(file_, error);
+  }
+  const off_t before = st.st_size;
+  bool ok = true;
+  if (before == 0) {
     BinaryWriter header;
     FileHeader::write(header, TypeCode);
     ok = WriteAll(fd, header.data().data(), header.size());
   }
   if (ok) ok = WriteAll(fd, entry.data(), entry.size());
   if (ok) ok = ::fsync(fd) == 0;
-  const int error = errno;
+  if (!ok) {
+    // A torn entry is taken back, so that the next one follows the last
+    // good entry; a journal that had just begun goes altogether.
+    const int error = errno;
+    if (::ftruncate(fd, before) == 0) ::fsync(fd);
+    ::close(fd);
+    if (before == 0 && !existed) fs::remove(file_, ec);
+    ThrowCannotCreate(file_, error);
+  }
   ::close(fd);
-  if (!ok) ThrowCannotCreate(file_, error);
   if (!existed) FileIo::syncFolder(file_.parent_path());
 }
 
@@ -112,29 +126,61 @@ bool TRecoveryJournal::HasEntries() const {
   return !ec && size > FileHeader::Size;
 }
 
+namespace {
+
+// The payload of a sound entry at `pos` (marker, size within bounds,
+// checksum), or nothing. `budget` (when given) is what the checksums of
+// the search for the next sound entry may still read; an exhausted budget
+// also gives nothing.
+std::optional<std::span<const std::uint8_t>> EntryAt(std::span<const std::uint8_t> bytes, std::size_t pos,
+                                                     std::size_t& next, std::size_t* budget = nullptr) {
+  if (bytes.size() - pos < 12) return std::nullopt;
+  BinaryReader in(bytes.subspan(pos));
+  if (in.u32() != TRecoveryJournal::EntryMarker) return std::nullopt;
+  const std::uint32_t size = in.u32();
+  if (size > TRecoveryJournal::MaxEntrySize || in.remaining() < std::size_t{size} + 4) return std::nullopt;
+  if (budget != nullptr) {
+    if (*budget < size) return std::nullopt;
+    *budget -= size;
+  }
+  const std::span<const std::uint8_t> payload = in.bytes(size);
+  if (in.u32() != TRecoveryJournal::Crc32(payload)) return std::nullopt;
+  next = pos + 12 + size;
+  return payload;
+}
+
+}  // namespace
+
 TRecoveryJournal::Contents TRecoveryJournal::Decode(std::span<const std::uint8_t> bytes) {
   Contents contents;
-  BinaryReader in(bytes);
-  if (bytes.size() < FileHeader::Size || !FileHeader::read(in, TypeCode))
+  BinaryReader head(bytes);
+  if (bytes.size() < FileHeader::Size || !FileHeader::read(head, TypeCode))
     throw EFormatError(Message(msg::UnknownFileFormat, {""}));
-  while (!in.atEnd()) {
-    if (in.remaining() < 8) {
-      contents.DamagedTail = true;
-      break;
+  std::size_t pos = FileHeader::Size;
+  // A file made of false markers that each claim a long entry would have
+  // the search checksum the same bytes again and again: it reads at most a
+  // few times the file, then the rest counts as a damaged tail.
+  std::size_t searchBudget = 4 * bytes.size() + MaxEntrySize;
+  while (pos < bytes.size()) {
+    std::size_t next = 0;
+    std::optional<std::span<const std::uint8_t>> payload = EntryAt(bytes, pos, next);
+    if (!payload) {
+      // A torn or damaged entry: the reading goes on at the next sound
+      // entry after it, found by its marker and checksum.
+      std::size_t at = pos + 1;
+      for (; at + 12 <= bytes.size() && searchBudget > 0; ++at) {
+        if (bytes[at] != (EntryMarker & 0xFFu)) continue;
+        if ((payload = EntryAt(bytes, at, next, &searchBudget))) break;
+      }
+      if (!payload) {
+        contents.DamagedTail = true;
+        break;
+      }
+      ++contents.SkippedEntries;
     }
-    const std::uint32_t marker = in.u32();
-    const std::uint32_t size = in.u32();
-    if (marker != EntryMarker || size > MaxEntrySize || in.remaining() < std::size_t{size} + 4) {
-      contents.DamagedTail = true;
-      break;
-    }
-    const std::span<const std::uint8_t> payload = in.bytes(size);
-    if (in.u32() != Crc32(payload)) {
-      contents.DamagedTail = true;
-      break;
-    }
+    pos = next;
     try {
-      BinaryReader p(payload);
+      BinaryReader p(*payload);
       Entry e;
       e.Caption = p.shortString(kCaptionCapacity);
       e.Record = std::make_unique<TVAStruct>();
@@ -142,7 +188,7 @@ TRecoveryJournal::Contents TRecoveryJournal::Decode(std::span<const std::uint8_t
       contents.Entries.push_back(std::move(e));
     } catch (const EFormatError&) {
       // A checksummed entry that does not read is from a newer program: skip it.
-      contents.DamagedTail = true;
+      ++contents.SkippedEntries;
     }
   }
   return contents;

@@ -22,9 +22,10 @@ class TVAStruct;
 //   payload: string[255] node caption, then the curve record stream of the
 //   document file (parameters, points, database name, date).
 // Each entry is written with one write call and flushed to disk (fsync)
-// before Append returns. A crash can at worst leave the last entry torn;
-// reading stops at the first entry whose size, marker or checksum is wrong,
-// keeping every entry before it.
+// before Append returns; an entry that could not be written whole is cut
+// off again at once. A crash can at worst leave the last entry torn;
+// reading passes over an entry whose size, marker or checksum is wrong and
+// goes on at the next sound entry, so one damaged entry costs one curve.
 class TRecoveryJournal {
  public:
   static constexpr const char* FileName = "Recovery.vrj";
@@ -42,6 +43,7 @@ class TRecoveryJournal {
   struct Contents {
     std::vector<Entry> Entries;
     bool DamagedTail = false;  // bytes after the last good entry were dropped
+    int SkippedEntries = 0;    // damaged entries passed over between good ones
   };
 
   explicit TRecoveryJournal(std::filesystem::path file);
@@ -51,7 +53,8 @@ class TRecoveryJournal {
   const std::filesystem::path& Path() const { return file_; }
 
   // Appends one curve and flushes it to disk. Throws EFormatError ("Cannot
-  // create file") when it cannot be written.
+  // create file") when it cannot be written; the journal is then as it was
+  // before.
   void Append(const TVAStruct& record, const std::string& caption);
   // Removes the journal (the document was saved or closed cleanly).
   void Clear();

@@ -52,6 +52,12 @@ void WritePeakInts(ChunkWriter& cw, std::int32_t tag, const TPeaks& peaks, std::
 
 }  // namespace
 
+void VAStructStream::CheckRecordCount(std::size_t records, std::size_t bytes) {
+  // One record is allowed whatever the size, as a short hand-made file holds.
+  if (records > std::max<std::size_t>(1, bytes / kMinRecordBytes))
+    throw EFormatError(Message(msg::RecordsOutOfProportion, {std::to_string(bytes), std::to_string(records)}));
+}
+
 std::int32_t VAStructStream::NormalizedStirrerSpeed(std::int32_t speed) {
   return (speed < 0 || speed > 2000) ? -1 : speed;
 }
@@ -365,7 +371,9 @@ int VAStructStream::ReadRecordLevel(TVAStruct& r, BinaryReader& in, int nesting)
         break;
       }
       case TagAveragedColumns: {
+        // Every column is a whole record stream of its own.
         const std::size_t m = ReadCount(b, 4, "the column count");
+        CheckRecordCount(m, b.remaining());
         std::vector<std::unique_ptr<TArrayDataStruct>> columns;
         for (std::size_t i = 0; i < m; ++i) {
           const std::size_t size = ReadCount(b, 1, "a column record");

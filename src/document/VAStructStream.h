@@ -52,6 +52,15 @@ class VAStructStream {
   static constexpr std::size_t kOldPeakImageSize = 279;
   // Averaged columns nest record streams; deeper nesting than this is damage.
   static constexpr int kMaxNesting = 8;
+  // The fewest bytes a stored curve record takes in any file (its database
+  // name block alone takes 264), while a record in memory takes about a
+  // kilobyte. Readers that make a record per block allow one per this many
+  // bytes of their input, so that a file of empty blocks cannot claim
+  // memory far beyond its size.
+  static constexpr std::size_t kMinRecordBytes = 256;
+  // Throws EFormatError when `records` records cannot come from `bytes`
+  // bytes of input.
+  static void CheckRecordCount(std::size_t records, std::size_t bytes);
 
   // Writes the record's blocks. Points and potential shift are written only
   // for a leaf's record or a record without node: never for a group or an

@@ -7,8 +7,10 @@
 #include <cstring>
 #include <system_error>
 
+#include "FileIo.h"
 #include "FormatError.h"
 #include "Messages.h"
+#include "PrivateFolder.h"
 #include "SheetDataSplice.h"
 
 namespace velmora {
@@ -25,17 +27,18 @@ constexpr lxw_col_t kMaxColumns = 16384;
   throw EFormatError(Message(msg::CannotCreateFile, {file.string(), std::string(reason)}));
 }
 
-// Closes a workbook left open by an error without writing it.
+// Closes a workbook left open by an error without keeping it, and removes
+// the private folder it was made in.
 struct WorkbookGuard {
   lxw_workbook* book = nullptr;
+  fs::path folder;
   fs::path temp;
   ~WorkbookGuard() {
     if (book != nullptr) {
-      // Closing writes the file; it is removed again below.
+      // Closing writes the file; it goes with the folder below.
       workbook_close(book);
     }
-    std::error_code ec;
-    if (!temp.empty()) fs::remove(temp, ec);
+    if (!folder.empty()) PrivateFolder::Remove(folder);
   }
 };
 
@@ -72,7 +75,7 @@ namespace {
 bool WriteThroughLibrary(WorkbookGuard& guard, const fs::path& file, const std::string& sheetName,
                          const std::vector<ChartWorkbook::Series>& series, std::size_t longest, bool cells,
                          const std::atomic<bool>* cancel) {
-  std::string tmpdir = file.has_parent_path() ? file.parent_path().string() : std::string(".");
+  std::string tmpdir = guard.folder.string();
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = tmpdir.data();
@@ -138,8 +141,17 @@ bool ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
 
   const std::string sheetName = SheetName(documentName);
   WorkbookGuard guard;
-  guard.temp = file;
-  guard.temp += ".tmp" + std::to_string(::getpid());
+  // The workbook and the spreadsheet library's own temporary files are made
+  // in a fresh private folder beside the target (so that the rename stays on
+  // one file system), never under a name another user could foresee, and
+  // short enough whatever the length of the file's own name.
+  const fs::path parent = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  try {
+    guard.folder = PrivateFolder::Create(parent, ".workbook-");
+  } catch (const EFormatError& e) {
+    Fail(file, e.message().args.size() > 1 ? e.message().args[1] : std::string());
+  }
+  guard.temp = guard.folder / "workbook.xlsx";
   bool written = false;
   if (cells == Cells::Spliced) {
     // The library writes everything but the points, which go in after.
@@ -159,7 +171,6 @@ bool ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
   std::error_code ec;
   fs::rename(guard.temp, file, ec);
   if (ec) Fail(file, ec.message());
-  guard.temp.clear();
   return true;
 }
 

@@ -32,11 +32,12 @@ class ChartWorkbook {
   // through the library. The files unpack to the same worksheet.
   enum class Cells { Spliced, ThroughLibrary };
 
-  // Writes the workbook atomically (a temporary file beside `file`, renamed
-  // over it). Throws EFormatError when it cannot be written. A chart needs
-  // at least one series: without any, the worksheet is written alone. When
-  // `cancel` becomes true the work stops, `file` stays as it was and the
-  // result is false.
+  // Writes the workbook atomically (made in a fresh private folder beside
+  // `file`, then renamed over it; a planted link is never written through).
+  // Throws EFormatError when it cannot be written. A chart needs at least
+  // one series: without any, the worksheet is written alone. When `cancel`
+  // becomes true the work stops, `file` stays as it was and the result is
+  // false.
   static bool Write(const std::filesystem::path& file, std::string_view documentName, const std::vector<Series>& series,
                     const std::atomic<bool>* cancel = nullptr, Cells cells = Cells::Spliced);
 };

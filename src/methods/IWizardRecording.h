@@ -21,10 +21,9 @@ class IWizardRecording {
   // The application's current peak calculation type becomes `calcType`
   // and the main window applies it.
   virtual void SetPeakCalcType(int calcType) = 0;
-  // The peak calculation and baseline types in force (for the peak search
-  // after a recording).
+  // The peak calculation type in force (for the peak search after a
+  // recording).
   virtual int PeakCalcType() = 0;
-  virtual int PeakBaselineType() = 0;
 };
 
 }  // namespace velmora

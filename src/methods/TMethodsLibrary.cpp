@@ -105,13 +105,8 @@ fs::path TMethodsLibrary::SaveNew(const TMethod& method, const std::string& titl
   TMethod copy = method;
   for (TLocalizedMethod& entry : copy.Localized) entry.Title = title;
   THeaderManager folder(RecordFolder());
-  const fs::path file = folder.Add(title);
-  try {
-    MethodFile::Write(file, copy, customMethods);
-  } catch (...) {
-    folder.Delete(file.string());
-    throw;
-  }
+  const fs::path file =
+      folder.Add(title, {}, [&](const std::string& fileName) { MethodFile::Write(fileName, copy, customMethods); });
   copy.FileName = file.string();
   methods_.push_back(std::move(copy));
   return file;

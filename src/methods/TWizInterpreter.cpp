@@ -241,13 +241,15 @@ bool TWizInterpreter::EndCycle() {
 void TWizInterpreter::SetPrograms(const TVAProgramsArray& programs) {
   TWizRunSettings& s = settings_;
   s.Programs = programs;
-  if (programs.size() == 1 && programs.front().size() == 1) {
-    if (TLocalizedMethod* entry = method_.Localization(languageId_)) {
-      entry->Title = FirstCharacters(programs.front().front().Comments(), kTitleCharacters);
+  // A method of one measurement names it: the step's comment takes the
+  // method's title in the current language.
+  if (s.Programs.size() == 1 && s.Programs.front().size() == 1) {
+    if (const TLocalizedMethod* entry = method_.Localization(languageId_)) {
+      s.Programs.front().front().SetComments(FirstCharacters(entry->Title, kTitleCharacters));
     }
   }
   pages_.ProgramsChanged();
-  s.DefaultPrograms = programs;
+  s.DefaultPrograms = s.Programs;
 }
 
 void TWizInterpreter::FinishScript() {

@@ -52,9 +52,8 @@ void TWizInterpreter::ApplyToCurves(std::span<TVAStruct* const> curves) const {
   }
   const int invert = PredefInvertFlag(s.PredefinedPeaks);
   const int calcType = recording_.PeakCalcType();
-  const int baselineType = recording_.PeakBaselineType();
   for (std::size_t i = static_cast<std::size_t>(std::max(s.CycleCounter, 0)); i < curves.size(); ++i) {
-    if (curves[i] != nullptr) AutoSearchPeaks(*curves[i], invert, s.PredefinedPeaks, calcType, baselineType);
+    if (curves[i] != nullptr) AutoSearchPeaks(*curves[i], invert, s.PredefinedPeaks, calcType);
   }
 }
 

@@ -4,8 +4,18 @@
 #include <string>
 
 #include "TCalibrationCurves.h"
+#include "TDataPoint.h"
 
 namespace velmora {
+
+// A stored calibration line in the units it was asked for: the standards
+// (concentration, signal) and the line y = Intercept + Slope·C.
+struct TCalibrationLine {
+  TDataArr Points;
+  double Intercept = 0.0;
+  double Slope = 0.0;
+  double R2 = 0.0;
+};
 
 // The calibrations database as the concentration calculation sees it.
 class ICalibrationLookup {
@@ -23,6 +33,13 @@ class ICalibrationLookup {
   }
   // The element's active calibration for drawing; false when it has none.
   virtual bool ActiveCalibration(const std::string& name, TCalibrationCurves& out) const = 0;
+  // The stored line of the element's active calibration on the
+  // concentration axis in unitTop/unitBottom, the line that
+  // ConcentrationFromCalibration reads; false when there is none.
+  virtual bool ActiveLine(const std::string& /*name*/, std::int32_t /*unitTop*/, std::int32_t /*unitBottom*/,
+                          TCalibrationLine& /*out*/) const {
+    return false;
+  }
 };
 
 }  // namespace velmora

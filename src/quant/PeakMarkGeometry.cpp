@@ -106,7 +106,8 @@ void drawPotDiff(std::vector<TMarkShape>& out, const TPeakRecord& p, const TAxis
   TMarkShape a = arrow({p.MarkX1, y}, {p.MarkX2, y});
   a.Black = true;
   out.push_back(a);
-  TMarkShape t{Kind::ValueText, {{(p.MarkX1 + p.MarkX2) / 2, y}}, true, MarkValueText(p.PeakValue)};
+  TMarkShape t{
+      Kind::ValueText, {{(p.MarkX1 + p.MarkX2) / 2, y}}, true, MarkValueText(p.PeakValue), CalcTypeUnit(p.CalcType)};
   out.push_back(t);
 }
 
@@ -200,7 +201,7 @@ TPeakMarks BuildPeakMarks(const TElementsPeaksArr& table, std::span<const TPeakC
     if (!geometry) continue;
     if (labels && curves.size() == 1 && curves[0].Peaks) {
       if (const TPeakRecord* p = FindPeakByName(*curves[0].Peaks, row.Name)) {
-        out.Labels.push_back({cx, 1, MarkValueText(p->PeakValue)});
+        out.Labels.push_back({cx, 1, MarkValueText(p->PeakValue), CalcTypeUnit(p->CalcType)});
       }
     }
     for (std::size_t k = 0; k < curves.size(); ++k) {
@@ -263,12 +264,30 @@ TPeakBandsGeometry BuildPeakBands(const TElementsPeaksArr& table, std::span<cons
   TPeakBandsGeometry g;
   for (const TElementPeak& row : table)
     g.Bands.push_back({row.BeginPotential, row.EndPotential, row.BordersDiffer != 0});
+  // Each row's pair once, at the curve that first holds the peak.
+  std::vector<bool> paired(table.size(), false);
   for (std::size_t k = 0; k < curves.size(); ++k) {
     if (!curves[k].Points || !curves[k].Peaks) continue;
     for (const TPeakRecord& p : *curves[k].Peaks) {
-      for (std::int32_t index : {p.BeginIndex, p.EndIndex}) {
-        if (const TDataPoint* pt = PointAt(*curves[k].Points, index)) g.Borders.push_back({k, pt->X});
+      const TDataPoint* begin = PointAt(*curves[k].Points, p.BeginIndex);
+      const TDataPoint* end = PointAt(*curves[k].Points, p.EndIndex);
+      const auto row = std::find_if(table.begin(), table.end(), [&](const TElementPeak& r) {
+        return r.Name == p.Name && r.BeginPotential != r.EndPotential;
+      });
+      if (row == table.end()) {
+        for (const TDataPoint* pt : {begin, end})
+          if (pt) g.Borders.push_back({k, pt->X, false});
+        continue;
       }
+      const std::size_t i = static_cast<std::size_t>(row - table.begin());
+      if (!paired[i] && begin && end) {
+        paired[i] = true;
+        g.Borders.push_back({k, row->BeginPotential, false});
+        g.Borders.push_back({k, row->EndPotential, false});
+      }
+      if (!row->BordersDiffer) continue;
+      for (const TDataPoint* pt : {begin, end})
+        if (pt) g.Borders.push_back({k, pt->X, true});
     }
   }
   return g;

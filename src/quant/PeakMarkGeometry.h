@@ -46,6 +46,7 @@ struct TMarkShape {
   std::vector<TMarkPoint> Points;
   bool Black = false;  // drawn in black rather than in the curve's colour
   std::string Text;
+  const char* Unit = nullptr;  // the value's unit (catalogue text), ValueText only
 };
 
 // The measurement drawing of one peak of one curve by its calculation type
@@ -64,6 +65,7 @@ struct TMarkLabel {
   double X = 0.0;
   int Line = 0;
   std::string Text;
+  const char* Unit = nullptr;  // the value's unit (catalogue text); none for a name
 };
 
 // What DrawPeakMarks draws for a chart: the labels of every table row and,
@@ -119,6 +121,9 @@ struct TPeakBand {
 struct TPeakBorder {
   std::size_t Curve = 0;
   double X = 0.0;
+  // A curve's own border inside a band whose curves disagree: drawn light,
+  // so that many curves make no dark bar of lines.
+  bool Inner = false;
 };
 
 struct TPeakBandsGeometry {
@@ -126,8 +131,12 @@ struct TPeakBandsGeometry {
   std::vector<TPeakBorder> Borders;
 };
 
-// Bands of every table row (in order) and the begin and end lines of every
-// curve's peaks whose index lies within the curve's points.
+// Bands of every table row (in order) and the border lines: one pair per
+// row at the row's potentials (given to the first curve holding the peak),
+// then, for a row whose curves disagree on the borders, every curve's own
+// begin and end lines as inner borders; the lines of peaks that no row
+// names (and all with an empty table) are every curve's own. Only indexes
+// within a curve's points count.
 TPeakBandsGeometry BuildPeakBands(const TElementsPeaksArr& table, std::span<const TPeakChartCurve> curves);
 
 // The depth of curve `k` of `n` on the three-dimensional chart: the first

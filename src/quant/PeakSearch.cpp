@@ -201,7 +201,7 @@ std::vector<TFoundPeak> SearchPeaks(const TPeakSearchInput& input) {
   return found;
 }
 
-void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType, int baselineType) {
+void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType) {
   for (const auto& peak : found) {
     const auto same =
         std::find_if(peaks.begin(), peaks.end(), [&](const TPeakRecord& p) { return p.Name == peak.Name; });
@@ -213,7 +213,7 @@ void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcTyp
     added.BeginIndex = peak.BeginIndex;
     added.EndIndex = peak.EndIndex;
     added.CalcType = StoredCalcType(calcType);
-    added.BaselineType = baselineType;
+    added.BaselineType = 0;  // a found peak is always measured over a straight baseline
     added.AdditionConc = peak.AdditionConc;
     peaks.push_back(added);
   }

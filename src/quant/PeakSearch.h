@@ -65,10 +65,10 @@ struct TFoundPeak {
 std::vector<TFoundPeak> SearchPeaks(const TPeakSearchInput& input);
 
 // Adds found peaks to a curve's peak list: a peak of the same name is
-// removed first; the new peak takes `calcType` (-1 stored as 1) and
-// `baselineType` (the types in force where the search was started) and the
-// found AdditionConc.
-void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType, int baselineType);
+// removed first; the new peak takes `calcType` (-1 stored as 1), the
+// linear baseline (type 0, whatever baseline type is in force, so that a
+// search always measures alike) and the found AdditionConc.
+void AddFoundPeaks(TPeaks& peaks, std::span<const TFoundPeak> found, int calcType);
 
 // The full scale of a current range: 10^range * 0.02 µA with modulation,
 // 10^range * 0.2 µA without.

@@ -7,8 +7,7 @@
 
 namespace velmora {
 
-std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPredefPeaks& predefined, int calcType,
-                                        int baselineType) {
+std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPredefPeaks& predefined, int calcType) {
   const TDataArr shown = curve.DisplayData();
   TPeakSearchInput input;
   input.Points = shown;
@@ -26,8 +25,6 @@ std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPre
   for (const auto& peak : found) {
     curve.DeletePeak(peak.Name);
     curve.AddPeak(peak.Name, calcType, peak.BeginIndex, peak.EndIndex);
-    const std::int32_t index = curve.FindPeak(peak.Name);
-    if (baselineType != 0) curve.SetPeakBaselineType(index, baselineType);
     curve.SetAdditionConc(peak.Name, peak.AdditionConc);
   }
   return found;

@@ -48,6 +48,8 @@ void TCalcSerie::Reset() {
   ResultMark.clear();
   Offset = 0.0;
   Result = -1.0;
+  Reading = false;
+  ReadSignal = 0.0;
 }
 
 void TCalcSerie::SetShowTrend(bool on) {
@@ -100,8 +102,16 @@ void TCalcSerie::Fit() {
   Slope = fit.Coef[1];
   R2 = fit.Quality;
   Result = Slope > 0.0 ? (Intercept - Offset) / Slope : 0.0;
+  Reading = false;
   ResultMark.clear();
   if (!ShowTrend) return;
+  DrawLine();
+  ResultMark.push_back({-Result, Offset});
+}
+
+void TCalcSerie::DrawLine() {
+  Line.clear();
+  if (Points.empty()) return;
   if (Slope != 0.0) {
     Line.push_back({-Intercept / Slope, 0.0});
   } else {
@@ -109,7 +119,74 @@ void TCalcSerie::Fit() {
   }
   const double xMax = XRangeOf(Points, true);
   Line.push_back({xMax, Intercept + Slope * xMax});
-  ResultMark.push_back({-Result, Offset});
+}
+
+void TCalcSerie::SetLine(double intercept, double slope, double r2) {
+  Line.clear();
+  ResultMark.clear();
+  Intercept = intercept;
+  Slope = slope;
+  if (r2 >= 0.0) {
+    R2 = r2;
+  } else {
+    // The fit quality of this line: sqrt(1 - SSres/SStot), 1 for a signal
+    // that does not vary.
+    double mean = 0.0;
+    for (const TDataPoint& p : Points) mean += p.Y;
+    mean /= Points.empty() ? 1.0 : static_cast<double>(Points.size());
+    double ssRes = 0.0, ssTot = 0.0;
+    for (const TDataPoint& p : Points) {
+      const double e = p.Y - (intercept + slope * p.X);
+      ssRes += e * e;
+      ssTot += (p.Y - mean) * (p.Y - mean);
+    }
+    R2 = ssTot > 0.0 ? std::sqrt(std::max(0.0, 1.0 - ssRes / ssTot)) : 1.0;
+  }
+  Result = 0.0;
+  if (!ShowTrend || Points.empty()) return;
+  // Over the points, from the concentration 0 on.
+  const double x0 = std::min(0.0, XRangeOf(Points, false));
+  const double x1 = XRangeOf(Points, true);
+  Line.push_back({x0, Intercept + Slope * x0});
+  Line.push_back({x1, Intercept + Slope * x1});
+}
+
+void TCalcSerie::ReadAt(double signal) {
+  Reading = true;
+  ReadSignal = signal;
+  LevelLine.clear();
+  ResultMark.clear();
+  if (Slope == 0.0 || !std::isfinite(Slope)) {
+    Result = -1.0;
+    return;
+  }
+  const double xStar = (signal - Intercept) / Slope;
+  Result = xStar;
+  const TDataArr& range = ShowTrend && !Line.empty() ? Line : Points;
+  const double x0 = range.empty() ? std::min(0.0, xStar) : std::min(XRangeOf(range, false), xStar);
+  LevelLine.push_back({x0, signal});
+  LevelLine.push_back({xStar, signal});
+  LevelLine.push_back({xStar, 0.0});
+  if (!ShowTrend) return;
+  // The line reaches the reading also beyond the last standard.
+  if (Line.size() == 2 && xStar > Line.back().X) Line.back() = {xStar, signal};
+  if (Line.size() == 2 && xStar < Line.front().X) Line.front() = {xStar, signal};
+  ResultMark.push_back({xStar, 0.0});
+}
+
+void TCalcSerie::HideTrend() {
+  ShowTrend = 0;
+  Line.clear();
+  ResultMark.clear();
+  if (Points.empty()) {
+    LevelLine.clear();
+    return;
+  }
+  if (Reading) {
+    if (!LevelLine.empty()) LevelLine.front().X = std::min(XRangeOf(Points, false), LevelLine[1].X);
+  } else {
+    SetOffset(Offset);
+  }
 }
 
 bool TCalcSerie::PeakValueOf(TVAStruct& curve, const std::string& name, double& value) {
@@ -255,25 +332,16 @@ void TCalcSerie::FillCalibration(const TCalibrationCurves& calibration, std::int
 void TCalcSerie::DrawReading(std::span<TVAStruct* const> curves, const std::string& element) {
   Offset = 0.0;
   ResultMark.clear();
+  double background = 0.0;
   for (TVAStruct* curve : curves) {
     double value = 0.0;
-    if (RoleOf(*curve) == CalcMethods::kRoleBackground && ValueOf(*curve, element, value)) Offset = value;
+    if (RoleOf(*curve) == CalcMethods::kRoleBackground && ValueOf(*curve, element, value)) background = value;
   }
   for (TVAStruct* curve : curves) {
     double y = 0.0;
     if (RoleOf(*curve) != CalcMethods::kRoleAnalyte || !ValueOf(*curve, element, y)) continue;
     if (Slope == 0.0) continue;
-    LevelLine.clear();
-    const double xStar = (y - Offset - Intercept) / Slope;
-    const TDataArr& range = ShowTrend && !Line.empty() ? Line : Points;
-    const double x0 = range.empty() ? 0.0 : XRangeOf(range, false);
-    LevelLine.push_back({x0, y});
-    LevelLine.push_back({xStar, y});
-    LevelLine.push_back({xStar, 0.0});
-    if (ShowTrend) {
-      ResultMark.clear();
-      ResultMark.push_back({xStar, 0.0});
-    }
+    ReadAt(y - background);
   }
 }
 

@@ -30,8 +30,13 @@ class TCalcSerie {
   double Intercept = 0.0;
   double Slope = 0.0;
   double R2 = 0.0;
-  double Offset = 0.0;                  // signal of the supporting electrolyte
-  double Result = -1.0;                 // the concentration read from the fit; -1 after Reset
+  double Offset = 0.0;   // signal of the supporting electrolyte
+  double Result = -1.0;  // the concentration read from the fit; -1 after Reset
+  // How Result is read: false, where the line meets the background level
+  // (Offset) at x = -Result (standard additions); true, where the line
+  // reaches ReadSignal at x = Result (a sample read on a line).
+  bool Reading = false;
+  double ReadSignal = 0.0;
   std::uint32_t Color = 0;              // 0xRRGGBB
   std::string Title;                    // the element name
   std::array<double, 5> CellVolumes{};  // Vc, V1, V2, V3, Vr of the curves
@@ -58,6 +63,18 @@ class TCalcSerie {
   // The least-squares line through Points and its drawing. Fewer than two
   // distinct x: coefficients and Result 0, nothing drawn.
   void Fit();
+  // A line given by its coefficients (a calculation that is no
+  // least-squares fit, or a stored calibration) and its drawing over the
+  // points; R2 is that line's fit quality on the points unless given.
+  void SetLine(double intercept, double slope, double r2 = -1.0);
+  // Reads `signal` on the line: Result := the x where the line reaches it,
+  // drawn as a level line across to that x and down to the axis, with the
+  // result mark there (trend on). A horizontal line reads nothing
+  // (Result -1).
+  void ReadAt(double signal);
+  // For a copy shown with "Linear trends" off: the line and the result mark
+  // go, the level lines span the points; Result stays.
+  void HideTrend();
 
   // The standard-additions regression of `element` over `curves` (the shown
   // curves in list order): signal against the concentration added to the
@@ -71,8 +88,8 @@ class TCalcSerie {
   void FillCalibration(const TCalibrationCurves& calibration, std::int32_t unitTop, int abscissaType,
                        std::int32_t unitBottom);
 
-  // The reading of the analyte (role 1) curves' signal on the line filled
-  // before: level lines down to the concentration axis and the result mark.
+  // The reading of the analyte (role 1) curves' signal, less the
+  // background's (role 0), on the line filled before (ReadAt).
   void DrawReading(std::span<TVAStruct* const> curves, const std::string& element);
 
   // 0 smallest x, 1 largest x, 2 smallest y, 3 largest y of Points; 0
@@ -89,6 +106,7 @@ class TCalcSerie {
 
  private:
   void ClearFit();
+  void DrawLine();
   bool ValueOf(TVAStruct& curve, const std::string& name, double& value) const;
 };
 

@@ -25,7 +25,9 @@ TCalibrationsDB::TCalibrationsDB(const std::filesystem::path& folder)
 TCalibrationsDB::~TCalibrationsDB() = default;
 
 void TCalibrationsDB::Load() {
+  folder_->Reload();
   elements_.clear();
+  byName_.clear();
   if (Message damage = folder_->TakeIndexProblem(); *damage.text) {
     problems_.push_back(damage);
     AdoptOrphans();
@@ -37,6 +39,46 @@ void TCalibrationsDB::Load() {
     c.FileName = h.FileName;
     c.ReadHeaderData(h.Data);
     ElementFor(h.Title).Calibrations.push_back(std::move(c));
+  }
+}
+
+void TCalibrationsDB::Refresh() {
+  folder_->Reload();
+  Rebuild(nullptr);
+}
+
+void TCalibrationsDB::Rebuild(TSingleCalibration* added) {
+  // What is read stays read, and every element keeps its active record.
+  std::unordered_map<std::string, TSingleCalibration> known;
+  std::unordered_map<std::string, std::string> activeFile;
+  for (TCalibrationCollection& e : elements_) {
+    if (e.Active >= 0 && static_cast<std::size_t>(e.Active) < e.Calibrations.size())
+      activeFile[e.Name] = e.Calibrations[static_cast<std::size_t>(e.Active)].FileName;
+    for (TSingleCalibration& c : e.Calibrations) known.emplace(c.FileName, std::move(c));
+  }
+  if (added) known.insert_or_assign(added->FileName, std::move(*added));
+  elements_.clear();
+  byName_.clear();
+  for (const TBaseHeader& h : folder_->Headers()) {
+    TCalibrationCollection& element = ElementFor(h.Title);
+    if (const auto it = known.find(h.FileName); it != known.end()) {
+      element.Calibrations.push_back(std::move(it->second));
+      known.erase(it);
+      continue;
+    }
+    TSingleCalibration c;
+    c.Name = h.Title;
+    c.Stamp = h.Stamp;
+    c.FileName = h.FileName;
+    c.ReadHeaderData(h.Data);
+    element.Calibrations.push_back(std::move(c));
+  }
+  for (TCalibrationCollection& e : elements_) {
+    e.Active = 0;
+    const auto it = activeFile.find(e.Name);
+    if (it == activeFile.end()) continue;
+    for (std::size_t i = 0; i < e.Calibrations.size(); ++i)
+      if (e.Calibrations[i].FileName == it->second) e.Active = static_cast<std::int32_t>(i);
   }
 }
 
@@ -64,11 +106,6 @@ TCalibrationCollection& TCalibrationsDB::ElementFor(const std::string& name) {
   return elements_.back();
 }
 
-void TCalibrationsDB::Reindex() {
-  byName_.clear();
-  for (std::size_t i = 0; i < elements_.size(); ++i) byName_.emplace(elements_[i].Name, i);
-}
-
 int TCalibrationsDB::IndexOfElement(const std::string& name) const {
   const auto it = byName_.find(name);
   return it == byName_.end() ? -1 : static_cast<int>(it->second);
@@ -85,16 +122,15 @@ const TSingleCalibration& TCalibrationsDB::AddCalibration(TSingleCalibration cal
     curve = std::move(copy);
   }
   calibration.Loaded = true;
-  calibration.FileName = folder_->Add(calibration.Name, calibration.HeaderData());
-  try {
-    THeaderManager::WriteDataFile(calibration.FileName, calibration.FileBytes());
-  } catch (const EFormatError&) {
-    folder_->Delete(calibration.FileName);
-    throw;
-  }
-  TCalibrationCollection& element = ElementFor(calibration.Name);
-  element.Calibrations.push_back(std::move(calibration));
-  return element.Calibrations.back();
+  calibration.FileName = folder_->Add(calibration.Name, calibration.HeaderData(), calibration.FileBytes());
+  // The folder was read again under its lock: what other programs saved
+  // meanwhile comes in with the new calibration.
+  const std::string fileName = calibration.FileName;
+  const std::string element = calibration.Name;
+  Rebuild(&calibration);
+  for (const TSingleCalibration& c : elements_[byName_.at(element)].Calibrations)
+    if (c.FileName == fileName) return c;
+  throw EFormatError(Message(msg::CannotCreateFile, {fileName, ""}));
 }
 
 void TCalibrationsDB::EnsureLoaded(TSingleCalibration& calibration) const {
@@ -144,22 +180,11 @@ TSingleCalibration TCalibrationsDB::GetActiveCalibration(const std::string& name
 
 void TCalibrationsDB::RemoveCalibration(std::size_t element, std::size_t calibration) {
   if (element >= elements_.size() || calibration >= elements_[element].Calibrations.size()) return;
-  TCalibrationCollection& e = elements_[element];
-  folder_->Delete(e.Calibrations[calibration].FileName);
-  e.Calibrations.erase(e.Calibrations.begin() + static_cast<std::ptrdiff_t>(calibration));
-  if (e.Calibrations.empty()) {
-    elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(element));
-    Reindex();
-  } else {
-    // The active calibration stays the same record where it still exists;
-    // removing it makes the first one active, as after loading.
-    const auto removed = static_cast<std::int32_t>(calibration);
-    if (e.Active == removed)
-      e.Active = 0;
-    else if (e.Active > removed)
-      --e.Active;
-    e.Active = std::clamp(e.Active, 0, static_cast<std::int32_t>(e.Calibrations.size()) - 1);
-  }
+  // The active calibration stays the same record where it still exists;
+  // removing it makes the first one active, as after loading. An element
+  // whose list becomes empty goes.
+  folder_->Delete(elements_[element].Calibrations[calibration].FileName);
+  Rebuild(nullptr);
 }
 
 void TCalibrationsDB::SetActive(std::size_t element, std::size_t calibration) {
@@ -193,6 +218,12 @@ bool TCalibrationsDB::ActiveCalibration(const std::string& name, TCalibrationCur
   if (!c) return false;
   out = c->AsCurves();
   return true;
+}
+
+bool TCalibrationsDB::ActiveLine(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom,
+                                 TCalibrationLine& out) const {
+  const TSingleCalibration* c = Active(name);
+  return c && c->LineIn(unitTop, unitBottom, out);
 }
 
 }  // namespace velmora

@@ -39,14 +39,18 @@ class TCalibrationsDB final : public ICalibrationLookup {
 
   // Reads the index again: every element's first calibration is active.
   void Load();
+  // Reads the index again for what other programs saved or removed
+  // meanwhile; what is read stays read, and each element keeps its active
+  // calibration where it still exists.
+  void Refresh();
   const std::vector<TCalibrationCollection>& Elements() const { return elements_; }
   int IndexOfElement(const std::string& name) const;
 
   // Keeps each curve as a free-standing copy holding only the element's
-  // peak, appends the calibration to its element, registers it in the
-  // folder and writes its data file. Throws EFormatError when the file
-  // cannot be written (the calibration is then not kept). Returns the
-  // stored record.
+  // peak, writes its data file and registers it in the folder, then brings
+  // the list up to date with the folder (Refresh). Throws EFormatError when
+  // the file or the index cannot be written (the calibration is then not
+  // kept). Returns the stored record.
   const TSingleCalibration& AddCalibration(TSingleCalibration calibration);
   // A copy, read from its data file first when needed. Out-of-range
   // indexes give an empty record.
@@ -55,6 +59,8 @@ class TCalibrationsDB final : public ICalibrationLookup {
   const TSingleCalibration* Calibration(std::size_t element, std::size_t calibration) const;
   // A copy of the element's active calibration; an empty Name when none.
   TSingleCalibration GetActiveCalibration(const std::string& name) const;
+  // Unlists the calibration, deletes its data file and refreshes the list.
+  // Throws EFormatError when the index cannot be written (nothing changes).
   void RemoveCalibration(std::size_t element, std::size_t calibration);
   // Makes a calibration its element's active one (in memory only).
   void SetActive(std::size_t element, std::size_t calibration);
@@ -69,6 +75,8 @@ class TCalibrationsDB final : public ICalibrationLookup {
   double CalibrationUncertainty(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom, double signal,
                                 int replicates) const override;
   bool ActiveCalibration(const std::string& name, TCalibrationCurves& out) const override;
+  bool ActiveLine(const std::string& name, std::int32_t unitTop, std::int32_t unitBottom,
+                  TCalibrationLine& out) const override;
 
   THeaderManager& Folder() { return *folder_; }
 
@@ -78,7 +86,9 @@ class TCalibrationsDB final : public ICalibrationLookup {
   const TSingleCalibration* Active(const std::string& name) const;
   void EnsureLoaded(TSingleCalibration& calibration) const;
   TCalibrationCollection& ElementFor(const std::string& name);
-  void Reindex();
+  // The elements from the folder's headers; `added` (when given) and the
+  // records already in memory are kept.
+  void Rebuild(TSingleCalibration* added);
   void AdoptOrphans();
 
   std::unique_ptr<THeaderManager> folder_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TCalcElement.h"
+#include "TCalcSerie.h"
 #include "TCalibrationCurves.h"
 #include "TCustomMethod.h"
 
@@ -106,6 +107,28 @@ class TConcCalculation {
   const TConcParams& Params() const { return params_; }
   bool RequirementsMet() const { return requirementsMet_; }
 
+  // The regression an element's result is read from, exactly as the table
+  // used it: the used curves' signals at the method's abscissa, the line
+  // the method computed and the concentration the table shows. Standard
+  // additions: the least-squares fit off the concentration axis; one
+  // addition: the sample and its addition with the signal referred to the
+  // cell volume before the addition; three additions: the corrected
+  // additions and their averaged line, read at the sample's signal;
+  // comparative: the line through the blank and the reference, read at the
+  // sample's signal; by calibration: the active calibration's stored line,
+  // read at the sample's signal less the blank's; calibration curve: the
+  // calibration built on the fly. Empty when the method draws no line
+  // (custom methods, mixed abscissa types) or its requirements fail.
+  const TCalcSerie& Regression(std::size_t element) const;
+  // What the regressions' signal axis shows.
+  enum class SignalKind {
+    Measured,           // the peak values
+    ReferredToCell,     // one addition: signal × (Vc + V1)/Vc for the addition
+    LessDilutedSample,  // three additions: signal less the diluted sample's share
+    LessBlank,          // by calibration: the sample's signal less the blank's
+  };
+  SignalKind RegressionSignal() const;
+
   // --- Choice of curves ---
   // True when some role the method looks at occurs more than once among
   // the displayed curves: each curve row then gets a check box.
@@ -144,6 +167,19 @@ class TConcCalculation {
   static double ThreeAdditions(double i0, double i1, double i2, double i3, double ib, double c,
                                const std::array<double, 4>& volumes);
   static double Comparative(double i0, double ir, double ib, double c);
+  // The line of method 2: the additions' concentrations in the cell, their
+  // signals less the diluted sample's share, and the averages of the three
+  // pairwise slopes and intercepts. Defined is false (and the line 0) for
+  // non-positive volume sums or concentrations that do not increase.
+  struct TThreeAdditionsLine {
+    std::array<double, 3> Conc{};
+    std::array<double, 3> Signal{};
+    double Slope = 0.0;
+    double Intercept = 0.0;
+    bool Defined = false;
+  };
+  static TThreeAdditionsLine ThreeAdditionsLine(double i0, double i1, double i2, double i3, double c,
+                                                const std::array<double, 4>& volumes);
   // Randles-Sevcik (type 1) and Levich (type 2) diffusion coefficients from
   // a regression slope `e` (already the fallback value when no slope).
   static double RandlesSevcik(double e, const std::array<double, 5>& coefficients);
@@ -164,6 +200,9 @@ class TConcCalculation {
   void ComputeBuiltin();
   void ComputeCustom(const TCustomMethod& method);
   void ComputeDiffusion();
+  void BuildRegressions();
+  void BuildRegression(std::size_t element, TCalcSerie& serie) const;
+  void SettleRegressions();
   double RoleValue(int role, std::size_t element) const;
   std::size_t IndexOf(const TVAStruct* curve) const;
 
@@ -187,6 +226,7 @@ class TConcCalculation {
   TConcParams params_;
   bool requirementsMet_ = false;
   bool recalculating_ = false;
+  std::vector<TCalcSerie> regressions_;
 };
 
 }  // namespace velmora

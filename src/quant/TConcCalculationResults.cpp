@@ -57,7 +57,11 @@ void TConcCalculation::UpdateResults() {
     row.Uncertainty = kMissing;
   }
   requirementsMet_ = CheckRequirements();
-  if (requirementsMet_) ComputeResults();
+  regressions_.assign(elements_.size(), TCalcSerie{});
+  if (!requirementsMet_) return;
+  BuildRegressions();
+  ComputeResults();
+  SettleRegressions();
 }
 
 bool TConcCalculation::CheckRequirements() const {
@@ -134,11 +138,7 @@ void TConcCalculation::ComputeBuiltin() {
         result = OneAddition(i0, RoleValue(2, e), ib, c, vc, v1);
         break;
       case CalcMethods::kStandardAdditions: {
-        TCalcSerie serie;
-        serie.ValueSource = [this](TVAStruct& curve, const std::string& name, double& value) {
-          return PeakValue(curve, name, value);
-        };
-        serie.FillAdditions(curves_, row);
+        const TCalcSerie& serie = regressions_[e];
         result = serie.Slope > 0.0 ? serie.Result : 0.0;
         if (result > 0.0) {
           const double u =
@@ -178,25 +178,35 @@ double TConcCalculation::OneAddition(double i0, double i1, double ib, double c, 
   return c * v1 / ((i1 - ib) / (i0 - ib) * (vc + v1) - vc);
 }
 
-double TConcCalculation::ThreeAdditions(double i0, double i1, double i2, double i3, double ib, double c,
-                                        const std::array<double, 4>& volumes) {
+TConcCalculation::TThreeAdditionsLine TConcCalculation::ThreeAdditionsLine(double i0, double i1, double i2, double i3,
+                                                                           double c,
+                                                                           const std::array<double, 4>& volumes) {
+  TThreeAdditionsLine line;
   const double vc = volumes[0], v1 = volumes[1], v2 = volumes[2], v3 = volumes[3];
   const double s1 = vc + v1, s2 = vc + v1 + v2, s3 = vc + v1 + v2 + v3;
-  if (!(s1 > 0) || !(s2 > 0) || !(s3 > 0)) return 0.0;
-  const double cs[3] = {c * v1 / s1, c * (v1 + v2) / s2, c * (v1 + v2 + v3) / s3};
-  const double js[3] = {i1 - i0 * vc / s1, i2 - i0 * vc / s2, i3 - i0 * vc / s3};
-  if (!(cs[2] > cs[1] && cs[2] > cs[0] && cs[1] > cs[0])) return 0.0;
-  double slope = 0.0;
-  double intercept = 0.0;
+  if (!(s1 > 0) || !(s2 > 0) || !(s3 > 0)) return line;
+  line.Conc = {c * v1 / s1, c * (v1 + v2) / s2, c * (v1 + v2 + v3) / s3};
+  line.Signal = {i1 - i0 * vc / s1, i2 - i0 * vc / s2, i3 - i0 * vc / s3};
+  const auto& cs = line.Conc;
+  const auto& js = line.Signal;
+  if (!(cs[2] > cs[1] && cs[2] > cs[0] && cs[1] > cs[0])) return line;
   const int pairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
   for (const auto& p : pairs) {
     const double s = (js[p[1]] - js[p[0]]) / (cs[p[1]] - cs[p[0]]);
-    slope += s;
-    intercept += js[p[0]] - s * cs[p[0]];
+    line.Slope += s;
+    line.Intercept += js[p[0]] - s * cs[p[0]];
   }
-  slope /= 3.0;
-  intercept /= 3.0;
-  return slope > 0.0 ? (i0 - ib - intercept) / slope : 0.0;
+  line.Slope /= 3.0;
+  line.Intercept /= 3.0;
+  line.Defined = true;
+  return line;
+}
+
+double TConcCalculation::ThreeAdditions(double i0, double i1, double i2, double i3, double ib, double c,
+                                        const std::array<double, 4>& volumes) {
+  const TThreeAdditionsLine line = ThreeAdditionsLine(i0, i1, i2, i3, c, volumes);
+  if (!line.Defined) return 0.0;
+  return line.Slope > 0.0 ? (i0 - ib - line.Intercept) / line.Slope : 0.0;
 }
 
 double TConcCalculation::Comparative(double i0, double ir, double ib, double c) {
@@ -263,15 +273,7 @@ void TConcCalculation::ComputeDiffusion() {
   const bool sweep = calibrationType_ == CalcMethods::kAbscissaSweepRate;
   for (std::size_t e = 0; e < elements_.size(); ++e) {
     TCalcElement& row = elements_[e];
-    const TCalibrationCurves calibration = OnTheFlyCalibration(e);
-    TCalcSerie serie;
-    serie.ValueSource = [this, e](TVAStruct& curve, const std::string&, double& value) {
-      const std::size_t i = IndexOf(&curve);
-      if (i >= peaks_.size() || !peaks_[i][e].Present) return false;
-      value = peaks_[i][e].Value;
-      return true;
-    };
-    serie.FillCalibration(calibration, 5, calibrationType_, 2);
+    const TCalcSerie& serie = regressions_[e];
     double slopeTerm = 0.0;
     if (serie.Slope != 0.0) {
       slopeTerm = sweep ? serie.Slope * serie.Slope : serie.Slope;

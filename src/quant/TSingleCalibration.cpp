@@ -72,6 +72,18 @@ double TSingleCalibration::ConcentrationUncertainty(double signal, int replicate
   return ConcUnits::Convert(kLineUnitTop, kLineUnitBottom, unitTop, unitBottom, u);
 }
 
+bool TSingleCalibration::LineIn(std::int32_t unitTop, std::int32_t unitBottom, TCalibrationLine& out) const {
+  // Concentrations convert by one factor from the line's axis.
+  const double factor = ConcUnits::Convert(kLineUnitTop, kLineUnitBottom, unitTop, unitBottom, 1.0);
+  if (!(factor > 0.0) || !std::isfinite(factor)) return false;
+  out = {};
+  for (const TDataPoint& p : LinePoints()) out.Points.push_back({p.X * factor, p.Y});
+  out.Intercept = Intercept;
+  out.Slope = Slope / factor;
+  out.R2 = R2;
+  return true;
+}
+
 TCalibrationCurves TSingleCalibration::AsCurves() const {
   TCalibrationCurves c;
   c.Name = Name;
@@ -173,6 +185,7 @@ void TSingleCalibration::ReadFile(std::span<const std::uint8_t> bytes) {
       case TagCurve: {
         if (Curves.size() >= kMaxCurves)
           throw EFormatError(Message(msg::RecordBlockSize, {"9", std::to_string(Curves.size()), "-"}));
+        VAStructStream::CheckRecordCount(Curves.size() + 1, bytes.size());
         auto curve = std::make_shared<TVAStruct>();
         curve->Detached = 1;
         VAStructStream::LoadFromStream(*curve, chunk.body);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ICalibrationLookup.h"
 #include "TCalibrationCurves.h"
 #include "TDataPoint.h"
 #include "TRegressionFigures.h"
@@ -60,6 +61,9 @@ struct TSingleCalibration {
   // The standard uncertainty of that concentration for the mean of
   // `replicates` readings, in the same units; -1 when not computable.
   double ConcentrationUncertainty(double signal, int replicates, std::int32_t unitTop, std::int32_t unitBottom) const;
+  // The line and its points on the concentration axis in unitTop/unitBottom;
+  // false for a missing unit.
+  bool LineIn(std::int32_t unitTop, std::int32_t unitBottom, TCalibrationLine& out) const;
   // The drawing shape: the standards' curves (not owned) and how to read them.
   TCalibrationCurves AsCurves() const;
 

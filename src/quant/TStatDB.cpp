@@ -15,6 +15,7 @@ TStatDB::~TStatDB() = default;
 
 std::vector<Message> TStatDB::LoadAll() {
   std::vector<Message> problems;
+  folder_->Reload();
   records_.clear();
   if (OnChange) OnChange(*this);
   if (Message damage = folder_->TakeIndexProblem(); *damage.text) {
@@ -58,13 +59,7 @@ void TStatDB::Add(const TMethodStat& record) {
 }
 
 void TStatDB::AddAndSave(const TMethodStat& record) {
-  const std::string fileName = folder_->Add(record.Name);
-  try {
-    THeaderManager::WriteDataFile(fileName, TMethodStat::Bytes(record));
-  } catch (const EFormatError&) {
-    folder_->Delete(fileName);
-    throw;
-  }
+  const std::string fileName = folder_->Add(record.Name, {}, TMethodStat::Bytes(record));
   Add(record);
   records_.back().FileName = fileName;
 }

@@ -40,11 +40,13 @@ class TStatDB {
   // Appends a copy with an empty FileName; nothing is written.
   void Add(const TMethodStat& record);
   // Appends a copy and stores it in the folder. Throws EFormatError when
-  // the file cannot be written (the record is then not kept).
+  // the file or the folder's index cannot be written (the record is then
+  // not kept).
   void AddAndSave(const TMethodStat& record);
   // The first record named exactly `name`, or -1.
   int IndexOfName(const std::string& name) const;
-  // Removes the record, and its file when it has one.
+  // Removes the record, and its file when it has one. Throws EFormatError
+  // when the folder's index cannot be written (the record stays).
   void Delete(std::size_t index);
 
   const TMethodStatArr& Records() const { return records_; }

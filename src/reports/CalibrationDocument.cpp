@@ -7,6 +7,7 @@
 #include "ConcUnits.h"
 #include "DataTable.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakFormat.h"
 #include "PeakValue.h"
@@ -16,19 +17,11 @@ namespace velmora {
 
 namespace {
 
-// A figure of merit with four significant digits, "?" when it cannot be
-// computed (the Calibrations window shows them so).
-std::string Figure(double value) {
+// A figure of merit with four significant digits and its unit, "?" when
+// it cannot be computed (the Calibrations window shows them so).
+std::string Figure(double value, const std::string& unit) {
   if (value < 0.0 || !std::isfinite(value)) return "?";
-  if (value == 0.0) return "0";
-  const int magnitude = static_cast<int>(std::floor(std::log10(value)));
-  const int decimals = std::clamp(3 - magnitude, 0, 12);
-  std::string text = FormatFixed(value, 4, decimals);
-  if (text.find('.') != std::string::npos) {
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-  }
-  return text;
+  return NumberFormat::UnicodeText(NumberFormat::WithUnit(NumberFormat::Significant(value, 4), unit));
 }
 
 // The record parameters of a curve as a two-column table.
@@ -132,8 +125,14 @@ TPrintDocument BuildCalibrationDocument(std::span<const TSingleCalibration> cali
       doc.push_back(TPrintBlock::TextLine(tr(
           Message(msg::PrintCalibrationLine, {c.Name, FormatDecimals(c.Intercept, 5), FormatDecimals(c.Slope, 5)}))));
       const TRegressionFigures f = c.Figures();
-      doc.push_back(TPrintBlock::TextLine(tr(Message(
-          msg::PrintCalibrationFigures, {Figure(f.Syx), Figure(f.Lod()), Figure(f.Loq()), std::to_string(f.N)}))));
+      // s(y/x) in the signal's unit, the limits on the line's axis.
+      const char* signal = CalcTypeUnit(c.CalcType);
+      const std::string concentration = tr(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitTop))) + "/" +
+                                        tr(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitBottom)));
+      doc.push_back(TPrintBlock::TextLine(
+          tr(Message(msg::PrintCalibrationFigures,
+                     {Figure(f.Syx, signal ? tr(Message(signal)) : std::string()), Figure(f.Lod(), concentration),
+                      Figure(f.Loq(), concentration), std::to_string(f.N)}))));
     }
   }
   return doc;
@@ -144,7 +143,7 @@ std::string CalibrationCurveTitle(const TVAStruct& curve, const std::string& ele
   if (index < 0) return element;
   const TPeakRecord& p = curve.Peaks[static_cast<std::size_t>(index)];
   return WithoutCarets(Message::substitute(
-      "%s %s/%s", {FormatShortest(p.GridValue), ConcUnits::Caption(p.UnitTop), ConcUnits::Caption(p.UnitBottom)}));
+      "%s %s/%s", {NumberFormat::Exact(p.GridValue), ConcUnits::Caption(p.UnitTop), ConcUnits::Caption(p.UnitBottom)}));
 }
 
 TCalibrationChartTitles CalibrationChartTitles(const TSingleCalibration& c, double r2,

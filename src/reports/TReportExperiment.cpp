@@ -4,6 +4,7 @@
 
 #include "CalcMethods.h"
 #include "ConcUnits.h"
+#include "Messages.h"
 #include "TConcCalculation.h"
 #include "TVAStruct.h"
 
@@ -17,7 +18,14 @@ std::shared_ptr<TVAStruct> Borrowed(TVAStruct* curve) {
 
 }  // namespace
 
+bool TReportExperiment::GivesConcentrations(int method) {
+  // The calibration-curve method fits lines and, by some abscissas,
+  // computes diffusion coefficients (cm²/s), never a concentration.
+  return method >= 0 && method != CalcMethods::kCalibrationCurve;
+}
+
 bool TReportExperiment::CanAdd(const TConcCalculation& calc, const TReportRec& report) {
+  if (!GivesConcentrations(calc.Method())) return false;
   const auto& rows = calc.Elements();
   if (std::none_of(rows.begin(), rows.end(), [](const TCalcElement& e) { return e.SampleResult > 0.0; })) return false;
   if (CalcMethods::IsCustom(calc.Method())) return true;
@@ -26,6 +34,30 @@ bool TReportExperiment::CanAdd(const TConcCalculation& calc, const TReportRec& r
   if (report.NativeUnitBottom == -1) return true;
   return ConcUnits::IsMass(report.UnitBottom) == ConcUnits::IsMass(p.RecalcUnitBottom) &&
          ConcUnits::IsValid(report.UnitBottom);
+}
+
+void TReportExperiment::SampleUnits(const TConcCalculation& calc, std::int32_t& top, std::int32_t& bottom) {
+  const TConcParams& p = calc.Params();
+  top = p.RecalcUnitTop;
+  bottom = p.RecalcUnitBottom;
+  if (top >= 0) return;
+  if (const TCustomMethod* custom = calc.CustomMethod(calc.Method())) {
+    top = custom->ResultUnitTop;
+    bottom = custom->ResultUnitBottom;
+  }
+}
+
+const char* TReportExperiment::Refusal(const TConcCalculation& calc, const TReportRec& report) {
+  if (!CalcMethods::IsCustom(calc.Method())) return nullptr;
+  std::int32_t top = -1, bottom = -1;
+  SampleUnits(calc, top, bottom);
+  if (!ConcUnits::IsMass(top) || !ConcUnits::IsValid(bottom)) return msg::ReportEquationWithoutUnits;
+  if (report.NativeUnitBottom != -1 || !report.Empty()) {
+    const bool massFraction = ConcUnits::IsMass(bottom);
+    if (ConcUnits::IsValid(report.UnitBottom) && ConcUnits::IsMass(report.UnitBottom) != massFraction)
+      return msg::ReportUnitsOfAnotherKind;
+  }
+  return nullptr;
 }
 
 std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation& calc, const std::string& documentPath,
@@ -37,8 +69,12 @@ std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation
   e.Name = documentPath;
   e.ResUnitTop = p.ResUnitTop;
   e.ResUnitBottom = p.ResUnitBottom;
-  e.RecalcUnitTop = p.RecalcUnitTop;
-  e.RecalcUnitBottom = p.RecalcUnitBottom;
+  SampleUnits(calc, e.RecalcUnitTop, e.RecalcUnitBottom);
+  // A custom equation has no result in the cell: its units are the sample's.
+  if (CalcMethods::IsCustom(method) && e.ResUnitTop < 0) {
+    e.ResUnitTop = e.RecalcUnitTop;
+    e.ResUnitBottom = e.RecalcUnitBottom;
+  }
   e.PeakCalcType = peakCalcType;
   e.CalcMethod = method;
   if (const TCustomMethod* custom = CalcMethods::IsCustom(method) ? calc.CustomMethod(method) : nullptr) {
@@ -58,6 +94,7 @@ std::optional<TExpRec> TReportExperiment::FromCalculation(const TConcCalculation
   }
   const bool additions = method >= CalcMethods::kOneAddition && method <= CalcMethods::kComparative;
   for (const TCalcElement& row : calc.Elements()) {
+    if (!GivesConcentrations(method)) break;
     if (additions && row.AddConc == 0.0) continue;
     e.ElementResults.push_back(
         {row.Name, row.SampleResult, ConcUnits::ToBaseUnits(p.ResUnitTop, p.ResUnitBottom, row.CellResult)});

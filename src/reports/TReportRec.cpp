@@ -5,6 +5,7 @@
 #include "ConcUnits.h"
 #include "Message.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakFormat.h"
 #include "TVAStruct.h"
@@ -212,13 +213,15 @@ int TReportRec::FindElement(const std::string& name) const {
 std::vector<std::string> TReportRec::BuildHeaders() const {
   const std::string top = unitCaption(UnitTop);
   const std::string bottom = unitCaption(UnitBottom);
-  const bool stat = HasStatistics();
+  // The spread reads in the results' units; only spreads of cell
+  // concentrations keep the statistics record's.
+  const bool inCell = HasStatistics() && Statistics.CellConc == 1;
   return {tr(msg::ReportElement),
           tr(msg::ReportComments),
           Format(tr(msg::ReportXi), {top, bottom}),
           Format(tr(msg::ReportXmed), {top, bottom}),
           Format(tr(msg::ReportR),
-                 {stat ? unitCaption(Statistics.ResTop) : top, stat ? unitCaption(Statistics.ResBottom) : bottom}),
+                 {inCell ? unitCaption(Statistics.ResTop) : top, inCell ? unitCaption(Statistics.ResBottom) : bottom}),
           tr(msg::ReportDeltaPercent),
           Format(tr(msg::ReportDeltaAbsolute), {top, bottom})};
 }
@@ -300,8 +303,10 @@ void TReportRec::buildElementRows(TReportElementRec& e, std::size_t& row, std::v
   }
   const double x = mode == 1 ? e.CellMean : ConcUnits::ToBaseUnits(UnitTop, UnitBottom, e.Mean);
   const TStatRange range = TMethodStat::FindRange(Statistics, e.Name, x);
-  const std::int32_t rt = Statistics.ResTop;
-  const std::int32_t rb = Statistics.ResBottom;
+  // Values read in the results' units (cell concentrations in the
+  // statistics record's), as the column header says.
+  const std::int32_t rt = mode == 1 ? Statistics.ResTop : UnitTop;
+  const std::int32_t rb = mode == 1 ? Statistics.ResBottom : UnitBottom;
   e.Limit = -1.0;
   if (range.LowerBound == -1.0) {
     e.Verdict = TReportVerdict::NotFound;
@@ -379,16 +384,16 @@ TTextTable TReportRec::BuildProperties() const {
       std::string caption;
       for (const TExpRec& e : Experiments)
         if (k < e.Vars.size()) caption = e.Vars[k].Comment.empty() ? e.Vars[k].Name : e.Vars[k].Comment;
-      addRow(caption, [k](const TExpRec& e) { return k < e.Vars.size() ? FormatShortest(e.Vars[k].Value) : ""; });
+      addRow(caption, [k](const TExpRec& e) { return k < e.Vars.size() ? NumberFormat::Exact(e.Vars[k].Value) : ""; });
     }
     return t;
   }
-  addRow(tr(msg::ReportAliquotVolume), [](const TExpRec& e) { return FormatShortest(e.AliquotVolume); });
-  addRow(tr(msg::ReportCellVolume), [](const TExpRec& e) { return FormatShortest(e.CellVolume); });
-  addRow(tr(msg::ReportDilutionFactor), [](const TExpRec& e) { return FormatShortest(e.DilutionFactor); });
+  addRow(tr(msg::ReportAliquotVolume), [](const TExpRec& e) { return NumberFormat::Exact(e.AliquotVolume); });
+  addRow(tr(msg::ReportCellVolume), [](const TExpRec& e) { return NumberFormat::Exact(e.CellVolume); });
+  addRow(tr(msg::ReportDilutionFactor), [](const TExpRec& e) { return NumberFormat::Exact(e.DilutionFactor); });
   if (UnitBottom > 3) {
-    addRow(tr(msg::ReportSampleMass), [](const TExpRec& e) { return FormatShortest(e.SampleMass); });
-    addRow(tr(msg::ReportPreparedVolume), [](const TExpRec& e) { return FormatShortest(e.PreparedVolume); });
+    addRow(tr(msg::ReportSampleMass), [](const TExpRec& e) { return NumberFormat::Exact(e.SampleMass); });
+    addRow(tr(msg::ReportPreparedVolume), [](const TExpRec& e) { return NumberFormat::Exact(e.PreparedVolume); });
   }
   return t;
 }

@@ -145,6 +145,15 @@ void TReportRec::LoadFromBytes(std::span<const std::uint8_t> bytes) {
 void TReportRec::LoadFromStream(BinaryReader& in) {
   Clear();
   std::size_t curves = 0;
+  // Each element keeps a result and a cell value for every experiment, 16
+  // bytes of a report file apiece; a file cannot claim a table (and its
+  // padding) far beyond what it holds.
+  const std::size_t bytes = in.remaining();
+  auto checkTable = [&](std::size_t elements, std::size_t experiments) {
+    if (static_cast<std::uint64_t>(elements) * experiments > std::max<std::size_t>(1, bytes / 16))
+      throw EFormatError(Message(msg::ReportTableTooLarge,
+                                 {std::to_string(elements), std::to_string(experiments), std::to_string(bytes)}));
+  };
   // Every element holds one slot per experiment, whatever the file says,
   // so that the table never reads beyond them.
   auto normalize = [this] {
@@ -176,6 +185,7 @@ void TReportRec::LoadFromStream(BinaryReader& in) {
           x.Name = chunk.body.shortString(255);
           x.ResUnitTop = 0;
           x.ResUnitBottom = 0;
+          checkTable(Elements.size(), Experiments.size() + 1);
           Experiments.push_back(std::move(x));
           break;
         }
@@ -217,6 +227,7 @@ void TReportRec::LoadFromStream(BinaryReader& in) {
         case TagCurve: {
           if (++curves > kMaxCurves)
             throw EFormatError(Message(msg::ReportTooMany, {std::to_string(kMaxCurves), "curves"}));
+          VAStructStream::CheckRecordCount(curves, bytes);
           auto curve = std::make_shared<TVAStruct>(nullptr);
           VAStructStream::LoadFromStream(*curve, chunk.body);
           curve->Detached = 1;
@@ -250,6 +261,7 @@ void TReportRec::LoadFromStream(BinaryReader& in) {
             throw EFormatError(Message(msg::ReportTooMany, {std::to_string(kMaxElements), "elements"}));
           TReportElementRec x;
           x.Name = chunk.body.shortString(255);
+          checkTable(Elements.size() + 1, Experiments.size());
           Elements.push_back(std::move(x));
           break;
         }

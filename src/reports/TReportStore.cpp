@@ -10,19 +10,19 @@ TReportStore::TReportStore(const std::filesystem::path& folder) : folder_(std::m
 
 TReportStore::~TReportStore() = default;
 
-std::vector<TBaseHeader> TReportStore::List() const { return folder_->List(); }
+std::vector<TBaseHeader> TReportStore::List() {
+  folder_->Reload();
+  return folder_->List();
+}
 
 std::string TReportStore::Save(TReportRec& report) {
   const std::vector<std::uint8_t> bytes = report.Bytes();
-  const std::string fileName = folder_->Add(report.Title);
   try {
-    THeaderManager::WriteDataFile(fileName, bytes);
+    return folder_->Add(report.Title, {}, bytes);
   } catch (...) {
-    folder_->Delete(fileName);
     report.Saved = false;
     throw;
   }
-  return fileName;
 }
 
 void TReportStore::Open(const std::string& fileName, TReportRec& report) const {

@@ -25,16 +25,18 @@ class TReportStore {
   TReportStore(const TReportStore&) = delete;
   TReportStore& operator=(const TReportStore&) = delete;
 
-  // Every saved report in index order.
-  std::vector<TBaseHeader> List() const;
+  // Every saved report in index order, as the folder's index lists it now
+  // (other programs may save and remove reports too).
+  std::vector<TBaseHeader> List();
   // Registers the report under its Title and writes its file atomically;
-  // returns the file name. Throws EFormatError when it cannot be written
-  // (the header is then taken back).
+  // returns the file name. Throws EFormatError when the file or the index
+  // cannot be written (nothing is registered then).
   std::string Save(TReportRec& report);
   // Reads a saved report into `report` (cleared first). Throws
   // EFormatError for a missing or damaged file.
   void Open(const std::string& fileName, TReportRec& report) const;
-  // Deletes the report's file and header.
+  // Deletes the report's header and file. Throws EFormatError when the
+  // index cannot be written (the report stays).
   void Remove(const std::string& fileName);
 
   THeaderManager& Folder() { return *folder_; }

@@ -68,29 +68,42 @@ void FileIo::syncFolder(const fs::path& folder) {
   ::close(dir);
 }
 
+int FileIo::createTemporaryBeside(const fs::path& path, fs::path& temp) {
+  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  // The start of the name tells a person whose file a stray temporary was;
+  // it is cut at a whole character.
+  std::string head = path.filename().string();
+  if (head.size() > kTemporaryNameHead) {
+    std::size_t cut = kTemporaryNameHead;
+    while (cut > 0 && (static_cast<unsigned char>(head[cut]) & 0xC0) == 0x80) --cut;
+    head.resize(cut);
+  }
+  // Created exclusively (O_EXCL) under a fresh random name; a new file gets
+  // what the process's umask allows, as a plainly created one would.
+  std::random_device random;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    char suffix[9];
+    const auto value = (std::uint64_t{random()} << 32) | random();
+    const char* digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (std::size_t i = 0; i < 8; ++i) suffix[i] = digits[(value >> (6 * i)) % 36];
+    suffix[8] = '\0';
+    temp = dir / ("." + head + "." + suffix + ".tmp");
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) throw EFormatError(Message(msg::CannotCreateFile, {path.string(), std::strerror(errno)}));
+  return fd;
+}
+
 void FileIo::writeAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
   writeStreamAtomically(path, [&](const ByteSink& sink) { sink(bytes); });
 }
 
 void FileIo::writeStreamAtomically(const fs::path& path, const std::function<void(const ByteSink&)>& produce) {
   const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  // The temporary file is created exclusively (O_EXCL) under a fresh random
-  // name, so an existing file or a planted link is never opened; a new file
-  // gets what the process's umask allows, as a plainly created one would.
-  std::random_device random;
   fs::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    char suffix[16];
-    const auto value = (std::uint64_t{random()} << 32) | random();
-    const char* digits = "0123456789abcdefghijklmnopqrstuvwxyz";
-    for (std::size_t i = 0; i < 8; ++i) suffix[i] = digits[(value >> (6 * i)) % 36];
-    suffix[8] = '\0';
-    temp = dir / (path.filename().string() + ".tmp" + suffix);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw EFormatError(Message(msg::CannotCreateFile, {path.string(), std::strerror(errno)}));
+  const int fd = createTemporaryBeside(path, temp);
   bool open = true;
   auto fail = [&](const std::string& why) {
     if (open) ::close(fd);

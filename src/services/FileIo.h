@@ -41,6 +41,16 @@ class FileIo {
   static void writeStreamAtomically(const std::filesystem::path& path,
                                     const std::function<void(const ByteSink&)>& produce);
 
+  // Creates a new empty file in the folder of `path`, exclusively (an
+  // existing file or a planted link is never opened), under a short hidden
+  // name: a dot, the start of the file's name, a random part and ".tmp".
+  // Whatever the length of the name of `path`, the temporary name stays
+  // within the file-name limit. Returns the open descriptor and sets
+  // `temp`; throws EFormatError with "Cannot create file" on failure.
+  static int createTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temp);
+  // The bytes of a file name that a temporary name keeps.
+  static constexpr std::size_t kTemporaryNameHead = 40;
+
   // Flushes a folder's entries (a rename or a new file in it) to disk.
   static void syncFolder(const std::filesystem::path& folder);
 };

@@ -38,15 +38,43 @@ const char* HugePageHeap::tunables(const char* current, char* buffer, unsigned s
   return buffer;
 }
 
+namespace {
+
+// Puts GLIBC_TUNABLES back as it was before the restart: the C library has
+// read it at start, and children must not inherit it.
+void RestoreUserTunables(const char* saved) {
+  if (saved[0] == '=') {
+    ::setenv("GLIBC_TUNABLES", saved + 1, 1);
+  } else {
+    ::unsetenv("GLIBC_TUNABLES");
+  }
+  ::unsetenv(HugePageHeap::SavedVariable);
+}
+
+}  // namespace
+
 void HugePageHeap::restartWithHugePages(char** argv) {
 #if defined(__linux__) && defined(__GLIBC__)
+  // The restarted process: the heap is set up; the environment goes back.
+  if (const char* saved = std::getenv(SavedVariable)) {
+    const std::string before = saved;
+    RestoreUserTunables(before.c_str());
+    return;
+  }
+  const char* current = std::getenv("GLIBC_TUNABLES");
   char buffer[1024];
-  const char* value = tunables(std::getenv("GLIBC_TUNABLES"), buffer, sizeof buffer);
+  const char* value = tunables(current, buffer, sizeof buffer);
   if (*value == '\0' || !KernelGivesHugePages()) return;
-  if (::setenv("GLIBC_TUNABLES", value, 1) != 0) return;
+  const std::string before = current != nullptr ? "=" + std::string(current) : std::string();
+  if (::setenv(SavedVariable, before.c_str(), 1) != 0) return;
+  if (::setenv("GLIBC_TUNABLES", value, 1) != 0) {
+    ::unsetenv(SavedVariable);
+    return;
+  }
   ::execv("/proc/self/exe", argv);
-  // The program goes on as it is when it cannot start again; the tunable
-  // stays set so that a second attempt is never made.
+  // The program goes on as it is when it cannot start again (no second
+  // attempt is made: this runs once per process).
+  RestoreUserTunables(before.c_str());
 #else
   (void)argv;
 #endif

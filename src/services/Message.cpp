@@ -23,6 +23,24 @@ int numberedPlace(std::string_view templ, std::size_t percent) {
 
 }  // namespace
 
+Message Message::Counted(const PluralText& text, std::int64_t n, std::vector<std::string> arguments) {
+  Message m(text.other, std::move(arguments));
+  m.count = n;
+  m.one = text.one;
+  return m;
+}
+
+std::string Message::englishTemplate() const {
+  if (count < 0) return text;
+  std::string templ = count == 1 && one != nullptr ? one : text;
+  const std::string number = std::to_string(count);
+  for (std::size_t at = templ.find("%n"); at != std::string::npos; at = templ.find("%n", at + number.size()))
+    templ.replace(at, 2, number);
+  return templ;
+}
+
+std::string Message::format() const { return substitute(englishTemplate(), args); }
+
 // Besides the printf-style places, filled one by one, a translated template
 // may name its arguments %1..%9 (the first..ninth) in any order, so that a
 // language can reorder them; a numbered place does not advance the sequence

@@ -10,6 +10,11 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, text) text
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, text) text
+#endif
+
+#include "Message.h"
 
 namespace velmora::msg {
 
@@ -31,6 +36,8 @@ inline constexpr const char* ChunkSizeInvalid = QT_TRANSLATE_NOOP(
     "Messages", "The data is damaged: block %s at offset %s has the size %s, but only %s bytes remain.");
 inline constexpr const char* ChunkHeaderTruncated =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s stray bytes at offset %s do not form a block.");
+inline constexpr const char* RecordsOutOfProportion =
+    QT_TRANSLATE_NOOP("Messages", "The data is damaged: %s bytes cannot hold %s curve records.");
 inline constexpr const char* NestingTooDeep =
     QT_TRANSLATE_NOOP("Messages", "The data is damaged: the nodes are nested deeper than %s levels.");
 
@@ -188,19 +195,37 @@ inline constexpr const char* RecoveryQuery = QT_TRANSLATE_NOOP(
     "The program did not end normally last time. %s recorded curves were not saved. Restore them into a new document?");
 inline constexpr const char* RecoveryDamaged =
     QT_TRANSLATE_NOOP("Messages", "The end of the recovery journal was damaged; the curves before it were restored.");
+inline constexpr const char* RecoveryEntriesSkipped = QT_TRANSLATE_NOOP(
+    "Messages", "%s damaged entries of the recovery journal were skipped; the curves around them were restored.");
+inline constexpr const char* JournalAppendFailed = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The curve \"%s\" could not be written to the recovery journal (%s). It is in the document: save the document "
+    "to keep it safe.");
+inline constexpr const char* DataFolderInUse = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Another instance of the program uses the data folder \"%s\". This instance leaves the recovery journal there "
+    "to it and keeps none of its own: save the document to keep what you record here.");
 // Autosampler: the tray, its batch layout and faults during a batch.
 inline constexpr const char* SamplerNotFound =
     QT_TRANSLATE_NOOP("Messages", "Autosampler not found. Check the connection and reset the device");
 inline constexpr const char* SamplerSampleCaption = QT_TRANSLATE_NOOP("Messages", "Sample %d");
 inline constexpr const char* SamplerServiceCell = QT_TRANSLATE_NOOP("Messages", "Service cell");
-inline constexpr const char* SamplerNoAnswer = QT_TRANSLATE_NOOP(
-    "Messages",
-    "The autosampler did not answer on its way to cell %s. The batch is stopped; the %s curves recorded so far are "
-    "kept.");
-inline constexpr const char* SamplerWrongCell = QT_TRANSLATE_NOOP(
-    "Messages",
-    "The autosampler did not report cell %s after the move. The batch is stopped; the %s curves recorded so far are "
-    "kept.");
+inline constexpr PluralText SamplerNoAnswer = {
+    "The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curve recorded so far is "
+    "kept.",
+    QT_TRANSLATE_N_NOOP("Messages",
+                        "The autosampler did not answer on its way to cell %s. The batch is stopped; the %n curves "
+                        "recorded so far are kept.")};
+inline constexpr PluralText SamplerWrongCell = {
+    "The autosampler did not report cell %s after the move. The batch is stopped; the %n curve recorded so far is "
+    "kept.",
+    QT_TRANSLATE_N_NOOP("Messages",
+                        "The autosampler did not report cell %s after the move. The batch is stopped; the %n curves "
+                        "recorded so far are kept.")};
+// What the analyzer is doing while a hand command to the autosampler runs.
+inline constexpr const char* SamplerMovingTo = QT_TRANSLATE_NOOP("Messages", "Moving the tray to cell %s...");
+inline constexpr const char* SamplerLowering = QT_TRANSLATE_NOOP("Messages", "Lowering the electrode...");
+inline constexpr const char* SamplerRaising = QT_TRANSLATE_NOOP("Messages", "Raising the electrode...");
 inline constexpr const char* SamplerElectrodeNotRaised =
     QT_TRANSLATE_NOOP("Messages", "The electrode did not go up. Raise it by hand before the tray is turned.");
 inline constexpr const char* SamplerNoFreeCell =
@@ -321,10 +346,25 @@ inline constexpr const char* CalcMethodNotSupported =
     QT_TRANSLATE_NOOP("Messages",
                       "Method is not supported. Probably this file was created in newer version of the software. "
                       "Update may solve this problem.");
-inline constexpr const char* CalcPasteRefused = QT_TRANSLATE_NOOP(
-    "Messages", "The clipboard text does not fit the table here: cell %s cannot take \"%s\". Nothing was pasted.");
+inline constexpr const char* CalcPasteSkipped =
+    QT_TRANSLATE_NOOP("Messages", "%s of the pasted cells kept their values: cell %s cannot take \"%s\".");
 inline constexpr const char* CalcSpecifyDimension =
     QT_TRANSLATE_NOOP("Messages", "Specify the dimension of the result");
+
+// Results archive.
+inline constexpr const char* ArchiveCannotOpen =
+    QT_TRANSLATE_NOOP("Messages", "Cannot open the results archive %s: %s");
+inline constexpr const char* ArchiveWriteFailed =
+    QT_TRANSLATE_NOOP("Messages", "The results were not archived in %s (nothing was written): %s");
+inline constexpr const char* ArchiveReadFailed =
+    QT_TRANSLATE_NOOP("Messages", "Cannot read the results archive %s: %s");
+inline constexpr const char* ArchiveBadAddress = QT_TRANSLATE_NOOP(
+    "Messages", "\"%s\" is not a database address; write postgresql://user@host:port/database or a file name");
+inline constexpr const char* ArchiveNewerSchema = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The results archive %s was made by a newer version of the program (schema %s; this one knows up to %s)");
+inline constexpr const char* ArchiveNoDriver =
+    QT_TRANSLATE_NOOP("Messages", "The database driver %s is not installed (package %s)");
 
 // --- Methods, scripts and formulas -----------------------------------------
 // Expression calculator: built-in variable comments, then check and evaluation errors.
@@ -397,6 +437,9 @@ inline constexpr const char* RecordIndexDamaged =
     QT_TRANSLATE_NOOP("Messages",
                       "The index \"%s\" of the record folder is damaged (%s). The items read before the damage are "
                       "kept; the file is kept as \"%s\".");
+inline constexpr const char* FolderBusy = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The folder \"%s\" is in use by another program: its lock \"%s\" was not released in time. Try again later.");
 inline constexpr const char* RecordItemUnreadable =
     QT_TRANSLATE_NOOP("Messages", "The record \"%s\" cannot be read from \"%s\": %s");
 inline constexpr const char* RecordBlockSize =
@@ -412,7 +455,7 @@ inline constexpr const char* PrintCalibrationCalcChart = QT_TRANSLATE_NOOP("Mess
 inline constexpr const char* PrintCalibrationR2 = QT_TRANSLATE_NOOP("Messages", "R^2^[%s]=%1.4f");
 inline constexpr const char* PrintCalibrationLine = QT_TRANSLATE_NOOP("Messages", "y[%s]=%4.5f+%4.5f*C");
 inline constexpr const char* PrintCalibrationFigures =
-    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s mg/dm3  (n=%d)");
+    QT_TRANSLATE_NOOP("Messages", "s(y/x)=%s  LOD=%s  LOQ=%s  (n=%d)");
 inline constexpr const char* PrintCalibrationDatabaseNumber = QT_TRANSLATE_NOOP("Messages", "Database #");
 inline constexpr const char* PrintCalibrationComments = QT_TRANSLATE_NOOP("Messages", "Comments");
 inline constexpr const char* PrintCalibrationConcentration = QT_TRANSLATE_NOOP("Messages", "Concentration, [%s/%s]");
@@ -541,6 +584,14 @@ inline constexpr const char* ReportSpreadInCell = QT_TRANSLATE_NOOP("Messages", 
 inline constexpr const char* ReportCompare = QT_TRANSLATE_NOOP("Messages", "%s %s");
 inline constexpr const char* ReportIncompatible =
     QT_TRANSLATE_NOOP("Messages", "Dimensions of report and statistics are incompatible");
+inline constexpr const char* ReportEquationWithoutUnits = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation has no unit of concentration, so the report could not show it. Choose the units of "
+    "its result in the equation editor first.");
+inline constexpr const char* ReportUnitsOfAnotherKind = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The result of this equation is in units of another kind (per volume or per mass) than the results of the "
+    "report, so they could not be compared. Start a new report for it.");
 inline constexpr const char* ReportCellUnknown = QT_TRANSLATE_NOOP("Messages", "Cell concentrations are unknown");
 inline constexpr const char* ReportElementNotFound = QT_TRANSLATE_NOOP("Messages", "Element not found");
 inline constexpr const char* ReportAboveMaximum =
@@ -559,6 +610,8 @@ inline constexpr const char* ReportBlockOutOfPlace =
 inline constexpr const char* ReportTooManyVolumes =
     QT_TRANSLATE_NOOP("Messages", "The report is damaged: %s volumes where at most 5 are kept");
 inline constexpr const char* ReportTooMany = QT_TRANSLATE_NOOP("Messages", "The report is damaged: more than %s %s");
+inline constexpr const char* ReportTableTooLarge =
+    QT_TRANSLATE_NOOP("Messages", "The report is damaged: %s elements by %s experiments do not fit in its %s bytes");
 inline constexpr const char* ReportCountMismatch =
     QT_TRANSLATE_NOOP("Messages", "The report is damaged: block %s counts %s values in %s bytes");
 // Printed report.
@@ -644,8 +697,8 @@ inline constexpr const char* UpdateBadVersion =
     QT_TRANSLATE_NOOP("Messages", "a version of the form yyyy.mm.dd is expected");
 inline constexpr const char* UpdateBadSize =
     QT_TRANSLATE_NOOP("Messages", "a size in bytes between 1 and %s is expected");
-inline constexpr const char* UpdateBadAddress =
-    QT_TRANSLATE_NOOP("Messages", "an http:// or https:// address of at most %s characters is expected");
+inline constexpr const char* UpdateBadAddress = QT_TRANSLATE_NOOP(
+    "Messages", "an https:// address (http:// only on this computer) of at most %s characters is expected");
 inline constexpr const char* UpdateBadChecksum =
     QT_TRANSLATE_NOOP("Messages", "a SHA-256 checksum of 64 hexadecimal digits is expected");
 inline constexpr const char* UpdateNoChecksum = QT_TRANSLATE_NOOP(
@@ -666,6 +719,20 @@ inline constexpr const char* UpdateCannotSave =
     QT_TRANSLATE_NOOP("Messages", "The installer cannot be saved as \"%s\": %s");
 inline constexpr const char* UpdateCannotOpenInstaller =
     QT_TRANSLATE_NOOP("Messages", "The installer \"%s\" cannot be opened.");
+inline constexpr const char* UpdateNotSigned = QT_TRANSLATE_NOOP(
+    "Messages", "The update catalogue is not signed, so nothing in it can be trusted. No update is offered.");
+inline constexpr const char* UpdateBadSignatureFile = QT_TRANSLATE_NOOP(
+    "Messages", "The signature of the update catalogue is damaged: one line of base64 holding 64 bytes is expected.");
+inline constexpr const char* UpdateSignatureInvalid = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The signature of the update catalogue does not match: the catalogue was changed or signed with another key. "
+    "No update is offered.");
+inline constexpr const char* UpdateBadPublicKey =
+    QT_TRANSLATE_NOOP("Messages", "The public key is not an Ed25519 public key in PEM form.");
+inline constexpr const char* UpdateInsecureAddress = QT_TRANSLATE_NOOP(
+    "Messages", "The address \"%s\" is refused: updates travel only over https:// (http:// only on this computer).");
+inline constexpr const char* UpdateSizeMismatch = QT_TRANSLATE_NOOP(
+    "Messages", "The installer is larger than the %s bytes the update catalogue names. It was not saved.");
 
 // Assembly assistant.
 inline constexpr const char* AssemblyConnectionSetup = QT_TRANSLATE_NOOP("Messages", "Connection setup...");

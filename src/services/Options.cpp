@@ -66,6 +66,8 @@ void Options::read(const IniFile& ini) {
   wizMinR2 = ini.readFloat("WizardChecks", "MinR2", wizMinR2);
   wizReplicateSpread = ini.readFloat("WizardChecks", "ReplicateSpread", wizReplicateSpread);
   wizFlatTopPoints = readInt(ini, "WizardChecks", "FlatTopPoints", wizFlatTopPoints);
+  archiveDatabase = ini.readString("Archive", "Database", archiveDatabase);
+  archiveWizardResults = ini.readBool("Archive", "WizardResults", archiveWizardResults);
 }
 
 void Options::write(IniFile& ini) const {
@@ -112,6 +114,8 @@ void Options::write(IniFile& ini) const {
   ini.writeFloat("WizardChecks", "MinR2", wizMinR2);
   ini.writeFloat("WizardChecks", "ReplicateSpread", wizReplicateSpread);
   ini.writeInteger("WizardChecks", "FlatTopPoints", wizFlatTopPoints);
+  ini.writeString("Archive", "Database", archiveDatabase);
+  ini.writeBool("Archive", "WizardResults", archiveWizardResults);
 }
 
 }  // namespace velmora

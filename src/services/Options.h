@@ -53,7 +53,11 @@ struct Options {
   std::int32_t peakCaptionColor = 4194304;
   std::int32_t mainChart = 16777215;
   // [Port]
+#ifdef _WIN32
   std::string portName = "COM1";
+#else
+  std::string portName = "/dev/ttyUSB0";  // the first USB serial adapter
+#endif
   // The built-in emulator ("emulator" as the port name) carries an
   // autosampler with its tray of 15 cells.
   bool emulatorAutosampler = true;
@@ -68,6 +72,11 @@ struct Options {
   double wizMinR2 = 0.98;
   double wizReplicateSpread = 30.0;  // % of the mean
   int wizFlatTopPoints = 5;
+  // [Archive]: the results archive. An empty Database is the SQLite file
+  // "Results.sqlite" in the data folder; a "postgresql://" address names a
+  // laboratory's server. WizardResults: the wizard archives its report.
+  std::string archiveDatabase;
+  bool archiveWizardResults = true;
 
   // Reads every key (missing keys keep their defaults). Install/Path and
   // RecentFiles are maintained where they are used and are not read here.

@@ -29,23 +29,15 @@ enum Tag : std::int32_t { TagTitle = 1, TagFileName = 2, TagStamp = 3, TagData =
 
 THeaderManager::THeaderManager(fs::path folder) { SetFolder(std::move(folder)); }
 
-THeaderManager::~THeaderManager() {
-  try {
-    WriteIndex();
-  } catch (...) {
-    // The headers in memory were written after every change already.
-  }
-}
+THeaderManager::~THeaderManager() = default;
 
 void THeaderManager::SetFolder(fs::path folder) {
   folder_ = std::move(folder);
-  headers_.clear();
-  indexDamaged_ = false;
   damageReported_ = false;
-  damagedCopyKept_ = false;
-  damage_.clear();
   ReadIndexFile();
 }
+
+void THeaderManager::Reload() { ReadIndexFile(); }
 
 std::string THeaderManager::BaseName(const std::string& path) {
   const std::size_t cut = path.find_last_of("\\/");
@@ -106,6 +98,10 @@ bool THeaderManager::ReadIndex(std::span<const std::uint8_t> bytes, const fs::pa
 }
 
 void THeaderManager::ReadIndexFile() {
+  headers_.clear();
+  const std::string previous = damage_;
+  indexDamaged_ = false;
+  damage_.clear();
   const fs::path index = IndexPath();
   std::error_code ec;
   if (!fs::exists(index, ec)) return;
@@ -113,17 +109,17 @@ void THeaderManager::ReadIndexFile() {
   try {
     bytes = FileIo::readAll(index, kMaxHeaders * 64);
   } catch (const EFormatError& e) {
-    indexDamaged_ = true;
     damage_ = e.what();
-    return;
   }
-  if (!ReadIndex(bytes, folder_, headers_, damage_)) {
+  if (damage_.empty() && !ReadIndex(bytes, folder_, headers_, damage_)) {
     // A foreign file: an empty folder, and the file is left as it is
     // until the first item is added.
     headers_.clear();
-    return;
+    damage_.clear();
   }
   indexDamaged_ = !damage_.empty();
+  // The same damage read again is not news.
+  if (damage_ != previous) damageReported_ = false;
 }
 
 std::vector<std::uint8_t> THeaderManager::IndexBytes(const std::vector<TBaseHeader>& headers) {
@@ -147,16 +143,23 @@ std::vector<std::uint8_t> THeaderManager::IndexBytes(const std::vector<TBaseHead
 
 void THeaderManager::WriteIndex() {
   std::error_code ec;
-  // The folder is made when the first item goes in, so that merely opening
-  // a record folder leaves no trace.
-  if (headers_.empty() && !fs::exists(IndexPath(), ec)) return;
-  fs::create_directories(folder_, ec);
-  if (indexDamaged_ && !damagedCopyKept_) {
+  if (indexDamaged_) {
     // The damaged index stays readable for whoever wants to mend it.
     fs::copy_file(IndexPath(), folder_ / kDamagedIndexName, fs::copy_options::overwrite_existing, ec);
-    damagedCopyKept_ = true;
   }
   FileIo::writeAtomically(IndexPath(), IndexBytes(headers_));
+  indexDamaged_ = false;
+  damage_.clear();
+}
+
+FileLock THeaderManager::LockAndReload() {
+  // The folder is made when the first item goes in, so that merely opening
+  // a record folder leaves no trace.
+  std::error_code ec;
+  fs::create_directories(folder_, ec);
+  FileLock lock(folder_ / kLockName);
+  ReadIndexFile();
+  return lock;
 }
 
 void THeaderManager::Changed() {
@@ -165,7 +168,6 @@ void THeaderManager::Changed() {
 
 std::string THeaderManager::NewFileName() const {
   std::error_code ec;
-  fs::create_directories(folder_, ec);
   std::string name = (folder_ / std::to_string(headers_.size())).string();
   int counter = 0;
   while (fs::exists(name, ec) ||
@@ -174,71 +176,128 @@ std::string THeaderManager::NewFileName() const {
   return name;
 }
 
-std::string THeaderManager::Add(const std::string& title, std::span<const std::uint8_t> data) {
-  TBaseHeader header;
-  header.Title = title;
-  header.FileName = NewFileName();
-  header.Stamp = DateTime::now();
-  header.Data.assign(data.begin(), data.end());
-  headers_.push_back(std::move(header));
-  try {
-    WriteIndex();
-  } catch (const EFormatError&) {
-    // The header stays in memory and goes out with the next write.
-  }
-  Changed();
-  return headers_.back().FileName;
+std::vector<TBaseHeader>::iterator THeaderManager::Find(const std::string& fileName) {
+  // A bare file name stands for that file in this folder.
+  const bool bare = BaseName(fileName) == fileName;
+  return std::find_if(headers_.begin(), headers_.end(), [&](const TBaseHeader& h) {
+    return h.FileName == fileName || (bare && BaseName(h.FileName) == fileName);
+  });
 }
 
-void THeaderManager::Adopt(const std::string& title, const std::string& fileName, double stamp,
-                           std::span<const std::uint8_t> data) {
-  TBaseHeader header;
-  header.Title = title;
-  header.FileName = (folder_ / BaseName(fileName)).string();
-  header.Stamp = stamp;
-  header.Data.assign(data.begin(), data.end());
-  headers_.push_back(std::move(header));
-  try {
-    WriteIndex();
-  } catch (const EFormatError&) {
+std::string THeaderManager::Add(const std::string& title, std::span<const std::uint8_t> data,
+                                const TFileWriter& write) {
+  std::string fileName;
+  {
+    FileLock lock = LockAndReload();
+    fileName = NewFileName();
+    // The data file is complete before any index lists it.
+    try {
+      write(fileName);
+    } catch (...) {
+      std::error_code ec;
+      fs::remove(fileName, ec);
+      throw;
+    }
+    TBaseHeader header;
+    header.Title = title;
+    header.FileName = fileName;
+    header.Stamp = DateTime::now();
+    header.Data.assign(data.begin(), data.end());
+    headers_.push_back(std::move(header));
+    try {
+      WriteIndex();
+    } catch (...) {
+      headers_.pop_back();
+      std::error_code ec;
+      fs::remove(fileName, ec);
+      throw;
+    }
   }
   Changed();
+  return fileName;
+}
+
+std::string THeaderManager::Add(const std::string& title, std::span<const std::uint8_t> data,
+                                std::span<const std::uint8_t> bytes) {
+  return Add(title, data, [bytes](const std::string& fileName) { FileIo::writeAtomically(fs::path(fileName), bytes); });
+}
+
+bool THeaderManager::Adopt(const std::string& title, const std::string& fileName, double stamp,
+                           std::span<const std::uint8_t> data) {
+  try {
+    {
+      FileLock lock = LockAndReload();
+      if (Find(BaseName(fileName)) != headers_.end()) return false;
+      TBaseHeader header;
+      header.Title = title;
+      header.FileName = (folder_ / BaseName(fileName)).string();
+      header.Stamp = stamp;
+      header.Data.assign(data.begin(), data.end());
+      headers_.push_back(std::move(header));
+      WriteIndex();
+    }
+    Changed();
+    return true;
+  } catch (const EFormatError&) {
+    // Still an orphan: offered again at the next loading.
+    ReadIndexFile();
+    return false;
+  }
 }
 
 void THeaderManager::Delete(const std::string& fileName) {
-  const auto it =
-      std::find_if(headers_.begin(), headers_.end(), [&](const TBaseHeader& h) { return h.FileName == fileName; });
-  if (it != headers_.end()) {
-    std::error_code ec;
-    fs::remove(fileName, ec);
-    headers_.erase(it);
-    try {
-      WriteIndex();
-    } catch (const EFormatError&) {
+  {
+    FileLock lock = LockAndReload();
+    const auto it = Find(fileName);
+    if (it != headers_.end()) {
+      const std::string file = it->FileName;
+      const TBaseHeader removed = *it;
+      const auto at = headers_.erase(it);
+      try {
+        // Unlisted first: no index ever names a file that is gone.
+        WriteIndex();
+      } catch (...) {
+        headers_.insert(at, removed);
+        throw;
+      }
+      std::error_code ec;
+      fs::remove(file, ec);
     }
   }
   Changed();
 }
 
 bool THeaderManager::Rename(const std::string& fileName, const std::string& title) {
-  for (TBaseHeader& h : headers_) {
-    if (h.FileName != fileName) continue;
-    h.Title = title;
-    WriteIndex();
-    Changed();
-    return true;
+  {
+    FileLock lock = LockAndReload();
+    const auto it = Find(fileName);
+    if (it == headers_.end()) return false;
+    const std::string before = it->Title;
+    it->Title = title;
+    try {
+      WriteIndex();
+    } catch (...) {
+      it->Title = before;
+      throw;
+    }
   }
-  return false;
+  Changed();
+  return true;
 }
 
 bool THeaderManager::SetData(const std::string& fileName, std::span<const std::uint8_t> data) {
-  for (TBaseHeader& h : headers_) {
-    if (h.FileName != fileName) continue;
-    h.Data.assign(data.begin(), data.end());
+  FileLock lock = LockAndReload();
+  const auto it = Find(fileName);
+  if (it == headers_.end()) return false;
+  std::vector<std::uint8_t> before = std::move(it->Data);
+  it->Data.assign(data.begin(), data.end());
+  try {
     WriteIndex();
-    return true;
+  } catch (...) {
+    it->Data = std::move(before);
+    throw;
   }
-  return false;
+  return true;
 }
 
 std::vector<TBaseHeader> THeaderManager::List(double day) const {
@@ -281,10 +340,6 @@ Message THeaderManager::TakeIndexProblem() {
   if (!indexDamaged_ || damageReported_) return {};
   damageReported_ = true;
   return Message(msg::RecordIndexDamaged, {IndexPath().string(), damage_, (folder_ / kDamagedIndexName).string()});
-}
-
-void THeaderManager::WriteDataFile(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-  FileIo::writeAtomically(fs::path(fileName), bytes);
 }
 
 }  // namespace velmora

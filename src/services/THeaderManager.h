@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FileLock.h"
 #include "Message.h"
 
 namespace velmora {
@@ -23,7 +24,16 @@ struct TBaseHeader {
 // and one data file per item (named after the number of items, with "_n"
 // suffixes while a name is taken). Only the file-name part of each stored
 // path is trusted; the folder is put in front of it again, so a moved or
-// copied folder keeps working. Every index write is atomic.
+// copied folder keeps working.
+//
+// Several programs may write one folder (the workstation, the command line,
+// a second workstation). Every change takes the folder's lock
+// ("Header.lock"), reads the index again under it, applies itself and
+// writes the index atomically before the lock is released; nothing is ever
+// written from a copy read earlier. A new item's data file is complete
+// before its header is listed; a deleted item's header goes before its
+// file. A change that could not be written throws and leaves the folder as
+// it was.
 //
 // A damaged index keeps the headers read before the damage, is copied to
 // "Header.damaged" before it is first rewritten, and is reported once;
@@ -33,6 +43,7 @@ class THeaderManager {
  public:
   static constexpr const char* kIndexName = "Header";
   static constexpr const char* kDamagedIndexName = "Header.damaged";
+  static constexpr const char* kLockName = "Header.lock";
   // Limits that a damaged index cannot exceed.
   static constexpr std::size_t kMaxDataSize = 1 << 20;
   static constexpr std::size_t kMaxHeaders = 1 << 20;
@@ -40,11 +51,13 @@ class THeaderManager {
   using TChangeHandler = std::function<void(THeaderManager&)>;
   // Reads one data file's bytes into an item; throws for a damaged one.
   using TItemReader = std::function<void(const TBaseHeader& header, const std::vector<std::uint8_t>& bytes)>;
+  // Writes a new item's data file under the given name; throws on failure.
+  using TFileWriter = std::function<void(const std::string& fileName)>;
 
   // Reads the folder's index; the folder itself is created when the first
   // item is added.
   explicit THeaderManager(std::filesystem::path folder);
-  // Rewrites the index (failures ignored).
+  // Writes nothing: every change was written when it was made.
   ~THeaderManager();
   THeaderManager(const THeaderManager&) = delete;
   THeaderManager& operator=(const THeaderManager&) = delete;
@@ -53,18 +66,29 @@ class THeaderManager {
   void SetFolder(std::filesystem::path folder);
   const std::filesystem::path& Folder() const { return folder_; }
   std::filesystem::path IndexPath() const { return folder_ / kIndexName; }
+  // Reads the index again, with what other programs changed meanwhile.
+  void Reload();
 
-  // Registers a new item and rewrites the index; returns the data file's
-  // path, which the caller then writes.
-  std::string Add(const std::string& title, std::span<const std::uint8_t> data = {});
-  // Registers a data file already lying in the folder (a recovered orphan).
-  void Adopt(const std::string& title, const std::string& fileName, double stamp,
+  // Registers a new item: under the lock, picks a free data file name, has
+  // `write` write the data file, then lists the header and writes the
+  // index. Returns the data file's path. Throws EFormatError when the data
+  // file or the index cannot be written; nothing is registered then and no
+  // data file of the item is left.
+  std::string Add(const std::string& title, std::span<const std::uint8_t> data, const TFileWriter& write);
+  // The same with the data file's bytes (written atomically).
+  std::string Add(const std::string& title, std::span<const std::uint8_t> data, std::span<const std::uint8_t> bytes);
+  // Registers a data file already lying in the folder (a recovered orphan);
+  // false when another program listed it meanwhile or the index cannot be
+  // written.
+  bool Adopt(const std::string& title, const std::string& fileName, double stamp,
              std::span<const std::uint8_t> data = {});
-  // Deletes the item's data file and its header when a header has exactly
-  // this file name; OnChange is called in any case.
+  // When a header names this data file (its full path, or its bare file
+  // name), removes the header, writes the index and then deletes the file;
+  // OnChange is called in any case. Throws EFormatError when the index
+  // cannot be written (the item and its file stay).
   void Delete(const std::string& fileName);
   // Gives the item of that data file a new title and summary; false when
-  // no header has that file name.
+  // no header has that file name. Throw as Delete does.
   bool Rename(const std::string& fileName, const std::string& title);
   bool SetData(const std::string& fileName, std::span<const std::uint8_t> data);
 
@@ -86,9 +110,6 @@ class THeaderManager {
   Message TakeIndexProblem();
   bool IndexDamaged() const { return indexDamaged_; }
 
-  // Writes an item's data file atomically (throws EFormatError on failure).
-  static void WriteDataFile(const std::string& fileName, std::span<const std::uint8_t> bytes);
-
   // The index image and its reader (exposed for the tests and the fuzzer).
   static std::vector<std::uint8_t> IndexBytes(const std::vector<TBaseHeader>& headers);
   // Reads an index image; the headers read before damage are kept, and the
@@ -102,16 +123,18 @@ class THeaderManager {
   TChangeHandler OnChange;
 
  private:
+  // Takes the folder's lock (creating the folder) and reads the index.
+  FileLock LockAndReload();
   void ReadIndexFile();
   void WriteIndex();
   void Changed();
   std::string NewFileName() const;
+  std::vector<TBaseHeader>::iterator Find(const std::string& fileName);
 
   std::filesystem::path folder_;
   std::vector<TBaseHeader> headers_;
   bool indexDamaged_ = false;
   bool damageReported_ = false;
-  bool damagedCopyKept_ = false;
   std::string damage_;
 };
 

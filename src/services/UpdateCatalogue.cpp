@@ -33,14 +33,33 @@ std::string readVersion(std::string_view line, std::size_t index) {
   return std::string(v);
 }
 
+bool loopbackHost(std::string_view host) {
+  if (host == "localhost" || host == "[::1]") return true;
+  // 127.a.b.c, each part a decimal number up to 255.
+  int parts = 0;
+  while (!host.empty()) {
+    const std::size_t dot = host.find('.');
+    const std::string_view part = host.substr(0, dot);
+    int value = -1;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (part.empty() || part.size() > 3 || ec != std::errc() || end != part.data() + part.size() || value > 255)
+      return false;
+    if (parts == 0 && value != 127) return false;
+    ++parts;
+    if (dot == std::string_view::npos) break;
+    host.remove_prefix(dot + 1);
+    if (host.empty()) return false;
+  }
+  return parts == 4;
+}
+
 std::string readAddress(std::string_view line, std::size_t index) {
   const std::string_view a = trimmed(line);
-  const bool scheme = a.starts_with("http://") || a.starts_with("https://");
   const bool clean = std::none_of(a.begin(), a.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u <= 0x20 || u == 0x7F;
   });
-  if (!scheme || !clean || a.size() > UpdateCatalogue::MaxAddressLength)
+  if (!UpdateCatalogue::IsAllowedAddress(a) || !clean || a.size() > UpdateCatalogue::MaxAddressLength)
     badLine(index, Message(msg::UpdateBadAddress, {std::to_string(UpdateCatalogue::MaxAddressLength)}));
   return std::string(a);
 }
@@ -64,6 +83,26 @@ bool UpdateCatalogue::IsVersion(std::string_view v) {
     if (dot ? v[i] != '.' : !isDigit(v[i])) return false;
   }
   return true;
+}
+
+bool UpdateCatalogue::IsAllowedAddress(std::string_view a) {
+  constexpr std::string_view secure = "https://";
+  constexpr std::string_view plain = "http://";
+  if (a.starts_with(secure)) return a.size() > secure.size();
+  if (!a.starts_with(plain)) return false;
+  const std::string_view rest = a.substr(plain.size());
+  const std::string_view authority = rest.substr(0, rest.find_first_of("/?#"));
+  // Credentials could make "127.0.0.1@host" read as loopback.
+  if (authority.find('@') != std::string_view::npos) return false;
+  std::string_view host = authority;
+  if (host.starts_with('[')) {
+    const std::size_t close = host.find(']');
+    if (close == std::string_view::npos) return false;
+    host = host.substr(0, close + 1);
+  } else {
+    host = host.substr(0, host.find(':'));
+  }
+  return loopbackHost(host);
 }
 
 bool UpdateCatalogue::IsSha256(std::string_view h) {
@@ -97,6 +136,7 @@ UpdateCatalogue UpdateCatalogue::Parse(std::string_view text) {
     badLine(1, Message(msg::UpdateBadSize, {std::to_string(MaxInstallerSize)}));
   c.installerSize = bytes;
   c.releaseAddress = readAddress(lines[2], 2);
+  c.snapshotSize = c.installerSize;
   if (total > 3) {
     c.hasSnapshot = true;
     // An empty line 3 publishes no snapshot.
@@ -104,6 +144,13 @@ UpdateCatalogue UpdateCatalogue::Parse(std::string_view text) {
       c.snapshotVersion = readVersion(lines[3], 3);
       if (lines.size() < 6) badLine(5, Message(msg::UpdateBadAddress, {std::to_string(MaxAddressLength)}));
       c.snapshotAddress = readAddress(lines[5], 5);
+      // The snapshot's own size, when line 4 holds one.
+      const std::string_view own = trimmed(lines[4]);
+      std::int64_t ownBytes = 0;
+      const auto [ownEnd, ownEc] = std::from_chars(own.data(), own.data() + own.size(), ownBytes);
+      if (!own.empty() && ownEc == std::errc() && ownEnd == own.data() + own.size() && ownBytes >= 1 &&
+          ownBytes <= MaxInstallerSize)
+        c.snapshotSize = ownBytes;
     }
   }
   if (lines.size() > 6) c.releaseSha256 = readChecksum(lines[6], 6);
@@ -123,6 +170,7 @@ std::string UpdateCatalogue::InstallerFileName() const {
 
 UpdateOffer FindUpdate(const UpdateCatalogue& c, std::string_view ownVersion, bool snapshots) {
   const std::string_view own = ownVersion.substr(0, UpdateCatalogue::VersionLength);
+  if (!UpdateCatalogue::IsVersion(own)) return UpdateOffer::None;
   if (snapshots && c.hasSnapshot && !c.snapshotVersion.empty() && std::string_view(c.snapshotVersion) > own)
     return UpdateOffer::Snapshot;
   if (std::string_view(c.releaseVersion) > own) return UpdateOffer::Release;

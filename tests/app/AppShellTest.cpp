@@ -7,13 +7,24 @@
 #include "AppStartup.h"
 #include "DataFolder.h"
 #include "MainWindow.h"
+#include "ScopedEnv.h"
 #include "TempDir.h"
 
 using namespace velmora;
 
-TEST(AppShell, StartsWithNoNameTitleAndWritesSettingsAtClose) {
+namespace {
+
+// Each test starts the workstation in a home folder of its own; HOME is put
+// back however the test ends.
+class AppShell : public ::testing::Test {
+ protected:
   velmora::test::TempDir home;
-  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+  velmora::test::ScopedEnv homeVariable{"HOME", home.path().string()};
+};
+
+}  // namespace
+
+TEST_F(AppShell, StartsWithNoNameTitleAndWritesSettingsAtClose) {
   QStandardPaths::setTestModeEnabled(false);
   AppStartup startup;
   MainWindow* w = startup.start({});
@@ -26,9 +37,7 @@ TEST(AppShell, StartsWithNoNameTitleAndWritesSettingsAtClose) {
   EXPECT_TRUE(std::filesystem::exists(ini));
 }
 
-TEST(AppShell, DatabaseStorageModeNamesTheFirstDocumentInTheDatabaseFolder) {
-  velmora::test::TempDir home;
-  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+TEST_F(AppShell, DatabaseStorageModeNamesTheFirstDocumentInTheDatabaseFolder) {
   QStandardPaths::setTestModeEnabled(false);
   const std::filesystem::path database = home.path() / "database";
   std::filesystem::create_directories(database);

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFileInfo>
+
+#include <filesystem>
+
 #include <qcustomplot.h>
 
 #include <QAction>
@@ -20,7 +26,9 @@
 #include "MainChartView.h"
 #include "MainToolsHost.h"
 #include "MainWindow.h"
+#include "PrivateFolder.h"
 #include "RecordingMessageSink.h"
+#include "ScopedEnv.h"
 #include "TNode.h"
 #include "TPluginsManager.h"
 #include "TSubtractionForm.h"
@@ -121,10 +129,22 @@ TEST(ChartTools, ZoomUndoZoomAndTheReadOut) {
 
   // The read-out under the pointer.
   const QPoint at(plot.center());
+  // Each value to one pixel's resolution, with its unit.
   const QString text = tools.readOut(at);
-  EXPECT_EQ(text, QStringLiteral("E=%1 I=%2")
-                      .arg(win.chart()->xAxis->pixelToCoord(at.x()), 0, 'f', 6)
-                      .arg(win.chart()->yAxis->pixelToCoord(at.y()), 0, 'f', 6));
+  const QStringList parts = text.split(QStringLiteral("  "));
+  ASSERT_EQ(parts.size(), 2) << text.toStdString();
+  EXPECT_TRUE(parts[0].startsWith("E=") && parts[0].endsWith(QStringLiteral("\u00a0mV"))) << text.toStdString();
+  EXPECT_TRUE(parts[1].startsWith("I=") && parts[1].endsWith(QStringLiteral("\u00a0µA"))) << text.toStdString();
+  for (int k = 0; k < 2; ++k) {
+    const QCPAxis* axis = k == 0 ? win.chart()->xAxis : win.chart()->yAxis;
+    const int pixel = k == 0 ? at.x() : at.y();
+    const QString number = parts[k].mid(2, parts[k].indexOf(QChar(0xa0)) - 2);
+    const double step = std::abs(axis->pixelToCoord(pixel + 1) - axis->pixelToCoord(pixel));
+    EXPECT_NEAR(number.toDouble(), axis->pixelToCoord(pixel), step) << text.toStdString();
+    // No more digits than a pixel resolves.
+    const int decimals = number.contains('.') ? static_cast<int>(number.size() - number.indexOf('.') - 1) : 0;
+    EXPECT_LE(std::pow(10.0, -decimals), step * 10.0) << text.toStdString();
+  }
   QTest::mouseMove(win.chart(), at);
   QApplication::processEvents();
   EXPECT_TRUE(win.w.statusPanel(3)->text().startsWith("E=")) << win.w.statusPanel(3)->text().toStdString();
@@ -205,6 +225,55 @@ TEST(ChartTools, ExportsOfTheDisplayedCurves) {
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(data->hasImage());
   EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
+}
+
+// "Export chart to MS Excel" writes where no other user of the computer can
+// read the workbook, redirect the write or swap the file before it opens:
+// a folder of this session's own in the user's runtime folder, under a name
+// nobody can foresee. Links planted in the shared temporary folder, where
+// workbooks once went, are never written through.
+TEST(ChartTools, TheSpreadsheetsWorkbookIsWrittenWhereNoOtherUserReachesIt) {
+  test::TempDir runtime;
+  ::chmod(runtime.path().c_str(), 0700);
+  test::TempDir shared;
+  const test::ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.path().string());
+  const test::ScopedEnv tmp("TMPDIR", shared.path().string());
+  test::TempDir elsewhere;
+  const auto victim = elsewhere / "victim.txt";
+  test::TempDir::writeFile(victim, "the victim's bytes");
+  std::filesystem::create_directories(shared / "Velmora-VA");
+  for (const std::string& name : {std::string("Sheet1.xlsx"), "Sheet1.xlsx.tmp" + std::to_string(::getpid()),
+                                  "Sheet1 (1).xlsx.tmp" + std::to_string(::getpid())})
+    std::filesystem::create_symlink(victim, shared / "Velmora-VA" / name);
+
+  Window win;
+  AddCurve(win.f(), "Zn", 5);
+  win.showAll();
+  QStringList opened;
+  win.w.exports().openFile = [&](const QString& file) { opened << file; };
+  win.w.action("ExportChartToExcelActn")->trigger();
+  win.w.action("ExportChartToExcelActn")->trigger();
+  EXPECT_TRUE(win.sink.entries.empty());
+  ASSERT_EQ(opened.size(), 2);
+  EXPECT_EQ(test::TempDir::readFile(victim), "the victim's bytes");
+
+  const std::filesystem::path first = opened[0].toStdString();
+  const std::filesystem::path folder = first.parent_path();
+  EXPECT_EQ(folder.parent_path(), runtime.path());
+  EXPECT_EQ(folder.filename().string().rfind("Velmora-VA-", 0), 0u) << folder;
+  EXPECT_TRUE(PrivateFolder::IsPrivate(folder));
+  // Named after the document ("No name" until it is saved), with a random part.
+  const std::string stem = QFileInfo(win.w.documentFileName()).completeBaseName().toStdString();
+  ASSERT_FALSE(stem.empty());
+  for (const QString& file : opened) {
+    const std::filesystem::path p = file.toStdString();
+    EXPECT_EQ(p.parent_path(), folder);
+    EXPECT_EQ(p.filename().string().rfind(stem + "-", 0), 0u) << p;
+    EXPECT_EQ(p.extension(), ".xlsx");
+    EXPECT_FALSE(std::filesystem::is_symlink(p));
+    EXPECT_GT(std::filesystem::file_size(p), 1000u);
+  }
+  EXPECT_NE(opened[0], opened[1]);
 }
 
 TEST(ChartTools, GridSelectionsAsTextRowsEndedByCarriageReturns) {

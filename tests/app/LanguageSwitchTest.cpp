@@ -31,6 +31,7 @@
 #include "OptionsController.h"
 #include "PseudoTranslation.h"
 #include "RecordingMessageSink.h"
+#include "ScopedEnv.h"
 #include "SplashWindow.h"
 #include "TImagePreviewBox.h"
 #include "TNode.h"
@@ -54,15 +55,23 @@ const QStringList kOwnWindows = {
     "velmora::SplashWindow", "velmora::ImportColumnsDialog", "velmora::ColorChooser",
 };
 
+// Switches back to English when it goes, however the test ends.
+struct EnglishAtEnd {
+  LanguageSwitcher& language;
+  ~EnglishAtEnd() { language.SetLanguage(LanguageSwitcher::kEnglish); }
+};
+
 // The workstation as it starts, with the demonstration document, the emulated
 // analyzer named in the settings (so no first-start question comes up) and no
 // update check.
 struct Workstation {
   test::TempDir home;
+  // HOME is put back however the test ends (declared before the workstation,
+  // it outlives it).
+  test::ScopedEnv homeVariable{"HOME", home.path().string()};
   AppStartup startup;
   MainWindow* w = nullptr;
   Workstation() {
-    qputenv("HOME", QByteArray::fromStdString(home.path().string()));
     QStandardPaths::setTestModeEnabled(false);
     const auto data = DataFolder::perUserFolder(AppStartup::documentsFolder());
     std::filesystem::create_directories(data);
@@ -71,6 +80,8 @@ struct Workstation {
     startup.language().setSearchFolders({kCatalogueFolder});
   }
   ~Workstation() {
+    // English again for the tests that follow, also after a failure.
+    startup.language().SetLanguage(LanguageSwitcher::kEnglish);
     w->setModified(false);
     w->close();
   }
@@ -97,7 +108,8 @@ struct Workstation {
 QStringList ownUntranslated(QWidget* root) {
   // Data: the example documents' titles and paths, the imported file's columns.
   // The languages' own names stay in their languages.
-  QStringList data = {"E", "I", "1: E", "2: I", QString::fromUtf8("Русский")};
+  // The archive server's placeholder is an address, the same in every language.
+  QStringList data = {"E", "I", "1: E", "2: I", QString::fromUtf8("Русский"), "postgresql://user@host:5432/database"};
   for (const QString& example : QDir(QStringLiteral(VELMORA_SOURCE_DIR "/examples")).entryList({"*.tvx"}))
     data << QDir(QStringLiteral(VELMORA_SOURCE_DIR "/examples")).filePath(example);
   QStringList texts = test::untranslatedTexts(root, data);
@@ -165,6 +177,10 @@ TEST(LanguageSwitch, RussianAndBackFromTheMenuWithEveryWindowOpen) {
   ASSERT_FALSE(language.catalogueFile(LanguageSwitcher::kRussian).isEmpty());
   int subscribedCalls = 0;
   TPlugin& subscription = TPluginsManager::instance().Register();
+  struct Unsubscribe {
+    TPlugin& plugin;
+    ~Unsubscribe() { plugin.OnLanguageChange = nullptr; }
+  } unsubscribe{subscription};
   subscription.OnLanguageChange = [&] {
     // The hub marks the switch while the windows reload.
     EXPECT_TRUE(TPluginsManager::instance().Switching());
@@ -214,7 +230,6 @@ TEST(LanguageSwitch, RussianAndBackFromTheMenuWithEveryWindowOpen) {
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("LocaleID=1049"), std::string::npos) << text;
   ws.w->action("EnuLangActn")->trigger();
-  subscription.OnLanguageChange = nullptr;
 }
 
 TEST(LanguageSwitch, TheAnalyzerLinkKeepsItsPortAndActiveStateWithoutANewReset) {
@@ -226,6 +241,7 @@ TEST(LanguageSwitch, TheAnalyzerLinkKeepsItsPortAndActiveStateWithoutANewReset) 
   w.setMessageSink(&sink);
   w.show();
   LanguageSwitcher language(settings);
+  const EnglishAtEnd english{language};
   language.setSearchFolders({kCatalogueFolder});
   language.attach(w, &hub);
   DeviceLink& link = w.deviceLink();
@@ -260,6 +276,7 @@ TEST(LanguageSwitch, CataloguesAreFoundByThreeOrTwoLettersAndLocaleZeroFollowsTh
   const QString built = QDir(kCatalogueFolder).filePath("velmora_ru.qm");
   ASSERT_TRUE(QFile::exists(built));
   LanguageSwitcher language(settings);
+  const EnglishAtEnd englishAtEnd{language};
   language.setSearchFolders({folder + "/none", folder});
   const QString english = QCoreApplication::translate("MainActions", "Settings...");
 
@@ -315,6 +332,10 @@ TEST(LanguageSwitch, ATranslatedMessageMayReorderItsArguments) {
   const Message message("%s of %s", {"Cd", "sample 1"});
   EXPECT_EQ(UiText::message(message), "Cd of sample 1");
   QCoreApplication::installTranslator(&reordering);
+  // The translator leaves with the test, however it ends.
+  struct Removal {
+    QTranslator& translator;
+    ~Removal() { QCoreApplication::removeTranslator(&translator); }
+  } removal{reordering};
   EXPECT_EQ(UiText::message(message), "sample 1: Cd");
-  QCoreApplication::removeTranslator(&reordering);
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -22,17 +24,24 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceLink.h"
 #include "DeviceProtocol.h"
+#include "DocumentCommandsController.h"
 #include "FrameHex.h"
 #include "MainWindow.h"
+#include "MethodsHost.h"
+#include "MissingFacility.h"
 #include "PseudoTerminalHost.h"
+#include "RecordFormWidgets.h"
+#include "RecordParametersHost.h"
 #include "RecordingMessageSink.h"
 #include "RecordingReceiver.h"
 #include "SamplerHost.h"
 #include "ScaledClock.h"
 #include "TAutoSampler.h"
+#include "TDocumentCommands.h"
 #include "TMethodsLibrary.h"
 #include "TNode.h"
 #include "TNodeForest.h"
+#include "TOldStyleRecordForm.h"
 #include "TPluginsManager.h"
 #include "TRecoveryJournal.h"
 #include "TSamplerCell.h"
@@ -195,7 +204,7 @@ TEST(SamplerBatchTest, ShippedAutosamplerMethodsAreListedAndLaidOut) {
 TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   Bench b;
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   ASSERT_TRUE(b.w->deviceLink().device().AutoSamplerEnabled());
   b.w->sampler().setMethodSource([] {
     return std::vector<SamplerMethod>{Method("Zn, Cd, Pb", "Formic acid"), Method("Cu", "Ammonium chloride")};
@@ -284,12 +293,67 @@ TEST(SamplerBatchTest, RunsTwoSamplesByTwoMethodsIntoTheTree) {
   EXPECT_TRUE(b.w->action("SamplerZondUpActn")->isEnabled());
 }
 
+// The tray and the electrode take seconds: "Set sampler position" and the
+// electrode commands run on the link's worker, so the window keeps answering
+// while the analyzer works; the status bar says what is going on and the
+// commands wait until it is done.
+TEST(SamplerBatchTest, HandCommandsLeaveTheWindowAnswering) {
+  Bench b;
+  std::string error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
+  QAction* position = b.w->action("SamplerPositionActn");
+  ASSERT_TRUE(position->isEnabled());
+  ASSERT_EQ(b.w->deviceLink().device().CellNumber(), 0);
+  // Cell 8: seven cells away, some seconds of the analyzer's time.
+  b.w->recordParameters().form().widgets().samplerCellList->setCurrentIndex(7);
+  int ticks = 0;
+  int ticksBeforeArrival = -1;
+  QTimer ticker;
+  ticker.setInterval(5);
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+  QObject::connect(&b.w->deviceLink(), &DeviceLink::samplerPositionChanged, [&] {
+    if (ticksBeforeArrival < 0) ticksBeforeArrival = ticks;
+  });
+  ticker.start();
+  b.emulator->clearReceivedFrames();
+
+  position->trigger();
+  // The command returned while the tray still turns.
+  EXPECT_EQ(b.w->deviceLink().device().CellNumber(), 0);
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_EQ(b.form().statusLabel()->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_FALSE(position->isEnabled());
+  EXPECT_FALSE(b.w->action("SamplerZondDownActn")->isEnabled());
+  EXPECT_FALSE(b.w->action("RecordActn")->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return position->isEnabled(); }, 20000));
+  // The event loop ran all the while.
+  EXPECT_GE(ticksBeforeArrival, 3);
+  EXPECT_EQ(b.w->deviceLink().device().CellNumber(), 7);
+  EXPECT_EQ(b.w->statusPanel(1)->text(), QStringLiteral("Cell: 8"));
+  EXPECT_EQ(b.emulator->samplerPosition(), 7);
+  EXPECT_NE(b.w->statusPanel(2)->text(), QStringLiteral("Moving the tray to cell 8..."));
+  EXPECT_TRUE(b.w->action("RecordActn")->isEnabled());
+
+  // The electrode goes down and up the same way.
+  b.w->action("SamplerZondDownActn")->trigger();
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Lowering the electrode..."));
+  EXPECT_FALSE(b.w->action("SamplerZondUpActn")->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.w->action("SamplerZondUpActn")->isEnabled(); }, 20000));
+  EXPECT_TRUE(b.emulator->electrodeDown());
+  b.w->action("SamplerZondUpActn")->trigger();
+  EXPECT_EQ(b.w->statusPanel(2)->text(), QStringLiteral("Raising the electrode..."));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.w->action("SamplerZondUpActn")->isEnabled(); }, 20000));
+  EXPECT_FALSE(b.emulator->electrodeDown());
+  EXPECT_EQ(b.samplerFrames(), (std::vector<std::string>{"DC 10 08", "DC 05", "DC 04"}));
+  for (const auto& e : b.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+}
+
 TEST(SamplerBatchTest, AJammedTrayStopsTheBatchAndKeepsWhatWasRecorded) {
   EmulatorFaults faults;
   faults.trayJam = {4};  // the first cell of the second sample
   Bench b(faults);
   std::string error;
-  if (!b.goOnline(error)) GTEST_SKIP() << error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
   b.w->sampler().setMethodSource([] { return std::vector<SamplerMethod>{Method("Pb", "Acetate buffer")}; });
   TSamplerForm& form = b.form();
   form.show();
@@ -346,4 +410,57 @@ TEST(SamplerBatchTest, RunWithoutAnAutosamplerStartsNothing) {
   EXPECT_FALSE(w.recording());
   EXPECT_FALSE(w.sampler().batchRunning());
   EXPECT_TRUE(w.statusPanel(1)->text().isEmpty());
+}
+
+// An unattended batch is what "Shut down computer after program execution"
+// is for: the computer goes off once the batch's curves are saved.
+TEST(SamplerBatchTest, TheShutDownBoxPowersOffAfterABatchWhoseSavesSucceeded) {
+  Bench b;
+  std::string error;
+  if (!b.goOnline(error)) VELMORA_MISSING_FACILITY() << error;
+  auto* commands = new DocumentCommandsController(*b.w, b.settings);
+  b.w->setDocumentCommands(commands);
+  commands->commands().DocumentFileName = (b.dir.path() / "batch.tvx").string();
+  int powerOffs = 0;
+  b.w->recordingReceiver().setPowerOff([&] { ++powerOffs; });  // never the machine's own
+  b.w->recordParameters().form().widgets().shutDown->setChecked(true);
+  b.w->sampler().setMethodSource([] { return std::vector<SamplerMethod>{Method("Pb", "Formic acid")}; });
+  TSamplerForm& form = b.form();
+  form.show();
+  form.checkMethod(0, true);
+  form.setSamplesCount(1);
+  QSignalSpy finished(&b.w->recordingReceiver(), &RecordingReceiver::runFinished);
+  form.runButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 120000));
+  for (const auto& e : b.sink.entries) ADD_FAILURE() << e.kind << ": " << e.text;
+  EXPECT_EQ(powerOffs, 1);
+  EXPECT_FALSE(b.w->modified());
+  EXPECT_TRUE(std::filesystem::exists(b.dir.path() / "batch.tvx"));
+}
+
+// The setup window speaks the language in force: the methods by their
+// Russian names, the service cells by their Russian descriptions, and the
+// batch's step comments (the captions of its curves) with them.
+TEST(SamplerBatchTest, TheSetupWindowUsesTheLanguageInForce) {
+  test::TempDir dir;
+  Settings settings{dir.path()};
+  settings.options().localeId = 1049;
+  TPluginsManager hub;
+  MainWindow w(settings, &hub);
+  w.methods().setLibraryFolder(VELMORA_METHODS_DIR);
+  w.methods().load();
+  TSamplerForm& form = w.sampler().form();
+  form.show();
+  ASSERT_EQ(form.methodList()->count(), 2);
+  EXPECT_EQ(form.methodList()->item(1)->text(), QStringLiteral("Свинец (метод добавок, автосамплер)"));
+  form.checkMethod(1, true);
+  EXPECT_EQ(form.trayView().Cells(0)->Comment(), QStringLiteral("Промывочная вода"));
+  const TVAProgramsArray programs = form.programs();
+  ASSERT_FALSE(programs.empty());
+  bool named = false;
+  for (const ProgramStep& step : programs.front())
+    if (step.SweepStart() != step.SweepEnd())
+      named = named || step.Comments().find("Свинец (метод добавок, автосамплер)") != std::string::npos;
+  EXPECT_TRUE(named);
+  form.hide();
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -10,13 +11,18 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
+
+#include "Messages.h"
+#include "UiText.h"
 
 namespace {
 
 struct Entry {
   QString source;
   QString translation;
+  QStringList forms;  // plural forms, each checked on its own
   bool unfinished = false;
 };
 
@@ -72,6 +78,7 @@ QMap<QString, Entry> readCatalogue(const QString& path) {
         if (xml.isStartElement() && xml.name() == u"numerusform") {
           const QString form = elementText(xml);
           emptyForm = emptyForm || form.isEmpty();
+          entry.forms << form;
           text += form;
         }
       }
@@ -133,8 +140,45 @@ TEST(TranslationCatalogue, EveryTextIsTranslatedWithTheSameArgumentPlaces) {
       ++untranslated;
       continue;
     }
-    if (places(e.source) != places(e.translation)) wrongPlaces << e.source + " => " + e.translation;
+    const QStringList forms = e.forms.isEmpty() ? QStringList{e.translation} : e.forms;
+    for (const QString& form : forms)
+      if (places(e.source) != places(form)) wrongPlaces << e.source + " => " + form;
   }
   EXPECT_EQ(untranslated, 0) << "of " << catalogue.size() << " texts";
   EXPECT_TRUE(wrongPlaces.isEmpty()) << wrongPlaces.join('\n').toStdString();
+}
+
+// A count in a message takes the Russian form it needs: one for 1 and 21,
+// a few for 2..4 and 22, many for 0, 5..20 and 11.
+TEST(TranslationCatalogue, CountsTakeTheirRussianForms) {
+  QTranslator russian;
+  ASSERT_TRUE(russian.load(QStringLiteral(VELMORA_QM_DIR "/velmora_ru.qm")));
+  QCoreApplication::installTranslator(&russian);
+  struct Removal {
+    QTranslator& t;
+    ~Removal() { QCoreApplication::removeTranslator(&t); }
+  } removal{russian};
+  const auto text = [](std::int64_t n) {
+    return velmora::UiText::message(velmora::Message::Counted(velmora::msg::SamplerNoAnswer, n, {"5"}));
+  };
+  const QString head = QString::fromUtf8("Автосамплер не ответил при переходе к ячейке 5. Серия остановлена; ");
+  EXPECT_EQ(text(1), head + QString::fromUtf8("уже записанная 1 кривая сохранена."));
+  EXPECT_EQ(text(21), head + QString::fromUtf8("уже записанная 21 кривая сохранена."));
+  EXPECT_EQ(text(3), head + QString::fromUtf8("уже записанные 3 кривые сохранены."));
+  EXPECT_EQ(text(22), head + QString::fromUtf8("уже записанные 22 кривые сохранены."));
+  for (int n : {0, 5, 11, 12})
+    EXPECT_EQ(text(n), head + QString::fromUtf8("уже записанные %1 кривых сохранены.").arg(n)) << n;
+}
+
+// Without a translation the English wording for one and for many stays.
+TEST(TranslationCatalogue, CountsKeepTheirEnglishFormsUntranslated) {
+  const auto text = [](std::int64_t n) {
+    return velmora::UiText::message(velmora::Message::Counted(velmora::msg::SamplerWrongCell, n, {"6"}));
+  };
+  EXPECT_EQ(text(1),
+            "The autosampler did not report cell 6 after the move. The batch is stopped; the 1 curve recorded "
+            "so far is kept.");
+  EXPECT_EQ(text(2),
+            "The autosampler did not report cell 6 after the move. The batch is stopped; the 2 curves recorded "
+            "so far are kept.");
 }

@@ -140,6 +140,8 @@ TEST_F(CalcCommandTest, CalibrationCurveTakesTheCurvesAbscissaAndMixedCustomMeth
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"CalibrationType\":1"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("\"SampleResult\":-1"), std::string::npos) << r.out;
+  // Those results are diffusion coefficients, and say so.
+  EXPECT_NE(r.out.find("\"SampleUnit\":\"cm2/s\""), std::string::npos) << r.out;
 
   // Curves that carry two different custom methods: no silent fallback.
   TNodeForest g;

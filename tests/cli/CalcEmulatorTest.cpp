@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "Numbers.h"
+#include "PeakEvaluatorReset.h"
 #include "RecordPeaks.h"
 #include "SampleModel.h"
 #include "TConcCalculation.h"
@@ -44,6 +45,7 @@ TVAStruct& RecordSweep(TNodeForest& forest, VoltammogramModel& model) {
 
 TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
   TPeakValueEvaluator::Install();
+  const test::PeakEvaluatorReset evaluatorGoes;
   const SampleModel::Concentrations sample = {400.0, 150.0, 250.0, 300.0};  // µg/L
   SampleModel cell;
   cell.fillSupportingElectrolyte(9.0, {0, 0, 0, 0});
@@ -102,13 +104,13 @@ TEST(CalcEmulatorTest, StandardAdditionsRecoverTheSampleConcentrations) {
               << FormatDecimals(100.0 * error, 2) << " %)\n";
     EXPECT_NEAR(error, 0.0, 0.05) << e.Name;
   }
-  TVAStruct::SetPeakEvaluator(nullptr);
 }
 
 // One click of "Peaks auto search" on a voltammogram of the emulator names
 // its four peaks after the elements, each within its own potential window.
 TEST(CalcEmulatorTest, AutoSearchNamesTheEmulatorPeaksAfterTheElements) {
   TPeakValueEvaluator::Install();
+  const test::PeakEvaluatorReset evaluatorGoes;
   SampleModel cell;
   cell.addSample(1.0, {400.0, 150.0, 250.0, 300.0});
   VoltammogramModel model(11);
@@ -131,7 +133,6 @@ TEST(CalcEmulatorTest, AutoSearchNamesTheEmulatorPeaksAfterTheElements) {
   }
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"Cd", "Cu", "Pb", "Zn"}));
-  TVAStruct::SetPeakEvaluator(nullptr);
 }
 
 }  // namespace

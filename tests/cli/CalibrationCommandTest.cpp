@@ -6,11 +6,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
+#include "ChildProcesses.h"
 #include "CliRunner.h"
 #include "DocumentFile.h"
 #include "JsonReader.h"
 #include "SampleModel.h"
+#include "TCalibrationsDB.h"
 #include "TMethodStat.h"
 #include "TNode.h"
 #include "TNodeForest.h"
@@ -178,6 +181,60 @@ TEST_F(CalibrationCommandTest, StatisticsListShowsTheFolderRecordsAndUsageErrors
   EXPECT_EQ(CliJson({"statistics", "list", "--data-dir"}).status, 2);
   EXPECT_EQ(CliJson({"calibration", "save", (dir / "missing.tvx").string(), "--data-dir", (dir / "x").string()}).status,
             1);
+}
+
+// Several programs save into one data folder at once: none of their
+// calibrations is lost.
+TEST_F(CalibrationCommandTest, CommandLineSavesStartedTogetherAllKeepTheirCalibrations) {
+  TNodeForest standards;
+  for (double c : {10.0, 20.0, 40.0}) Record(standards, c, 1, true);
+  const std::string document = Save(standards, "standards.tvx");
+  const std::string data = (dir / "data").string();
+  constexpr int kRuns = 8;
+  const std::vector<int> statuses = test::RunTogether(kRuns, [&](int i) {
+    return CliJson({"calibration", "save", document, "--data-dir", data, "--title", "run " + std::to_string(i)}).status;
+  });
+  EXPECT_EQ(statuses, std::vector<int>(kRuns, 0));
+  const CliJsonRun listed = CliJson({"calibration", "list", "--data-dir", data});
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  EXPECT_TRUE(listed.err.empty()) << listed.err;
+  const JsonValue& elements = *listed.json.field("Elements");
+  ASSERT_EQ(elements.items.size(), 1u);
+  std::set<std::string> titles;
+  for (const JsonValue& c : elements.items[0].field("Calibrations")->items) titles.insert(c.field("Title")->text);
+  EXPECT_EQ(titles.size(), std::size_t{kRuns});
+}
+
+// The Calibrations window keeps its database open all day; a calibration
+// the command line saves meanwhile survives the window's own save and its
+// closing.
+TEST_F(CalibrationCommandTest, ACommandLineSaveBesideTheOpenWindowSurvivesTheWindow) {
+  TNodeForest standards;
+  for (double c : {10.0, 20.0, 40.0}) Record(standards, c, 1, true);
+  const std::string document = Save(standards, "standards.tvx");
+  const fs::path data = dir / "data";
+  {
+    TCalibrationsDB window(data / TCalibrationsDB::kFolderName);
+    const int status = test::RunInChild([&] {
+      return CliJson({"calibration", "save", document, "--data-dir", data.string(), "--title", "command line"}).status;
+    });
+    ASSERT_EQ(status, 0);
+    TSingleCalibration own;
+    own.Name = "Cd";
+    own.Title = "window";
+    own.Slope = 2.0;
+    window.AddCalibration(own);
+    // The window shows both once it saved.
+    ASSERT_EQ(window.Elements().size(), 2u);
+    EXPECT_EQ(window.Elements()[0].Name, "Pb");
+    EXPECT_EQ(window.Elements()[1].Name, "Cd");
+  }
+  const CliJsonRun listed = CliJson({"calibration", "list", "--data-dir", data.string()});
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  std::vector<std::string> titles;
+  for (const JsonValue& e : listed.json.field("Elements")->items)
+    for (const JsonValue& c : e.field("Calibrations")->items) titles.push_back(c.field("Title")->text);
+  EXPECT_EQ(titles, (std::vector<std::string>{"command line", "window"}));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "MessageSink.h"
 #include "Messages.h"
 #include "MethodFile.h"
+#include "PeakEvaluatorReset.h"
 #include "RecordPeaks.h"
 #include "TAcquisitionRun.h"
 #include "TConcCalculation.h"
@@ -108,8 +109,8 @@ class Analyzer {
       if (c.Points.size() > 2) curves.push_back(std::move(c));
     };
     run.StartRecording(0, 0);
-    while (!run.WaitFinished(std::chrono::milliseconds(200))) {
-    }
+    // Minutes at most even on a loaded machine; a run that hangs fails the test.
+    if (!run.WaitFinished(std::chrono::minutes(5))) ADD_FAILURE() << "the run did not finish";
     emulator_->setMeasurementSource(nullptr);
     return curves;
   }
@@ -144,6 +145,7 @@ TEST_P(EmulatedAnalysis, StandardAdditionsFindTheEmulatorsSample) {
   Analyzer analyzer;
   ASSERT_TRUE(analyzer.Active());
   TPeakValueEvaluator::Install();
+  const test::PeakEvaluatorReset evaluatorGoes;
 
   // The run as the wizard lays it out.
   TNodeForest forest;
@@ -226,7 +228,6 @@ TEST_P(EmulatedAnalysis, StandardAdditionsFindTheEmulatorsSample) {
   for (const Message& m : verdicts) texts += m.format() + "\n";
   ASSERT_EQ(verdicts.size(), 1u) << texts;
   EXPECT_STREQ(verdicts.front().text, msg::GateAllWell);
-  TVAStruct::SetPeakEvaluator(nullptr);
 }
 
 // The four metals in one sweep, and each of them alone.

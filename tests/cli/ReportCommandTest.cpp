@@ -69,8 +69,9 @@ class ReportCommandTest : public ::testing::Test {
     va.Volumes[0] = 10.0;
     va.Volumes[1] = 1.0;
     va.Volumes[5] = 10.0;
-    va.ResUnitTop = va.RecalcUnitTop = 4;
-    va.ResUnitBottom = va.RecalcUnitBottom = 2;  // µg/dm³
+    va.ResUnitTop = 4;
+    va.RecalcUnitTop = sampleTop;
+    va.ResUnitBottom = va.RecalcUnitBottom = 2;  // µg/dm³ unless the sample's are mg/dm³
     va.CalculationMethod = 5;
     va.RecordDate = 46365.4 + 0.01 * static_cast<double>(forest.Count());  // 9 Dec 2026
     const auto index = [](double x) { return static_cast<std::int32_t>(std::lround((x + 1300.0) / 2.0)); };
@@ -122,6 +123,7 @@ class ReportCommandTest : public ::testing::Test {
 
   TempDir dir;
   std::string data;
+  int sampleTop = 4;  // the unit of the sample results' top: µg
   VoltammogramModel model{23};
   VoltammogramModel::Conditions conditions;
 };
@@ -159,8 +161,7 @@ TEST_F(ReportCommandTest, ThreeSamplesGiveTheCalcResultsTheirMeansAndVerdictsAnd
       const JsonValue* e = Find(got, want.field("Name")->text);
       ASSERT_NE(e, nullptr) << want.field("Name")->text;
       EXPECT_EQ(JsonNumber(*e, "SampleResult"), JsonNumber(want, "SampleResult"));
-      // Cell results are kept in base units (g/dm³); calc gives µg/dm³.
-      EXPECT_NEAR(JsonNumber(*e, "CellResult"), JsonNumber(want, "CellResult") * 1e-6, 1e-12);
+      EXPECT_EQ(JsonNumber(*e, "CellResult"), JsonNumber(want, "CellResult"));
     }
   }
 
@@ -232,3 +233,49 @@ TEST_F(ReportCommandTest, AnUnreadableInputNamesTheFileAndLeavesNoPdf) {
 }
 
 }  // namespace
+
+// Every figure of the JSON is in the units calc gives it, and says which:
+// an experiment in mg/dm³ beside one in µg/dm³, means in the report's.
+TEST_F(ReportCommandTest, EveryFigureCarriesTheUnitsCalcGivesItIn) {
+  Calibrate();
+  const std::string a = Unknown("a.tvx", {5.0, 25.0, 30.0});
+  sampleTop = 5;
+  const std::string b = Unknown("b.tvx", {5.2, 24.0, 31.0});
+  const CliJsonRun r =
+      CliJson({"report", a, b, "--method", "5", "--data-dir", data, "-o", (dir / "r.pdf").string(), "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const JsonValue& experiments = *r.json.field("Experiments");
+  ASSERT_EQ(experiments.items.size(), 2u);
+  const std::string docs[] = {a, b};
+  for (std::size_t i = 0; i < 2; ++i) {
+    const CliJsonRun calc = CliJson({"calc", docs[i], "--method", "5", "--data-dir", data});
+    ASSERT_EQ(calc.status, 0) << calc.err;
+    const JsonValue& got = experiments.items[i];
+    for (const char* key : {"ResUnitTop", "ResUnitBottom", "RecalcUnitTop", "RecalcUnitBottom"})
+      EXPECT_EQ(JsonNumber(got, key), JsonNumber(calc.json, key)) << key;
+    for (const char* key : {"CellUnit", "SampleUnit"}) {
+      ASSERT_NE(got.field(key), nullptr) << key;
+      EXPECT_EQ(got.field(key)->text, calc.json.field(key)->text) << key;
+    }
+    for (const JsonValue& want : calc.json.field("Elements")->items) {
+      const JsonValue* e = Find(*got.field("Elements"), want.field("Name")->text);
+      ASSERT_NE(e, nullptr);
+      EXPECT_EQ(JsonNumber(*e, "CellResult"), JsonNumber(want, "CellResult"));
+      EXPECT_EQ(JsonNumber(*e, "SampleResult"), JsonNumber(want, "SampleResult"));
+    }
+  }
+  EXPECT_EQ(experiments.items[0].field("CellUnit")->text, "µg/dm3");
+  EXPECT_EQ(experiments.items[0].field("SampleUnit")->text, "µg/dm3");
+  EXPECT_EQ(experiments.items[1].field("SampleUnit")->text, "mg/dm3");
+
+  // The means are in the report's units, those of the first experiment.
+  EXPECT_EQ(r.json.field("Unit")->text, "µg/dm3");
+  const JsonValue* pb = Find(*r.json.field("Elements"), "Pb");
+  ASSERT_NE(pb, nullptr);
+  EXPECT_EQ(pb->field("Unit")->text, "µg/dm3");
+  EXPECT_EQ(JsonNumber(*pb, "UnitTop"), 4.0);
+  EXPECT_EQ(JsonNumber(*pb, "UnitBottom"), 2.0);
+  const double first = JsonNumber(*Find(*experiments.items[0].field("Elements"), "Pb"), "SampleResult");
+  const double second = JsonNumber(*Find(*experiments.items[1].field("Elements"), "Pb"), "SampleResult");
+  EXPECT_NEAR(JsonNumber(*pb, "Mean"), (first + second * 1000.0) / 2, 1e-9 * first);
+}

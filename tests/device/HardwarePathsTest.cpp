@@ -16,6 +16,7 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "LinkFrame.h"
+#include "MissingFacility.h"
 #include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
 #include "TAcquisitionRun.h"
@@ -93,7 +94,7 @@ TEST_F(HardwarePaths, AutosamplerMovesAndRaisesAndLowersTheElectrode) {
   AnalyzerEmulator::Config config;
   config.autosampler = true;
   config.supports3in1 = false;  // so the electrode goes up after a step
-  if (!serve(config)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(config)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   ASSERT_EQ(device->AddOnType(), 0);  // the autosampler's stirrer
   ProgramStep a = Step(0), b = Step(0), c = Step(0);
   a.SetSamplerCell(3);
@@ -115,7 +116,7 @@ TEST_F(HardwarePaths, AutosamplerMovesAndRaisesAndLowersTheElectrode) {
 TEST_F(HardwarePaths, The3in1ElectrodeIsRecoveredBeforeEveryStepButTheFirst) {
   AnalyzerEmulator::Config config;
   config.autosampler = true;
-  if (!serve(config, true)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(config, true)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   ASSERT_TRUE(device->AllowNew3in1());
   recovering = false;
   ProgramStep a = Step(0), b = Step(0);
@@ -138,7 +139,7 @@ TEST_F(HardwarePaths, The3in1ElectrodeIsRecoveredBeforeEveryStepButTheFirst) {
 
 TEST_F(HardwarePaths, CompensationRewritesTheOffsetRegisterWhenItChanges) {
   AnalyzerEmulator::Config config;
-  if (!serve(config)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(config)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   ProgramStep a = Step(1), b = Step(1), c = Step(1), d = Step(1);
   b.SetCompensation(40);
   c.SetCompensation(40);
@@ -153,7 +154,7 @@ TEST_F(HardwarePaths, CompensationRewritesTheOffsetRegisterWhenItChanges) {
 
 TEST_F(HardwarePaths, StirrerChangesFollowTheSteps) {
   AnalyzerEmulator::Config config;
-  if (!serve(config)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(config)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   ASSERT_EQ(device->AddOnType(), 1);
   ASSERT_EQ(device->MixerSpeed(), 1000);
   // The speed is stored first; the type's setter sends the type with it,

@@ -13,6 +13,7 @@
 #include "AnalyzerEmulator.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorSerialPort.h"
+#include "MissingFacility.h"
 #include "PosixSerialPort.h"
 #include "PseudoTerminalHost.h"
 #include "TAcquisitionRun.h"
@@ -242,7 +243,7 @@ TEST_F(RecRun, RunsOverAPseudoTerminal) {
   PseudoTerminalHost host(served);
   std::string error;
   const auto link = std::filesystem::temp_directory_path() / ("velmora-rec-" + std::to_string(::getpid()));
-  if (!host.start(link, error)) GTEST_SKIP() << error;
+  if (!host.start(link, error)) VELMORA_MISSING_FACILITY() << error;
   port = std::make_unique<PosixSerialPort>();
   device = std::make_unique<TTavrelDevice>(sink, clock);
   device->SetPort(port.get());
@@ -328,7 +329,7 @@ TEST_F(RecRun, ALostLineEndsTheRunWithinSecondsAndKeepsItsCurves) {
   auto host = std::make_unique<PseudoTerminalHost>(served);
   std::string error;
   const auto link = std::filesystem::temp_directory_path() / ("velmora-lost-" + std::to_string(::getpid()));
-  if (!host->start(link, error)) GTEST_SKIP() << error;
+  if (!host->start(link, error)) VELMORA_MISSING_FACILITY() << error;
   port = std::make_unique<PosixSerialPort>();
   start(port.get(), link.string());
   ProgramStep longStep = Sweep(-1200, 100);

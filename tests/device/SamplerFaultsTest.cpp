@@ -15,6 +15,8 @@
 #include "DeviceProtocol.h"
 #include "DeviceTestSupport.h"
 #include "EmulatorHarness.h"
+#include "Messages.h"
+#include "MissingFacility.h"
 #include "PtyDeviceFixture.h"
 #include "ScaledClock.h"
 #include "TAcquisitionRun.h"
@@ -132,7 +134,7 @@ class SamplerRun : public test::PtyDeviceFixture {
 TEST_F(SamplerRun, AJammedTrayStopsTheRunRaisesTheElectrodeAndNamesTheCell) {
   EmulatorFaults faults;
   faults.trayJam = {5};
-  if (!serve(faults)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(faults)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   const std::vector<std::string> expected = {"DC 10 03", "DC 05", "DC 10 05", "DC 04"};
   EXPECT_EQ(run({{CellStep(3), CellStep(5), CellStep(6)}}), expected);
   EXPECT_EQ(curves.load(), 1);
@@ -143,14 +145,33 @@ TEST_F(SamplerRun, AJammedTrayStopsTheRunRaisesTheElectrodeAndNamesTheCell) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0], "No responce from device. Command №220");
   EXPECT_EQ(texts[1],
-            "The autosampler did not answer on its way to cell 5 (Sample 2). The batch is stopped; the 1 curves "
-            "recorded so far are kept.");
+            "The autosampler did not answer on its way to cell 5 (Sample 2). The batch is stopped; the 1 curve "
+            "recorded so far is kept.");
+}
+
+// The count of curves kept reads in the right number for every count.
+TEST(SamplerFaultMessages, TheCountOfCurvesKeptTakesItsEnglishForm) {
+  const auto text = [](const PluralText& t, std::int64_t n) { return Message::Counted(t, n, {"7"}).format(); };
+  EXPECT_EQ(text(msg::SamplerNoAnswer, 0),
+            "The autosampler did not answer on its way to cell 7. The batch is stopped; the 0 curves recorded so far "
+            "are kept.");
+  EXPECT_EQ(text(msg::SamplerNoAnswer, 1),
+            "The autosampler did not answer on its way to cell 7. The batch is stopped; the 1 curve recorded so far "
+            "is kept.");
+  EXPECT_EQ(text(msg::SamplerWrongCell, 1),
+            "The autosampler did not report cell 7 after the move. The batch is stopped; the 1 curve recorded so far "
+            "is kept.");
+  EXPECT_EQ(text(msg::SamplerWrongCell, 21),
+            "The autosampler did not report cell 7 after the move. The batch is stopped; the 21 curves recorded so "
+            "far are kept.");
+  // The catalogue's key is the text for many.
+  EXPECT_STREQ(Message::Counted(msg::SamplerNoAnswer, 1).text, msg::SamplerNoAnswer.other);
 }
 
 TEST_F(SamplerRun, AMoveAnsweredWithoutItsCellStopsTheRunOnLine) {
   EmulatorFaults faults;
   faults.noCellAnswer = {6};
-  if (!serve(faults)) GTEST_SKIP() << "no pseudo-terminal";
+  if (!serve(faults)) VELMORA_MISSING_FACILITY() << "no pseudo-terminal";
   const std::vector<std::string> expected = {"DC 10 03", "DC 05", "DC 10 05", "DC 05", "DC 10 06", "DC 04"};
   EXPECT_EQ(run({{CellStep(3), CellStep(5), CellStep(6), CellStep(7)}}), expected);
   EXPECT_EQ(curves.load(), 2);

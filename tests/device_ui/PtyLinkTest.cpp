@@ -81,10 +81,12 @@ TEST_F(PtyLink, FactoryChoosesTheEmulatorOnlyByName) {
   const auto real = SerialPortFactory::create((dir / "ttyVA").string(), emulatorClock);
   EXPECT_FALSE(real.emulated());
   EXPECT_NE(dynamic_cast<SerialPortQt*>(real.port.get()), nullptr);
-  // A first start names the emulator outright only where no serial port exists.
-  EXPECT_EQ(SerialPortFactory::firstStartPortName("emulator"), "emulator");
-  EXPECT_EQ(SerialPortFactory::firstStartPortName("COM1"),
-            QSerialPortInfo::availablePorts().isEmpty() ? "emulator" : "COM1");
+  // The ports a first start chooses from are this computer's, by the names
+  // the settings give them.
+  const auto present = SerialPortFactory::presentPorts();
+  ASSERT_EQ(present.size(), static_cast<std::size_t>(QSerialPortInfo::availablePorts().size()));
+  for (const auto& p : present) EXPECT_FALSE(p.name.empty());
+  EXPECT_EQ(SerialPortFactory::firstStartPort("emulator").portName, "emulator");
 }
 
 TEST_F(PtyLink, ResetReadsCalibrationResistorsSerialNumberAndVersion) {
@@ -203,14 +205,35 @@ TEST_F(PtyLink, APortOpenedLaterWaitsUntilTheWorkstationIsReady) {
   link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
   link->configure("COM1", false, 3000);
   bool loading = true;
-  link->openPortLater(0, [&] { return !loading; });
-  QTest::qWait(600);
+  int asked = 0;
+  link->openPortLater(0, [&] {
+    ++asked;
+    return !loading;
+  });
+  // It asks again and again while the load goes on, and says nothing.
+  ASSERT_TRUE(spinUntil([&] { return asked >= 3; }, 5000));
   EXPECT_TRUE(sink.entries.empty());
   loading = false;
   ASSERT_TRUE(spinUntil([&] { return !sink.entries.empty(); }, 5000));
   EXPECT_EQ(sink.entries[0].text.rfind("Unable to open com port", 0), 0u);
-  QTest::qWait(400);
+  // Once it has tried, it neither asks nor tries again.
+  const int askedBefore = asked;
+  EXPECT_FALSE(spinUntil([&] { return asked > askedBefore || sink.entries.size() > 1; }, 600));
   EXPECT_EQ(sink.entries.size(), 1u);
+}
+
+TEST_F(PtyLink, TheOpeningNobodyAskedForShowsNoBoxAndAResetStillSaysWhy) {
+  // The start-up's opening of a port that is not there stays silent ...
+  link = std::make_unique<DeviceLink>(sink, deviceClock, emulatorClock);
+  link->configure("/dev/velmora-no-such-port", false, 3000);
+  link->openPortLater(0, {}, true);
+  QTest::qWait(400);
+  EXPECT_TRUE(sink.entries.empty());
+  EXPECT_FALSE(link->active());
+  // ... until the user asks for the analyzer.
+  link->reset();
+  ASSERT_TRUE(spinUntil([&] { return !sink.entries.empty(); }, 5000));
+  EXPECT_EQ(sink.entries[0].kind, "error");
 }
 
 TEST_F(PtyLink, ALostLineTakesTheLinkOffLineAndAResetBringsItBackWithTheLine) {

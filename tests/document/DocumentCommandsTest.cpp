@@ -7,6 +7,7 @@
 #include "ChunkWriter.h"
 #include "DocumentFile.h"
 #include "FileHeader.h"
+#include "FolderDatabase.h"
 #include "ForestTestUtil.h"
 #include "IFileDialogs.h"
 #include "Messages.h"
@@ -151,17 +152,20 @@ TEST(DocumentCommands, OpenByExtensionWithWarningsAndRecentFiles) {
   EXPECT_TRUE(fx.commands.Modified);
   EXPECT_NE(fx.forest.FirstRoot()->NextSibling, nullptr);
 
-  // An unknown extension clears the document and takes the name.
+  // A file of another kind is refused: the document and its name stay.
   TempDir::writeFile(fx.file("notes.txt"), "1 2\n");
+  const std::string named = fx.commands.DocumentFileName;
   fx.sink.queueAnswer(Answer::No);
-  EXPECT_TRUE(fx.commands.OpenRecent(fx.file("notes.txt")));
-  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
-  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("notes.txt"));
+  EXPECT_FALSE(fx.commands.OpenRecent(fx.file("notes.txt")));
+  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.commands.DocumentFileName, named);
+  EXPECT_EQ(fx.sink.entries.back().text, "The file \"" + fx.file("notes.txt") + "\" is not a document file.");
 
   // A damaged document keeps the nodes read before the damage.
   std::vector<std::uint8_t> bytes = w.data();
   bytes.push_back(1);
   TempDir::writeFile(fx.file("cut.tvx"), std::string(bytes.begin(), bytes.end()));
+  fx.commands.NewDocument();
   fx.sink.entries.clear();
   EXPECT_FALSE(fx.commands.OpenFile(fx.file("cut.tvx")));
   EXPECT_EQ(fx.sink.entries.size(), 1u);
@@ -286,4 +290,117 @@ TEST(DocumentCommands, BackupNamesAndCurveNames) {
   ASSERT_EQ(recent.size(), 8u);
   EXPECT_EQ(recent.front(), fx.file("d1.tvx"));
   EXPECT_EQ(recent.back(), fx.file("d8.tvx"));
+}
+
+// A text under the document extension, a database index that is no index:
+// refused with a message, never adopted as the document's file.
+TEST(DocumentCommands, AFileThatIsNoDocumentIsRefusedAndNeverTakenOver) {
+  Fixture fx;
+  fx.addCurve("kept");
+  fx.commands.DocumentFileName = fx.file("work.tvx");
+  fx.commands.SetModified();
+  const std::string notes = fx.file("notes.tvx");
+  TempDir::writeFile(notes, "Pb 0.1 mg/l, Cd 0.02 mg/l\n");
+  const std::string refused = "The file \"" + notes + "\" is not a document file.";
+
+  fx.sink.queueAnswer(Answer::No);  // "Save changes?"
+  fx.dialogs.open.push_back(notes);
+  EXPECT_FALSE(fx.commands.Open());
+  ASSERT_FALSE(fx.sink.entries.empty());
+  EXPECT_EQ(fx.sink.entries.back().kind, "error");
+  EXPECT_EQ(fx.sink.entries.back().text, refused);
+  fx.dialogs.open.push_back(notes);
+  EXPECT_FALSE(fx.commands.AppendFile());
+  EXPECT_EQ(fx.sink.entries.back().text, refused);
+  EXPECT_FALSE(fx.commands.OpenFile(notes));
+  EXPECT_EQ(fx.sink.entries.back().text, refused);
+
+  // An index that holds no curve number.
+  TempDir::writeFile(fx.file("broken.mbd"), "ab");
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_FALSE(fx.commands.OpenRecent(fx.file("broken.mbd")));
+  EXPECT_EQ(fx.sink.entries.back().kind, "error");
+  EXPECT_NE(fx.sink.entries.back().text.find("broken.mbd"), std::string::npos);
+
+  // The document, its name and state are as they were; nothing went to the
+  // recent files, and saving writes the document's own file.
+  ASSERT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.forest.FirstRoot()->Name, "kept");
+  EXPECT_EQ(fx.forest.FirstRoot()->NextSibling, nullptr);
+  EXPECT_EQ(fx.commands.DocumentFileName, fx.file("work.tvx"));
+  EXPECT_TRUE(fx.commands.Modified);
+  EXPECT_TRUE(fx.settings.recentFiles().empty());
+  EXPECT_TRUE(fx.commands.Save());
+  EXPECT_EQ(TempDir::readFile(notes), "Pb 0.1 mg/l, Cd 0.02 mg/l\n");
+  EXPECT_TRUE(fs::exists(fx.file("work.tvx")));
+}
+
+namespace {
+
+void AddDatabaseCurve(TNodeForest& forest, const std::string& name, double level) {
+  TNode* n = AddLeaf(forest, forest.LastRoot(), nullptr, name, Line(-500, 10, 20, level, 0.0));
+  n->VA()->Params.SetComments(name);
+}
+
+std::vector<double> DatabaseLevels(const fs::path& index) {
+  TNodeForest forest;
+  FolderDatabase::LoadFolderDatabase(forest, index);
+  std::vector<double> levels;
+  for (TNode* n = forest.FirstRoot(); n; n = n->NextSibling) levels.push_back(n->VA()->Data.front().Y);
+  return levels;
+}
+
+}  // namespace
+
+TEST(DocumentCommands, SavingAsAFolderDatabaseNeverWritesOverAnotherDatabasesCurves) {
+  Fixture fx;
+  const fs::path other = fx.dir.path() / "other";
+  fs::create_directory(other);
+  {
+    TNodeForest theirs;
+    for (int k = 0; k < 3; ++k) AddDatabaseCurve(theirs, "theirs " + std::to_string(k), 10 + k);
+    FolderDatabase::SaveFolderDatabase(theirs, other / "theirs.mbd");
+  }
+  const std::string before = TempDir::readFile(other / "_______1.dbd");
+
+  // Two curves recorded here, numbered by the document's counter from 0.
+  for (double level : {1.0, 2.0}) {
+    AddDatabaseCurve(fx.forest, "ours", level);
+    fx.forest.LastRoot()->VA()->DatabaseName = fx.commands.TakeCurveFileName();
+  }
+  fx.dialogs.save.push_back((other / "ours.mbd").string());
+  fx.sink.queueAnswer(Answer::No);  // the old format
+  EXPECT_TRUE(fx.commands.SaveAs());
+  EXPECT_EQ(TempDir::readFile(other / "_______1.dbd"), before);
+  EXPECT_EQ(DatabaseLevels(other / "theirs.mbd"), (std::vector<double>{10, 11, 12}));
+  EXPECT_EQ(fx.forest.FirstRoot()->VA()->DatabaseName, "_______3.dbd");
+  EXPECT_EQ(DatabaseLevels(other / "ours.mbd"), (std::vector<double>{10, 11, 12, 1, 2}));
+
+  // Saved there again, the document replaces its own files only.
+  fx.forest.FirstRoot()->VA()->SetData(Line(-500, 10, 20, 5.0, 0.0));
+  fx.dialogs.save.push_back((other / "ours.mbd").string());
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.commands.SaveAs());
+  EXPECT_EQ(DatabaseLevels(other / "ours.mbd"), (std::vector<double>{10, 11, 12, 5, 2}));
+}
+
+TEST(DocumentCommands, ACurveDeletedFromAFolderDatabaseTakesItsFileAlong) {
+  Fixture fx;
+  const fs::path db = fx.dir.path() / "db";
+  fs::create_directory(db);
+  {
+    TNodeForest earlier;
+    for (int k = 0; k < 3; ++k) AddDatabaseCurve(earlier, "curve " + std::to_string(k), k);
+    FolderDatabase::SaveFolderDatabase(earlier, db / "db.mbd");
+  }
+  fx.dialogs.open.push_back((db / "db.mbd").string());
+  ASSERT_TRUE(fx.commands.Open());
+  ASSERT_NE(fx.forest.FirstRoot(), nullptr);
+  fx.forest.DeleteNodes({fx.forest.FirstRoot()->NextSibling});
+  fx.commands.SetModified();
+  fx.dialogs.save.push_back((db / "db.mbd").string());
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.commands.SaveAs());
+  EXPECT_FALSE(fs::exists(db / "_______1.dbd"));
+  EXPECT_EQ(DatabaseLevels(db / "db.mbd"), (std::vector<double>{0, 2}));
 }

@@ -102,13 +102,15 @@ TEST(FolderDatabase, PeakListEndsAtFarBordersAndOnlyTwentyOneAreKept) {
     p.BeginIndex = i == 2 ? 6000 : i;
     n->VA()->Peaks.push_back(p);
   }
-  FolderDatabase::SaveFolderDatabase(f, dir / "db.mbd");
+  FolderDatabase::TCurveFiles written;
+  FolderDatabase::SaveFolderDatabase(f, dir / "db.mbd", nullptr, &written);
   TNodeForest g;
   FolderDatabase::LoadFolderDatabase(g, dir / "db.mbd");
   EXPECT_EQ(g.FirstRoot()->VA()->Peaks.size(), 2u);
 
+  // Saved again over its own curve file.
   n->VA()->Peaks[2].BeginIndex = 2;
-  FolderDatabase::SaveFolderDatabase(f, dir / "db.mbd");
+  FolderDatabase::SaveFolderDatabase(f, dir / "db.mbd", nullptr, &written);
   TNodeForest h;
   FolderDatabase::LoadFolderDatabase(h, dir / "db.mbd");
   EXPECT_EQ(h.FirstRoot()->VA()->Peaks.size(), 21u);
@@ -140,6 +142,11 @@ TEST(FolderDatabase, DamagedIndexAndCurveFiles) {
   EXPECT_EQ(f.FirstRoot(), nullptr);
   FileIo::writeAtomically(dir / "short.mbd", std::string("ab"));
   EXPECT_THROW(FolderDatabase::LoadFolderDatabase(f, dir / "short.mbd"), EFormatError);
+  // An index is one number in use: neither text nor a negative number.
+  FileIo::writeAtomically(dir / "text.mbd", std::string("not an index\n"));
+  EXPECT_THROW(FolderDatabase::LoadFolderDatabase(f, dir / "text.mbd"), EFormatError);
+  FileIo::writeAtomically(dir / "negative.mbd", IndexBytes(-1));
+  EXPECT_THROW(FolderDatabase::LoadFolderDatabase(f, dir / "negative.mbd"), EFormatError);
 
   // A curve file whose point count runs past its end.
   BinaryWriter w;

@@ -144,6 +144,79 @@ TEST(PeakPainter, MarksDrawTheMeasuredHeightWithArrowheadsAndTheLabels) {
   EXPECT_GT(300 * 40 - Count(img, Qt::white, QRect(100, 270, 300, 40)), 40);
 }
 
+TEST(PeakPainter, ManyCurvesDrawTheBandsEdgesBlackAndTheirOwnBordersLight) {
+  // Ten parallels whose borders each lie a point further on: the band's two
+  // edges in black, the curves' own borders light, no bar of black lines.
+  const TDataArr pts = PbCurve();
+  std::vector<TPeaks> peaks(10, TPeaks(1));
+  std::vector<TPeakPainter::Curve> curves;
+  for (int k = 0; k < 10; ++k) {
+    TPeakRecord& p = peaks[static_cast<std::size_t>(k)][0];
+    p.Name = "Pb";
+    p.BeginIndex = 190 + 2 * k;
+    p.EndIndex = 270 + 2 * k;
+    curves.push_back({&pts, &peaks[static_cast<std::size_t>(k)], Qt::red, {}});
+  }
+  TElementsPeaksArr table(1);
+  table[0].Name = "Pb";
+  table[0].BeginPotential = pts[190].X;
+  table[0].EndPotential = pts[288].X;
+  table[0].BordersDiffer = 1;
+  const QRect plot(20, 10, 400, 200);
+  const TPeakPainter::Frame frame = LinearFrame(plot, {-1000, 0, 25, 45});
+  QImage img(440, 230, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter p(&img);
+    TPeakPainter::DrawPeakBands(p, frame, true, TPeakPainter::Colors{}, table, curves);
+  }
+  int black = 0, light = 0;
+  for (int x = 0; x < img.width(); ++x) {
+    const QColor c = img.pixelColor(x, 100);
+    black += c == QColor(Qt::black);
+    light += c != QColor(Qt::black) && c != QColor(Qt::white);
+  }
+  EXPECT_EQ(black, 2);
+  EXPECT_GE(light, 8);
+}
+
+TEST(PeakPainter, MarksStayInsideThePlot) {
+  // The linear correction draws its chosen tangent over the whole potential
+  // axis; steep, it leaves the plot through the top and the bottom, where
+  // the axes' labels are.
+  const TDataArr pts = PbCurve();
+  TPeaks peaks(1);
+  TPeakRecord& p = peaks[0];
+  p.Name = "Pb";
+  p.CalcType = CalcByMinMaxWLines2;
+  p.BeginIndex = 200;
+  p.EndIndex = 280;
+  p.MarkIndex1 = p.MarkIndex2 = 232;
+  p.ChosenLine = 1;
+  p.BaseCoef[0] = 30.0 + 0.5 * 420.0;  // through (-420 mV, 30 µA), 0.5 µA/mV
+  p.BaseCoef[1] = 0.5;
+  p.MarkY1 = 30.0;
+  p.MarkY2 = 36.0;
+  p.PeakValue = 6.0;
+  TElementsPeaksArr table(1);
+  table[0].Name = "Pb";
+  table[0].BeginPotential = -500;
+  table[0].EndPotential = -300;
+  table[0].CalcType = CalcByMinMaxWLines2;
+  const QRect plot(40, 30, 360, 240);
+  const TPeakPainter::Frame frame = LinearFrame(plot, {-1000, 0, 25, 45});
+  const QColor curve(0, 0, 255);
+  QImage img(440, 300, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter painter(&img);
+    TPeakPainter::DrawPeakMarks(painter, frame, table, true, TPeakPainter::Colors{}, {{&pts, &peaks, curve, {}}}, true);
+  }
+  const int inside = Count(img, curve, plot);
+  EXPECT_GT(inside, 100);                // the tangent is drawn ...
+  EXPECT_EQ(Count(img, curve), inside);  // ... and nothing of it beyond the plot
+}
+
 TEST(PeakPainter, NamesOfCloseBandsStackAndStayInsideThePlot) {
   // Cd and Pb bands 20 mV apart (8 pixels), Cu at the right end of the
   // potential range: names only, as for several curves.

@@ -2,14 +2,22 @@
 
 #include <atomic>
 #include <cmath>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ChartWorkbook.h"
 #include "FormatError.h"
+#include "MissingFacility.h"
 #include "PngFile.h"
+#include "TableWorkbook.h"
 #include "TempDir.h"
 
 using namespace velmora;
@@ -52,7 +60,7 @@ TEST(ChartWorkbook, SheetNamesTheSpreadsheetAccepts) {
 }
 
 TEST(ChartWorkbook, CellsAndChartReadBack) {
-  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  if (!HaveUnzip()) VELMORA_MISSING_FACILITY() << "unzip is not installed";
   TempDir dir;
   const auto file = dir / "out.xlsx";
   ChartWorkbook::Write(file, "Zn Cd Pb.tvx", {{"Background", Sweep(20, 3)}, {"Sample 1", Sweep(30, 5)}});
@@ -80,17 +88,90 @@ TEST(ChartWorkbook, CellsAndChartReadBack) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 
-TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndFailuresKeepTheOldFile) {
-  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+TEST(ChartWorkbook, NoSeriesGivesTheWorksheetAloneAndAMissingFolderFails) {
+  if (!HaveUnzip()) VELMORA_MISSING_FACILITY() << "unzip is not installed";
   TempDir dir;
   const auto file = dir / "empty.xlsx";
   ChartWorkbook::Write(file, "doc", {});
   EXPECT_NE(Member(file, "xl/worksheets/sheet1.xml").find("<worksheet"), std::string::npos);
   EXPECT_EQ(Member(file, "xl/charts/chart1.xml"), "");
 
-  TempDir::writeFile(dir / "keep.xlsx", "previous");
   EXPECT_THROW(ChartWorkbook::Write(dir / "no-such-folder" / "x.xlsx", "doc", {{"a", Sweep(0, 2)}}), EFormatError);
-  EXPECT_EQ(TempDir::readFile(dir / "keep.xlsx"), "previous");
+}
+
+// A write to the very file that fails half-way leaves its old bytes as they
+// were, and nothing else behind: the disk refuses to grow any file beyond a
+// few kilobytes while the workbook is written.
+TEST(ChartWorkbook, AFailedWriteKeepsTheOldFile) {
+  TempDir dir;
+  const auto file = dir / "book.xlsx";
+  const std::string previous = "the previous workbook's bytes";
+  TempDir::writeFile(file, previous);
+  {
+    struct FileSizeLimit {
+      rlimit saved{};
+      void (*handler)(int) = nullptr;
+      explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+      }
+      ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+      }
+    } limit(4096);
+    EXPECT_THROW(ChartWorkbook::Write(file, "doc", {{"a", Sweep(0, 20000)}, {"b", Sweep(5, 20000)}}), EFormatError);
+  }
+  EXPECT_EQ(TempDir::readFile(file), previous);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  // Written again without the limit, the new workbook takes its place.
+  ChartWorkbook::Write(file, "doc", {{"a", Sweep(0, 20000)}});
+  EXPECT_GT(std::filesystem::file_size(file), 4096u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Another user's link beside the target is never written through, and the
+// target itself, when it is a link, is replaced rather than followed.
+TEST(ChartWorkbook, WritesThroughNoLink) {
+  TempDir dir;
+  TempDir elsewhere;
+  const auto victim = elsewhere / "victim.txt";
+  TempDir::writeFile(victim, "the victim's bytes");
+  const auto file = dir / "book.xlsx";
+  for (const std::string& name : {"book.xlsx.tmp" + std::to_string(::getpid()), std::string(".book.xlsx.tmp")})
+    std::filesystem::create_symlink(victim, dir / name);
+  ChartWorkbook::Write(file, "doc", {{"a", Sweep(0, 3)}});
+  EXPECT_EQ(TempDir::readFile(victim), "the victim's bytes");
+  EXPECT_FALSE(std::filesystem::is_symlink(file));
+  std::filesystem::remove(file);
+  std::filesystem::create_symlink(victim, file);
+  ChartWorkbook::Write(file, "doc", {{"a", Sweep(0, 3)}});
+  EXPECT_EQ(TempDir::readFile(victim), "the victim's bytes");
+  EXPECT_FALSE(std::filesystem::is_symlink(file));
+}
+
+TEST(ChartWorkbook, WorkbooksWithNamesAsLongAsTheFolderAllowsCanBeWritten) {
+  TempDir dir;
+  // 122 Cyrillic letters and ".xlsx": 249 bytes.
+  std::string name;
+  for (int i = 0; i < 122; ++i) name += "\xD0\xAF";
+  name += ".xlsx";
+  ChartWorkbook::Write(dir / name, "doc", {{"a", Sweep(0, 2)}});
+  std::vector<std::string> entries;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
+  EXPECT_EQ(entries, std::vector<std::string>{name});
+  EXPECT_GT(std::filesystem::file_size(dir / name), 0u);
+
+  // The archive's table replaces it under the same long name.
+  const auto before = std::filesystem::file_size(dir / name);
+  TableWorkbook::Write(dir / name, "Results", {"Element", "Value"}, {{std::string("Zn"), 1.25}});
+  entries.clear();
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
+  EXPECT_EQ(entries, std::vector<std::string>{name});
+  EXPECT_NE(std::filesystem::file_size(dir / name), before);
 }
 
 TEST(ChartWorkbook, SplicedPointsUnpackToTheLibrarysOwnWorksheetByteForByte) {

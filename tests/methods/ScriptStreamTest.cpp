@@ -3,7 +3,9 @@
 // fail cleanly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "BinaryReader.h"
 #include "BinaryWriter.h"
@@ -165,24 +167,36 @@ TEST(ScriptStream, TooManyCommandsOrStepsAreRefused) {
   EXPECT_THROW(ReadBytes(two), EFormatError);
 }
 
-TEST(ScriptStream, EveryTruncationReadsOrFailsCleanly) {
-  const std::vector<std::uint8_t> bytes = TWizSteps::Bytes(test::EveryKind());
-  for (std::size_t size = 0; size < bytes.size(); size += 7) {
+TEST(ScriptStream, EveryTruncationReadsWholeCommandsOrFails) {
+  const TWizSteps script = test::EveryKind();
+  const std::vector<std::uint8_t> bytes = TWizSteps::Bytes(script);
+  // Where each command's block begins (and, last, where the stream ends).
+  std::vector<std::size_t> starts;
+  for (std::size_t k = 0; k <= script.size(); ++k)
+    starts.push_back(
+        TWizSteps::Bytes(TWizSteps(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(k))).size());
+  ASSERT_EQ(starts.back(), bytes.size());
+
+  // A cut between two commands reads the commands before it, whole; a cut
+  // anywhere else is a format error.
+  for (std::size_t size = 0; size <= bytes.size(); ++size) {
     const std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
-    try {
-      (void)ReadBytes(part);
-    } catch (const EFormatError&) {
+    const auto boundary = std::find(starts.begin(), starts.end(), size);
+    if (boundary == starts.end()) {
+      EXPECT_THROW((void)ReadBytes(part), EFormatError) << "cut at " << size;
+      continue;
     }
+    const auto whole = static_cast<std::ptrdiff_t>(boundary - starts.begin());
+    EXPECT_EQ(ReadBytes(part), TWizSteps(script.begin(), script.begin() + whole)) << "cut at " << size;
   }
-  // A flipped byte in every length field is caught as well.
-  std::vector<std::uint8_t> damaged = bytes;
-  for (std::size_t at = 4; at + 4 < damaged.size(); at += 97) {
-    damaged[at] ^= 0xFF;
-    try {
-      (void)ReadBytes(damaged);
-    } catch (const EFormatError&) {
+
+  // Every command's length field made negative, or larger than the stream.
+  for (std::size_t k = 0; k < script.size(); ++k) {
+    for (const auto& [at, flip] : {std::pair{starts[k] + 7, 0x80}, std::pair{starts[k] + 6, 0x40}}) {
+      std::vector<std::uint8_t> damaged = bytes;
+      damaged[at] ^= static_cast<std::uint8_t>(flip);
+      EXPECT_THROW((void)ReadBytes(damaged), EFormatError) << "command " << k << ", byte " << at;
     }
-    damaged[at] ^= 0xFF;
   }
 }
 

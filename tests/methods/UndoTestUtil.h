@@ -55,13 +55,16 @@ struct UndoFixture {
   ~UndoFixture() { undo.AttachView(nullptr); }
 };
 
-// Runs `edit`, which must record exactly one step of `code`; then checks
-// that undo gives the state before it and redo the state after it, twice.
+// Runs `edit`, which must change the state and record exactly one step of
+// `code`; then checks that undo gives the state before it and redo the state
+// after it, twice.
 inline void ExpectRoundTrip(UndoFixture& fx, UndoAction code, const std::function<void()>& edit) {
   const std::string before = State(fx.f);
   const std::size_t count = fx.undo.UndoList().size();
   edit();
   const std::string after = State(fx.f);
+  // An edit that changed nothing would pass every check below.
+  ASSERT_NE(after, before) << "the edit changed nothing";
   ASSERT_EQ(fx.undo.UndoList().size(), count + 1) << "one step recorded";
   EXPECT_EQ(fx.undo.UndoList().back()->Action, static_cast<std::int32_t>(code));
   for (int round = 0; round < 2; ++round) {

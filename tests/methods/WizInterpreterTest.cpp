@@ -12,6 +12,7 @@
 #include "IWizardPages.h"
 #include "IWizardRecording.h"
 #include "MethodFile.h"
+#include "PeakEvaluatorReset.h"
 #include "RecordingMessageSink.h"
 #include "TMethodsLibrary.h"
 #include "TPeakValueEvaluator.h"
@@ -52,7 +53,6 @@ struct FakeWizard final : IWizardPages, IWizardRecording {
   void ReplayRecording(const TDataArr& points) override { calls.push_back("replay " + std::to_string(points.size())); }
   void SetPeakCalcType(int calcType) override { peakCalcType = calcType; }
   int PeakCalcType() override { return peakCalcType; }
-  int PeakBaselineType() override { return 0; }
 
   int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
@@ -164,9 +164,18 @@ TEST_F(WizInterpreter, WaitsMarkTheStageAndBackGoesToThePreviousWaitOrTheWelcome
   run.Next();
   EXPECT_EQ(run.Settings().Programs.size(), 1u);
   EXPECT_EQ(run.Settings().DefaultPrograms, run.Settings().Programs);
-  // The one-step program names the method in the current language.
-  EXPECT_EQ(run.Method().Localization(1033)->Title, "Zn, Cd, Pb, Cu");
+  // The one-step program takes the method's title in the current language
+  // as its comment; the titles stay as the method has them.
+  EXPECT_EQ(run.Settings().Programs.front().front().Comments(), "English");
+  EXPECT_EQ(run.Method().Localization(1033)->Title, "English");
   EXPECT_EQ(run.Method().Localization(1049)->Title, "Русский");
+  TWizInterpreter russian(wizard, wizard, sink);
+  russian.SetLanguageId(1049);
+  TMethod named = MethodWith(StandardScript(0, 0, 1));
+  named.Localization(1049)->Title = std::string(200, 'x');
+  russian.Start(named);
+  russian.Next();
+  EXPECT_EQ(russian.Settings().Programs.front().front().Comments(), std::string(128, 'x'));
   EXPECT_EQ(run.Settings().ProgramCounter, 11);
   EXPECT_TRUE(run.Settings().CycleEntered);
   EXPECT_EQ(run.Settings().CycleCounter, 0);
@@ -299,6 +308,7 @@ TEST_F(WizInterpreter, DummyDataReplaysOnlyForTheCurrentMeasurementType) {
 
 TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks) {
   TPeakValueEvaluator::Install();
+  const test::PeakEvaluatorReset evaluatorGoes;
   ValueRecord table = Cmd(kStepCalcTable);
   table.CalcTable = {2.0, 1.0, 0.0, 0.0, 10.0, 5.0, 0.05, 0.05, 0.0, 0.0};
   ValueRecord units = Cmd(kStepConcUnits);
@@ -354,7 +364,6 @@ TEST_F(WizInterpreter, EndOfRecordingGivesTheCurvesTheRunsSettingsAndFindsPeaks)
   EXPECT_EQ(found.CalcType, 0);
   EXPECT_EQ(run.Settings().ProgramCounter, 20);  // Next was taken: the chart
   EXPECT_EQ(wizard.Count("refresh"), 1);
-  TVAStruct::SetPeakEvaluator(nullptr);
 }
 
 TEST_F(WizInterpreter, ActivationAndSimulationHandOvers) {

@@ -47,7 +47,8 @@ TEST_F(EquationEditorTest, LiveValueErrorsAndTheDimensionOfTheResult) {
   EXPECT_EQ(e.unitTopList()->itemText(2), "cm^3^");
 
   e.formulaEdit()->setText("2*(3+4)");
-  EXPECT_EQ(e.resultLabel()->text(), "Result: 14");
+  // The value as the calculation table will show it (peak value format).
+  EXPECT_EQ(e.resultLabel()->text(), "Result: 14.0");
   EXPECT_EQ(Errors(e), QStringList{"Specify the dimension of the result"});
   EXPECT_FALSE(e.saveButton()->isEnabled());
   e.unitTopList()->setCurrentIndex(6);  // mg
@@ -74,9 +75,9 @@ TEST_F(EquationEditorTest, LiveValueErrorsAndTheDimensionOfTheResult) {
   e.variablesGrid()->item(18, 1)->setText("k");
   e.variablesGrid()->item(18, 3)->setText("2.5");
   e.formulaEdit()->setText("I0*k");
-  EXPECT_EQ(e.resultLabel()->text(), "Result: 0");
-  e.variablesGrid()->item(1, 3)->setText("4");  // I0's default
-  EXPECT_EQ(e.resultLabel()->text(), "Result: 10");
+  EXPECT_EQ(e.resultLabel()->text(), "Result: 0.00000\u00a0mg");  // with the result's unit
+  e.variablesGrid()->item(1, 3)->setText("4");                    // I0's default
+  EXPECT_EQ(e.resultLabel()->text(), "Result: 10.00\u00a0mg");
   e.variablesGrid()->setCurrentCell(3, 1);
   EXPECT_FALSE(e.removeVariableButton()->isEnabled());
   EXPECT_FALSE(e.variablesGrid()->item(3, 1)->flags() & Qt::ItemIsEditable);

@@ -141,7 +141,8 @@ TEST_F(CalcSerieTest, CalibrationAbscissasAndReading) {
   EXPECT_NEAR(serie.Points[1].X, 0.5, 1e-12);
   EXPECT_NEAR(serie.Points[2].Y, 3.0, 1e-12);
 
-  // Reading an analyte on y = 1 + 2x with a background of 1: x* = (7 − 1 − 1)/2.
+  // Reading an analyte on y = 1 + 2x with a background of 1: x* = (7 − 1 − 1)/2,
+  // where the line reaches the net signal 6: the level line meets the line.
   cal.IncludeZeroPoint = 0;
   serie.Reset();
   serie.FillCalibration(cal, 5, 0, 2);
@@ -150,11 +151,15 @@ TEST_F(CalcSerieTest, CalibrationAbscissasAndReading) {
   serie.DrawReading(curves.All(), "Pb");
   ASSERT_EQ(serie.LevelLine.size(), 3u);
   EXPECT_NEAR(serie.LevelLine[1].X, 2.5, 1e-12);
-  EXPECT_EQ(serie.LevelLine[1].Y, 7.0);
+  EXPECT_EQ(serie.LevelLine[1].Y, 6.0);
+  EXPECT_NEAR(serie.Intercept + serie.Slope * serie.LevelLine[1].X, serie.LevelLine[1].Y, 1e-12);
   EXPECT_EQ(serie.LevelLine[2].Y, 0.0);
   EXPECT_NEAR(serie.LevelLine[0].X, -0.5, 1e-12);  // the line's smallest x
   ASSERT_EQ(serie.ResultMark.size(), 1u);
   EXPECT_NEAR(serie.ResultMark[0].X, 2.5, 1e-12);
+  EXPECT_NEAR(serie.Result, 2.5, 1e-12);
+  // Beyond the last standard the line runs on to the reading.
+  EXPECT_NEAR(serie.Line.back().X, 2.5, 1e-12);
 
   // Angular frequency skips stopped stirrers and scales µA to A; record
   // parameters plot as they are.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "PeakTable.h"
 #include "PeakValue.h"
 
 using namespace velmora;
@@ -155,6 +156,7 @@ TEST(PeakMarkGeometry, RedOxDifferenceDrawsLineArrowAndValueInBlack) {
   EXPECT_EQ(shapes[1].Points[0], (TMarkPoint{-600, 20}));
   EXPECT_EQ(shapes[1].Points[1], (TMarkPoint{-537.5, 20}));
   EXPECT_EQ(shapes[2].Text, "62.50");
+  EXPECT_STREQ(shapes[2].Unit, "mV");  // a potential difference
   EXPECT_DOUBLE_EQ(shapes[2].Points[0].X, -568.75);
 }
 
@@ -190,6 +192,9 @@ TEST(PeakMarkGeometry, LabelsNameEveryRowAndTheValueOnlyForOneCurve) {
   EXPECT_DOUBLE_EQ(single.Labels[0].X, -600);
   EXPECT_EQ(single.Labels[1].Text, MarkValueText(pa[0].PeakValue));
   EXPECT_EQ(single.Labels[1].Line, 1);
+  // The value carries its unit, the name none.
+  EXPECT_STREQ(single.Labels[1].Unit, "µA");
+  EXPECT_EQ(single.Labels[0].Unit, nullptr);
   ASSERT_EQ(single.Geometry.size(), 1u);
 
   const std::vector<TPeakChartCurve> two = {{&a, &pa}, {&b, &pb}};
@@ -256,9 +261,14 @@ TEST(PeakMarkGeometry, BandsBordersAndThreeDimensionalLinks) {
   const TPeakBandsGeometry g = BuildPeakBands(table, curves);
   ASSERT_EQ(g.Bands.size(), 1u);
   EXPECT_TRUE(g.Bands[0].Cross);
-  ASSERT_EQ(g.Borders.size(), 3u);
-  EXPECT_EQ(g.Borders[2].Curve, 2u);
-  EXPECT_DOUBLE_EQ(g.Borders[2].X, c[252].X);
+  // The band's pair, then the curves' own borders inside it (light).
+  ASSERT_EQ(g.Borders.size(), 5u);
+  EXPECT_DOUBLE_EQ(g.Borders[0].X, -700);
+  EXPECT_DOUBLE_EQ(g.Borders[1].X, -500);
+  EXPECT_FALSE(g.Borders[1].Inner);
+  EXPECT_EQ(g.Borders[4].Curve, 2u);
+  EXPECT_TRUE(g.Borders[4].Inner);
+  EXPECT_DOUBLE_EQ(g.Borders[4].X, c[252].X);
 
   // Links join the first to the third curve; begin, end and top points,
   // the end link left out where the third curve's end lies outside.
@@ -275,6 +285,45 @@ TEST(PeakMarkGeometry, BandsBordersAndThreeDimensionalLinks) {
   EXPECT_TRUE(BuildPeakLinks(table, curves).empty());
   table[0].CalcType = CalcPotDiff;
   EXPECT_TRUE(BuildPeakLinks(table, curves).empty());
+}
+
+TEST(PeakMarkGeometry, CurvesThatAgreeOnTheBordersDrawOnePairPerBand) {
+  // Twelve parallels of the same sample on one potential grid, the same
+  // borders: one pair of lines for the band, not twelve.
+  std::vector<TDataArr> points;
+  std::vector<TPeaks> peaks;
+  for (int k = 0; k < 12; ++k) {
+    points.push_back(CdCurve(5.0 + 0.1 * k));
+    peaks.push_back({Measured(points.back(), CalcByHeight)});
+  }
+  auto chartCurves = [&] {
+    std::vector<TPeakChartCurve> out;
+    for (std::size_t k = 0; k < points.size(); ++k) out.push_back({&points[k], &peaks[k]});
+    return out;
+  };
+  auto table = [&] {
+    std::vector<TPeakTableCurve> rows;
+    for (std::size_t k = 0; k < points.size(); ++k) rows.push_back({&points[k], &peaks[k]});
+    return BuildPeakTable(rows);
+  };
+  TPeakBandsGeometry g = BuildPeakBands(table(), chartCurves());
+  ASSERT_EQ(g.Borders.size(), 2u);
+  EXPECT_DOUBLE_EQ(g.Borders[0].X, points[0][250].X);
+  EXPECT_DOUBLE_EQ(g.Borders[1].X, points[0][350].X);
+
+  // One parallel measured over other borders: the band's pair at its
+  // extremes, and every curve's own borders light inside it.
+  peaks[5][0] = Measured(points[5], CalcByHeight, BaseLineLine, 246, 354);
+  g = BuildPeakBands(table(), chartCurves());
+  EXPECT_TRUE(g.Bands[0].Cross);
+  ASSERT_EQ(g.Borders.size(), 26u);
+  EXPECT_DOUBLE_EQ(g.Borders[0].X, points[5][246].X);
+  EXPECT_DOUBLE_EQ(g.Borders[1].X, points[5][354].X);
+  int inner = 0;
+  for (const TPeakBorder& b : g.Borders) inner += b.Inner ? 1 : 0;
+  EXPECT_EQ(inner, 24);
+  // Without a table (the curves' own borders in depth): each curve's.
+  EXPECT_EQ(BuildPeakBands({}, chartCurves()).Borders.size(), 24u);
 }
 
 // Every type and baseline on a realistic stripping curve and on the wave

@@ -188,7 +188,7 @@ TEST(AutoSearch, OverlappingAndNoisyPeaks) {
   const std::vector<TFoundPeak> pair = SearchPeaks(Input(Voltammogram({{-930, 2.0}, {-870, 2.0}}, 1.0)));
   ASSERT_EQ(pair.size(), 2u);
   TPeaks peaks;
-  AddFoundPeaks(peaks, pair, -1, 0);
+  AddFoundPeaks(peaks, pair, -1);
   ASSERT_EQ(peaks.size(), 1u);
   EXPECT_EQ(peaks[0].CalcType, 1);
   EXPECT_EQ(peaks[0].BeginIndex, pair[1].BeginIndex);
@@ -207,14 +207,14 @@ TEST(AutoSearch, UnknownPeaksAreNumberedAndKeptAcrossSearches) {
   const std::vector<TFoundPeak> first = SearchPeaks(input);
   EXPECT_EQ(Names(first), (std::vector<std::string>{"Unknown 1", "Unknown 2"}));
   TPeaks peaks;
-  AddFoundPeaks(peaks, first, 4, 1);
+  AddFoundPeaks(peaks, first, 4);
   input.ExistingNames = {"Unknown 1", "Unknown 2"};
   const std::vector<TFoundPeak> second = SearchPeaks(input);
   EXPECT_EQ(Names(second), (std::vector<std::string>{"Unknown 3", "Unknown 4"}));
-  AddFoundPeaks(peaks, second, 4, 1);
+  AddFoundPeaks(peaks, second, 4);
   EXPECT_EQ(peaks.size(), 4u);
-  // The new peaks take the types in force, the baseline type included.
+  // The new peaks take the calculation type in force and the linear baseline.
   EXPECT_EQ(peaks[3].CalcType, 4);
-  EXPECT_EQ(peaks[3].BaselineType, 1);
+  EXPECT_EQ(peaks[3].BaselineType, 0);
   EXPECT_EQ(peaks[3].ValueValid, 0);
 }

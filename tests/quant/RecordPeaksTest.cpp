@@ -58,14 +58,16 @@ class RecordPeaks : public ::testing::Test {
 }  // namespace
 
 TEST_F(RecordPeaks, SearchAddsNamedPeaksAndReplacesSameNames) {
-  curve.Peaks.push_back(NamedPeak("Pb", 1, 2, 3));
+  curve.Peaks.push_back(NamedPeak("Pb", 1, 2, 3, 1));
   curve.Peaks.push_back(NamedPeak("Mine", 5, 50, 2));
-  const auto found = AutoSearchPeaks(curve, 0, {}, 0, 1);
+  const auto found = AutoSearchPeaks(curve, 0, {}, 0);
   ASSERT_EQ(found.size(), 4u);
   EXPECT_EQ(Names(curve), (std::vector<std::string>{"Mine", "Zn", "Cd", "Pb", "Cu"}));
+  // Found peaks are measured over the straight baseline, also where the
+  // peak they replace had another.
   for (std::size_t i = 1; i < curve.Peaks.size(); ++i) {
     EXPECT_EQ(curve.Peaks[i].CalcType, 0);
-    EXPECT_EQ(curve.Peaks[i].BaselineType, 1);
+    EXPECT_EQ(curve.Peaks[i].BaselineType, 0);
     EXPECT_EQ(curve.Peaks[i].ValueValid, 0);
   }
   EXPECT_EQ(curve.Peaks[3].BeginIndex, found[2].BeginIndex);

@@ -93,7 +93,7 @@ class FakeHost final : public ICalcHost {
   QColor curveColor(std::size_t) override { return Qt::blue; }
   IUndoRecorder& undoRecorder() override { return doc.undo; }
   IMessageSink& messageSink() override { return sink; }
-  QAction* action(const char*) override { return nullptr; }
+  QAction* action(const char* name) override { return std::string(name) == "PasteClpBrdToGridActn" ? &paste : nullptr; }
   void curvesEdited() override { ++edits; }
   void peaksEdited() override { ++peakEdits; }
   void renameCurve(TVAStruct* curve, const QString& name) override { curve->Node->SetName(name.toStdString()); }
@@ -101,6 +101,7 @@ class FakeHost final : public ICalcHost {
     return answers.isEmpty() ? QString() : answers.takeFirst();
   }
   Document& doc;
+  QAction paste;
   test::RecordingMessageSink sink;
   int edits = 0;
   int peakEdits = 0;
@@ -159,8 +160,13 @@ TEST_F(CalcFormTest, OneAdditionLayoutHeadersResultsAndParameters) {
   // Cd: I0 = 10, I1 = 20, IB = 2, C = 1, Vc = 10, V1 = 0.1.
   const double cd = 0.1 / ((20.0 - 2.0) / (10.0 - 2.0) * 10.1 - 10.0);
   EXPECT_NEAR(form.calculation().Elements()[0].CellResult, cd, 1e-12);
-  EXPECT_FALSE(Text(2, 3).isEmpty());
-  EXPECT_FALSE(Text(3, 3).isEmpty());
+  // Pb: I0 = 12, I1 = 22, IB = 3.
+  const double pb = 0.1 / ((22.0 - 3.0) / (12.0 - 3.0) * 10.1 - 10.0);
+  EXPECT_EQ(Text(2, 3), V(cd));
+  EXPECT_EQ(Text(2, 4), V(pb));
+  // In the sample: the cell's 10 cm³, diluted 2 times, from a 5 cm³ aliquot.
+  EXPECT_EQ(Text(3, 3), V(cd * 10.0 * 2.0 / 5.0));
+  EXPECT_EQ(Text(3, 4), V(pb * 10.0 * 2.0 / 5.0));
   EXPECT_EQ(g.rowHeight(1), g.rowHeight(3));
   EXPECT_GT(g.rowHeight(1), g.rowHeight(4));
   EXPECT_TRUE(g.item(1, 3)->flags() & Qt::ItemIsEditable);
@@ -250,7 +256,9 @@ TEST_F(CalcFormTest, RolesCheckBoxesUnitsAndParameterEditsWithUndo) {
   EXPECT_FALSE(form.calculation().RequirementsMet());
   for (int row : {4, 5, 6}) form.grid()->item(row, 0)->setCheckState(Qt::Checked);
   EXPECT_TRUE(form.calculation().RequirementsMet());
-  EXPECT_FALSE(Text(2, 3).isEmpty());
+  // The checked background, sample and first addition: Cd as in the plain
+  // one-addition case (I0 = 10, I1 = 20, IB = 2).
+  EXPECT_EQ(Text(2, 3), V(0.1 / ((20.0 - 2.0) / (10.0 - 2.0) * 10.1 - 10.0)));
 
   // A role change: the check boxes go, the document changes, undo restores.
   const int editsBefore = host.edits;
@@ -379,7 +387,7 @@ TEST_F(CalcFormTest, FillHandleRepeatsTheSelectedRows) {
   form.hide();
 }
 
-TEST_F(CalcFormTest, ClipboardCopyPasteAndRefusedPaste) {
+TEST_F(CalcFormTest, ClipboardCopyAndPasteCellByCell) {
   Additions();
   Method(0);
   form.grid()->setRangeSelected(QTableWidgetSelectionRange(4, 3, 5, 4), true);
@@ -390,25 +398,57 @@ TEST_F(CalcFormTest, ClipboardCopyPasteAndRefusedPaste) {
 
   // A tab moves right, a line feed down; carriage returns are ignored.
   form.grid()->setCurrentCell(1, 3);
-  EXPECT_TRUE(form.pasteText("0,5\t2\r\n"));
+  EXPECT_EQ(form.pasteText("0,5\t2\r\n"), 2);
   for (TVAStruct* c : doc.curves) {
     EXPECT_EQ(c->Peaks[0].AdditionConc, 0.5);
     EXPECT_EQ(c->Peaks[1].AdditionConc, 2.0);
   }
   form.grid()->setCurrentCell(4, 1);
-  EXPECT_TRUE(form.pasteText("Blank\nSample"));
+  EXPECT_EQ(form.pasteText("Blank\nSample"), 2);
   EXPECT_EQ(doc.curves[0]->Node->Name, "Blank");
   EXPECT_EQ(doc.curves[1]->Node->Name, "Sample");
 
-  // Text that does not fit: refused with a message, nothing changed.
+  // Cells that cannot take their text keep their values; the others are
+  // pasted all the same, and the status bar names the first refusal.
   form.grid()->setCurrentCell(1, 3);
-  EXPECT_FALSE(form.pasteText("7\t8\t9"));  // the third cell is beyond the table
-  ASSERT_EQ(host.sink.entries.size(), 1u);
-  EXPECT_EQ(host.sink.entries[0].kind, "error");
-  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.5);
-  EXPECT_FALSE(form.pasteText("abc"));
-  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.5);
-  EXPECT_EQ(host.sink.entries.size(), 2u);
+  EXPECT_EQ(form.pasteText("7\t8\t9"), 2);  // the third cell is beyond the table
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 7.0);
+  EXPECT_EQ(doc.curves[0]->Peaks[1].AdditionConc, 8.0);
+  EXPECT_TRUE(form.statusBar()->currentMessage().contains("2:6"));
+  EXPECT_TRUE(form.statusBar()->currentMessage().contains("\"9\""));
+  form.grid()->setCurrentCell(1, 3);
+  EXPECT_EQ(form.pasteText("abc\t3"), 1);
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 7.0);
+  EXPECT_EQ(doc.curves[0]->Peaks[1].AdditionConc, 3.0);
+  // A block over names, roles and peak values: only the names take text.
+  form.grid()->setCurrentCell(5, 1);
+  EXPECT_EQ(form.pasteText("Analyte A\tAnalyte\t99\nFirst addition\tReference\t99"), 2);
+  EXPECT_EQ(doc.curves[1]->Node->Name, "Analyte A");
+  EXPECT_EQ(doc.curves[2]->Node->Name, "First addition");
+  EXPECT_EQ(doc.curves[2]->Params.MeasurementType(), 2);
+  EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("4 of the pasted cells"));
+  EXPECT_TRUE(host.sink.entries.empty());
+}
+
+TEST_F(CalcFormTest, PasteIsOfferedWhileTheClipboardHoldsText) {
+  Additions();
+  Method(0);
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->clear();
+  QApplication::processEvents();
+  form.grid()->setCurrentCell(1, 3);
+  EXPECT_FALSE(host.paste.isEnabled());
+  clipboard->setText("0.25");
+  QApplication::processEvents();
+  EXPECT_TRUE(host.paste.isEnabled());
+  // Without a current cell the text goes to the first cell that takes text.
+  form.grid()->setCurrentCell(-1, -1);
+  EXPECT_TRUE(host.paste.isEnabled());
+  host.paste.trigger();
+  EXPECT_EQ(doc.curves[0]->Peaks[0].AdditionConc, 0.25);
+  clipboard->clear();
+  QApplication::processEvents();
+  EXPECT_FALSE(host.paste.isEnabled());
 }
 
 TEST_F(CalcFormTest, CustomMethodDividingByZeroShowsMissingWithTheMessage) {

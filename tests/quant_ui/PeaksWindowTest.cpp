@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "Messages.h"
 #include "NullUndoRecorder.h"
+#include "PeakFormat.h"
 #include "PeaksHost.h"
 #include "RecordingMessageSink.h"
 #include "TNode.h"
@@ -142,8 +143,11 @@ TEST(PeaksWindow, AutoSearchFillsTheGridAndRecordsOneStep) {
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "End");
   EXPECT_EQ(grid->item(2, 0)->text(), "Pb");
   EXPECT_EQ(grid->item(2, 2)->text(), QStringLiteral("%1").arg(win.peaks().table()[2].BeginPotential, 8, 'f', 1));
-  EXPECT_FALSE(grid->item(2, 1)->text().isEmpty());
-  EXPECT_GT(win.peaks().table()[2].PeakValue, 0.0);
+  // Lead on the first curve: a Gaussian bump 0.8 µA high and 25 mV wide,
+  // area 0.8 × 25 × √π µA·mV, as the grid shows it.
+  const double lead = 0.8 * 25.0 * std::sqrt(std::acos(-1.0));
+  EXPECT_NEAR(win.peaks().table()[2].PeakValue, lead, 0.03 * lead);
+  EXPECT_EQ(grid->item(2, 1)->text(), QString::fromStdString(FormatPeakValue(win.peaks().table()[2].PeakValue)));
 
   // Ctrl+C copies the grid with its header.
   grid->setFocus();
@@ -331,6 +335,31 @@ TEST(PeaksActions, CalculationAndBaselineTypes) {
   EXPECT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
 }
 
+TEST(PeaksActions, AutoSearchMeasuresAlikeWhateverBaselineTypeIsInForce) {
+  // The same search with the straight baseline in force, then with the
+  // spline baseline picked on the tool bar beforehand.
+  std::vector<std::pair<std::string, double>> straight;
+  {
+    Window win;
+    win.trigger("PeaksAutoSearchActn");
+    for (const TPeakRecord& p : win.curve(1).GetPeaks()) straight.emplace_back(p.Name, p.PeakValue);
+  }
+  ASSERT_EQ(straight.size(), 4u);
+  Window win;
+  win.trigger("BaseLinePolyActn");
+  ASSERT_TRUE(win.w.action("BaseLinePolyActn")->isChecked());
+  win.trigger("PeaksAutoSearchActn");
+  const TPeaks& found = win.curve(1).GetPeaks();
+  ASSERT_EQ(found.size(), straight.size());
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    EXPECT_EQ(found[i].Name, straight[i].first);
+    EXPECT_EQ(found[i].BaselineType, 0) << found[i].Name;
+    EXPECT_EQ(found[i].PeakValue, straight[i].second) << found[i].Name;
+  }
+  // The baseline type shown follows the found peaks.
+  EXPECT_TRUE(win.w.action("BaseLineLineActn")->isChecked());
+}
+
 TEST(PeaksActions, ChartMenuRenameRemoveAndPeakPotential) {
   Window win;
   win.trigger("PeaksAutoSearchActn");
@@ -396,11 +425,13 @@ TEST(PeaksDrawing, BandsFollowTheSwitches) {
   EXPECT_TRUE(d.Visible);
   EXPECT_EQ(d.Table.size(), 4u);
   EXPECT_EQ(d.Curves.size(), 2u);
+  // "Show each peak border" belongs to the 3-D view: the flat chart marks
+  // every curve's borders whatever it says, and so does marking.
   win.w.action("ShowEachBorderActn")->setChecked(false);
   win.settle();
-  EXPECT_FALSE(win.peaks().drawing().EachBorder);
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   win.trigger("SetPeakBordersActn");
-  EXPECT_TRUE(win.peaks().drawing().EachBorder);  // marking always shows the borders
+  EXPECT_TRUE(win.peaks().drawing().EachBorder);
   // The bands layer lies under the grid.
   QCPLayer* bands = win.chart()->layer("peakBands");
   ASSERT_NE(bands, nullptr);
@@ -410,8 +441,9 @@ TEST(PeaksDrawing, BandsFollowTheSwitches) {
 }
 
 // Writes a picture of the main window after a search over the demo document
-// when VELMORA_PEAKS_SCREENSHOT names a PNG file (for looking at it).
-TEST(PeaksDrawing, DemoScreenshot) {
+// when VELMORA_PEAKS_SCREENSHOT names a PNG file (for looking at it), on
+// request only: quant_ui_tests --gtest_also_run_disabled_tests --gtest_filter='PeaksDrawing.*'
+TEST(PeaksDrawing, DISABLED_DemoScreenshot) {
   const QByteArray target = qgetenv("VELMORA_PEAKS_SCREENSHOT");
   if (target.isEmpty()) GTEST_SKIP() << "VELMORA_PEAKS_SCREENSHOT not set";
   Window win(0);
@@ -433,7 +465,7 @@ TEST(PeaksDrawing, DemoScreenshot) {
   ASSERT_TRUE(win.w.grab().save(QString::fromLocal8Bit(target)));
 }
 
-TEST(PeaksDrawing, SyntheticScreenshot) {
+TEST(PeaksDrawing, DISABLED_SyntheticScreenshot) {
   const QByteArray target = qgetenv("VELMORA_PEAKS_SCREENSHOT");
   if (target.isEmpty()) GTEST_SKIP() << "VELMORA_PEAKS_SCREENSHOT not set";
   Window win(3);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "TCalcChart.h"
 #include "TCalcSeriePlot.h"
 #include "TPluginsManager.h"
 #include "TStatForm.h"
@@ -51,7 +52,8 @@ TEST(StatFormTest, ChartsOneSerieAnElementAndFollowsTheHub) {
   EXPECT_EQ(form.legend()->item(1)->text(), "Cd R2=1.0000");  // equal signals: slope 0
   EXPECT_EQ(form.plot(1).serie().Result, 0.0);
   EXPECT_TRUE(form.equations()->toPlainText().startsWith("y[Pb]=10.00000+100.00000*C"));
-  EXPECT_EQ(form.chart()->xAxis->label(), "Concentration, [mg/dm3]");
+  EXPECT_EQ(form.chart()->xAxis->label(), "Concentration, [mg/dm\u00b3]");
+  EXPECT_EQ(form.chart()->yAxis->label(), "Signal, µA");  // peaks measured by height
 
   // Unticking an element detaches it; it stays unticked after a refresh.
   form.legend()->item(1)->setCheckState(Qt::Unchecked);
@@ -66,8 +68,11 @@ TEST(StatFormTest, ChartsOneSerieAnElementAndFollowsTheHub) {
   shown.pop_back();
   hub.NotifySelectionDone(nullptr);
   EXPECT_EQ(form.plot(0).serie().Points.size(), 2u);
+  // A sample alone gives standard additions nothing to compute: the table
+  // stays empty, so does the chart.
   form.show();
-  EXPECT_EQ(form.plot(0).serie().Points.size(), 1u);
+  EXPECT_EQ(form.plot(0).serie().Points.size(), 0u);
+  EXPECT_FALSE(form.calcChart().emptyReason().isEmpty());
   EXPECT_EQ(form.legend()->item(1)->checkState(), Qt::Unchecked);
   shown.clear();
   hub.NotifySelectionDone(nullptr);

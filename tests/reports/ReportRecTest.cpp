@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "AllocationMeter.h"
 #include "BinaryWriter.h"
 #include "ChunkWriter.h"
 #include "FormatError.h"
@@ -114,13 +115,14 @@ TEST(ReportRec, SpreadIsJudgedByReproducibilityOrCriticalDifferenceOfTheRange) {
   EXPECT_EQ(cols[4][0], "-");
   EXPECT_EQ(cols[5][0], "30");
   EXPECT_EQ(report.Elements[0].Limit, -1.0);
-  EXPECT_EQ(report.BuildHeaders()[4], "R, mg/dm^3^");
+  // The spread reads in the results' units, as the other columns do.
+  EXPECT_EQ(report.BuildHeaders()[4], "R, µg/dm^3^");
 
   report.AddExperiment(Experiment({{"Pb", 27.0}, {"Cd", 5.1}}));
   cols = report.BuildTable();
   EXPECT_EQ(report.Elements[0].Limit, 0.17);  // two results: reproducibility
-  // 2 µg/dm³ = 0.002 mg/dm³ against 0.17 · 26 µg/dm³ = 0.00442 mg/dm³.
-  EXPECT_EQ(cols[4][0], "X_max_-X_min_=" + FormatPeakValue(0.002) + " < " + FormatPeakValue(0.00442));
+  // 2 µg/dm³ against 0.17 · 26 µg/dm³ = 4.42 µg/dm³.
+  EXPECT_EQ(cols[4][0], "X_max_-X_min_=" + FormatPeakValue(2.0) + " < " + FormatPeakValue(4.42));
   EXPECT_EQ(report.Elements[0].Verdict, TReportVerdict::Within);
   EXPECT_EQ(cols[6][0], "8");  // 30 % of 26.0, no decimals
   EXPECT_EQ(cols[5][2], "35");
@@ -141,13 +143,12 @@ TEST(ReportRec, MeansOutsideTheRangesAreNamedAndUnknownElementsAndUnitsAreReport
   // Cu unknown to the statistics.
   report.AddExperiment(Experiment({{"Pb", 1.0}, {"Cd", 60.0}, {"Cu", 3.0}}));
   auto cols = report.BuildTable();
-  EXPECT_EQ(cols[4][0],
-            "X_med_=" + FormatPeakValue(0.001) + " < " + FormatPeakValue(0.002) + " - limit of determination");
+  EXPECT_EQ(cols[4][0], "X_med_=" + FormatPeakValue(1.0) + " < " + FormatPeakValue(2.0) + " - limit of determination");
   EXPECT_EQ(report.Elements[0].Verdict, TReportVerdict::BelowLimit);
   EXPECT_EQ(cols[5][0], "-");
   EXPECT_EQ(report.Elements[0].Delta, 0);
   EXPECT_EQ(cols[4][1],
-            "X_med_=" + FormatPeakValue(0.06) + " > " + FormatPeakValue(0.05) + " - maximum detectable concentration");
+            "X_med_=" + FormatPeakValue(60.0) + " > " + FormatPeakValue(50.0) + " - maximum detectable concentration");
   EXPECT_EQ(report.Elements[1].Verdict, TReportVerdict::AboveMaximum);
   EXPECT_EQ(cols[4][2], "Element not found");
   EXPECT_EQ(report.Elements[2].Verdict, TReportVerdict::NotFound);
@@ -326,6 +327,50 @@ TEST(ReportRec, DamagedReportFilesAreRejectedKeepingWhatWasRead) {
   ASSERT_EQ(report.Experiments.size(), 2u);
   EXPECT_EQ(report.Elements[0].Results, (std::vector<double>{-1.0, -1.0}));
   EXPECT_NO_THROW(report.BuildTable());
+}
+
+TEST(ReportRec, SmallReportFilesCannotClaimHugeTables) {
+  // 2 000 experiments and 2 000 elements of about 264 bytes each: 1 MB that
+  // would claim 4 million table rows with their slots.
+  BinaryWriter out;
+  ChunkWriter chunks(out);
+  for (int i = 0; i < 2000; ++i) chunks.chunk(2, Text("e" + std::to_string(i)));
+  for (int i = 0; i < 2000; ++i) chunks.chunk(6, Text("E" + std::to_string(i)));
+  const std::vector<std::uint8_t> table = out.take();
+  {
+    TReportRec report;
+    test::AllocationMeter meter;
+    EXPECT_THROW(report.LoadFromBytes(table), EFormatError);
+    EXPECT_LT(meter.Peak(), 8 * table.size());
+    EXPECT_EQ(report.Experiments.size(), 2000u);  // what came before the damage stays
+    EXPECT_LE(report.Elements.size() * report.Experiments.size() * 16, table.size());
+  }
+
+  // 100 000 empty curve blocks of one experiment: 800 kB for as many records.
+  BinaryWriter curvesOut;
+  ChunkWriter curveChunks(curvesOut);
+  curveChunks.chunk(2, Text("a"));
+  for (int i = 0; i < 100000; ++i) curveChunks.chunk(12, std::vector<std::uint8_t>{});
+  const std::vector<std::uint8_t> curves = curvesOut.take();
+  {
+    TReportRec report;
+    test::AllocationMeter meter;
+    EXPECT_THROW(report.LoadFromBytes(curves), EFormatError);
+    EXPECT_LT(meter.Peak(), 8 * curves.size());
+  }
+
+  // A real report of 40 experiments over 30 elements opens whole.
+  TReportRec big;
+  for (int e = 0; e < 40; ++e) {
+    std::vector<std::pair<std::string, double>> results;
+    for (int el = 0; el < 30; ++el) results.emplace_back("El" + std::to_string(el), 1.0 + e + el);
+    big.AddExperiment(Experiment(results));
+  }
+  TReportRec back;
+  back.LoadFromBytes(big.Bytes());
+  EXPECT_EQ(back.Experiments.size(), 40u);
+  ASSERT_EQ(back.Elements.size(), 30u);
+  EXPECT_EQ(back.Elements[29].Results, big.Elements[29].Results);
 }
 
 TEST(ReportStore, ReportsAreSavedListedReopenedAndRemoved) {

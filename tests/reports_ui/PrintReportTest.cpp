@@ -2,6 +2,8 @@
 #include <qcustomplot.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include "TPrintOptionsBox.h"
 #include "TRepForm.h"
+#include "TReportPrinter.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
 
@@ -165,4 +168,25 @@ TEST(PrintReport, AReportWithAnalysesIsChosenWithoutAQuestion) {
   EXPECT_EQ(asked, 0);
   EXPECT_TRUE(f.form->reportChosen());
   EXPECT_TRUE(f.form->isVisible());
+}
+
+TEST(PrintReport, APdfWithANameAsLongAsTheFolderAllowsReplacesThePreviousOne) {
+  TReportRec report;
+  Fill(report, 1);
+  QTemporaryDir dir;
+  // 125 Cyrillic letters and ".pdf": 254 bytes, one short of the limit.
+  const QString name = QString(125, QChar(0x0416)) + QStringLiteral(".pdf");
+  ASSERT_EQ(QFile::encodeName(name).size(), 254);
+  const QString path = dir.filePath(name);
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous");
+  }
+  const int pages = TReportPrinter::WritePdf(report, TReportPrinter::Settings{}, path, 72);
+  EXPECT_GT(pages, 0);
+  QFile pdf(path);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }

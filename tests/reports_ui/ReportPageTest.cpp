@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -184,4 +186,38 @@ TEST(ReportPage, RemoveElementTakesTheGroupOfTheCurrentRowAndClearKeepsTitleAndS
   // An empty report is cleared without a question.
   EXPECT_TRUE(f.page->clearReport());
   EXPECT_EQ(f.questions.size(), 1u);
+}
+
+TEST(ReportPage, PercentErrorsStillToBeGivenAreFramedRedAndElementsWithoutResultsTakeNone) {
+  PageFixture f;
+  // Zn shows in neither analysis: its group has no result, its δ is "-".
+  f.report.AddExperiment(Experiment({{"Pb", 12.2}, {"Zn", -1.0}}));
+  f.report.AddExperiment(Experiment({{"Pb", 14.4}, {"Zn", -1.0}}));
+  f.page->resize(900, 400);
+  f.page->show();
+  QTableWidget* grid = f.page->grid();
+  ASSERT_EQ(grid->rowCount(), 4);
+  auto framed = [&](int row) {
+    QCoreApplication::processEvents();
+    const QImage shot = grid->viewport()->grab().toImage();
+    const QRect cell = grid->visualRect(grid->model()->index(row, 5));
+    const bool drawn = shot.pixelColor(cell.left(), cell.center().y()) == QColor(Qt::red) &&
+                       shot.pixelColor(cell.center().x(), cell.top()) == QColor(Qt::red);
+    EXPECT_EQ(drawn, grid->item(row, 5)->data(TReportPage::kRedFrameRole).toBool()) << "row " << row;
+    return drawn;
+  };
+  // Pb's δ is still 0: framed until a whole percent is given.
+  EXPECT_TRUE(framed(0));
+  EXPECT_FALSE(framed(1));
+  EditCell(grid, 0, 5, QStringLiteral("15"));
+  EXPECT_FALSE(framed(0));
+  EditCell(grid, 0, 5, QStringLiteral("0"));
+  EXPECT_TRUE(framed(0));
+  // Zn's δ cell shows "-" and takes no typing that would vanish.
+  EXPECT_EQ(Cell(grid, 2, 5), QStringLiteral("-"));
+  EXPECT_FALSE(grid->item(2, 5)->flags() & Qt::ItemIsEditable);
+  EXPECT_FALSE(framed(2));
+  // With statistics δ comes from the record: no frame.
+  emit f.page->statisticsList()->activated(1);
+  EXPECT_FALSE(framed(0));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -76,4 +77,31 @@ TEST(AtomicWrite, FailuresLeaveThePreviousFileAndNoTemporaryFile) {
     EXPECT_NE(std::string(e.what()).find("doc.tvx"), std::string::npos);
   }
   EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"doc.tvx"});
+}
+
+TEST(AtomicWrite, NamesAsLongAsTheFolderAllowsCanBeSaved) {
+  test::TempDir dir;
+  // 125 Cyrillic letters and ".tvx": 254 bytes, one short of the limit.
+  std::string name;
+  for (int i = 0; i < 125; ++i) name += "\xD0\x96";
+  name += ".tvx";
+  ASSERT_EQ(name.size(), 254u);
+  FileIo::writeAtomically(dir / name, std::string("first"));
+  FileIo::writeAtomically(dir / name, std::string("second"));
+  EXPECT_EQ(test::TempDir::readFile(dir / name), "second");
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{name});
+
+  // The temporary name keeps whole characters of the file's name.
+  fs::path temp;
+  const int fd = FileIo::createTemporaryBeside(dir / ("a" + name.substr(0, 200)), temp);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  const std::string tempName = temp.filename().string();
+  EXPECT_LE(tempName.size(), 64u);
+  EXPECT_EQ(tempName.substr(0, 2), ".a");
+  EXPECT_EQ(tempName.substr(tempName.size() - 4), ".tmp");
+  // "a", then 19 two-byte letters: the 40-byte head ends before a split one.
+  EXPECT_EQ(tempName.substr(1, 39), "a" + name.substr(0, 38));
+  EXPECT_EQ(tempName[40], '.');
+  EXPECT_TRUE(fs::is_regular_file(temp));
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
+#include "ChildProcesses.h"
 #include "FileIo.h"
 #include "THeaderManager.h"
 #include "TempDir.h"
@@ -15,31 +17,35 @@ namespace {
 
 std::string Name(const std::string& path) { return fs::path(path).filename().string(); }
 
+std::vector<std::uint8_t> Text(const std::string& text) { return {text.begin(), text.end()}; }
+
 TEST(RecordFolderTest, DataFilesAreNumberedAndSkipNamesAlreadyTaken) {
   test::TempDir dir;
   {
     THeaderManager folder(dir / "Records");
     EXPECT_FALSE(fs::exists(dir / "Records")) << "opening leaves no trace";
-    EXPECT_EQ(Name(folder.Add("a")), "0");
+    EXPECT_EQ(Name(folder.Add("a", {}, Text("a"))), "0");
     EXPECT_TRUE(fs::is_regular_file(dir / "Records" / "Header"));
-    EXPECT_EQ(Name(folder.Add("b")), "1");
-    EXPECT_EQ(Name(folder.Add("c")), "2");
+    EXPECT_EQ(Name(folder.Add("b", {}, Text("b"))), "1");
+    EXPECT_EQ(Name(folder.Add("c", {}, Text("c"))), "2");
   }
   test::TempDir other;
   THeaderManager folder(other.path());
-  folder.Add("a");
+  folder.Add("a", {}, Text("a"));
   test::TempDir::writeFile(other / "1", "taken");
-  EXPECT_EQ(Name(folder.Add("b")), "1_0");
+  EXPECT_EQ(Name(folder.Add("b", {}, Text("b"))), "1_0");
   test::TempDir::writeFile(other / "2", "taken");
   test::TempDir::writeFile(other / "2_0", "taken");
-  EXPECT_EQ(Name(folder.Add("c")), "2_0_1");
-  // A listed name whose file is not written yet is taken too.
+  EXPECT_EQ(Name(folder.Add("c", {}, Text("c"))), "2_0_1");
+  EXPECT_EQ(test::TempDir::readFile(other / "2"), "taken");
+  // After a delete the count names an item still in use.
   test::TempDir third;
   THeaderManager fresh(third.path());
-  fresh.Add("a");
-  fresh.Add("b");
+  fresh.Add("a", {}, Text("a"));
+  fresh.Add("b", {}, Text("b"));
   fresh.Delete(fresh.Headers()[0].FileName);
-  EXPECT_EQ(Name(fresh.Add("c")), "1_0");
+  EXPECT_EQ(Name(fresh.Add("c", {}, Text("c"))), "1_0");
+  EXPECT_EQ(test::TempDir::readFile(third / "1"), "b");
 }
 
 TEST(RecordFolderTest, IndexKeepsTitlesStampsAndDataAndAMovedFolderStillFindsItsFiles) {
@@ -49,8 +55,8 @@ TEST(RecordFolderTest, IndexKeepsTitlesStampsAndDataAndAMovedFolderStillFindsIts
     THeaderManager folder(dir / "Calibrations");
     folder.OnChange = [&](THeaderManager&) { ++changes; };
     const std::vector<std::uint8_t> data = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    test::TempDir::writeFile(folder.Add("Pb", data), "lead");
-    test::TempDir::writeFile(folder.Add("Кадмий"), "cadmium");
+    folder.Add("Pb", data, Text("lead"));
+    folder.Add("Кадмий", {}, Text("cadmium"));
     EXPECT_TRUE(folder.Rename(folder.Headers()[1].FileName, "Cd"));
   }
   EXPECT_EQ(changes, 3);
@@ -86,7 +92,7 @@ TEST(RecordFolderTest, ForeignAndDamagedIndexesLoseNoItem) {
   fs::remove(dir / "Header");
   {
     THeaderManager folder(dir.path());
-    for (const char* title : {"Zn", "Cd", "Pb"}) test::TempDir::writeFile(folder.Add(title), title);
+    for (const char* title : {"Zn", "Cd", "Pb"}) folder.Add(title, {}, Text(title));
   }
   // Cut the index inside the third header's blocks.
   auto bytes = FileIo::readAll(dir / "Header");
@@ -103,7 +109,8 @@ TEST(RecordFolderTest, ForeignAndDamagedIndexesLoseNoItem) {
   const auto orphans = folder.Orphans();
   ASSERT_EQ(orphans.size(), 1u);
   EXPECT_EQ(Name(orphans[0]), "2");
-  folder.Adopt("Pb", orphans[0], 0.0);
+  EXPECT_TRUE(folder.Adopt("Pb", orphans[0], 0.0));
+  EXPECT_FALSE(folder.Adopt("Pb", orphans[0], 0.0)) << "listed once";
   EXPECT_EQ(FileIo::readAll(dir / "Header.damaged"), bytes) << "the damaged index is kept aside";
   THeaderManager mended(dir.path());
   ASSERT_EQ(mended.Headers().size(), 3u);
@@ -123,7 +130,7 @@ TEST(RecordFolderTest, ForeignAndDamagedIndexesLoseNoItem) {
 TEST(RecordFolderTest, LoadAllReportsAMissingDataFileOnceAndReadsTheOthers) {
   test::TempDir dir;
   THeaderManager folder(dir.path());
-  for (const char* title : {"one", "two", "three"}) test::TempDir::writeFile(folder.Add(title), title);
+  for (const char* title : {"one", "two", "three"}) folder.Add(title, {}, Text(title));
   fs::remove(folder.Headers()[1].FileName);
   std::vector<std::string> read;
   std::vector<Message> problems;
@@ -135,6 +142,57 @@ TEST(RecordFolderTest, LoadAllReportsAMissingDataFileOnceAndReadsTheOthers) {
   EXPECT_EQ(read, (std::vector<std::string>{"one=one", "three=three"}));
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].format().find(folder.Headers()[1].FileName), std::string::npos);
+}
+
+// The workstation keeps its record folders open all day while the command
+// line (or a second workstation) saves into them.
+TEST(RecordFolderTest, EveryChangeStartsFromTheIndexOnDisk) {
+  test::TempDir dir;
+  std::string cliItem;
+  {
+    THeaderManager window(dir.path());
+    THeaderManager cli(dir.path());
+    cliItem = cli.Add("from the command line", {}, Text("cli"));
+    window.Add("from the window", {}, Text("window"));
+    ASSERT_EQ(window.Headers().size(), 2u);
+    EXPECT_NE(window.Headers()[0].FileName, window.Headers()[1].FileName);
+    cli.Add("late", {}, Text("late"));
+    // The window removes an item the other program made.
+    window.Delete(cliItem);
+    EXPECT_EQ(window.Headers().size(), 2u);
+    EXPECT_FALSE(fs::exists(cliItem));
+    EXPECT_EQ(cli.Headers().size(), 3u) << "a handle shows what it read last";
+    cli.Reload();
+    EXPECT_EQ(cli.Headers().size(), 2u);
+  }
+  // Closing either handle wrote nothing back.
+  THeaderManager fresh(dir.path());
+  std::vector<std::string> titles;
+  for (const TBaseHeader& h : fresh.Headers()) titles.push_back(h.Title + "=" + test::TempDir::readFile(h.FileName));
+  EXPECT_EQ(titles, (std::vector<std::string>{"from the window=window", "late=late"}));
+}
+
+TEST(RecordFolderTest, ProcessesAddingAtOnceLoseNoItem) {
+  test::TempDir dir;
+  constexpr int kProcesses = 8;
+  constexpr int kItems = 10;
+  const std::vector<int> statuses = test::RunTogether(kProcesses, [&](int p) {
+    THeaderManager folder(dir / "Calibrations");
+    for (int i = 0; i < kItems; ++i) {
+      const std::string title = std::to_string(p) + "/" + std::to_string(i);
+      folder.Add(title, {}, Text(title));
+    }
+    return 0;
+  });
+  EXPECT_EQ(statuses, std::vector<int>(kProcesses, 0));
+  THeaderManager folder(dir / "Calibrations");
+  ASSERT_EQ(folder.Headers().size(), std::size_t{kProcesses * kItems});
+  std::set<std::string> titles;
+  for (const TBaseHeader& h : folder.Headers()) {
+    EXPECT_EQ(test::TempDir::readFile(h.FileName), h.Title) << "each item keeps its own data file";
+    titles.insert(h.Title);
+  }
+  EXPECT_EQ(titles.size(), std::size_t{kProcesses * kItems});
 }
 
 }  // namespace

@@ -103,6 +103,46 @@ TEST(UpdateCatalogueTest, RefusesDamagedAndHostileCatalogues) {
   EXPECT_NO_THROW(UpdateCatalogue::Parse(catalogue("2026.12.09") + std::string(60000, '\n')));
 }
 
+TEST(UpdateCatalogueTest, UpdatesTravelOverHttpsOrToThisComputerAlone) {
+  for (const char* good : {"https://u.example.org/va/a.deb", "http://127.0.0.1:8080/va/a.deb", "http://localhost/a.deb",
+                           "http://127.1.2.3/a.deb", "http://[::1]:9000/a.deb", "http://127.0.0.1"})
+    EXPECT_TRUE(UpdateCatalogue::IsAllowedAddress(good)) << good;
+  for (const char* bad :
+       {"http://u.example.org/va/a.deb", "http://127.0.0.1.example.org/a.deb", "http://127.0.0.1@evil.org/a.deb",
+        "http://evil.org#@127.0.0.1/", "http://128.0.0.1/a.deb", "http://127.0.0/a.deb", "http://127.0.0.256/",
+        "http://localhost.evil.org/", "http://[::2]/a.deb", "HTTP://127.0.0.1/", "https://", "ftp://127.0.0.1/a",
+        "file:///tmp/a.deb", ""})
+    EXPECT_FALSE(UpdateCatalogue::IsAllowedAddress(bad)) << bad;
+  // A plain http installer address on the network is refused where it stands.
+  EXPECT_NE(parseError("2027.01.15\n100\nhttp://u.example.org/va/a.deb\n").find("Line 3 "), std::string::npos);
+  EXPECT_NE(parseError("2027.01.15\n100\nhttps://u.example.org/a.deb\n2027.02.01\n\nhttp://u.example.org/s.deb")
+                .find("Line 6 "),
+            std::string::npos);
+}
+
+TEST(UpdateCatalogueTest, NothingOlderOrEqualIsEverOffered) {
+  // An old signed catalogue replayed to a newer program offers nothing,
+  // neither its release nor its snapshot.
+  const UpdateCatalogue old = UpdateCatalogue::Parse(catalogue("2026.10.01", "2026.11.01"));
+  for (bool snapshots : {false, true}) {
+    EXPECT_EQ(FindUpdate(old, "2026.12.09", snapshots), UpdateOffer::None);
+    EXPECT_EQ(FindUpdate(old, "2026.11.01", snapshots), UpdateOffer::None);
+  }
+  EXPECT_EQ(FindUpdate(old, "2026.10.15", true), UpdateOffer::Snapshot);
+  // A program that cannot tell its own version takes nothing for newer.
+  for (const char* own : {"", "unknown", "2026-12-09"}) EXPECT_EQ(FindUpdate(old, own, true), UpdateOffer::None) << own;
+}
+
+TEST(UpdateCatalogueTest, EachInstallerIsCappedAtTheSizeTheCatalogueNames) {
+  const UpdateCatalogue both = UpdateCatalogue::Parse(catalogue("2026.12.15", "2026.12.20"));
+  EXPECT_EQ(both.DownloadSize(false), 24117248);
+  EXPECT_EQ(both.DownloadSize(true), 25000000);
+  // Without a size of its own on line 5, a snapshot is held to line 2's.
+  const UpdateCatalogue noOwnSize = UpdateCatalogue::Parse(
+      "2026.12.15\n1000\nhttps://u.example.org/a.deb\n2026.12.20\nabout 2 MB\nhttps://u.example.org/s.deb\n");
+  EXPECT_EQ(noOwnSize.DownloadSize(true), 1000);
+}
+
 TEST(UpdateCatalogueTest, InstallerFileNameDropsQueryAndRefusesFolders) {
   UpdateCatalogue c;
   c.releaseAddress = "https://u.example.org/va/velmora-va_2026.12.09_amd64.deb?token=1#x";

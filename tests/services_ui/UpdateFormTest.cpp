@@ -2,7 +2,9 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -15,9 +17,11 @@
 
 #include "LocalHttpServer.h"
 #include "Messages.h"
+#include "PrivateFolder.h"
 #include "RecordingMessageSink.h"
 #include "TUpdateForm.h"
 #include "TempDir.h"
+#include "UpdateSigningKey.h"
 
 namespace velmora {
 namespace {
@@ -44,7 +48,15 @@ class UpdateFormTest : public ::testing::Test {
     form->setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
     form->setNotesTemplate(server.url(QStringLiteral("/va/")).toString() + QStringLiteral("notes_%s.txt"));
     form->setTemporaryFolder(QString::fromStdString(temp.path().string()));
+    form->setPublicKey(publisher.PublicKey());
     form->startInstaller = [this](const QString& path) { started << path; };
+  }
+
+  // Puts a catalogue on the server with its signature beside it.
+  void publishCatalogue(const QByteArray& catalogue, const UpdateSigningKey& key) {
+    server.setBody(QStringLiteral("/va/catalogue.txt"), catalogue);
+    server.setBody(QStringLiteral("/va/catalogue.txt.sig"),
+                   QByteArray::fromStdString(key.SignatureFile(catalogue.toStdString())));
   }
 
   // Publishes a release (and optionally a snapshot) with its installer.
@@ -59,7 +71,7 @@ class UpdateFormTest : public ::testing::Test {
          server.url(QStringLiteral("/va/snapshot.deb")).toString().toLatin1() + "\n";
     const QByteArray sum = checksum.isEmpty() ? sha256(installer) : checksum;
     c += sum + "\n" + sum + "\n";
-    server.setBody(QStringLiteral("/va/catalogue.txt"), c);
+    publishCatalogue(c, publisher);
     server.setBody(QStringLiteral("/va/velmora-va_") + QString::fromLatin1(release) + "_amd64.deb", installer);
     server.setBody(QStringLiteral("/va/snapshot.deb"), installer);
   }
@@ -79,10 +91,16 @@ class UpdateFormTest : public ::testing::Test {
     return finished.isEmpty() ? QString() : finished.front().front().toString();
   }
 
+  // Every file under the temporary folder, also in the download's own folders.
   QStringList tempFiles() const {
-    return QDir(QString::fromStdString(temp.path().string())).entryList(QDir::Files | QDir::Hidden);
+    QStringList files;
+    QDirIterator it(QString::fromStdString(temp.path().string()), QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) files << it.next();
+    return files;
   }
 
+  const UpdateSigningKey publisher = UpdateSigningKey::Generate();
   test::TempDir temp;
   LocalHttpServer server;
   QNetworkAccessManager network;
@@ -110,8 +128,14 @@ TEST_F(UpdateFormTest, OffersANewerReleaseWithNotesDownloadsAndInstalls) {
   EXPECT_TRUE(server.requests().contains("/va/notes_ENU.rtf"));
 
   const QString path = downloadAndWait();
-  const QString expected = QDir(form->temporaryFolder()).filePath("velmora-va_2027.01.15_amd64.deb");
-  ASSERT_EQ(path, expected);
+  // Saved under the catalogue's file name in a folder of its own, made fresh
+  // for this download and closed to everyone else.
+  const QFileInfo info(path);
+  EXPECT_EQ(info.fileName(), "velmora-va_2027.01.15_amd64.deb");
+  EXPECT_EQ(QFileInfo(info.absolutePath()).absolutePath(), QFileInfo(form->temporaryFolder()).absoluteFilePath());
+  EXPECT_TRUE(info.dir().dirName().startsWith("velmora-update-")) << path.toStdString();
+  EXPECT_TRUE(PrivateFolder::IsPrivate(info.absolutePath().toStdString()));
+  EXPECT_EQ(tempFiles(), QStringList{path});
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), installer);
@@ -146,8 +170,8 @@ TEST_F(UpdateFormTest, ShowsTheProgressOfTheDownload) {
   form->close();
   EXPECT_EQ(finished.count(), 1);
   EXPECT_EQ(form->nextRole(), TUpdateForm::NextRole::Hidden);
-  QTest::qWait(50);
   EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(", ").toStdString();
+  EXPECT_TRUE(QDir(form->temporaryFolder()).isEmpty());
   EXPECT_TRUE(sink.entries.empty());
 }
 
@@ -206,7 +230,7 @@ TEST_F(UpdateFormTest, NoNewerVersionAnswersOnlyOnDemand) {
 
 TEST_F(UpdateFormTest, FailuresOfTheCheck) {
   // A bad catalogue: the failure message says what is wrong with it.
-  server.setBody(QStringLiteral("/va/catalogue.txt"), "<html><body>Welcome</body></html>\n100\nhttps://x/a.deb\n");
+  publishCatalogue("<html><body>Welcome</body></html>\n100\nhttps://x/a.deb\n", publisher);
   checkOnDemand();
   ASSERT_EQ(sink.entries.size(), 1u);
   EXPECT_EQ(sink.entries[0].kind, "error");
@@ -276,8 +300,8 @@ TEST_F(UpdateFormTest, AnInstallerThatDoesNotMatchItsChecksumIsNeverSavedOrOpene
   EXPECT_EQ(sink.entries[1].templ, std::string(msg::UpdateInstallerChanged));
 
   // A catalogue without a checksum for the offer: nothing is downloaded.
-  server.setBody(QStringLiteral("/va/catalogue.txt"),
-                 "2027.01.15\n100\n" + server.url("/va/velmora-va_2027.01.15_amd64.deb").toString().toLatin1() + "\n");
+  publishCatalogue("2027.01.15\n100\n" + server.url("/va/velmora-va_2027.01.15_amd64.deb").toString().toLatin1() + "\n",
+                   publisher);
   ASSERT_EQ(checkOnDemand(), UpdateOffer::Release);
   ASSERT_TRUE(QTest::qWaitFor([&] { return form->nextRole() == TUpdateForm::NextRole::Download; }, kWaitMs));
   const int requests = static_cast<int>(server.requests().size());
@@ -298,6 +322,117 @@ TEST_F(UpdateFormTest, AServerThatSendsMoreThanItAnnouncedIsCutOff) {
   EXPECT_TRUE(downloadAndWait().isEmpty());
   ASSERT_EQ(sink.entries.size(), 1u);
   EXPECT_TRUE(tempFiles().isEmpty());
+}
+
+// Whoever can change the catalogue on its way (or on the server) cannot
+// make the window offer their file: the catalogue counts only with the
+// publisher's signature of its exact bytes.
+TEST_F(UpdateFormTest, AForgedOrUnsignedCatalogueOffersNothing) {
+  const QByteArray installer = installerBytes(3000);
+  publish("2026.12.01", installer);
+  // A newer version with the attacker's own file and hash, under the old signature.
+  const QByteArray evil = installerBytes(2000);
+  const QByteArray forged =
+      "2027.06.01\n2000\n" + server.url("/va/evil.deb").toString().toLatin1() + "\n\n\n\n" + sha256(evil) + "\n";
+  server.setBody(QStringLiteral("/va/evil.deb"), evil);
+  server.setBody(QStringLiteral("/va/catalogue.txt"), forged);
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_NE(sink.entries[0].text.find(Message(msg::UpdateSignatureInvalid).format()), std::string::npos);
+
+  // Signed, but with another key.
+  publishCatalogue(forged, UpdateSigningKey::Generate());
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 2u);
+  EXPECT_NE(sink.entries[1].text.find(Message(msg::UpdateSignatureInvalid).format()), std::string::npos);
+
+  // No signature at all, and a signature file that holds none.
+  server.setRoute(QStringLiteral("/va/catalogue.txt.sig"), LocalHttpServer::Route{"gone", 404});
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 3u);
+  EXPECT_NE(sink.entries[2].text.find(Message(msg::UpdateNotSigned).format()), std::string::npos);
+  server.setBody(QStringLiteral("/va/catalogue.txt.sig"), "<html>Not found</html>");
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 4u);
+  EXPECT_NE(sink.entries[3].text.find(Message(msg::UpdateBadSignatureFile).format()), std::string::npos);
+
+  // The forged installer was never asked for, and nothing was saved.
+  EXPECT_FALSE(server.requests().contains("/va/evil.deb"));
+  EXPECT_TRUE(tempFiles().isEmpty());
+  EXPECT_EQ(form->nextRole(), TUpdateForm::NextRole::Hidden);
+  // The publisher's own signature of the same text is what makes it count.
+  publishCatalogue(forged, publisher);
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::Release);
+}
+
+TEST_F(UpdateFormTest, PlainHttpIsRefusedBeyondThisComputer) {
+  // The catalogue's own address: refused before any request.
+  form->setCatalogueUrl(QUrl(QStringLiteral("http://updates.example.org/va/catalogue.txt")));
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 1u);
+  EXPECT_NE(sink.entries[0].text.find("The address \"http://updates.example.org/va/catalogue.txt\" is refused"),
+            std::string::npos)
+      << sink.entries[0].text;
+  EXPECT_TRUE(server.requests().isEmpty());
+
+  // An installer address in plain http, even signed.
+  form->setCatalogueUrl(server.url(QStringLiteral("/va/catalogue.txt")));
+  publishCatalogue("2027.01.15\n100\nhttp://updates.example.org/va/a.deb\n\n\n\n" + QByteArray(64, 'a') + "\n",
+                   publisher);
+  EXPECT_EQ(checkOnDemand(), UpdateOffer::None);
+  ASSERT_EQ(sink.entries.size(), 2u);
+  EXPECT_NE(sink.entries[1].text.find("Line 3 of the update catalogue"), std::string::npos) << sink.entries[1].text;
+}
+
+TEST_F(UpdateFormTest, AnInstallerLargerThanTheCatalogueSaysIsRefused) {
+  // The server's file matches the signed checksum but not the signed size.
+  const QByteArray installer = installerBytes(50000);
+  publish("2027.01.15", installer);
+  const QByteArray c = "2027.01.15\n1000\n" + server.url("/va/velmora-va_2027.01.15_amd64.deb").toString().toLatin1() +
+                       "\n\n\n\n" + sha256(installer) + "\n";
+  publishCatalogue(c, publisher);
+  for (const QByteArray& length : {QByteArray(), QByteArray("-")}) {
+    // Announced as it is, and sent without announcing its length.
+    LocalHttpServer::Route route{installer};
+    route.contentLength = length;
+    server.setRoute("/va/velmora-va_2027.01.15_amd64.deb", route);
+    const std::size_t before = sink.entries.size();
+    ASSERT_EQ(checkOnDemand(), UpdateOffer::Release);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->nextRole() == TUpdateForm::NextRole::Download; }, kWaitMs));
+    EXPECT_TRUE(downloadAndWait().isEmpty());
+    ASSERT_EQ(sink.entries.size(), before + 1);
+    EXPECT_NE(sink.entries.back().text.find(Message(msg::UpdateSizeMismatch, {"1000"}).format()), std::string::npos)
+        << sink.entries.back().text;
+    EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(", ").toStdString();
+    EXPECT_TRUE(started.isEmpty());
+  }
+}
+
+// Another local user plants a link where a shared temporary folder would
+// take the installer: the download never writes through it.
+TEST_F(UpdateFormTest, APlantedLinkIsNeverWrittenThrough) {
+  test::TempDir elsewhere;
+  const auto victim = elsewhere / "victim.conf";
+  test::TempDir::writeFile(victim, "the victim's settings");
+  const std::string name = "velmora-va_2027.01.15_amd64.deb";
+  for (const std::string& planted : {name, name + ".part", name + ".tmp"})
+    std::filesystem::create_symlink(victim, temp / planted);
+
+  const QByteArray installer = installerBytes(4000);
+  publish("2027.01.15", installer);
+  ASSERT_EQ(checkOnDemand(), UpdateOffer::Release);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->nextRole() == TUpdateForm::NextRole::Download; }, kWaitMs));
+  const QString path = downloadAndWait();
+  ASSERT_FALSE(path.isEmpty());
+  EXPECT_EQ(test::TempDir::readFile(victim), "the victim's settings");
+  EXPECT_TRUE(std::filesystem::is_symlink(temp / name));
+  EXPECT_NE(std::filesystem::path(path.toStdString()), temp / name);
+  EXPECT_FALSE(QFileInfo(path).isSymLink());
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll(), installer);
+  form->next();
+  EXPECT_EQ(started, QStringList{path});
 }
 
 TEST(UpdateFormTextTest, NotesAddressAndProgressTexts) {

@@ -90,6 +90,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   json.field("Method", method);
   if (method == CalcMethods::kCalibrationCurve) json.field("CalibrationType", calc.CalibrationType());
   json.field("RequirementsMet", calc.RequirementsMet());
+  const TConcParams& units = calc.Params();
+  CliCalculation::WriteUnits(json, method, calc.CalibrationType(), units.ResUnitTop, units.ResUnitBottom,
+                             units.RecalcUnitTop, units.RecalcUnitBottom);
   json.key("Elements").beginArray();
   for (const TCalcElement& e : calc.Elements()) {
     json.beginObject();

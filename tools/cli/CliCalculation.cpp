@@ -5,7 +5,9 @@
 
 #include "CalcMethods.h"
 #include "CliDocument.h"
+#include "ConcUnits.h"
 #include "CustomCalcFile.h"
+#include "JsonWriter.h"
 #include "TCalibrationsDB.h"
 #include "TVAStruct.h"
 
@@ -70,6 +72,28 @@ int CliCalculation::Run(const std::string& command, const std::string& file, boo
   if (calibrations_)
     for (const Message& problem : calibrations_->TakeProblems()) err << problem.format() << "\n";
   return 0;
+}
+
+std::string CliCalculation::UnitText(std::int32_t top, std::int32_t bottom) {
+  auto plain = [](std::int32_t unit) {
+    std::string text = ConcUnits::Caption(unit);
+    std::erase(text, '^');
+    return text;
+  };
+  return plain(top) + "/" + plain(bottom);
+}
+
+void CliCalculation::WriteUnits(JsonWriter& json, int method, int calibrationType, std::int32_t resTop,
+                                std::int32_t resBottom, std::int32_t recalcTop, std::int32_t recalcBottom) {
+  json.field("ResUnitTop", static_cast<int>(resTop));
+  json.field("ResUnitBottom", static_cast<int>(resBottom));
+  json.field("RecalcUnitTop", static_cast<int>(recalcTop));
+  json.field("RecalcUnitBottom", static_cast<int>(recalcBottom));
+  json.field("CellUnit", UnitText(resTop, resBottom));
+  const bool diffusion =
+      method == CalcMethods::kCalibrationCurve &&
+      (calibrationType == CalcMethods::kAbscissaSweepRate || calibrationType == CalcMethods::kAbscissaAngularFrequency);
+  json.field("SampleUnit", diffusion ? std::string("cm2/s") : UnitText(recalcTop, recalcBottom));
 }
 
 }  // namespace velmora

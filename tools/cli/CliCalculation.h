@@ -12,6 +12,7 @@
 
 namespace velmora {
 
+class JsonWriter;
 class TCalibrationsDB;
 class TVAStruct;
 
@@ -39,6 +40,16 @@ class CliCalculation {
   int method() const { return method_; }
   // The calibrations database opened for "By calibration", or null.
   TCalibrationsDB* calibrations() const { return calibrations_.get(); }
+
+  // A concentration unit as text, "mg/dm3" ("?" for an unset unit).
+  static std::string UnitText(std::int32_t top, std::int32_t bottom);
+  // Names the units of the results as the calculation window shows them:
+  // "ResUnitTop", "ResUnitBottom", "RecalcUnitTop", "RecalcUnitBottom"
+  // (indices into the unit list, -1 unset), "CellUnit" (the unit of
+  // CellResult) and "SampleUnit" (of SampleResult: the sample units, or
+  // "cm2/s" for the diffusion coefficients of the calibration-curve method).
+  static void WriteUnits(JsonWriter& json, int method, int calibrationType, std::int32_t resTop, std::int32_t resBottom,
+                         std::int32_t recalcTop, std::int32_t recalcBottom);
 
  private:
   TNodeForest forest_;

@@ -53,12 +53,15 @@ CliCommand StatisticsCommand();
 CliCommand MethodCommand();
 CliCommand ScriptCommand();
 CliCommand ReportCommand();
+CliCommand ResultsCommand();
+CliCommand UpdateCommand();
 
 const std::vector<CliCommand>& CliCommands::all() {
   static const std::vector<CliCommand> commands = {
       // Commands register here as they arrive.
-      DumpCommand(),   ConvertCommand(),     PeaksCommand(),      ProcessCommand(), CalcCommand(),   RecordCommand(),
-      ExportCommand(), CalibrationCommand(), StatisticsCommand(), MethodCommand(),  ScriptCommand(), ReportCommand(),
+      DumpCommand(),   ConvertCommand(), PeaksCommand(),       ProcessCommand(),    CalcCommand(),
+      RecordCommand(), ExportCommand(),  CalibrationCommand(), StatisticsCommand(), MethodCommand(),
+      ScriptCommand(), ReportCommand(),  ResultsCommand(),     UpdateCommand(),
   };
   return commands;
 }

@@ -122,7 +122,8 @@ void CliDocument::UsePeakValues() {
 }
 
 bool CliDocument::Load(TNodeForest& forest, const fs::path& file,
-                       std::optional<std::pair<std::size_t, std::size_t>> columns) {
+                       std::optional<std::pair<std::size_t, std::size_t>> columns,
+                       FolderDatabase::TCurveFiles* curves) {
   std::error_code ec;
   if (!fs::exists(file, ec)) throw EFormatError(Message(msg::FileNotFound));
   const std::string ext = UpperExtension(file);
@@ -134,7 +135,7 @@ bool CliDocument::Load(TNodeForest& forest, const fs::path& file,
     return DocumentFile::LoadDocumentBytes(forest, bytes.span()) != 0;
   }
   if (ext == ".MBD") {
-    FolderDatabase::LoadFolderDatabase(forest, file);
+    FolderDatabase::LoadFolderDatabase(forest, file, curves);
     return false;
   }
   TPaintingGuard painting(forest);
@@ -151,9 +152,9 @@ bool CliDocument::CanSave(const fs::path& file) {
   return ext == ".TVX" || ext == ".MBD";
 }
 
-void CliDocument::Save(TNodeForest& forest, const fs::path& file) {
+void CliDocument::Save(TNodeForest& forest, const fs::path& file, FolderDatabase::TCurveFiles* curves) {
   if (UpperExtension(file) == ".MBD")
-    FolderDatabase::SaveFolderDatabase(forest, file);
+    FolderDatabase::SaveFolderDatabase(forest, file, nullptr, curves);
   else
     DocumentFile::SaveDocument(forest, file);
 }

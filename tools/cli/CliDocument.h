@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "FolderDatabase.h"
+
 namespace velmora {
 
 class JsonWriter;
@@ -24,11 +26,16 @@ class CliDocument {
   // document magic throws too, since it holds nothing to show.
   // A table of another instrument (header, separators, several columns)
   // is read with its units; `columns` (from 0) picks its X and Y columns.
+  // `curves`, when given, gets the curve files a folder database gave.
   static bool Load(TNodeForest& forest, const std::filesystem::path& file,
-                   std::optional<std::pair<std::size_t, std::size_t>> columns = std::nullopt);
+                   std::optional<std::pair<std::size_t, std::size_t>> columns = std::nullopt,
+                   FolderDatabase::TCurveFiles* curves = nullptr);
 
-  // Saves the forest by the extension of `file` (".tvx" or ".mbd").
-  static void Save(TNodeForest& forest, const std::filesystem::path& file);
+  // Saves the forest by the extension of `file` (".tvx" or ".mbd"). A
+  // folder database replaces only the curve files named in `curves` (those
+  // it was loaded from) and never another database's.
+  static void Save(TNodeForest& forest, const std::filesystem::path& file,
+                   FolderDatabase::TCurveFiles* curves = nullptr);
 
   // True for the extensions Save knows.
   static bool CanSave(const std::filesystem::path& file);

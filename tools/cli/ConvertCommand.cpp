@@ -45,15 +45,16 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
   std::optional<std::pair<std::size_t, std::size_t>> columns;
   if (xColumn) columns = std::make_pair(static_cast<std::size_t>(*xColumn - 1), static_cast<std::size_t>(*yColumn - 1));
   TNodeForest forest;
+  FolderDatabase::TCurveFiles curves;
   bool unread = false;
   try {
-    unread = CliDocument::Load(forest, files[0], columns);
+    unread = CliDocument::Load(forest, files[0], columns, &curves);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
   }
   try {
-    CliDocument::Save(forest, files[1]);
+    CliDocument::Save(forest, files[1], &curves);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;

@@ -12,6 +12,7 @@
 #include "CurveChart.h"
 #include "CurveSeries.h"
 #include "CurveTextExport.h"
+#include "GuiApplication.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
 #include "TArrayDataStruct.h"
@@ -24,20 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage = "export IN --format txt|png|svg|pdf|xlsx|bmp -o OUT [--width W --height H]";
-
-// Pictures need a GUI application; without a display it draws offscreen.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "velmora-cli";
-  static char* argv[] = {name, nullptr};
-  // Kept for the rest of the process: Qt allows one application object.
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
-}
 
 TNodesArr RootNodes(const TNodeForest& forest) {
   TNodesArr roots;

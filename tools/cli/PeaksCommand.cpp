@@ -129,16 +129,23 @@ int RunPeaks(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
   TPeakValueEvaluator::Install();
   TNodeForest forest;
+  FolderDatabase::TCurveFiles databaseCurves;
   try {
     TPredefPeaks predefined;
     if (!predefinedFile.empty()) predefined = ReadPredefinedPeaks(predefinedFile);
-    CliDocument::Load(forest, files[0]);
+    CliDocument::Load(forest, files[0], std::nullopt, &databaseCurves);
     // As the main window's search: the predefined list's first MiddleBorder
     // says whether to search upside down, unless given.
     const int invertFlag = invert ? *invert : PredefInvertFlag(predefined);
     const std::vector<TVAStruct*> curves = RootCurves(forest);
-    for (TVAStruct* c : curves) AutoSearchPeaks(*c, invertFlag, predefined, calcType, baseline);
-    CliDocument::Save(forest, files[1]);
+    for (TVAStruct* c : curves) {
+      const std::vector<TFoundPeak> found = AutoSearchPeaks(*c, invertFlag, predefined, calcType);
+      // The search measures over the straight baseline; --baseline asks
+      // for another one on the found peaks, in so many words.
+      if (baseline != 0)
+        for (const TFoundPeak& p : found) c->SetPeakBaselineType(c->FindPeak(p.Name), baseline);
+    }
+    CliDocument::Save(forest, files[1], &databaseCurves);
 
     const TElementsPeaksArr table = BuildPeakTable(std::span<TVAStruct* const>(curves));
     JsonWriter json;

@@ -129,8 +129,9 @@ int RunProcess(const std::vector<std::string>& args, std::ostream& out, std::ost
   TUndoRedoManager undo;
   undo.AttachView(&forest);
   std::size_t curves = 0;
+  FolderDatabase::TCurveFiles databaseCurves;
   try {
-    CliDocument::Load(forest, in);
+    CliDocument::Load(forest, in, std::nullopt, &databaseCurves);
     undo.Clear();
     const std::vector<TArrayDataStruct*> targets = DisplayedLeaves(forest);
     curves = targets.size();
@@ -165,7 +166,7 @@ int RunProcess(const std::vector<std::string>& args, std::ostream& out, std::ost
       }
       undo.CommitDataMultiChange();
     }
-    CliDocument::Save(forest, output);
+    CliDocument::Save(forest, output, &databaseCurves);
   } catch (const std::exception& e) {
     undo.AttachView(nullptr);
     err << e.what() << "\n";

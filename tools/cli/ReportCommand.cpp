@@ -10,6 +10,7 @@
 #include "CliCalculation.h"
 #include "CliCommands.h"
 #include "CliDocument.h"
+#include "GuiApplication.h"
 #include "JsonWriter.h"
 #include "Numbers.h"
 #include "TCalibrationsDB.h"
@@ -31,21 +32,6 @@ constexpr const char* kUsage =
 int Usage(std::ostream& err, const std::string& problem) {
   err << "velmora-cli report: " << problem << "; usage: " << kUsage << "\n";
   return 2;
-}
-
-// The PDF is drawn with Qt; without a display it draws offscreen. Only
-// this command starts an application object.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "velmora-cli";
-  static char* argv[] = {name, nullptr};
-  // The charts are widgets, so the application is a widget application.
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
 }
 
 // The peak calculation type of the experiment: the rows' common type, else
@@ -113,7 +99,15 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
 
   // Every document is read and calculated before anything is written, so a
-  // bad input leaves no PDF behind.
+  // bad input leaves no PDF behind. Each experiment's results are listed as
+  // calc gives them (CellResult in the cell units, SampleResult in the
+  // sample units), not as the report keeps them (base units).
+  struct ListedResult {
+    std::string Name;
+    double CellResult = -1.0;
+    double SampleResult = -1.0;
+  };
+  std::vector<std::vector<ListedResult>> listed;
   for (const std::string& file : files) {
     CliCalculation run;
     std::ostringstream problems;
@@ -133,6 +127,11 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
       return 1;
     }
     report.AddExperiment(*experiment);
+    std::vector<ListedResult>& rows = listed.emplace_back();
+    for (const TExpElementResult& r : experiment->ElementResults) {
+      for (const TCalcElement& e : run.calc().Elements())
+        if (e.Name == r.Name) rows.push_back({e.Name, e.CellResult, e.SampleResult});
+    }
   }
 
   EnsureGuiApplication();
@@ -150,11 +149,14 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     JsonWriter w;
     w.beginObject();
     w.key("Experiments").beginArray();
-    for (const TExpRec& e : report.Experiments) {
+    for (std::size_t i = 0; i < report.Experiments.size(); ++i) {
+      const TExpRec& e = report.Experiments[i];
       w.beginObject();
       w.field("Name", e.Name);
+      CliCalculation::WriteUnits(w, e.CalcMethod, -1, e.ResUnitTop, e.ResUnitBottom, e.RecalcUnitTop,
+                                 e.RecalcUnitBottom);
       w.key("Elements").beginArray();
-      for (const TExpElementResult& r : e.ElementResults) {
+      for (const ListedResult& r : i < listed.size() ? listed[i] : std::vector<ListedResult>{}) {
         w.beginObject();
         w.field("Name", r.Name);
         w.field("CellResult", r.CellResult);
@@ -165,6 +167,8 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
       w.endObject();
     }
     w.endArray();
+    // The means and spreads are in the report's units.
+    const std::string unit = CliCalculation::UnitText(report.UnitTop, report.UnitBottom);
     w.key("Elements").beginArray();
     for (const TReportElementRec& el : report.Elements) {
       w.beginObject();
@@ -173,9 +177,15 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
       w.field("Spread", el.Spread);
       w.field("Limit", el.Limit);
       w.field("Verdict", std::string(VerdictName(el.Verdict)));
+      w.field("UnitTop", static_cast<int>(report.UnitTop));
+      w.field("UnitBottom", static_cast<int>(report.UnitBottom));
+      w.field("Unit", unit);
       w.endObject();
     }
     w.endArray();
+    w.field("UnitTop", static_cast<int>(report.UnitTop));
+    w.field("UnitBottom", static_cast<int>(report.UnitBottom));
+    w.field("Unit", unit);
     w.field("Pages", pages);
     w.endObject();
     out << w.str() << "\n";
@@ -191,8 +201,8 @@ CliCommand ReportCommand() {
   return {"report", kUsage,
           "Adds each document as an experiment of a report (its calculation as calc gives it, with the same "
           "method), judges the results against the statistics record NAME of the data folder, and writes the "
-          "printed report as an A4 PDF. --json lists the experiments' results and each element's mean, spread, "
-          "limit and verdict.",
+          "printed report as an A4 PDF. --json lists the experiments' results as calc gives them, with their units, "
+          "and each element's mean, spread, limit and verdict in the report's units.",
           RunReport};
 }
 

@@ -21,12 +21,14 @@
 #include "LanguageInForce.h"
 #include "Messages.h"
 #include "MethodFile.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "ProgramSetStore.h"
 #include "RecordDeviceActions.h"
 #include "RecordFormWidgets.h"
 #include "Settings.h"
 #include "TPar_Tbl.h"
+#include "TTavrelDevice.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -76,6 +78,7 @@ TOldStyleRecordForm::TOldStyleRecordForm(DeviceLink& link, Settings& settings, I
     ShowStep(false);
   });
   connect(&link, &DeviceLink::statusChanged, this, [this] { refreshDevice(); });
+  connect(&link, &DeviceLink::commandChanged, this, [this] { refreshDevice(); });
   connect(&link, &DeviceLink::connectedChanged, this, [this] { refreshDevice(); });
   readDevice();
   retranslateUi();
@@ -138,7 +141,7 @@ void TOldStyleRecordForm::ShowStep(bool followFilter) {
   }
   {
     const QSignalBlocker block(ui_->currentLimit);
-    ui_->currentLimit->setText(QString::fromStdString(FormatShortest(settings_.options().maxCurrent)));
+    ui_->currentLimit->setText(QString::fromStdString(NumberFormat::Exact(settings_.options().maxCurrent)));
   }
   updateNavigation();
   applyLayout();
@@ -205,7 +208,7 @@ TMethod TOldStyleRecordForm::StoredMethod() const {
   return stored;
 }
 
-TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray& programs) {
+TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray& programs, const ModalEdit& how) {
   // The window's own state, back after the edit.
   StoreStep();
   const TMethod ownMethod = method_;
@@ -220,7 +223,8 @@ TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray
   model_.MethodEditMode = true;
   model_.SetPrograms(programs.empty() ? TVAProgramsArray::Default() : programs, 0);
   model_.FromMethod = false;
-  model_.CompactView = false;
+  model_.CompactView = how.compactView;
+  ui_->toolBar->setEnabled(how.toolBar);
   ShowStep(false);
   refreshDevice();
   setWindowModality(Qt::ApplicationModal);
@@ -235,6 +239,7 @@ TVAProgramsArray TOldStyleRecordForm::EditProgramsModally(const TVAProgramsArray
   const TVAProgramsArray edited = model_.Programs();
 
   setWindowModality(ownModality);
+  ui_->toolBar->setEnabled(true);
   model_.MethodEditMode = ownMode;
   model_.SetPrograms(ownPrograms, ownProgram);
   model_.Select(ownProgram, ownStep);
@@ -507,7 +512,7 @@ void TOldStyleRecordForm::readDevice() {
 
 void TOldStyleRecordForm::refreshDevice() {
   readDevice();
-  const bool sampler = !recording_ && link_ && device_->SamplerAvailable();
+  const bool sampler = !recording_ && link_ && device_->SamplerAvailable() && !link_->commandRunning();
   ui_->samplerCellList->setEnabled(sampler);
   ui_->electrodeDownAction->setEnabled(sampler);
   ui_->electrodeUpAction->setEnabled(sampler);
@@ -614,11 +619,19 @@ void TOldStyleRecordForm::onSpeedChosen(int speed) {
 }
 
 void TOldStyleRecordForm::onSamplerCellChosen(int index) {
-  deviceCommand([&] { device_->MoveSampler(index + 1); });
+  const int cell = index + 1;
+  samplerCommand(Message(msg::SamplerMovingTo, {std::to_string(cell)}),
+                 [cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
 }
 
 void TOldStyleRecordForm::onElectrode(bool down) {
-  deviceCommand([&] { device_->SetElectrodeDown(down); });
+  samplerCommand(Message(down ? msg::SamplerLowering : msg::SamplerRaising),
+                 [down](TTavrelDevice& d) { d.SetElectrodeDown(down); });
+}
+
+void TOldStyleRecordForm::samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command) {
+  if (recording_ || !link_ || !device_->SamplerAvailable()) return;
+  link_->runCommand(status, std::move(command));
 }
 
 // --- texts ---------------------------------------------------------------------------------------

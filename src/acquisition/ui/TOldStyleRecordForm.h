@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "FormLayout.h"
+#include "Message.h"
 #include "ProgramEditModel.h"
 #include "StepForm.h"
 #include "TMethod.h"
@@ -21,6 +22,7 @@ class RecordDeviceActions;
 class RecordFormWidgets;
 class Settings;
 class TPar_Tbl;
+class TTavrelDevice;
 
 // The "Record parameters" window: a stay-on-top tool window where the
 // operator writes the voltammetric programs that a recording runs, one step
@@ -80,10 +82,22 @@ class TOldStyleRecordForm : public QWidget {
   // The method as the window stores it: a custom set is copied into it and
   // marked custom.
   TMethod StoredMethod() const;
+  // How a modal edit shows the window.
+  struct ModalEdit {
+    // The tool bar's commands (start, stop, the stirrer, the autosampler)
+    // stay live; off where the set belongs to a run of another window,
+    // whose curves only that window may record.
+    bool toolBar = true;
+    // Only the groups each step uses are shown.
+    bool compactView = false;
+  };
   // Opens the window modally in method-edit mode on `programs` and returns
   // the set as the operator leaves it on closing the window. The window's
   // own set, method, mode and place come back afterwards.
-  TVAProgramsArray EditProgramsModally(const TVAProgramsArray& programs);
+  TVAProgramsArray EditProgramsModally(const TVAProgramsArray& programs, const ModalEdit& how);
+  TVAProgramsArray EditProgramsModally(const TVAProgramsArray& programs) {
+    return EditProgramsModally(programs, ModalEdit{});
+  }
   // The language whose method title the caption shows (0: English).
   std::int32_t languageId() const;
 
@@ -138,6 +152,8 @@ class TOldStyleRecordForm : public QWidget {
   void onElectrode(bool down);
   template <typename F>
   void deviceCommand(F&& command);
+  // A hand command to the autosampler, run on the link's worker.
+  void samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command);
 
   QPointer<DeviceLink> link_;  // the main window's; it may go first at exit
   Settings& settings_;

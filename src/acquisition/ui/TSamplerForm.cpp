@@ -25,6 +25,7 @@
 #include "Messages.h"
 #include "RecordDeviceActions.h"
 #include "TAutoSampler.h"
+#include "TTavrelDevice.h"
 #include "UiText.h"
 
 namespace velmora {
@@ -178,11 +179,17 @@ void TSamplerForm::buildUi() {
   connect(speedBox_, &QSpinBox::valueChanged, this, [this] {
     if (!filling_) applyStirrer();
   });
-  connect(activeCell_, &QComboBox::activated, this,
-          [this](int index) { deviceCommand([&] { device_->MoveSampler(index + 1); }); });
-  connect(upButton_, &QPushButton::clicked, this, [this] { deviceCommand([&] { device_->SetElectrodeDown(false); }); });
-  connect(downButton_, &QPushButton::clicked, this,
-          [this] { deviceCommand([&] { device_->SetElectrodeDown(true); }); });
+  connect(activeCell_, &QComboBox::activated, this, [this](int index) {
+    const int cell = index + 1;
+    samplerCommand(Message(msg::SamplerMovingTo, {std::to_string(cell)}),
+                   [cell](TTavrelDevice& d) { d.SamplerMoveTo(cell); });
+  });
+  connect(upButton_, &QPushButton::clicked, this, [this] {
+    samplerCommand(Message(msg::SamplerRaising), [](TTavrelDevice& d) { d.SetElectrodeDown(false); });
+  });
+  connect(downButton_, &QPushButton::clicked, this, [this] {
+    samplerCommand(Message(msg::SamplerLowering), [](TTavrelDevice& d) { d.SetElectrodeDown(true); });
+  });
   connect(use3in1_, &QCheckBox::toggled, this, [this](bool on) { link_.device().SetUseNew3in1(on); });
   connect(runButton_, &QPushButton::clicked, this, [this] { onRun(); });
   connect(stopButton_, &QPushButton::clicked, this, [this] {
@@ -206,6 +213,7 @@ void TSamplerForm::buildUi() {
   connect(&link_, &DeviceLink::statusChanged, this, [this] { updateControls(); });
   connect(&link_, &DeviceLink::resetDone, this, [this] { updateControls(); });
   connect(&link_, &DeviceLink::connectedChanged, this, [this] { updateControls(); });
+  connect(&link_, &DeviceLink::commandChanged, this, [this] { updateControls(); });
 }
 
 void TSamplerForm::retranslateUi() {
@@ -367,7 +375,7 @@ void TSamplerForm::updateControls() {
   modifyButton_->setEnabled(!recording_ && tray_.Ready());
   const bool addOn = d.AddOnType() >= 0;
   stirrerGroup_->setEnabled(addOn && !recording_);
-  const bool sampler = device_->SamplerAvailable();
+  const bool sampler = device_->SamplerAvailable() && !link_.commandRunning();
   activeCell_->setEnabled(sampler);
   upButton_->setEnabled(sampler);
   downButton_->setEnabled(sampler);
@@ -389,6 +397,11 @@ void TSamplerForm::onModify() {
   if (!edited) return;
   tray_.SetEditedPrograms(*edited);
   rebuilt_->hide();
+}
+
+void TSamplerForm::samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command) {
+  if (recording_ || !device_->SamplerAvailable()) return;
+  link_.runCommand(status, std::move(command));
 }
 
 template <typename F>

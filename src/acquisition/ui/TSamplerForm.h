@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "Message.h"
 #include "SamplerMethod.h"
 #include "SamplerTray.h"
 
@@ -26,6 +27,7 @@ namespace velmora {
 class DeviceLink;
 class RecordDeviceActions;
 class TAutoSampler;
+class TTavrelDevice;
 
 // The "Autosampler setup" window: the methods to run, the number of
 // samples, the loops, the stirrer and the manual control of the tray, and
@@ -121,6 +123,8 @@ class TSamplerForm : public QDialog {
   void onModify();
   template <typename F>
   void deviceCommand(F&& command);
+  // A hand command to the autosampler, run on the link's worker.
+  void samplerCommand(const Message& status, std::function<void(TTavrelDevice&)> command);
 
   DeviceLink& link_;
   std::unique_ptr<RecordDeviceActions> device_;

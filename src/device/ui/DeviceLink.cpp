@@ -51,7 +51,10 @@ DeviceLink::DeviceLink(IMessageSink& uiSink, IClock& clock, IClock& emulatorCloc
 }
 
 DeviceLink::~DeviceLink() {
-  // The device closes the port and joins its reset threads first.
+  // A command still running gives up at once and its worker is joined; the
+  // device then closes the port and joins its reset threads.
+  device_->Stop();
+  commands_.joinAll();
   device_.reset();
   port_.port.reset();
 }
@@ -80,13 +83,21 @@ bool DeviceLink::openPort() {
   }
 }
 
-void DeviceLink::openPortLater(int ms, std::function<bool()> ready) {
-  QTimer::singleShot(ms, this, [this, ready = std::move(ready)]() mutable {
+void DeviceLink::openPortLater(int ms, std::function<bool()> ready, bool quiet) {
+  QTimer::singleShot(ms, this, [this, ready = std::move(ready), quiet]() mutable {
     if (ready && !ready()) {
-      openPortLater(200, std::move(ready));
+      openPortLater(200, std::move(ready), quiet);
       return;
     }
-    openPort();
+    if (!quiet) {
+      openPort();
+      return;
+    }
+    try {
+      device_->OpenPort();
+    } catch (const EDeviceError&) {
+      // Not asked for: the analyzer's commands say it when they are used.
+    }
   });
 }
 
@@ -104,7 +115,35 @@ void DeviceLink::showError(const Message& message) {
   emit messageShown(UiText::message(message));
 }
 
-QString DeviceLink::statusText() const { return UiText::message(device_->StatusAsText()); }
+QString DeviceLink::statusText() const {
+  return UiText::message(commandRunning_ ? commandStatus_ : device_->StatusAsText());
+}
+
+bool DeviceLink::runCommand(const Message& status, std::function<void(TTavrelDevice&)> command) {
+  if (commandRunning_) return false;
+  commandRunning_ = true;
+  commandStatus_ = status;
+  emit commandChanged(true);
+  TTavrelDevice* device = device_.get();
+  commands_.start([this, device, command = std::move(command)] {
+    try {
+      command(*device);
+    } catch (const EDeviceError& e) {
+      post(e.message(), KindError);
+    } catch (const std::exception&) {
+      // Nothing else is raised by the device's commands; the worker ends
+      // cleanly whatever happens.
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          commandRunning_ = false;
+          emit commandChanged(false);
+        },
+        Qt::QueuedConnection);
+  });
+  return true;
+}
 
 DeviceLink::LinkState DeviceLink::linkState() const {
   const ISerialPort* port = device_->Port();

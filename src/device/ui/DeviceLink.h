@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "BackgroundThreads.h"
 #include "MessageSink.h"
 #include "SerialPortFactory.h"
 #include "TTavrelDevice.h"
@@ -40,8 +41,10 @@ class DeviceLink : public QObject, private IMessageSink {
   // Opens the port after `ms` milliseconds (the workstation waits a second
   // after start-up). While `ready` says no (a document is still loading and
   // lets events through), the opening waits: a failure to open must not put
-  // a message box in the middle of the load.
-  void openPortLater(int ms = 1000, std::function<bool()> ready = {});
+  // a message box in the middle of the load. A `quiet` opening (the one at
+  // start-up, which nobody asked for) shows no failure: the link stays off
+  // line until the user resets the analyzer.
+  void openPortLater(int ms = 1000, std::function<bool()> ready = {}, bool quiet = false);
   // Starts the reset handshake; failures are shown.
   void reset();
 
@@ -58,8 +61,16 @@ class DeviceLink : public QObject, private IMessageSink {
   void setMessageSink(IMessageSink& sink) { uiSink_ = &sink; }
   // Shows an error raised to a command of this thread.
   void showError(const Message& message);
-  // StatusAsText, translated.
+  // StatusAsText, translated; while a command runs (runCommand), what it does.
   QString statusText() const;
+
+  // Runs `command` on a worker thread of the link, as recordings run on
+  // theirs, so that the window keeps answering while the analyzer works (a
+  // tray move or the electrode takes up to 20 s). `status` says what is
+  // going on meanwhile (statusText). One command at a time: false, and
+  // nothing done, while one runs. Errors are shown on this thread.
+  bool runCommand(const Message& status, std::function<void(TTavrelDevice&)> command);
+  bool commandRunning() const { return commandRunning_; }
 
   // What the language switch keeps: the port's name, whether it is open and
   // whether the analyzer is active.
@@ -83,6 +94,8 @@ class DeviceLink : public QObject, private IMessageSink {
   void portChanged();
   // Every message the device showed, translated (after the sink showed it).
   void messageShown(const QString& text);
+  // A command of runCommand started or ended.
+  void commandChanged(bool running);
 
  private:
   void error(const Message& message) override;
@@ -101,6 +114,10 @@ class DeviceLink : public QObject, private IMessageSink {
   SerialPortFactory::EmulatorSetup emulatorSetup_;
   std::unique_ptr<TTavrelDevice> device_;
   bool lastActive_ = false;
+  bool commandRunning_ = false;
+  Message commandStatus_;
+  // The worker of runCommand; joined before the device goes.
+  BackgroundThreads commands_;
 };
 
 }  // namespace velmora

@@ -40,9 +40,21 @@ SerialPortFactory::Port SerialPortFactory::create(const std::string& configuredN
   return result;
 }
 
-std::string SerialPortFactory::firstStartPortName(const std::string& configured) {
-  if (isEmulatorName(configured) || !QSerialPortInfo::availablePorts().isEmpty()) return configured;
-  return EmulatorName;
+std::vector<FirstStartPort::Present> SerialPortFactory::presentPorts() {
+  std::vector<FirstStartPort::Present> out;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    FirstStartPort::Present p;
+#ifdef Q_OS_WIN
+    p.name = info.portName().toStdString();
+#else
+    p.name = info.systemLocation().toStdString();
+    p.altName = info.portName().toStdString();
+#endif
+    // USB serial adapters (and analyzers with a USB port) carry a vendor id.
+    p.usbAdapter = info.hasVendorIdentifier();
+    out.push_back(std::move(p));
+  }
+  return out;
 }
 
 }  // namespace velmora

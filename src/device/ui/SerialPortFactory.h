@@ -2,7 +2,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "FirstStartPort.h"
 #include "ISerialPort.h"
 
 namespace velmora {
@@ -38,9 +40,12 @@ class SerialPortFactory {
   static Port create(const std::string& configuredName, IClock& emulatorClock) {
     return create(configuredName, emulatorClock, EmulatorSetup{});
   }
-  // The port setting on a first start (no settings file yet): "emulator"
-  // when this system has no serial port at all, else `configured`.
-  static std::string firstStartPortName(const std::string& configured);
+  // The serial ports of this computer, named as the settings name them.
+  static std::vector<FirstStartPort::Present> presentPorts();
+  // The port on a first start (no settings file yet), from presentPorts().
+  static FirstStartPort::Result firstStartPort(const std::string& configured) {
+    return FirstStartPort::Choose(configured, presentPorts());
+  }
 };
 
 }  // namespace velmora

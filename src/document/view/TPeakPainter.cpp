@@ -5,9 +5,14 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "LabelPlacer.h"
+#include "Message.h"
+#include "NumberFormat.h"
 #include "PeakFormat.h"
+#include "UiText.h"
 
 namespace velmora {
 
@@ -28,6 +33,13 @@ void setFontPixels(QPainter& painter, int pixels) {
 void drawCentred(QPainter& painter, double x, double baseline, const QString& text) {
   const QFontMetricsF m(painter.font());
   painter.drawText(QPointF(x - m.horizontalAdvance(text) / 2.0, baseline), text);
+}
+
+// A mark's value with its unit ("12.35 µA").
+QString valueText(const std::string& value, const char* unit) {
+  if (!unit) return QString::fromStdString(value);
+  const QString u = UiText::message(Message(unit));
+  return QString::fromStdString(NumberFormat::WithUnit(value, u.toStdString()));
 }
 
 // The shapes of one curve's peak in `pen`; `map` places data points.
@@ -55,7 +67,7 @@ void drawShapes(QPainter& painter, const std::vector<TMarkShape>& shapes, const 
       case TMarkShape::Kind::ValueText: {
         const QFontMetricsF m(painter.font());
         const QPointF at = map(s.Points[0]);
-        drawCentred(painter, at.x(), at.y() - 2 * m.height(), QString::fromStdString(s.Text));
+        drawCentred(painter, at.x(), at.y() - 2 * m.height(), valueText(s.Text, s.Unit));
         break;
       }
     }
@@ -80,7 +92,7 @@ void drawLabels(QPainter& painter, const TPeakPainter::Frame& frame, const std::
     std::vector<QString> texts;
     double width = 0.0;
     for (std::size_t k = i; k < end; ++k) {
-      texts.push_back(QString::fromStdString(labels[k].Text));
+      texts.push_back(valueText(labels[k].Text, labels[k].Unit));
       width = std::max(width, m.horizontalAdvance(texts.back()));
     }
     const double height = m.height() * static_cast<double>(end - i);
@@ -124,13 +136,24 @@ void TPeakPainter::DrawPeakBands(QPainter& painter, const Frame& frame, bool pla
     painter.drawRect(QRectF(QPointF(std::min(x1, x2), yTop + 1), QPointF(std::max(x1, x2), yBottom - 1)));
   }
   if (borders) {
-    QPen pen(Qt::black, frame.LineWidth, Qt::SolidLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    for (const TPeakBorder& b : g.Borders) {
-      const double x = mapperOf(curves[b.Curve], frame)(b.X, 0).x();
-      painter.drawLine(QLineF(x, yBottom, x, yTop));
+    // The bands' pairs in black, then the curves' own borders inside bands
+    // whose curves disagree, light; lines that fall on a pixel column
+    // already drawn are left out: many curves make no dark bar of lines.
+    std::vector<long> columns;
+    columns.reserve(g.Borders.size());
+    for (bool inner : {false, true}) {
+      QPen pen(inner ? QColor(0, 0, 0, 70) : QColor(Qt::black), frame.LineWidth, Qt::SolidLine);
+      pen.setCosmetic(true);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      for (const TPeakBorder& b : g.Borders) {
+        if (b.Inner != inner) continue;
+        const double x = mapperOf(curves[b.Curve], frame)(b.X, 0).x();
+        const long column = std::lround(x);
+        if (std::find(columns.begin(), columns.end(), column) != columns.end()) continue;
+        columns.push_back(column);
+        painter.drawLine(QLineF(x, yBottom, x, yTop));
+      }
     }
   }
   painter.restore();
@@ -140,6 +163,9 @@ void TPeakPainter::DrawPeakMarks(QPainter& painter, const Frame& frame, const TE
                                  const Colors& colors, const std::vector<Curve>& curves, bool labels) {
   if (!frame.Map) return;
   painter.save();
+  // Every mark stays in the plot: a tangent drawn over the whole axis range
+  // never runs through the axis labels.
+  painter.setClipRect(frame.Plot, Qt::IntersectClip);
   setFontPixels(painter, frame.FontPixels);
   const std::vector<TPeakChartCurve> chart = ChartCurves(curves);
   const TPeakMarks marks = BuildPeakMarks(table, chart, frame.Axes, geometry, labels);
@@ -248,7 +274,7 @@ void TPeakPainter::DrawPeakMarks3D(QPainter& painter, const Projection& view, co
       painter.setPen(colors.Caption);
       const QPointF at = view.Map(cx, view.Axes.YMin, z);
       drawCentred(painter, at.x(), at.y() - m.descent() - m.height(),
-                  QString::fromStdString(FormatPeakValue(p->PeakValue)));
+                  valueText(FormatPeakValue(p->PeakValue), CalcTypeUnit(p->CalcType)));
       if (row.CalcType < 0) continue;
       QPen pen(c.Color, view.LineWidth);
       pen.setCosmetic(true);

@@ -21,6 +21,7 @@
 #include "FormulaText.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "TCalculator.h"
 #include "TPlugin.h"
@@ -206,7 +207,7 @@ void TEquationEditor::refreshGrid() {
     const TCalcVar& v = vars[static_cast<std::size_t>(r)];
     const bool user = r >= static_cast<int>(TCalculator::kBuiltinCount);
     const QString texts[4] = {QString::number(r + 1), UiText::fromStd(v.Name), UiText::fromStd(v.Comment),
-                              UiText::fromStd(FormatShortest(v.Value))};
+                              UiText::fromStd(NumberFormat::Exact(v.Value))};
     for (int c = 0; c < 4; ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
       Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -240,7 +241,15 @@ void TEquationEditor::Recheck() {
   for (const TCalcError& e : calc.Errors())
     errors_->addItem(tr("%1 '%2'").arg(Catalogue(e.Message), UiText::fromStd(e.Token)));
   if (calc.Errors().empty()) {
-    result_->setText(tr("Result: ") + UiText::fromStd(FormatShortest(value)));
+    // As the calculation table will show it: the peak value format and the
+    // result's unit.
+    QString unit;
+    const int top = unitTop_->currentIndex() - 1;
+    const int bottom = unitBottom_->currentIndex() - 1;
+    if (top >= 0) unit = Catalogue(ConcUnits::Caption(top));
+    if (bottom >= 0) unit += (top >= 0 ? QStringLiteral("/") : QString()) + Catalogue(ConcUnits::Caption(bottom));
+    result_->setText(tr("Result: ") + UiText::fromStd(NumberFormat::UnicodeText(
+                                          NumberFormat::WithUnit(NumberFormat::Peak(value), UiText::toStd(unit)))));
   } else {
     result_->setText(tr("Result: "));
   }

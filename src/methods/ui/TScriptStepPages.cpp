@@ -14,6 +14,7 @@
 
 #include "CalcMethods.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "TVAStruct.h"
 #include "UiText.h"
@@ -311,7 +312,7 @@ void TScriptStepPages::load() {
       break;
     case kActivation:
       activationName_->setText(UiText::fromStd(command_->Activation.Name));
-      activationVolume_->setText(UiText::fromStd(FormatShortest(command_->Activation.Volume)));
+      activationVolume_->setText(UiText::fromStd(NumberFormat::Exact(command_->Activation.Volume)));
       activationVolume_->setStyleSheet(QString());
       break;
     default:

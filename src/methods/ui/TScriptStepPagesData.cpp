@@ -22,6 +22,7 @@
 #include "IFileDialogs.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakFormat.h"
 #include "ProgramFiles.h"
@@ -51,7 +52,7 @@ const char* CalcTableCaption(int index) {
 }
 
 QString NumberText(double value) {
-  return value == -1.0 ? QStringLiteral("?") : UiText::fromStd(FormatShortest(value));
+  return value == -1.0 ? QStringLiteral("?") : UiText::fromStd(NumberFormat::Exact(value));
 }
 
 const QColor kMarked(0xff, 0xd6, 0xd6);
@@ -216,7 +217,7 @@ void TScriptStepPages::loadPeak() {
   const TPredefPeak& peak = command_->Peaks[static_cast<std::size_t>(row)];
   const double values[] = {peak.LeftBorder, peak.MiddleBorder, peak.RightBorder, peak.AdditionConc};
   for (int i = 0; i < 4; ++i)
-    peakEdits_[static_cast<std::size_t>(i)]->setText(UiText::fromStd(FormatShortest(values[i])));
+    peakEdits_[static_cast<std::size_t>(i)]->setText(UiText::fromStd(NumberFormat::Exact(values[i])));
   peakCalcType_->setCurrentIndex(peak.CalcType >= 0 && peak.CalcType < peakCalcType_->count() ? peak.CalcType : -1);
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ChartLegend.h"
 #include "CurveSeries.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
@@ -163,6 +164,8 @@ void TSubtractionForm::rebuildPreview() {
       g->addToLegend();
     }
   }
+  // Below the plot, where the names cover no peak.
+  ChartLegend::PlaceOutside(*preview_, Qt::AlignBottom);
   preview_->rescaleAxes(true);
   preview_->replot(QCustomPlot::rpQueuedReplot);
 }

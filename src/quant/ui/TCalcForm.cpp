@@ -1,6 +1,8 @@
 #include "TCalcForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -29,6 +32,7 @@
 #include "ICalcHost.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakFormat.h"
 #include "TCalcGrid.h"
@@ -118,7 +122,9 @@ void TCalcForm::buildUi() {
   singleLayout->setContentsMargins(2, 2, 2, 2);
   singleLayout->setSpacing(2);
   toolBar_ = new QToolBar(single);
-  toolBar_->setIconSize(QSize(20, 20));
+  // Icons with their captions as tool tips: the whole bar fits the window.
+  toolBar_->setIconSize(QSize(22, 22));
+  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   methodList_ = new QComboBox(toolBar_);
   methodList_->setObjectName(QStringLiteral("MethodList"));
   methodList_->setMinimumWidth(280);
@@ -141,6 +147,8 @@ void TCalcForm::buildUi() {
   abscissaList_->setObjectName(QStringLiteral("AbscissaList"));
   abscissaList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   abscissaAction_ = toolBar_->addWidget(abscissaList_);
+  addAction("SaveCalibrationActn");
+  addAction("ShowCalibrationsActn");
   toolBar_->addSeparator();
   addAction("ChangePeakCalculationTypeActn");
   addAction("ChangeBaseLineTypeActn");
@@ -152,6 +160,8 @@ void TCalcForm::buildUi() {
   addAction("PasteClpBrdToGridActn");
   toolBar_->addSeparator();
   addAction("StatActn");
+  addAction("AddToReportActn");
+  addAction("ReportActn");
   for (QToolButton* b : toolBar_->findChildren<QToolButton*>()) {
     if (b->defaultAction() && b->defaultAction()->menu()) b->setPopupMode(QToolButton::MenuButtonPopup);
   }
@@ -159,6 +169,7 @@ void TCalcForm::buildUi() {
 
   splitter_ = new QSplitter(Qt::Horizontal, single);
   splitter_->setChildrenCollapsible(false);
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitByHand_ = true; });
   calcArea_ = new QWidget(splitter_);
   auto* area = new QVBoxLayout(calcArea_);
   area->setContentsMargins(0, 0, 0, 0);
@@ -263,6 +274,8 @@ void TCalcForm::buildUi() {
   wire("RemoveCellActn", [this] { removeCell(); });
   wire("CopyCalcGridToClipBrdActn", [this] { copySelection(); });
   wire("PasteClpBrdToGridActn", [this] { pasteClipboard(); });
+  // Pasting is offered while the clipboard holds text.
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
 }
 
 void TCalcForm::retranslateUi() {
@@ -321,6 +334,11 @@ void TCalcForm::showEvent(QShowEvent* event) {
   emit visibilityChanged(true);
 }
 
+void TCalcForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  balanceSplitter();
+}
+
 void TCalcForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   hideCellEditors();
@@ -354,8 +372,8 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
     // The panel follows the docked chart, shown or hidden while this window is.
     if (event->type() == QEvent::ShowToParent && !chartPanel_->isVisibleTo(this)) {
       chartPanel_->show();
-      const int width = splitter_->width();
-      splitter_->setSizes({width * 3 / 5, width - width * 3 / 5});
+      splitByHand_ = false;
+      balanceSplitter();
     }
     if (event->type() == QEvent::HideToParent) chartPanel_->hide();
   }
@@ -445,7 +463,7 @@ void TCalcForm::fillParams() {
     caption->setFlags(Qt::ItemIsEnabled);
     paramsEditor_->setItem(i, 0, caption);
     auto* value =
-        new QTableWidgetItem(r.value == -1.0 ? QStringLiteral("?") : UiText::fromStd(FormatShortest(r.value)));
+        new QTableWidgetItem(r.value == -1.0 ? QStringLiteral("?") : UiText::fromStd(NumberFormat::Exact(r.value)));
     value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     value->setData(TCalcGrid::kRedFrameRole, r.error);
     if (r.error) value->setBackground(QColor(255, 228, 228));
@@ -515,6 +533,20 @@ void TCalcForm::fillGrid() {
   }
 }
 
+void TCalcForm::balanceSplitter() {
+  if (splitByHand_ || !chartPanel_->isVisibleTo(this)) return;
+  // The table gets the width its columns need (the parameter list at
+  // least), the chart the rest, but never less than a legible chart.
+  constexpr int kChartMinimum = 420;
+  int table = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width() + 4;
+  for (int c = 0; c < grid_->columnCount(); ++c) table += grid_->columnWidth(c);
+  if (grid_->verticalHeader()->isVisible()) table += grid_->verticalHeader()->width();
+  table = std::max(table, paramsEditor_->minimumWidth() + 200);
+  const int width = splitter_->width() - splitter_->handleWidth();
+  const int left = std::clamp(table, width / 3, std::max(width / 3, width - kChartMinimum));
+  splitter_->setSizes({left, width - left});
+}
+
 void TCalcForm::fitCaptionColumns() {
   // Captions wider than their column widen it (the unit fraction needs room too).
   for (int c = 2; c < std::min(layout_.Columns(), layout_.FirstElementColumn()); ++c) {
@@ -555,7 +587,7 @@ QString TCalcForm::cellText(const CalcGridLayout::Cell& cell) const {
     case Kind::InCellCaption:
       return tr("In cell (C_x_),");
     case Kind::AddConc:
-      return UiText::fromStd(FormatShortest(elements[e].AddConc));
+      return UiText::fromStd(NumberFormat::Exact(elements[e].AddConc));
     case Kind::CellResultCaption:
       return tr("Result in cell (C_x_), %1/%2").arg(UnitText(p.ResUnitTop), UnitText(p.ResUnitBottom));
     case Kind::SampleCaption:
@@ -568,7 +600,7 @@ QString TCalcForm::cellText(const CalcGridLayout::Cell& cell) const {
       return QStringLiteral("C(%1)").arg(UiText::fromStd(elements[e].Name));
     case Kind::GridValue: {
       const TPeakRecord* peak = peakOf(c, e);
-      return peak ? UiText::fromStd(FormatShortest(peak->GridValue)) : QStringLiteral("-");
+      return peak ? UiText::fromStd(NumberFormat::Exact(peak->GridValue)) : QStringLiteral("-");
     }
     case Kind::AbscissaHeader:
       if (type == CalcMethods::kAbscissaSweepRate) return tr("Sweep rate");
@@ -581,19 +613,20 @@ QString TCalcForm::cellText(const CalcGridLayout::Cell& cell) const {
     case Kind::AbscissaValue: {
       const TVAStruct& curve = *curves[c];
       if (type == CalcMethods::kAbscissaSweepRate)
-        return UiText::fromStd(FormatShortest(curve.Params.SweepRate() / 1000.0));
+        return UiText::fromStd(NumberFormat::Exact(curve.Params.SweepRate() / 1000.0));
       if (type == CalcMethods::kAbscissaAngularFrequency)
         return curve.StirrerSpeed < 1 ? QStringLiteral("-") : QString::number(curve.StirrerSpeed);
       double x = 0.0;
       double scale = 1.0;
-      return TCalcSerie::AbscissaOf(curve, type, x, scale) ? UiText::fromStd(FormatShortest(x)) : QStringLiteral("-");
+      return TCalcSerie::AbscissaOf(curve, type, x, scale) ? UiText::fromStd(NumberFormat::Exact(x))
+                                                           : QStringLiteral("-");
     }
     case Kind::RootValue: {
       const TVAStruct& curve = *curves[c];
       if (type == CalcMethods::kAbscissaSweepRate)
-        return QString::number(std::sqrt(std::max(0.0, curve.Params.SweepRate() / 1000.0)), 'f', 4);
+        return UiText::fromStd(NumberFormat::Decimals(std::sqrt(std::max(0.0, curve.Params.SweepRate() / 1000.0)), 4));
       if (curve.StirrerSpeed < 1) return QStringLiteral("-");
-      return QString::number(std::sqrt(curve.StirrerSpeed * 2.0 * std::numbers::pi / 60.0), 'f', 4);
+      return UiText::fromStd(NumberFormat::Decimals(std::sqrt(curve.StirrerSpeed * 2.0 * std::numbers::pi / 60.0), 4));
     }
     case Kind::DiffusionCaption:
       return Catalogue(msg::ConcDiffusionCoefficient);
@@ -640,11 +673,14 @@ void TCalcForm::writeResults() {
         }
         case Kind::Diffusion: {
           const double v = elements[e].SampleResult;
-          setCell(r, c, !met ? QString() : v < 0 ? QStringLiteral("?") : QString::number(v, 'e', 4));
+          setCell(r, c,
+                  !met    ? QString()
+                  : v < 0 ? QStringLiteral("?")
+                          : UiText::fromStd(NumberFormat::Scientific(v, 4)));
           break;
         }
         case Kind::AddConc:
-          setCell(r, c, UiText::fromStd(FormatShortest(elements[e].AddConc)));
+          setCell(r, c, UiText::fromStd(NumberFormat::Exact(elements[e].AddConc)));
           it->setData(TCalcGrid::kRedFrameRole, method != CalcMethods::kByCalibration && !(elements[e].AddConc > 0));
           break;
         case Kind::AddCaption:
@@ -678,6 +714,7 @@ void TCalcForm::writeResults() {
     }
   }
   fitCaptionColumns();
+  balanceSplitter();
   inputCheck();
   QStringList hints;
   if (calc_.CheckBoxesOffered()) hints << Catalogue(msg::ConcSelectSeries);

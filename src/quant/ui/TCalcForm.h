@@ -77,9 +77,11 @@ class TCalcForm : public QWidget {
   // Copies the rows of a block of peak cells over further rows.
   void fillPeaks(int sourceTop, int sourceBottom, int left, int right, int targetTop, int targetBottom);
   void copySelection();
-  // Pastes tab / line-feed text from the current cell; false (and a
-  // message) when it does not fit, nothing changed then.
-  bool pasteText(const QString& text);
+  // Pastes tab / line-feed text from the current cell (the first cell that
+  // takes text when none is current), each cell as if typed; cells that
+  // cannot take their text keep their values and are named in the status
+  // bar. Returns the number of cells pasted.
+  int pasteText(const QString& text);
   void pasteClipboard();
   void addCell();
   void addPeak();
@@ -110,6 +112,7 @@ class TCalcForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -122,6 +125,9 @@ class TCalcForm : public QWidget {
   void layOutGrid();
   void fillGrid();
   void fitCaptionColumns();
+  // Gives the table the width its columns need and the chart the rest,
+  // until the user moves the divider.
+  void balanceSplitter();
   void writeResults();
   void inputCheck();
   void refreshStat();
@@ -151,6 +157,7 @@ class TCalcForm : public QWidget {
   CalcGridLayout::Editor unitEditor_ = CalcGridLayout::Editor::None;
   int unitElement_ = -1;
   int roleCurve_ = -1;
+  bool splitByHand_ = false;
 
   QTabWidget* pages_ = nullptr;
   QToolBar* toolBar_ = nullptr;

@@ -432,10 +432,19 @@ void TCalcForm::copySelection() {
 
 void TCalcForm::pasteClipboard() { pasteText(QApplication::clipboard()->text()); }
 
-bool TCalcForm::pasteText(const QString& text) {
-  const int startRow = grid_->currentRow();
-  const int startColumn = grid_->currentColumn();
-  if (startRow < 0 || startColumn < 0 || text.isEmpty()) return false;
+int TCalcForm::pasteText(const QString& text) {
+  if (text.isEmpty()) return 0;
+  syncCurves();
+  int startRow = grid_->currentRow();
+  int startColumn = grid_->currentColumn();
+  // Without a current cell the text goes to the first cell that takes text.
+  for (int r = 0; startRow < 0 && r < layout_.Rows(); ++r)
+    for (int c = 0; startRow < 0 && c < layout_.Columns(); ++c)
+      if (layout_.At(r, c).editor == Editor::Text) {
+        startRow = r;
+        startColumn = c;
+      }
+  if (startRow < 0 || startColumn < 0) return 0;
   // Split into cells: a tab moves right, a line feed down to the start column.
   struct Entry {
     int row;
@@ -465,29 +474,38 @@ bool TCalcForm::pasteText(const QString& text) {
     pending = true;
   }
   if (pending) entries.push_back({row, column, current});
-  // Everything must fit before anything is written.
-  for (const Entry& e : entries) {
+  // Each cell is handled as if typed; a cell that cannot take its text (a
+  // caption, a result, a peak value, "-", a word for a number, a place
+  // beyond the table) keeps its value and the others are still pasted.
+  auto fits = [this](const Entry& e) {
     const CalcGridLayout::Cell& cell = layout_.At(e.row, e.column);
     const bool numeric = cell.kind == Kind::AddConc || cell.kind == Kind::GridValue;
-    const bool fits = cell.editor == Editor::Text && (cell.kind == Kind::CurveName || numeric) &&
-                      (!numeric || TypedNumber(e.text)) &&
-                      (cell.kind != Kind::GridValue ||
-                       peakOf(static_cast<std::size_t>(cell.curve), static_cast<std::size_t>(cell.element)));
-    if (!fits) {
-      const QString where = QStringLiteral("%1:%2").arg(e.row + 1).arg(e.column + 1);
-      host_.messageSink().error(Message(msg::CalcPasteRefused, {UiText::toStd(where), UiText::toStd(e.text)}));
-      return false;
-    }
-  }
+    return cell.editor == Editor::Text && (cell.kind == Kind::CurveName || numeric) &&
+           (!numeric || TypedNumber(e.text)) &&
+           (cell.kind != Kind::GridValue ||
+            peakOf(static_cast<std::size_t>(cell.curve), static_cast<std::size_t>(cell.element)));
+  };
+  int pasted = 0;
+  std::vector<const Entry*> skipped;
   {
     const QSignalBlocker block(grid_);
     for (const Entry& e : entries) {
+      if (!fits(e)) {
+        skipped.push_back(&e);
+        continue;
+      }
       if (QTableWidgetItem* it = grid_->item(e.row, e.column)) it->setText(e.text);
-      applyCellText(e.row, e.column, e.text);
+      if (applyCellText(e.row, e.column, e.text)) ++pasted;
     }
   }
   Recalculate();
-  return true;
+  if (!skipped.empty()) {
+    const Entry& first = *skipped.front();
+    const QString where = QStringLiteral("%1:%2").arg(first.row + 1).arg(first.column + 1);
+    status_->showMessage(UiText::message(Message(
+        msg::CalcPasteSkipped, {std::to_string(skipped.size()), UiText::toStd(where), UiText::toStd(first.text)})));
+  }
+  return pasted;
 }
 
 // --- Peak commands ----------------------------------------------------------------------
@@ -652,7 +670,7 @@ void TCalcForm::updateCommandStates() {
   enable("RemoveCellActn", anyPeak);
   enable("AddPeakActn", currentPeak);
   enable("CopyCalcGridToClipBrdActn", !grid_->selectedRanges().isEmpty());
-  enable("PasteClpBrdToGridActn", grid_->currentRow() >= 0);
+  enable("PasteClpBrdToGridActn", !QApplication::clipboard()->text().isEmpty());
   if (selectedPeakName()) enable("RenamePeakActn", true);
 }
 

@@ -2,6 +2,9 @@
 
 #include <qcustomplot.h>
 
+#include "NumberFormat.h"
+#include "UiText.h"
+
 namespace velmora {
 
 namespace {
@@ -41,8 +44,11 @@ void TCalcSeriePlot::create() {
 }
 
 void TCalcSeriePlot::clearMarks() {
-  for (const Mark& m : marks_)
-    if (chart_) chart_->removeItem(m.Item);
+  for (const Mark& m : marks_) {
+    if (!chart_) continue;
+    chart_->removeItem(m.Item);
+    if (m.Leader) chart_->removeItem(m.Leader);
+  }
   marks_.clear();
 }
 
@@ -77,7 +83,7 @@ void TCalcSeriePlot::SetChart(QCustomPlot* chart) {
 void TCalcSeriePlot::Redraw() {
   if (!attached_ || !points_) return;
   const QColor color = ColorOf(serie_.Color);
-  points_->setName(QString::fromStdString(serie_.Title));
+  points_->setName(UiText::fromStd(serie_.Title));
   points_->setPen(QPen(color));
   points_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, color, color, 7));
   line_->setPen(QPen(color, 1.5));
@@ -101,11 +107,16 @@ void TCalcSeriePlot::Redraw() {
     marks_ << Mark{item, x, y, result};
   };
   if (serie_.Labels) {
-    for (const TDataPoint& p : serie_.Points) addMark(p.X, p.Y, QString::number(p.Y, 'g', 5), color, 6, false);
+    for (const TDataPoint& p : serie_.Points) {
+      const std::string text =
+          format_ == ValueFormat::Peak ? NumberFormat::Peak(p.Y) : NumberFormat::Significant(p.Y, 4);
+      addMark(p.X, p.Y, UiText::fromStd(text), color, 6, false);
+    }
   }
-  // The concentration found reads in its element's colour: crosses of
-  // several elements sit close together on the axis.
-  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, QString::number(p.X, 'g', 5), color, 30, true);
+  // The result mark carries the element's name: the crosses of several
+  // elements sit close together, and in black and white only the name
+  // tells them apart.
+  for (const TDataPoint& p : serie_.ResultMark) addMark(p.X, p.Y, UiText::fromStd(serie_.Title), color, 8, true);
 }
 
 }  // namespace velmora

@@ -13,9 +13,15 @@
 #include <QVBoxLayout>
 
 #include "CurveSeries.h"
+#include <cmath>
+
+#include "ConcUnits.h"
 #include "DateTime.h"
+#include "FormatError.h"
+#include "Message.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "PeakFormat.h"
 #include "RecordPeaks.h"
 #include "TCalcSeriePlot.h"
@@ -40,8 +46,13 @@ QString ShortDate(double stamp) {
 
 QString CalcTypeText(int calcType) { return UiText::message(Message(CalcTypeReportName(calcType))); }
 
-// A figure in the shortest fixed text that shows four significant digits.
-QString Figure(double v) { return v < 0.0 ? QStringLiteral("?") : QString::number(v, 'g', 4); }
+// A figure of merit with four significant digits and its unit (caption
+// markup drawn as characters), "?" when it cannot be computed.
+QString Figure(double v, const QString& unit) {
+  if (v < 0.0 || !std::isfinite(v)) return QStringLiteral("?");
+  return UiText::fromStd(
+      NumberFormat::UnicodeText(NumberFormat::WithUnit(NumberFormat::Significant(v, 4), UiText::toStd(unit))));
+}
 
 }  // namespace
 
@@ -150,6 +161,9 @@ void TCalibrForm::retextCalibrations() {
 
 void TCalibrForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // What the command line or another workstation saved meanwhile.
+  db_.Refresh();
+  Refill();
   emit visibilityChanged(true);
 }
 
@@ -260,8 +274,15 @@ void TCalibrForm::drawLines() {
                            .arg(s.R2, 0, 'f', 4)
                            .arg(CalcTypeText(c->CalcType)));
     const TRegressionFigures f = c->Figures();
-    figures_->setText(
-        tr("s(y/x)=%1  LOD=%2  LOQ=%3 mg/dm3  (n=%4)").arg(Figure(f.Syx), Figure(f.Lod()), Figure(f.Loq())).arg(f.N));
+    // s(y/x) in the signal's unit, the limits on the line's axis (mg/dm³).
+    const char* signal = CalcTypeUnit(c->CalcType);
+    const QString concentration = UiText::message(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitTop))) +
+                                  QLatin1Char('/') +
+                                  UiText::message(Message(ConcUnits::Caption(TSingleCalibration::kLineUnitBottom)));
+    figures_->setText(tr("s(y/x)=%1  LOD=%2  LOQ=%3  (n=%4)")
+                          .arg(Figure(f.Syx, signal ? UiText::message(Message(signal)) : QString()),
+                               Figure(f.Lod(), concentration), Figure(f.Loq(), concentration))
+                          .arg(f.N));
   }
   // Every line from the origin side to its last point fits, with a margin.
   const double dx = x1 > x0 ? 0.05 * (x1 - x0) : 0.01;
@@ -334,13 +355,15 @@ void TCalibrForm::RemoveExecute() {
   const int c = selectedCalibration();
   if (e < 0 || c < 0) return;
   if (sink_.askYesNo(Message(msg::RemoveSelectedQuery)) == Answer::No) return;
-  const bool last = db_.Elements()[static_cast<std::size_t>(e)].Calibrations.size() == 1;
-  db_.RemoveCalibration(static_cast<std::size_t>(e), static_cast<std::size_t>(c));
-  if (last) {
-    Refill();
-  } else {
-    fillCalibrations();
+  try {
+    db_.RemoveCalibration(static_cast<std::size_t>(e), static_cast<std::size_t>(c));
+  } catch (const EFormatError& error) {
+    sink_.error(error.message());
+    return;
   }
+  // Other programs' changes came in with the folder's index: the lists are
+  // filled again.
+  Refill();
   emit databaseChanged();
 }
 

@@ -24,6 +24,7 @@
 #include "IMethodStatLibrary.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "TStatDB.h"
 #include "UiText.h"
@@ -309,7 +310,7 @@ void TMethodStatForm::fillGrid() {
       if (editable) {
         const TStatRange& r = element->Ranges[static_cast<std::size_t>(row - 1)];
         const double values[4] = {r.LowerBound, r.UpperBound, r.Reproducibility, r.CriticalDifference};
-        text = c < 4 ? QString::fromStdString(FormatShortest(values[c])) : QString::number(r.Delta);
+        text = c < 4 ? UiText::fromStd(NumberFormat::Exact(values[c])) : QString::number(r.Delta);
       }
       auto* item = new QTableWidgetItem(text);
       item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable : Qt::ItemIsEnabled);
@@ -372,7 +373,12 @@ void TMethodStatForm::RemoveExecute() {
   const int index = methods_->currentRow();
   if (index < 0) return;
   if (sink_.askYesNo(Message(msg::RemoveSelectedQuery)) == Answer::No) return;
-  db_.Delete(static_cast<std::size_t>(index));
+  try {
+    db_.Delete(static_cast<std::size_t>(index));
+  } catch (const EFormatError& e) {
+    sink_.error(e.message());
+    return;
+  }
   RefillMethods();
 }
 

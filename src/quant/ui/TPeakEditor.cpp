@@ -44,11 +44,10 @@ TElementsPeaksArr TPeakEditor::BuildTable() const {
   return BuildPeakTable(std::span<TVAStruct* const>(checked));
 }
 
-std::vector<TVAStruct*> TPeakEditor::AutoSearch(int invert, const TPredefPeaks& predefined, int calcType,
-                                                int baselineType) {
+std::vector<TVAStruct*> TPeakEditor::AutoSearch(int invert, const TPredefPeaks& predefined, int calcType) {
   undo().BeginAllPeaks(Displayed());
   const std::vector<TVAStruct*> checked = Checked();
-  for (TVAStruct* c : checked) AutoSearchPeaks(*c, invert, predefined, calcType, baselineType);
+  for (TVAStruct* c : checked) AutoSearchPeaks(*c, invert, predefined, calcType);
   undo().CommitAllPeaks(UndoAction::PeaksAutoSearch);
   return checked;
 }

@@ -38,7 +38,7 @@ class TPeakEditor {
 
   // "Peaks auto search": one undo step over every displayed curve; returns
   // the curves searched.
-  std::vector<TVAStruct*> AutoSearch(int invert, const TPredefPeaks& predefined, int calcType, int baselineType = 0);
+  std::vector<TVAStruct*> AutoSearch(int invert, const TPredefPeaks& predefined, int calcType);
 
   // --- Manual marking ---
   // Adds an empty-named peak at `potential` to every checked curve (after a

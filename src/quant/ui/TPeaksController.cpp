@@ -13,6 +13,7 @@
 #include "IPeaksHost.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Numbers.h"
 #include "PeakValue.h"
 #include "TPeakEditor.h"
@@ -146,7 +147,9 @@ void TPeaksController::updateDrawing() {
   TPeakDrawing d;
   d.Visible = marking_->active() || checked("ShowPeakBordersActn");
   d.Plain = host_.blackAndWhite();
-  d.EachBorder = marking_->active() || checked("ShowEachBorderActn");
+  // The flat charts mark every curve's borders with the bands; "Show each
+  // peak border" belongs to the 3-D view, which draws them on each curve.
+  d.EachBorder = true;
   d.Labels = checked("ShowPeakHintActn");
   d.PeaksColor = host_.peaksColor();
   d.CrossPeaksColor = host_.crossPeaksColor();
@@ -224,8 +227,7 @@ void TPeaksController::PeaksAutoSearchActnExecute() {
   TPredefPeaks predefined;
   if (host_.wizardShown()) predefined = host_.wizardPredefinedPeaks();
   const int invert = PredefInvertFlag(predefined);
-  const int baseline = std::max(0, shownBaselineType());
-  if (editor_->AutoSearch(invert, predefined, StoredCalcType(shownCalcType()), baseline).empty()) return;
+  if (editor_->AutoSearch(invert, predefined, StoredCalcType(shownCalcType())).empty()) return;
   host_.curvesEdited();
   refresh();
 }
@@ -331,7 +333,7 @@ void TPeaksController::setPeakPotential(const std::string& name) {
   const std::optional<double> potential = editor_->PeakPotential(name);
   if (!potential) return;
   const std::optional<QString> text =
-      askNumber_(tr("Enter peak potential"), UiText::fromStd(FormatShortest(*potential)));
+      askNumber_(tr("Enter peak potential"), UiText::fromStd(NumberFormat::Exact(*potential)));
   if (!text) return;
   const std::optional<double> value = ParseDecimal(UiText::toStd(text->trimmed()), '.');
   if (!value) return;

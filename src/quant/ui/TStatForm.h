@@ -16,16 +16,17 @@ class QPlainTextEdit;
 
 namespace velmora {
 
+class TCalcChart;
 class TCalcSeriePlot;
 class TCalculator;
 class TPluginsManager;
 class TVAStruct;
 
-// The "Calculation statistics" window: one regression series per element of
-// the calculation table (standard additions, calibration curve or reading on
-// the active calibration, by method), a legend to hide elements, the
-// equations of the lines and the "Labels" / "Linear trends" options. It
-// floats; the calculation window can dock it.
+// The "Calculation statistics" window: the calculation chart of the
+// calculation table (the regression each element's result is read from,
+// exactly as the table computed it), a legend to hide elements, the
+// equations of the lines and the "Labels" / "Linear trends" options below
+// the chart. It floats; the calculation window can dock it.
 class TStatForm : public QWidget {
   Q_OBJECT
  public:
@@ -44,8 +45,9 @@ class TStatForm : public QWidget {
   void Refresh();
 
   // For the windows and tests: the series shown, in element order.
-  int serieCount() const { return static_cast<int>(plots_.size()); }
-  const TCalcSeriePlot& plot(int index) const { return *plots_[static_cast<std::size_t>(index)]; }
+  int serieCount() const;
+  const TCalcSeriePlot& plot(int index) const;
+  const TCalcChart& calcChart() const { return *calcChart_; }
   QListWidget* legend() const { return legend_; }
   QPlainTextEdit* equations() const { return equations_; }
   QCustomPlot* chart() const { return chart_; }
@@ -58,20 +60,18 @@ class TStatForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void retranslateUi();
-  void fillSeries(TConcCalculation& calc, const std::vector<TVAStruct*>& curves);
-  QString bottomTitle(const TConcCalculation& calc) const;
-  void setRanges();
   void LegendItemChanged(QListWidgetItem* item);
+  void fitLegendHeight();
 
   std::unique_ptr<TCalculator> calculator_;
   TConcCalculation own_;
   TConcCalculation* external_ = nullptr;
   std::function<std::vector<TVAStruct*>()> curveSource_;
-  std::vector<std::unique_ptr<TCalcSeriePlot>> plots_;
   QSet<QString> unticked_;
   bool refilling_ = false;
 
@@ -81,6 +81,7 @@ class TStatForm : public QWidget {
   QCheckBox* labels_ = nullptr;
   QCheckBox* trends_ = nullptr;
   QCustomPlot* chart_ = nullptr;
+  std::unique_ptr<TCalcChart> calcChart_;
 };
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 
 #include "CurvePlottable.h"
 #include "CurveSeries.h"
+#include "ChartLegend.h"
 #include "PeakTable.h"
 #include "TPrintRenderer.h"
 #include "ThumbnailPainter.h"
@@ -46,11 +47,6 @@ void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) 
   c.legend->setFont(font);
   c.legend->setVisible(o.Legend && !curves.empty());
   c.legend->setBorderPen(QPen(Qt::black));
-  Qt::Alignment align = Qt::AlignRight | Qt::AlignTop;
-  if (o.LegendStyle == 2) align = Qt::AlignLeft | Qt::AlignTop;
-  if (o.LegendStyle == 3) align = Qt::AlignHCenter | Qt::AlignTop;
-  if (o.LegendStyle == 4) align = Qt::AlignHCenter | Qt::AlignBottom;
-  c.axisRect()->insetLayout()->setInsetAlignment(0, align);
 
   TPeakDrawing d;
   d.Visible = o.Peaks;
@@ -71,6 +67,12 @@ void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) 
     series->setName(title.remove(u'^'));
     d.Curves.push_back({cv.Points, cv.Peaks, color});
   }
+  // The legend beside the plot on the chosen side, where it covers no peak.
+  Qt::Alignment side = Qt::AlignRight;
+  if (o.LegendStyle == 2) side = Qt::AlignLeft;
+  if (o.LegendStyle == 3) side = Qt::AlignTop;
+  if (o.LegendStyle == 4) side = Qt::AlignBottom;
+  ChartLegend::PlaceOutside(c, side);
   for (const TPeakDrawing::Curve& dc : d.Curves) tableCurves.push_back({&dc.Points, &dc.Peaks});
   if (o.Peaks) d.Table = BuildPeakTable(std::span<const TPeakTableCurve>(tableCurves));
   drawing_ = std::move(d);
@@ -98,6 +100,10 @@ void TPrintChart::draw(QPainter& painter, const QRect& target) {
     if (auto* curve = qobject_cast<CurvePlottable*>(chart_->plottable(i)))
       curve->setVectorColumnsPerPixel(columnsPerPixel);
   }
+  // A hidden chart takes its new size only when shown: lay it out at the
+  // size it is drawn at, or what lies beyond the old width (the legend at
+  // the right) is cut off.
+  chart_->setViewport(QRect(0, 0, kWidth, h));
   chart_->replot(QCustomPlot::rpImmediateRefresh);
   TPrintRenderer::DrawChart(painter, *chart_, QSize(kWidth, h), target);
 }

@@ -242,6 +242,13 @@ void TRepForm::setMargins(int top, int left, int bottom, int right) {
   rebuildPreview();
 }
 
+void TRepForm::setScales(bool autoScale, const QString& xMin, const QString& xMax, const QString& yMin,
+                         const QString& yMax) {
+  for (TPrintOptionsBox* box : {reportOptions_, options_})
+    if (box) box->setScales(autoScale, xMin, xMax, yMin, yMax);
+  rebuildPreview();
+}
+
 QFont TRepForm::printFont() const { return font_->currentFont(); }
 
 TPageSetup TRepForm::pageSetup() const {

@@ -58,6 +58,9 @@ class TRepForm : public QDialog {
 
   TPageSetup pageSetup() const;
   void setMargins(int top, int left, int bottom, int right);
+  // The curve charts' "Scales" of every print-out: "Auto", or the axes
+  // from the four texts (as the main window's scale fields hold them).
+  void setScales(bool autoScale, const QString& xMin, const QString& xMax, const QString& yMin, const QString& yMax);
   void setFontSize(int points);
 
   // --- Preview ---

@@ -6,16 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ConcUnits.h"
-#include "Message.h"
-#include "Messages.h"
-#include "TCalcElement.h"
-#include "TCalcSeriePlot.h"
-#include "TChartLabels.h"
+#include "CalcMethods.h"
+#include "ChartLegend.h"
+#include "TCalcChart.h"
+#include "TCalibrationList.h"
+#include "TConcCalculation.h"
 #include "TPrintRenderer.h"
 #include "TReportRec.h"
 #include "TVAStruct.h"
-#include "ThumbnailPainter.h"
 
 namespace velmora {
 
@@ -23,33 +21,17 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Messages", text); }
 
-QString NoCarets(QString text) { return text.remove(u'^'); }
-
-// The element names of the curves' peaks in order of first appearance.
-std::vector<std::string> ElementsOf(const std::vector<std::shared_ptr<TVAStruct>>& curves) {
-  std::vector<std::string> names;
-  for (const auto& c : curves) {
-    if (!c) continue;
-    for (const TPeakRecord& p : c->Peaks)
-      if (std::find(names.begin(), names.end(), p.Name) == names.end()) names.push_back(p.Name);
-  }
-  return names;
-}
-
-std::uint32_t Rgb(const QColor& c) {
-  return (static_cast<std::uint32_t>(c.red()) << 16) | (static_cast<std::uint32_t>(c.green()) << 8) |
-         static_cast<std::uint32_t>(c.blue());
-}
-
 }  // namespace
 
 TReportCharts::TReportCharts() : calc_(std::make_unique<QCustomPlot>()) {
   calc_->resize(TPrintChart::kWidth, TPrintChart::kHeight);
   calc_->setBackground(Qt::white);
+  calcChart_ = std::make_unique<TCalcChart>(calc_.get());
+  // The legend beside the plot, where it covers no point or line.
+  ChartLegend::PlaceOutside(*calc_, Qt::AlignRight);
 }
 
-TReportCharts::~TReportCharts() = default;
-
+TReportCharts::~TReportCharts() { calcChart_.reset(); }
 void TReportCharts::setReport(TReportRec* report, std::vector<TReportChartRef> charts,
                               const TPrintChart::Options& options) {
   report_ = report;
@@ -87,9 +69,6 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
   if (target.width() <= 0) return;
   TExpRec& e = report_->Experiments[experiment];
   QCustomPlot& c = *calc_;
-  c.clearItems();
-  c.clearGraphs();
-  c.clearPlottables();
   QFont font = options_.Font;
   font.setPointSize(options_.FontSize);
   for (QCPAxis* axis : {c.xAxis, c.yAxis}) {
@@ -99,73 +78,50 @@ void TReportCharts::drawCalculation(QPainter& painter, std::size_t experiment, c
     axis->grid()->setVisible(options_.Grid);
     axis->grid()->setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0, Qt::DotLine));
   }
-  const int type = e.PeakCalcType;
-  c.yAxis->setLabel(type == 0 || type == 2 ? QCoreApplication::translate("velmora::TReportCharts", "µA")
-                    : type == 1            ? QCoreApplication::translate("velmora::TReportCharts", "µA*mV")
-                                           : QString());
-  c.xAxis->setLabel(
-      NoCarets(Tr(msg::ReportConcentrationAxis)
-                   .replace(QStringLiteral("%s/%s"), QStringLiteral("%1/%2"))
-                   .arg(Tr(ConcUnits::Caption(e.RecalcUnitTop)), Tr(ConcUnits::Caption(e.RecalcUnitBottom)))));
   c.legend->setFont(font);
   c.legend->setVisible(options_.Legend);
   c.legend->setBorderPen(QPen(Qt::black));
-  // The lines rise to the right: the top left corner keeps clear of them.
-  c.axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignLeft | Qt::AlignTop);
 
+  // The experiment's calculation, redone over its curves: the method, the
+  // roles, volumes, units and calibrations it was added with.
   std::vector<TVAStruct*> curves;
   for (const auto& cv : e.Curves)
     if (cv) curves.push_back(cv.get());
-  const std::vector<std::string> names = ElementsOf(e.Curves);
-  std::vector<std::unique_ptr<TCalcSeriePlot>> plots;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    auto plot = std::make_unique<TCalcSeriePlot>(&c);
-    TCalcSerie& s = plot->serie();
-    s.Reset();
-    s.SetColor(options_.BlackAndWhite ? 0 : Rgb(ThumbnailPainter::rowColor(i)));
-    if (e.CalcMethod == 5) {
-      const TSingleCalibration* cal = nullptr;
-      for (const TSingleCalibration& k : e.Calibrations)
-        if (k.Name == names[i]) cal = &k;
-      if (!cal && i < e.Calibrations.size()) cal = &e.Calibrations[i];
-      if (!cal) continue;
-      s.FillCalibration(cal->AsCurves(), report_->NativeUnitTop, 0, report_->NativeUnitBottom);
-      s.DrawReading(curves, names[i]);
-      s.SetTitle(names[i]);
-    } else {
-      TCalcElement el;
-      el.Name = names[i];
-      for (TVAStruct* cv : curves) {
-        const std::int32_t k = cv->FindPeak(names[i]);
-        if (k >= 0 && cv->Peaks[static_cast<std::size_t>(k)].AdditionConc != 0.0) {
-          el.AddConc = cv->Peaks[static_cast<std::size_t>(k)].AdditionConc;
-          break;
-        }
-      }
-      s.FillAdditions(curves, el);
-    }
-    plot->Attach();
-    plot->Redraw();
-    plots.push_back(std::move(plot));
+  TCalibrationList calibrations(e.Calibrations);
+  TCustomMethodArr custom;
+  TConcCalculation calc;
+  calc.SetCurves(curves);
+  calc.SetCalibrations(&calibrations);
+  calc.SetCurrentCalcType(e.PeakCalcType);
+  if (CalcMethods::IsCustom(e.CalcMethod) && !curves.empty()) {
+    custom.push_back(curves.front()->CustomMethod);
+    calc.SetCustomMethods(&custom);
+    calc.SelectMethod(CalcMethods::kFirstCustom);
+  } else if (!calc.SelectMethod(e.CalcMethod)) {
+    calc.SelectMethod(CalcMethods::kNone);
   }
-  c.rescaleAxes();
-  for (QCPAxis* axis : {c.xAxis, c.yAxis}) {
-    const QCPRange r = axis->range();
-    const double pad = r.size() > 0 ? r.size() * 0.08 : 1.0;
-    axis->setRange(std::min(0.0, r.lower - pad), r.upper + pad);
-  }
+  calc.TakeCalibrationTypeFromCurves();
+  calc.Recalculate();
+
+  TCalcChart::Options o;
+  o.Font = font;
+  if (options_.BlackAndWhite) o.Color = [](std::size_t) { return QColor(Qt::black); };
+  const int type = e.PeakCalcType;
+  o.LeftTitle = [type] {
+    return type == 0 || type == 2 ? QCoreApplication::translate("velmora::TReportCharts", "µA")
+           : type == 1            ? QCoreApplication::translate("velmora::TReportCharts", "µA*mV")
+                                  : QString();
+  };
+  calcChart_->Fill(calc, o);
+
   const int h = std::max(
       1, static_cast<int>(std::lround(static_cast<double>(target.height()) / target.width() * TPrintChart::kWidth)));
   c.resize(TPrintChart::kWidth, h);
   // A hidden chart takes its new size only when shown: lay it out at the
-  // size it is drawn at, where the value marks find their places.
+  // size it is drawn at, where the marks find their places.
   c.setViewport(QRect(0, 0, TPrintChart::kWidth, h));
   c.replot(QCustomPlot::rpImmediateRefresh);
-  std::vector<TCalcSeriePlot*> shown;
-  for (const auto& plot : plots) shown.push_back(plot.get());
-  TChartLabels::Arrange(c, shown, font);
   TPrintRenderer::DrawChart(painter, c, QSize(TPrintChart::kWidth, h), target);
-  plots.clear();
 }
 
 }  // namespace velmora

@@ -12,12 +12,14 @@ class QPainter;
 
 namespace velmora {
 
+class TCalcChart;
 class TReportRec;
 
 // Draws the charts of a printed report: an experiment's curves on the
-// print chart, and its calculation chart (the standard-additions
-// regressions, or for the method "By calibration" the calibration lines
-// with the sample's reading) on a hidden chart of the same size.
+// print chart, and its calculation chart on a hidden chart of the same
+// size: the calculation of the experiment, redone over its curves, drawn
+// as the calculation window draws it (the regressions its results are
+// read from, the read-out of the concentrations found).
 class TReportCharts {
  public:
   TReportCharts();
@@ -37,6 +39,7 @@ class TReportCharts {
   TPrintChart::Options options_;
   TPrintChart curves_;
   std::unique_ptr<QCustomPlot> calc_;
+  std::unique_ptr<TCalcChart> calcChart_;  // on calc_
 };
 
 }  // namespace velmora

@@ -12,7 +12,9 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@
 #include "DateTime.h"
 #include "FormatError.h"
 #include "Numbers.h"
+#include "PlainMessageBox.h"
 #include "TReportPrinter.h"
 #include "TReportRec.h"
 #include "TReportStore.h"
@@ -36,6 +39,21 @@ QString ShortDate(double stamp) {
 }
 
 QString Tr(const char* text) { return QString::fromStdString(TReportPrinter::Translate(text)); }
+
+// Draws a cell as usual and, where the page asks for it, a red frame.
+class FramedCellDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(p, option, index);
+    if (!index.data(TReportPage::kRedFrameRole).toBool()) return;
+    p->save();
+    p->setPen(QPen(Qt::red, 1));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    p->restore();
+  }
+};
 
 // Tool tips of the table's columns.
 constexpr const char* kColumnHints[] = {
@@ -56,8 +74,8 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   setObjectName(QStringLiteral("ReportPage"));
   report_.Translate = &TReportPrinter::Translate;
   ask = [this](const QString& question) {
-    return static_cast<int>(
-        QMessageBox::question(this, tr("Report"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    return static_cast<int>(PlainMessageBox::question(this, tr("Report"), question,
+                                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
   };
   reports_ = new QListWidget;
   reports_->setObjectName(QStringLiteral("ReportsList"));
@@ -95,6 +113,7 @@ TReportPage::TReportPage(TReportRec& report, TReportStore& store, QWidget* paren
   grid_->setObjectName(QStringLiteral("ReportGrid"));
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setItemDelegate(new FramedCellDelegate(grid_));
   for (int c = 0; c < 7; ++c) grid_->setHorizontalHeaderItem(c, new QTableWidgetItem);
 
   auto* right = new QWidget;
@@ -243,8 +262,15 @@ void TReportPage::fillGrid() {
                                    .remove(u'^')
                                    .remove(u'_'));
       const bool firstOfGroup = n > 0 && static_cast<std::size_t>(r) % n == 0;
-      const bool editable = c == 1 || (c == 5 && firstOfGroup && !report_.HasStatistics());
+      // Without statistics the user gives δ of each element that has a
+      // result ("-" where none has); a δ below 1 % is framed red.
+      const TReportElementRec* element = n > 0 && static_cast<std::size_t>(r) / n < report_.Elements.size()
+                                             ? &report_.Elements[static_cast<std::size_t>(r) / n]
+                                             : nullptr;
+      const bool delta = c == 5 && firstOfGroup && !report_.HasStatistics() && element && element->Mean != -1.0;
+      const bool editable = c == 1 || delta;
       item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+      if (delta && element->Delta < 1) item->setData(kRedFrameRole, true);
       grid_->setItem(r, c, item);
     }
   }
@@ -319,8 +345,14 @@ void TReportPage::removeReport() {
       QMessageBox::No)
     return;
   const std::string file = reports_->item(row)->data(Qt::UserRole).toString().toStdString();
+  try {
+    store_.Remove(file);
+  } catch (const EFormatError& e) {
+    showError(
+        QString::fromStdString(Message::substitute(TReportPrinter::Translate(e.message().text), e.message().args)));
+    return;
+  }
   shownReport_ = -1;
-  store_.Remove(file);
   report_.Clear();
   refill();
 }
@@ -339,6 +371,6 @@ bool TReportPage::clearReport() {
   return true;
 }
 
-void TReportPage::showError(const QString& text) { QMessageBox::critical(this, tr("Error"), text); }
+void TReportPage::showError(const QString& text) { PlainMessageBox::critical(this, tr("Error"), text); }
 
 }  // namespace velmora

@@ -30,6 +30,9 @@ class TReportPage : public QWidget {
   TReportPage(TReportRec& report, TReportStore& store, QWidget* parent = nullptr);
   ~TReportPage() override;
 
+  // Item data of a grid cell drawn with a red frame (a δ to be given).
+  static constexpr int kRedFrameRole = Qt::UserRole + 1;
+
   // The statistics records offered besides "Custom".
   void setStatistics(const TMethodStatArr* records);
   // Asks Yes/No/Cancel; tests replace it. Returns QMessageBox::StandardButton.

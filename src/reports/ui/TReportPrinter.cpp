@@ -1,5 +1,6 @@
 #include "TReportPrinter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -7,8 +8,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
+#include <span>
 
+#include "FileIo.h"
+#include "FormatError.h"
 #include "TPrintRenderer.h"
 #include "TReportRec.h"
 
@@ -50,11 +53,13 @@ int TReportPrinter::WritePdf(TReportRec& report, const Settings& settings, const
   if (doc.Blocks.empty()) return 0;
   TReportCharts charts;
   charts.setReport(&report, doc.Charts, settings.Chart);
-  // The PDF is written beside its place and only then put there.
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return 0;
+  // The PDF is made in memory and saved as a whole, beside its place first
+  // and only then put there, under a temporary name that fits any file name.
+  QByteArray pdf;
   int pages = 0;
   {
+    QBuffer out(&pdf);
+    out.open(QIODevice::WriteOnly);
     QPdfWriter writer(&out);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -62,10 +67,7 @@ int TReportPrinter::WritePdf(TReportRec& report, const Settings& settings, const
     writer.setCreator(QStringLiteral("Velmora-VA"));
     writer.setTitle(QString::fromStdString(report.Title));
     QPainter painter;
-    if (!painter.begin(&writer)) {
-      out.cancelWriting();
-      return 0;
-    }
+    if (!painter.begin(&writer)) return 0;
     painter.setRenderHint(QPainter::Antialiasing, true);
     TPageSetup setup = settings.Page;
     setup.PageWidth = writer.width();
@@ -77,7 +79,13 @@ int TReportPrinter::WritePdf(TReportRec& report, const Settings& settings, const
     pages = layout.Render(doc.Blocks);
     painter.end();
   }
-  if (!out.commit()) return 0;
+  try {
+    FileIo::writeAtomically(
+        QFile::encodeName(file).toStdString(),
+        std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size())));
+  } catch (const EFormatError&) {
+    return 0;
+  }
   return pages;
 }
 

@@ -67,6 +67,23 @@ OptionsGeneralPage::OptionsGeneralPage(QWidget* parent) : QWidget(parent) {
   workRow->addWidget(workLabel);
   workRow->addWidget(workDir_, 1);
 
+  // The results archive: an SQLite file in the working directory unless a
+  // laboratory's PostgreSQL server is named.
+  auto* archive = text_.bind(new QGroupBox(this), QT_TRANSLATE_NOOP("TOptionsForm", "Results archive"));
+  auto* serverLabel = text_.bind(
+      new QLabel(archive),
+      QT_TRANSLATE_NOOP("TOptionsForm", "PostgreSQL server (empty: Results.sqlite in the working directory)"));
+  archiveServer_ = new QLineEdit(archive);
+  archiveServer_->setObjectName(QStringLiteral("ArchiveServerEdit"));
+  archiveServer_->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/database"));
+  serverLabel->setBuddy(archiveServer_);
+  archiveWizard_ = text_.bind(new QCheckBox(archive),
+                              QT_TRANSLATE_NOOP("TOptionsForm", "Archive the results of the measurement wizard"));
+  auto* archiveLayout = new QVBoxLayout(archive);
+  archiveLayout->addWidget(serverLabel);
+  archiveLayout->addWidget(archiveServer_);
+  archiveLayout->addWidget(archiveWizard_);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(storage);
   layout->addWidget(view);
@@ -74,6 +91,7 @@ OptionsGeneralPage::OptionsGeneralPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(snapshots_);
   layout->addWidget(backup_);
   layout->addWidget(askMethod_);
+  layout->addWidget(archive);
   layout->addSpacing(8);
   layout->addLayout(workRow);
   layout->addStretch(1);
@@ -92,6 +110,8 @@ void OptionsGeneralPage::load(const Options& o, const std::filesystem::path& dat
   snapshots_->setChecked(o.snapShotsUpdate);
   backup_->setChecked(o.backupEnabled);
   askMethod_->setChecked(o.askMethodChange);
+  archiveServer_->setText(UiText::fromStd(o.archiveDatabase));
+  archiveWizard_->setChecked(o.archiveWizardResults);
   workDir_->setText(QDir::toNativeSeparators(QString::fromStdString(dataFolder.string())));
   updateLocationState();
 }
@@ -112,6 +132,8 @@ void OptionsGeneralPage::store(Options& o) const {
   o.autoUpdate = autoUpdate_->isChecked();
   o.snapShotsUpdate = snapshots_->isChecked();
   o.askMethodChange = askMethod_->isChecked();
+  o.archiveDatabase = UiText::toStd(archiveServer_->text().trimmed());
+  o.archiveWizardResults = archiveWizard_->isChecked();
 }
 
 void OptionsGeneralPage::reset() {
@@ -123,6 +145,8 @@ void OptionsGeneralPage::reset() {
   autoUpdate_->setChecked(defaults.autoUpdate);
   snapshots_->setChecked(defaults.snapShotsUpdate);
   askMethod_->setChecked(defaults.askMethodChange);
+  archiveServer_->setText(UiText::fromStd(defaults.archiveDatabase));
+  archiveWizard_->setChecked(defaults.archiveWizardResults);
   updateLocationState();
 }
 

@@ -50,6 +50,8 @@ class OptionsGeneralPage : public QWidget {
   QLineEdit* workingDirectory() const { return workDir_; }
   QCheckBox* askMethodChange() const { return askMethod_; }
   QCheckBox* snapshots() const { return snapshots_; }
+  QLineEdit* archiveServer() const { return archiveServer_; }
+  QCheckBox* archiveWizardResults() const { return archiveWizard_; }
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -70,6 +72,8 @@ class OptionsGeneralPage : public QWidget {
   QLineEdit* workDir_ = nullptr;
   QCheckBox* askMethod_ = nullptr;
   QCheckBox* snapshots_ = nullptr;
+  QLineEdit* archiveServer_ = nullptr;
+  QCheckBox* archiveWizard_ = nullptr;
   FolderPicker folderPicker_;
   std::string previousSaveDir_;
 };

@@ -12,10 +12,12 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "FormatError.h"
 #include "MessageSink.h"
 #include "Messages.h"
+#include "PrivateFolder.h"
 #include "RtfText.h"
 #include "UiText.h"
 #include "UpdateDownloader.h"
@@ -31,10 +33,11 @@ std::string groupSeparator() { return UiText::toStd(QLocale().groupSeparator());
 }  // namespace
 
 TUpdateForm::TUpdateForm(QNetworkAccessManager& network, IMessageSink& sink, QWidget* parent)
-    : QDialog(parent), sink_(sink), tempFolder_(QDir::tempPath()) {
+    : QDialog(parent), sink_(sink), tempFolder_(UiText::fromStd(PrivateFolder::UserBase().string())) {
   setObjectName(QStringLiteral("UpdateForm"));
   setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   catalogueLoader_ = new UpdateDownloader(network, this);
+  signatureLoader_ = new UpdateDownloader(network, this);
   notesLoader_ = new UpdateDownloader(network, this);
   installerLoader_ = new UpdateDownloader(network, this);
 
@@ -71,6 +74,11 @@ TUpdateForm::TUpdateForm(QNetworkAccessManager& network, IMessageSink& sink, QWi
   connect(next_, &QPushButton::clicked, this, &TUpdateForm::next);
   connect(catalogueLoader_, &UpdateDownloader::fetched, this, &TUpdateForm::onCatalogue);
   connect(catalogueLoader_, &UpdateDownloader::failed, this, &TUpdateForm::checkFailure);
+  connect(signatureLoader_, &UpdateDownloader::fetched, this, &TUpdateForm::onSignature);
+  // No signature beside the catalogue: nothing in it is trusted.
+  connect(signatureLoader_, &UpdateDownloader::failed, this, [this](const QString& reason) {
+    checkFailure(text(Message(msg::UpdateNotSigned)) + QStringLiteral("\n") + reason);
+  });
   connect(notesLoader_, &UpdateDownloader::fetched, this, [this](const QByteArray& body) {
     QString plain;
     try {
@@ -105,6 +113,7 @@ TUpdateForm::TUpdateForm(QNetworkAccessManager& network, IMessageSink& sink, QWi
     emit downloadFinished(path);
   });
   connect(installerLoader_, &UpdateDownloader::failed, this, [this](const QString& reason) {
+    dropDownloadFolder();
     progressLabel_->clear();
     progressLabel_->hide();
     progressBar_->hide();
@@ -116,10 +125,21 @@ TUpdateForm::TUpdateForm(QNetworkAccessManager& network, IMessageSink& sink, QWi
   retranslate();
 }
 
-TUpdateForm::~TUpdateForm() { stopTransfers(); }
+TUpdateForm::~TUpdateForm() {
+  stopTransfers();
+  // An installer downloaded but not installed goes with the window.
+  dropDownloadFolder();
+}
 
 bool TUpdateForm::busy() const {
-  return checking_ || catalogueLoader_->busy() || notesLoader_->busy() || installerLoader_->busy();
+  return checking_ || catalogueLoader_->busy() || signatureLoader_->busy() || notesLoader_->busy() ||
+         installerLoader_->busy();
+}
+
+QUrl TUpdateForm::signatureUrl(const QUrl& catalogue) {
+  QUrl url = catalogue;
+  url.setPath(url.path() + QString::fromLatin1(UpdateSignature::FileSuffix));
+  return url;
 }
 
 QUrl TUpdateForm::notesUrl(bool snapshot) const {
@@ -168,8 +188,13 @@ void TUpdateForm::checkInBackground() {
 void TUpdateForm::startCheck() {
   status_->setText(text(Message(msg::UpdateChecking)));
   catalogue_.reset();
+  catalogueBytes_.clear();
   if (catalogueUrl_.isEmpty() || !catalogueUrl_.isValid()) {
     checkFailure(text(Message(msg::UpdateNoCatalogueAddress)));
+    return;
+  }
+  if (!UpdateCatalogue::IsAllowedAddress(UiText::toStd(catalogueUrl_.toString()))) {
+    checkFailure(text(Message(msg::UpdateInsecureAddress, {UiText::toStd(catalogueUrl_.toString())})));
     return;
   }
   checking_ = true;
@@ -177,9 +202,18 @@ void TUpdateForm::startCheck() {
 }
 
 void TUpdateForm::onCatalogue(const QByteArray& body) {
+  // Its signature decides whether it is read at all.
+  catalogueBytes_ = body;
+  signatureLoader_->fetch(signatureUrl(catalogueUrl_), static_cast<qint64>(UpdateSignature::MaxSignatureFileBytes));
+}
+
+void TUpdateForm::onSignature(const QByteArray& signature) {
   checking_ = false;
+  const QByteArray body = std::exchange(catalogueBytes_, QByteArray());
   try {
-    catalogue_ = UpdateCatalogue::Parse(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
+    catalogue_ = UpdateSignature::VerifiedCatalogue(
+        std::string_view(body.constData(), static_cast<std::size_t>(body.size())),
+        std::string_view(signature.constData(), static_cast<std::size_t>(signature.size())), publicKey_);
   } catch (const EFormatError& e) {
     checkFailure(UiText::message(e.message()));
     return;
@@ -199,7 +233,7 @@ void TUpdateForm::offer(UpdateOffer kind) {
   offerSnapshot_ = kind == UpdateOffer::Snapshot;
   status_->setText(offerText(*catalogue_, kind));
   const QUrl notes = notesUrl(offerSnapshot_);
-  if (notes.isEmpty()) {
+  if (notes.isEmpty() || !UpdateCatalogue::IsAllowedAddress(UiText::toStd(notes.toString()))) {
     setRole(NextRole::Download);
   } else {
     notesLoader_->fetch(notes, static_cast<qint64>(RtfText::MaxBytes));
@@ -260,14 +294,30 @@ void TUpdateForm::startDownload() {
     emit downloadFinished(QString());
     return;
   }
+  // A folder of its own, made fresh: nobody else can plant or swap a file there.
+  dropDownloadFolder();
+  try {
+    downloadFolder_ = UiText::fromStd(PrivateFolder::Create(UiText::toStd(tempFolder_), "velmora-update-").string());
+  } catch (const EFormatError& e) {
+    failure(UiText::message(e.message()));
+    emit downloadFinished(QString());
+    return;
+  }
   progressLabel_->setText(text(Message(msg::UpdateConnecting)));
   progressLabel_->show();
   progressBar_->setRange(0, 1000);
   progressBar_->setValue(0);
   progressBar_->show();
-  installerPath_ = QDir(tempFolder_).filePath(QString::fromStdString(c.InstallerFileName()));
-  installerLoader_->download(QUrl(QString::fromStdString(address)), installerPath_, c.installerSize,
-                             QByteArray::fromStdString(sha));
+  const QString name = QString::fromStdString(c.InstallerFileName());
+  installerPath_ = QDir(downloadFolder_).filePath(name);
+  installerLoader_->download(QUrl(QString::fromStdString(address)), downloadFolder_, name,
+                             c.DownloadSize(offerSnapshot_), QByteArray::fromStdString(sha));
+}
+
+void TUpdateForm::dropDownloadFolder() {
+  if (downloadFolder_.isEmpty()) return;
+  PrivateFolder::Remove(UiText::toStd(downloadFolder_));
+  downloadFolder_.clear();
 }
 
 void TUpdateForm::install() {
@@ -277,10 +327,14 @@ void TUpdateForm::install() {
   // The file may have been changed since it was checked.
   if (UpdateDownloader::fileSha256(installerPath_).toStdString() != sha) {
     sink_.error(Message(msg::UpdateInstallerChanged, {UiText::toStd(QDir::toNativeSeparators(installerPath_))}));
+    dropDownloadFolder();
     setRole(NextRole::Hidden);
     return;
   }
   setRole(NextRole::Hidden);
+  // The installer's folder is now the host's to keep (it asks at the next
+  // start whether to delete the installer).
+  downloadFolder_.clear();
   if (startInstaller) startInstaller(installerPath_);
 }
 
@@ -305,6 +359,7 @@ void TUpdateForm::showNotes(bool on) {
 
 void TUpdateForm::stopTransfers() {
   catalogueLoader_->cancel();
+  signatureLoader_->cancel();
   notesLoader_->cancel();
   installerLoader_->cancel();
   checking_ = false;
@@ -333,10 +388,13 @@ void TUpdateForm::closeEvent(QCloseEvent* event) {
   // leaves no file behind.
   if (installerLoader_->busy()) {
     installerLoader_->cancel();
+    dropDownloadFolder();
     progressLabel_->hide();
     progressBar_->hide();
     emit downloadFinished(QString());
   }
+  // An installer saved but not to be installed now is not kept either.
+  if (role_ == NextRole::Install) dropDownloadFolder();
   stopTransfers();
   setRole(NextRole::Hidden);
   QDialog::closeEvent(event);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "UpdateCatalogue.h"
+#include "UpdateSignature.h"
 
 class QLabel;
 class QNetworkAccessManager;
@@ -21,9 +22,11 @@ class UpdateDownloader;
 
 // The "Program update" window: checks the publisher's catalogue for a newer
 // release (or, when allowed, a snapshot), shows its release notes, downloads
-// the installer into the temporary folder with progress and hands it to the
-// installer once its checksum matches. All network work is asynchronous on
-// the UI thread, so the window stays responsive without a thread of its own.
+// the installer into a private temporary folder with progress and hands it
+// to the installer once its checksum matches. The catalogue counts only
+// once its Ed25519 signature (fetched from beside it) holds against the
+// publisher's key. All network work is asynchronous on the UI thread, so the
+// window stays responsive without a thread of its own.
 class TUpdateForm : public QDialog {
   Q_OBJECT
  public:
@@ -39,12 +42,17 @@ class TUpdateForm : public QDialog {
   void setOwnVersion(const QString& version) { ownVersion_ = version; }
   QString ownVersion() const { return ownVersion_; }
   void setCatalogueUrl(const QUrl& url) { catalogueUrl_ = url; }
+  // The key catalogues must be signed with (the publisher's by default).
+  void setPublicKey(const UpdateSignature::PublicKey& key) { publicKey_ = key; }
+  // The address of the catalogue's signature: beside it, with ".sig" added.
+  static QUrl signatureUrl(const QUrl& catalogue);
   // The release notes' address template with one "%s" for the language
   // ("ENU", "RUS"; a snapshot's notes add "_sh"); its extension becomes ".rtf".
   void setNotesTemplate(const QString& templ) { notesTemplate_ = templ; }
   void setLanguage(const QString& abbreviation) { language_ = abbreviation; }
   void setSnapshots(bool on) { snapshots_ = on; }
-  // Where installers are saved (the system's temporary folder by default).
+  // Where the private folder of a downloaded installer is made (the user's
+  // own temporary folder by default).
   void setTemporaryFolder(const QString& folder) { tempFolder_ = folder; }
   QString temporaryFolder() const { return tempFolder_; }
   // "Next" in the install role, once the saved installer still matches
@@ -96,6 +104,8 @@ class TUpdateForm : public QDialog {
  private:
   void startCheck();
   void onCatalogue(const QByteArray& body);
+  void onSignature(const QByteArray& signature);
+  void dropDownloadFolder();
   void offer(UpdateOffer kind);
   void noUpdate();
   void failure(const QString& reason);
@@ -109,10 +119,16 @@ class TUpdateForm : public QDialog {
 
   IMessageSink& sink_;
   UpdateDownloader* catalogueLoader_ = nullptr;
+  UpdateDownloader* signatureLoader_ = nullptr;
   UpdateDownloader* notesLoader_ = nullptr;
   UpdateDownloader* installerLoader_ = nullptr;
   QString ownVersion_;
   QUrl catalogueUrl_;
+  UpdateSignature::PublicKey publicKey_ = UpdateSignature::BuiltInKey();
+  QByteArray catalogueBytes_;
+  // The private folder of the installer being downloaded, or of the last
+  // one saved.
+  QString downloadFolder_;
   QString notesTemplate_;
   QString language_ = QStringLiteral("ENU");
   bool snapshots_ = false;

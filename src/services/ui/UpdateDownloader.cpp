@@ -1,14 +1,22 @@
 #include "UpdateDownloader.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
+#include "FormatError.h"
 #include "Messages.h"
+#include "PrivateFolder.h"
 #include "UiText.h"
 #include "UpdateCatalogue.h"
 
@@ -17,6 +25,8 @@ namespace velmora {
 namespace {
 
 QString text(const Message& m) { return UiText::message(m); }
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 }  // namespace
 
@@ -35,19 +45,23 @@ void UpdateDownloader::fetch(const QUrl& url, qint64 maxBytes) {
   start(url);
 }
 
-void UpdateDownloader::download(const QUrl& url, const QString& targetPath, qint64 expectedSize,
+void UpdateDownloader::download(const QUrl& url, const QString& folder, const QString& fileName, qint64 maxSize,
                                 const QByteArray& sha256Hex) {
   cancel();
   toFile_ = true;
-  maxBytes_ = UpdateCatalogue::MaxInstallerSize;
-  expected_ = expectedSize;
+  maxBytes_ = maxSize;
+  expected_ = maxSize;
   sha256_ = sha256Hex.toLower();
-  path_ = targetPath;
+  path_ = QDir(folder).filePath(fileName);
+  partPath_ = path_ + QStringLiteral(".part");
   hash_.reset();
-  file_ = std::make_unique<QSaveFile>(targetPath);
-  if (!file_->open(QIODevice::WriteOnly)) {
-    const QString why = file_->errorString();
-    file_.reset();
+  QString why;
+  try {
+    fd_ = PrivateFolder::CreateFile(UiText::toStd(partPath_));
+  } catch (const EFormatError& e) {
+    why = UiText::message(e.message());
+  }
+  if (fd_ < 0) {
     // Reported once the caller is ready for it.
     QMetaObject::invokeMethod(
         this,
@@ -62,15 +76,33 @@ void UpdateDownloader::download(const QUrl& url, const QString& targetPath, qint
 
 void UpdateDownloader::start(const QUrl& url) {
   received_ = 0;
+  announced_ = -1;
   body_.clear();
+  if (!UpdateCatalogue::IsAllowedAddress(UiText::toStd(url.toString()))) {
+    const QString address = url.toString();
+    QMetaObject::invokeMethod(
+        this, [this, address] { fail(text(Message(msg::UpdateInsecureAddress, {UiText::toStd(address)}))); },
+        Qt::QueuedConnection);
+    return;
+  }
   QNetworkRequest request(url);
   request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("WebUpdate"));
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
   request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+  // A redirect is followed only to an address updates may travel by.
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
   request.setRawHeader("Cache-Control", "no-cache");
   request.setRawHeader("Pragma", "no-cache");
   request.setTransferTimeout(TransferTimeoutMs);
   reply_ = manager_.get(request);
+  connect(reply_, &QNetworkReply::redirected, this, [this](const QUrl& target) {
+    if (!reply_) return;
+    if (UpdateCatalogue::IsAllowedAddress(UiText::toStd(target.toString()))) {
+      emit reply_->redirectAllowed();
+    } else {
+      fail(text(Message(msg::UpdateInsecureAddress, {UiText::toStd(target.toString())})));
+    }
+  });
   connect(reply_, &QNetworkReply::metaDataChanged, this, &UpdateDownloader::onMetaData);
   connect(reply_, &QNetworkReply::readyRead, this, &UpdateDownloader::onReadyRead);
   connect(reply_, &QNetworkReply::finished, this, &UpdateDownloader::onFinished);
@@ -84,10 +116,17 @@ void UpdateDownloader::cancel() {
     r->abort();
     r->deleteLater();
   }
-  // A file not committed leaves nothing behind.
-  if (file_) file_->cancelWriting();
-  file_.reset();
+  // A file not finished leaves nothing behind.
+  discardFile();
   body_.clear();
+}
+
+void UpdateDownloader::discardFile() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(QFile::encodeName(partPath_).constData());
+  }
 }
 
 void UpdateDownloader::onMetaData() {
@@ -101,14 +140,29 @@ void UpdateDownloader::onMetaData() {
       return;
     }
     if (length > maxBytes_) {
-      fail(text(Message(msg::UpdateDownloadTooLarge, {std::to_string(maxBytes_)})));
+      // An installer larger than the catalogue says is not even started.
+      fail(toFile_ ? text(Message(msg::UpdateSizeMismatch, {std::to_string(maxBytes_)}))
+                   : text(Message(msg::UpdateDownloadTooLarge, {std::to_string(maxBytes_)})));
       return;
     }
     expected_ = length;
     // What the server announced bounds what it may send.
-    maxBytes_ = length;
+    announced_ = length;
   }
   emit started(expected_);
+}
+
+bool UpdateDownloader::writeBlock(const QByteArray& block) {
+  qsizetype done = 0;
+  while (done < block.size()) {
+    const ssize_t n = ::write(fd_, block.constData() + done, static_cast<std::size_t>(block.size() - done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += n;
+  }
+  return true;
 }
 
 void UpdateDownloader::onReadyRead() {
@@ -117,14 +171,19 @@ void UpdateDownloader::onReadyRead() {
     const QByteArray block = reply_->read(64 * 1024);
     if (block.isEmpty()) break;
     received_ += block.size();
+    if (announced_ >= 0 && received_ > announced_) {
+      fail(text(Message(msg::UpdateDownloadTooLarge, {std::to_string(announced_)})));
+      return;
+    }
     if (received_ > maxBytes_) {
-      fail(text(Message(msg::UpdateDownloadTooLarge, {std::to_string(maxBytes_)})));
+      fail(toFile_ ? text(Message(msg::UpdateSizeMismatch, {std::to_string(maxBytes_)}))
+                   : text(Message(msg::UpdateDownloadTooLarge, {std::to_string(maxBytes_)})));
       return;
     }
     if (toFile_) {
       hash_.addData(block);
-      if (file_->write(block) != block.size()) {
-        fail(text(Message(msg::UpdateCannotSave, {UiText::toStd(path_), UiText::toStd(file_->errorString())})));
+      if (!writeBlock(block)) {
+        fail(text(Message(msg::UpdateCannotSave, {UiText::toStd(path_), UiText::toStd(systemError(errno))})));
         return;
       }
     } else {
@@ -160,20 +219,39 @@ void UpdateDownloader::onFinished() {
     emit fetched(body);
     return;
   }
+  // Checked as it arrived...
   if (hash_.result().toHex() != sha256_) {
     fail(text(Message(msg::UpdateChecksumMismatch)));
     return;
   }
-  if (!file_->commit()) {
-    const QString why = file_->errorString();
-    file_.reset();
-    fail(text(Message(msg::UpdateCannotSave, {UiText::toStd(path_), UiText::toStd(why)})));
+  // ... and once more as it lies on disk.
+  const QString why = commitFile();
+  if (!why.isEmpty()) {
+    fail(why);
     return;
   }
-  file_.reset();
   const QString path = path_;
   finish();
   emit downloaded(path);
+}
+
+QString UpdateDownloader::commitFile() {
+  const bool synced = ::fsync(fd_) == 0;
+  const int syncError = errno;
+  ::close(fd_);
+  fd_ = -1;
+  const QByteArray part = QFile::encodeName(partPath_);
+  const QByteArray target = QFile::encodeName(path_);
+  if (!synced || ::rename(part.constData(), target.constData()) != 0) {
+    const int error = synced ? errno : syncError;
+    ::unlink(part.constData());
+    return text(Message(msg::UpdateCannotSave, {UiText::toStd(path_), UiText::toStd(systemError(error))}));
+  }
+  if (fileSha256(path_) != sha256_) {
+    ::unlink(target.constData());
+    return text(Message(msg::UpdateChecksumMismatch));
+  }
+  return {};
 }
 
 void UpdateDownloader::fail(const QString& reason) {
@@ -202,8 +280,14 @@ QNetworkAccessManager* UpdateDownloader::createNetwork(QObject* parent, bool sys
 }
 
 QByteArray UpdateDownloader::fileSha256(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
+  // Never through a link.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return {};
+  QFile f;
+  if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return {};
+  }
   QCryptographicHash hash(QCryptographicHash::Sha256);
   if (!hash.addData(&f)) return {};
   return hash.result().toHex();

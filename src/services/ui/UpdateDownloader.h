@@ -6,19 +6,20 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-#include <memory>
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSaveFile;
 
 namespace velmora {
 
 // The updater's HTTP client: one transfer at a time, always fresh from the
-// server (no cache), with the agent name "WebUpdate". A text (catalogue,
-// release notes) is fetched into memory up to a bound; an installer is
-// streamed into its file in the temporary folder while its SHA-256 is
-// computed, and the file only appears when the checksum matches.
+// server (no cache), with the agent name "WebUpdate", over https:// (or
+// http:// to this computer) alone, redirects included. A text (catalogue,
+// signature, release notes) is fetched into memory up to a bound; an
+// installer is streamed into a private folder (created fresh by the caller)
+// under a name made exclusively there, never through a link, while its
+// SHA-256 is computed; it takes its final name only when the checksum
+// matches, and the saved file is checked once more.
 class UpdateDownloader : public QObject {
   Q_OBJECT
  public:
@@ -28,10 +29,11 @@ class UpdateDownloader : public QObject {
 
   // Fetches `url` into memory; more than `maxBytes` fails.
   void fetch(const QUrl& url, qint64 maxBytes);
-  // Downloads `url` into `targetPath`; `expectedSize` stands in for a
-  // missing content-length header; `sha256Hex` is the checksum the file
-  // must have.
-  void download(const QUrl& url, const QString& targetPath, qint64 expectedSize, const QByteArray& sha256Hex);
+  // Downloads `url` as `fileName` into the private `folder`; more than
+  // `maxSize` bytes (the size the signed catalogue names) fail, and so does
+  // a file whose SHA-256 is not `sha256Hex`.
+  void download(const QUrl& url, const QString& folder, const QString& fileName, qint64 maxSize,
+                const QByteArray& sha256Hex);
   // Stops the transfer in progress; nothing is reported and no file stays.
   void cancel();
   bool busy() const;
@@ -61,17 +63,25 @@ class UpdateDownloader : public QObject {
   void onFinished();
   void fail(const QString& reason);
   void finish();
+  bool writeBlock(const QByteArray& block);
+  void discardFile();
+  // Renames the finished file into place and checks it once more; empty
+  // when that went well, else why not.
+  QString commitFile();
 
   QNetworkAccessManager& manager_;
   QPointer<QNetworkReply> reply_;
   bool toFile_ = false;
   qint64 maxBytes_ = 0;
+  // The most the server itself announced (-1: no content length).
+  qint64 announced_ = -1;
   qint64 expected_ = 0;
   qint64 received_ = 0;
   QByteArray body_;
   QByteArray sha256_;
-  std::unique_ptr<QSaveFile> file_;
+  int fd_ = -1;
   QCryptographicHash hash_{QCryptographicHash::Sha256};
+  QString partPath_;
   QString path_;
 };
 

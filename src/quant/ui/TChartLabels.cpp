@@ -59,38 +59,50 @@ void TChartLabels::Arrange(QCustomPlot& chart, std::span<TCalcSeriePlot* const> 
 
   // Measured as the text items measure themselves.
   const QFontMetrics metrics(font);
-  auto place = [&](const TCalcSeriePlot::Mark& mark) {
+  auto place = [&](TCalcSeriePlot::Mark& mark) {
     QCPItemText* item = mark.Item;
+    if (!item) return;
     const QPointF at = pixel({mark.X, mark.Y});
-    if (!item || !r.contains(at.toPoint())) return;  // clipped with its point
+    if (!r.contains(at.toPoint())) {
+      // Clipped with its point.
+      item->setVisible(false);
+      if (mark.Leader) mark.Leader->setVisible(false);
+      return;
+    }
     item->setFont(font);
     const QString text = item->text();
     const double radius = mark.Result ? kResultRadius : kPointRadius;
     const QRect size = metrics.boundingRect(0, 0, 0, 0, Qt::TextDontClip | Qt::AlignCenter, text);
     const TLabelPlacement p =
         placer.PlaceAtPoint(at.x(), at.y(), radius, size.width() + 2, size.height(), text.toStdString());
+    const bool leader = p.PlacementKind == TLabelPlacement::Kind::Leader;
+    if (mark.Leader) mark.Leader->setVisible(leader);
     if (p.PlacementKind == TLabelPlacement::Kind::Dropped) {
       item->setVisible(false);
       return;
     }
+    item->setVisible(true);
     item->position->setType(QCPItemPosition::ptAbsolute);
     item->position->setCoords(p.Box.CentreX(), p.Box.CentreY());
     item->setPositionAlignment(Qt::AlignCenter);
     item->setPadding(QMargins());
-    if (p.PlacementKind == TLabelPlacement::Kind::Leader) {
-      auto* leader = new QCPItemLine(&chart);
-      leader->start->setType(QCPItemPosition::ptAbsolute);
-      leader->end->setType(QCPItemPosition::ptAbsolute);
-      leader->start->setCoords(p.LeaderX1, p.LeaderY1);
-      leader->end->setCoords(p.LeaderX2, p.LeaderY2);
-      leader->setPen(QPen(item->color(), 0.6));
-      leader->setClipToAxisRect(true);
+    item->setClipToAxisRect(true);
+    if (leader) {
+      if (!mark.Leader) {
+        mark.Leader = new QCPItemLine(&chart);
+        mark.Leader->start->setType(QCPItemPosition::ptAbsolute);
+        mark.Leader->end->setType(QCPItemPosition::ptAbsolute);
+        mark.Leader->setClipToAxisRect(true);
+      }
+      mark.Leader->start->setCoords(p.LeaderX1, p.LeaderY1);
+      mark.Leader->end->setCoords(p.LeaderX2, p.LeaderY2);
+      mark.Leader->setPen(QPen(item->color(), 0.6));
     }
   };
   for (bool results : {true, false}) {
-    for (const TCalcSeriePlot* plot : plots) {
+    for (TCalcSeriePlot* plot : plots) {
       if (!plot) continue;
-      for (const TCalcSeriePlot::Mark& m : plot->marks())
+      for (TCalcSeriePlot::Mark& m : plot->marks())
         if (m.Result == results) place(m);
     }
   }
