@@ -13,8 +13,6 @@
 
 #include "CalcHost.h"
 #include "CurveCommands.h"
-#include "CurvePlottable.h"
-#include "CurveSeries.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
 #include "PeaksHost.h"
@@ -224,15 +222,23 @@ void TMWizForm::showChartPage() {
 }
 
 void TMWizForm::redrawChart() {
-  for (int i = chart_->plottableCount(); i-- > 0;) {
-    if (qobject_cast<CurvePlottable*>(chart_->plottable(i))) chart_->removePlottable(i);
-  }
+  chart_->clearGraphs();
   const TTableContentArr& shown = window_.DisplayedCurves();
+  TDataArr points;
   for (std::size_t i = 0; i < shown.size(); ++i) {
     const TArrayDataStruct* record = shown[i].Curve;
     if (record == nullptr) continue;
-    QCPAbstractPlottable* series = CurveSeries::Create(chart_, record->DisplayData());
-    series->setPen(QPen(ThumbnailPainter::rowColor(static_cast<std::size_t>(std::max(0, shown[i].ColorIndex))), 1.5));
+    record->GetDisplayData(points);
+    QVector<double> keys, values;
+    keys.reserve(static_cast<qsizetype>(points.size()));
+    values.reserve(static_cast<qsizetype>(points.size()));
+    for (const TDataPoint& p : points) {
+      keys.push_back(p.X);
+      values.push_back(p.Y);
+    }
+    QCPGraph* graph = chart_->addGraph();
+    graph->setData(keys, values, true);
+    graph->setPen(QPen(ThumbnailPainter::rowColor(static_cast<std::size_t>(std::max(0, shown[i].ColorIndex))), 1.5));
   }
   chart_->rescaleAxes();
   chart_->replot(QCustomPlot::rpQueuedReplot);

@@ -249,6 +249,10 @@ bool SheetDataSplice::Splice(const fs::path& workbook, std::span<const std::stri
   std::size_t insert = xml->find("</sheetData>");
   const std::size_t empty = xml->find("<sheetData/>");
   if (insert == std::string::npos && empty == std::string::npos) return false;
+  std::size_t longest = 0;
+  for (const TDataArr* s : series) longest = std::max(longest, s->size());
+  // Without points the library's worksheet is the one wanted already.
+  if (longest == 0 && insert == std::string::npos) return true;
   if (insert != std::string::npos) {
     // Nothing but the title row may be there.
     const std::size_t row = xml->find("<row ", xml->find("<sheetData>"));
@@ -266,8 +270,6 @@ bool SheetDataSplice::Splice(const fs::path& workbook, std::span<const std::stri
     after = "</sheetData>" + xml->substr(empty + 12);
   }
 
-  std::size_t longest = 0;
-  for (const TDataArr* s : series) longest = std::max(longest, s->size());
   std::vector<std::string> columns;
   for (std::size_t c = 0; c < 2 * series.size(); ++c) columns.push_back(ColumnName(c + 1));
   const std::size_t chunks = (longest + kRowsPerPiece - 1) / kRowsPerPiece;

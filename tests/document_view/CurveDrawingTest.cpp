@@ -276,7 +276,7 @@ TEST(CurveLayer, CurvesAddedLaterGiveThePictureOfAllDrawnAtOnce) {
 TEST(CurveLayer, VectorOutputHoldsEveryPointAndPrintingItsOwnResolution) {
   QCustomPlot chart;
   chart.resize(400, 300);
-  auto* curve = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(3000, true)));
+  auto* curve = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(30000, true)));
   curve->setPen(QPen(Qt::red, 1.2));
   chart.rescaleAxes();
   auto svgOf = [&] {
@@ -292,7 +292,7 @@ TEST(CurveLayer, VectorOutputHoldsEveryPointAndPrintingItsOwnResolution) {
     painter.end();
     return bytes;
   };
-  // One path through all 3 000 points: far more coordinates than columns.
+  // One path through all 30 000 points: far more coordinates than columns.
   const QByteArray full = svgOf();
   EXPECT_GT(full.count(' '), 3000);
   // Reduced to the printer's columns (here twice the chart's): a few per column.

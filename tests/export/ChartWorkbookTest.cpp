@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cmath>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <atomic>
+#include <cmath>
 
 #include <csignal>
 #include <cstdio>

@@ -12,7 +12,6 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "CurveSeries.h"
 #include <cmath>
 
 #include "ConcUnits.h"
@@ -293,7 +292,7 @@ void TCalibrForm::drawLines() {
 }
 
 void TCalibrForm::drawCurves() {
-  curvesChart_->clearPlottables();
+  curvesChart_->clearGraphs();
   TPeakDrawing d;
   const TSingleCalibration* c = selectedElement() >= 0 && selectedCalibration() >= 0
                                     ? db_.Calibration(static_cast<std::size_t>(selectedElement()),
@@ -313,9 +312,14 @@ void TCalibrForm::drawCurves() {
     for (std::size_t i = 0; i < curves.size(); ++i) {
       const TDataArr points = curves[i]->DisplayData();
       const QColor color = ThumbnailPainter::rowColor(i);
-      QCPAbstractPlottable* graph = CurveSeries::Create(curvesChart_, points);
+      QCPGraph* graph = curvesChart_->addGraph();
       graph->setPen(QPen(color, 1.5));
+      QVector<double> x, y;
+      x.reserve(static_cast<qsizetype>(points.size()));
+      y.reserve(static_cast<qsizetype>(points.size()));
       for (const TDataPoint& p : points) {
+        x.push_back(p.X);
+        y.push_back(p.Y);
         if (!any) {
           xs = QCPRange(p.X, p.X);
           ys = QCPRange(p.Y, p.Y);
@@ -324,6 +328,7 @@ void TCalibrForm::drawCurves() {
         xs.expand(p.X);
         ys.expand(p.Y);
       }
+      graph->setData(x, y, true);
       d.Curves.push_back({points, curves[i]->GetPeaks(), color});
     }
     if (any) {

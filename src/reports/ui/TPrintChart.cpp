@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartLegend.h"
 #include "CurvePlottable.h"
 #include "CurveSeries.h"
-#include "ChartLegend.h"
 #include "PeakTable.h"
 #include "TPrintRenderer.h"
 #include "ThumbnailPainter.h"
