@@ -118,12 +118,14 @@ void ControlChartPlot::Show(const ControlChart& chart) {
     }
   }
 
+  // Hundreds of points: smoothing every mark costs more than it shows, and a
+  // one-pixel line is drawn directly where a wider one is stroked into a
+  // polygon of every segment and filled.
+  const bool smooth = n <= 300;
   results_ = plot_->addGraph();
-  results_->setPen(QPen(kResults, 1.2));
+  results_->setPen(QPen(kResults, smooth ? 1.2 : 1.0));
   results_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kResults, Qt::white, n > 200 ? 4 : 6));
   results_->setData(xs, ys, true);
-  // Hundreds of points: smoothing every mark costs more than it shows.
-  const bool smooth = n <= 300;
   results_->setAntialiased(smooth);
   results_->setAntialiasedScatters(smooth);
   warnings_ = plot_->addGraph();
