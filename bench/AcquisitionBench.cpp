@@ -6,9 +6,11 @@
 #include <QApplication>
 
 #include <cmath>
+#include <deque>
 #include <vector>
 
 #include "AcquisitionDecoder.h"
+#include "CurvePlottable.h"
 #include "LinkFrame.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
@@ -82,25 +84,26 @@ void BM_LiveTraceBatchRedraw(benchmark::State& state) {
   window.resize(1280, 800);
   window.show();
   window.setRecording(true);
-  QCPGraph* series = window.chartView().recordingSeries();
-  QVector<double> keys, values;
-  for (int i = 0; i < 4000; ++i) {
-    keys.push_back(-1200 + i * 0.3);
-    values.push_back(std::sin(i / 200.0));
-  }
-  series->setData(keys, values);
+  CurvePlottable* series = window.chartView().recordingSeries();
+  std::deque<TDataPoint> trace;
+  for (int i = 0; i < 4000; ++i) trace.push_back({-1200 + i * 0.3, std::sin(i / 200.0)});
+  series->setPoints(TDataArr(trace.begin(), trace.end()));
   QApplication::processEvents();
   if (!window.chartView().chartShown()) state.SkipWithError("the chart is not shown");
-  double x = keys.back();
+  double x = trace.back().X;
   for (auto _ : state) {
-    QVector<double> k, v;
+    // The trace keeps its last 4 000 points (a recording appends them).
+    TDataArr batch;
     for (int i = 0; i < 100; ++i) {
       x += 0.3;
-      k.push_back(x);
-      v.push_back(std::sin(x / 60.0));
+      batch.push_back({x, std::sin(x / 60.0)});
+      trace.pop_front();
     }
-    series->addData(k, v, true);
-    series->data()->removeBefore(x - 4000 * 0.3);
+    trace.insert(trace.end(), batch.begin(), batch.end());
+    state.PauseTiming();
+    series->setPoints(TDataArr(trace.begin(), trace.end() - 100));
+    state.ResumeTiming();
+    series->appendPoints(batch);
     series->rescaleAxes(false);
     series->parentPlot()->replot(QCustomPlot::rpImmediateRefresh);
   }

@@ -2,10 +2,14 @@
 #include <benchmark/benchmark.h>
 
 #include <qcustomplot.h>
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QTest>
 
+#include "CurveLayer.h"
 #include "DemoDocument.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
@@ -166,5 +170,86 @@ void BM_SelectAllParts(benchmark::State& state) {
   w.setModified(false);
 }
 BENCHMARK(BM_SelectAllParts)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+namespace {
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// Two groups of 50 curves, each curve with six named peaks.
+std::pair<TNode*, TNode*> TwoGroupsWithPeaks(TNodeForest& forest) {
+  DemoDocument::buildFlat(forest, 100);
+  const char* names[] = {"Zn", "Cd", "Pb", "Cu", "Sb", "Bi"};
+  TNodesArr first, second;
+  int k = 0;
+  for (TNode* n = forest.FirstRoot(); n; n = n->NextSibling, ++k) {
+    TVAStruct* va = n->VA();
+    const int points = static_cast<int>(va->Data.size());
+    for (int e = 0; e < 6; ++e) {
+      const int begin = points * (e + 1) / 8;
+      va->AddPeak(names[e], 0, begin, begin + points / 16);
+    }
+    (k < 50 ? first : second).push_back(n);
+  }
+  TNode* a = forest.GroupNodes(first);
+  TNode* b = forest.GroupNodes(second);
+  return {a, b};
+}
+
+// A click on a group's thumbnail until the main chart has repainted,
+// through the event loop: each click shows the other group's 50 curves
+// with their peak bands. Argument 1: the calculation window and its chart
+// are shown as well.
+void BM_ClickToRepaintedChart(benchmark::State& state) {
+  app();
+  Settings settings;
+  TPluginsManager hub;
+  MainWindow w(settings, &hub);
+  w.resize(1440, 900);
+  w.show();
+  const auto [a, b] = TwoGroupsWithPeaks(w.forest());
+  w.selectThumbnailsPage();
+  w.action("ShowPeakBordersActn")->setChecked(true);
+  const bool calculations = state.range(0) == 1;
+  w.action("PeaksTreatmentActn")->setChecked(calculations);
+  w.action("StatActn")->setChecked(calculations);
+  QCustomPlot* chart = w.chartView().chart();
+  PaintCounter counter;
+  chart->installEventFilter(&counter);
+  TImagePreviewBox& tree = w.tree();
+  w.forest().SelectNode(a);
+  QApplication::processEvents();
+  bool toB = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    TNode* target = toB ? b : a;
+    toB = !toB;
+    QApplication::processEvents();
+    const QPoint at = tree.nodeRect(target).center();
+    const int before = counter.paints;
+    state.ResumeTiming();
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+    while (counter.paints == before) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    state.PauseTiming();
+    if (w.forest().FocusedNode != target) state.SkipWithError("the click did not select the group");
+    state.ResumeTiming();
+  }
+  state.counters["curves"] = static_cast<double>(w.chartView().DisplayedCurves().size());
+  state.counters["pictures"] = CurveLayer::Of(chart)->renders();
+  chart->removeEventFilter(&counter);
+  w.setModified(false);
+}
+BENCHMARK(BM_ClickToRepaintedChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "CurveEdits.h"
+#include "CurveProcessing.h"
 #include "TNodeForest.h"
 #include "TPaintingGuard.h"
 #include "TUndoRedoManager.h"
@@ -35,19 +37,26 @@ struct Document {
   }
   ~Document() { undo.AttachView(nullptr); }
 
-  template <class Edit>
-  void PointStep(Edit edit) {
+  // A point edit of every curve as the main window runs it: the new points
+  // computed on every core, then put in place as one undo step.
+  void PointStep(const CurveEdits::Edit& edit) {
+    auto results = CurveEdits::Compute(inputs(), edit);
     TPaintingGuard painting(forest);
     undo.BeginDataMultiChange();
-    for (TArrayDataStruct* c : curves) edit(*c);
+    CurveEdits::Put(curves, std::move(*results));
     undo.CommitDataMultiChange();
+  }
+  std::vector<const TDataArr*> inputs() const {
+    std::vector<const TDataArr*> out;
+    for (const TArrayDataStruct* c : curves) out.push_back(&c->Data);
+    return out;
   }
 };
 
 void BM_SmoothStep(benchmark::State& state) {
   Document doc;
   for (auto _ : state) {
-    doc.PointStep([](TArrayDataStruct& c) { c.Smooth(5); });
+    doc.PointStep([](const TDataArr& p) { return Smooth(p, 5); });
     state.PauseTiming();
     doc.undo.Clear();
     for (TArrayDataStruct* c : doc.curves) {
@@ -62,7 +71,7 @@ BENCHMARK(BM_SmoothStep)->Unit(benchmark::kMillisecond);
 void BM_InvertStep(benchmark::State& state) {
   Document doc;
   for (auto _ : state) {
-    doc.PointStep([](TArrayDataStruct& c) { c.Invert(1); });
+    doc.PointStep([](const TDataArr& p) { return Invert(p, InvertAxis::Y); });
     state.PauseTiming();
     state.counters["UndoMB"] = static_cast<double>(doc.undo.DataBytes()) / (1 << 20);
     doc.undo.Clear();
@@ -90,7 +99,7 @@ BENCHMARK(BM_ShiftStep)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRedoSmoothStep(benchmark::State& state) {
   Document doc;
-  doc.PointStep([](TArrayDataStruct& c) { c.Smooth(5); });
+  doc.PointStep([](const TDataArr& p) { return Smooth(p, 5); });
   for (auto _ : state) {
     doc.undo.Undo();
     doc.undo.Redo();

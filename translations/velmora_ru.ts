@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>BackgroundTask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>ColorValue</name>
     <message>
         <source>Black</source>
@@ -3195,6 +3202,10 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
         <source>Enter the potential shift</source>
         <translation>Введите сдвиг потенциала</translation>
     </message>
+    <message>
+        <source>Processing curves...</source>
+        <translation>Обработка кривых...</translation>
+    </message>
 </context>
 <context>
     <name>velmora::DeviceStatusPresenter</name>
@@ -3232,6 +3243,14 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     <message>
         <source>&amp;Export chart to file</source>
         <translation>&amp;Экспорт графика в файл</translation>
+    </message>
+    <message>
+        <source>Exporting curves...</source>
+        <translation>Экспорт кривых...</translation>
+    </message>
+    <message>
+        <source>Exporting chart...</source>
+        <translation>Экспорт графика...</translation>
     </message>
 </context>
 <context>

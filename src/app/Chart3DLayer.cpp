@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "CurveLayer.h"
 #include "NumberFormat.h"
 #include "TPeakPainter.h"
 
@@ -11,8 +12,8 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kFlatLayers[] = {"grid", "main", "axes", TPeakBandsLayer::kBandsLayer,
-                                       TPeakBandsLayer::kMarksLayer};
+constexpr const char* kFlatLayers[] = {
+    "grid", "main", "axes", CurveLayer::kLiveTraceLayer, TPeakBandsLayer::kBandsLayer, TPeakBandsLayer::kMarksLayer};
 
 // Round steps of 1, 2 or 5 times a power of ten, about `count` of them.
 std::vector<double> Ticks(const QCPRange& r, int count) {

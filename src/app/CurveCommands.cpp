@@ -8,8 +8,11 @@
 #include <QSpinBox>
 #include <QToolBar>
 #include <exception>
+#include <optional>
 #include <unordered_set>
 
+#include "BackgroundTask.h"
+#include "CurveEdits.h"
 #include "CurveProcessing.h"
 #include "MainChartView.h"
 #include "MainWindow.h"
@@ -29,6 +32,8 @@ namespace velmora {
 namespace {
 
 constexpr int kMaxFilterValue = 30;
+// From this many points on, an edit runs off the window's thread.
+constexpr std::size_t kBackgroundPoints = 1'000'000;
 
 // The busy cursor for the length of a command.
 class BusyCursor {
@@ -158,15 +163,39 @@ std::vector<TArrayDataStruct*> CurveCommands::targets() const {
 
 // --- Point edits -------------------------------------------------------------------
 
-void CurveCommands::editPoints(const std::function<void(TArrayDataStruct&)>& edit, bool busy) {
+void CurveCommands::editPoints(const std::function<TDataArr(const TDataArr&)>& edit, bool busy) {
   const std::vector<TArrayDataStruct*> curves = targets();
   if (curves.empty()) return;
+  std::vector<const TDataArr*> inputs;
+  std::size_t points = 0;
+  for (const TArrayDataStruct* c : curves) {
+    inputs.push_back(&c->Data);
+    points += c->Data.size();
+  }
+  std::optional<std::vector<TDataArr>> results;
+  try {
+    if (points >= kBackgroundPoints) {
+      // The curves' points are read in place: nothing can change them while
+      // the user's input waits for the work.
+      BackgroundTask::Run(&window_, tr("Processing curves..."), [&](BackgroundTask::Progress& progress) {
+        progress.setTotal(inputs.size());
+        results = CurveEdits::Compute(inputs, edit, &progress.cancelFlag(), &progress.counter());
+      });
+    } else {
+      BusyCursor cursor(busy);
+      results = CurveEdits::Compute(inputs, edit);
+    }
+  } catch (const std::exception& e) {
+    reportError(e);
+    return;
+  }
+  if (!results) return;
   BusyCursor cursor(busy);
   try {
     TPaintingGuard painting(window_.forest());
     undo_.BeginDataMultiChange();
     CommitGuard commit([this] { undo_.CommitDataMultiChange(); });
-    for (TArrayDataStruct* c : curves) edit(*c);
+    CurveEdits::Put(curves, std::move(*results));
   } catch (const std::exception& e) {
     window_.setModified(true);
     reportError(e);
@@ -177,12 +206,13 @@ void CurveCommands::editPoints(const std::function<void(TArrayDataStruct&)>& edi
 
 void CurveCommands::Smooth() {
   const int window = filterBox_->value();
-  editPoints([window](TArrayDataStruct& c) { c.Smooth(window); }, false);
+  editPoints([window](const TDataArr& p) { return velmora::Smooth(p, window); }, false);
 }
 
 void CurveCommands::Invert(int axis) {
   if (axis != 0 && axis != 1) return;
-  editPoints([axis](TArrayDataStruct& c) { c.Invert(axis); }, true);
+  const InvertAxis which = axis == 0 ? InvertAxis::X : InvertAxis::Y;
+  editPoints([which](const TDataArr& p) { return velmora::Invert(p, which); }, true);
 }
 
 // --- Potential shift -----------------------------------------------------------------

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+
 #include <QPointer>
 #include <functional>
 #include <vector>
+#include "TDataPoint.h"
 
 #include "TUndoRedoManager.h"
 
@@ -62,8 +64,11 @@ class CurveCommands : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Runs a point edit on every target as one undo step.
-  void editPoints(const std::function<void(TArrayDataStruct&)>& edit, bool busy);
+  // Runs a point edit on every target as one undo step: the new points are
+  // computed on every core (off the window's thread, with progress and
+  // "Cancel", when there are many), then put in place at once; a cancelled
+  // edit changes nothing.
+  void editPoints(const std::function<TDataArr(const TDataArr&)>& edit, bool busy);
   void switchMode(bool semiIntegral, bool on);
   void updateUndoActions();
   void retranslate();

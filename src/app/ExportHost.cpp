@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "BackgroundTask.h"
 #include "ChartPicture.h"
 #include "ChartWorkbook.h"
 #include "CurveSeries.h"
@@ -91,12 +92,18 @@ QStringList ExportHost::exportText(const QString& folder) {
     curves.push_back({row.Curve->Node ? row.Curve->Node->Name : std::string(), row.Curve->DisplayData()});
   }
   QStringList written;
+  std::vector<std::filesystem::path> files;
   try {
-    for (const auto& f : CurveTextExport::ExportCurves(UiText::toStd(folder), curves))
-      written << UiText::fromStd(f.string());
+    // On a thread of its own, with progress and "Cancel" (which removes
+    // the files written).
+    BackgroundTask::Run(&window_, tr("Exporting curves..."), [&](BackgroundTask::Progress& progress) {
+      progress.setTotal(curves.size());
+      files = CurveTextExport::ExportCurves(UiText::toStd(folder), curves, &progress.cancelFlag(), &progress.counter());
+    });
   } catch (const EFormatError& e) {
     window_.messageSink().error(e.message());
   }
+  for (const auto& f : files) written << UiText::fromStd(f.string());
   return written;
 }
 
@@ -118,13 +125,17 @@ bool ExportHost::exportWorkbook(const QString& file) {
     if (row.Curve == nullptr || !row.Shown) continue;
     series.push_back({UiText::toStd(CurveSeries::Title(row.Curve)), row.Curve->DisplayData()});
   }
+  const std::string documentName = UiText::toStd(QFileInfo(window_.documentFileName()).fileName());
+  bool done = false;
   try {
-    ChartWorkbook::Write(UiText::toStd(file), UiText::toStd(QFileInfo(window_.documentFileName()).fileName()), series);
+    done = BackgroundTask::Run(&window_, tr("Exporting chart..."), [&](BackgroundTask::Progress& progress) {
+      ChartWorkbook::Write(UiText::toStd(file), documentName, series, &progress.cancelFlag());
+    });
   } catch (const EFormatError& e) {
     window_.messageSink().error(e.message());
     return false;
   }
-  return true;
+  return done;
 }
 
 QString ExportHost::workbookFile() {

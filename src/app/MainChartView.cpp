@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "CaptionPainter.h"
+#include "CurveLayer.h"
+#include "CurvePlottable.h"
 #include "CurveSeries.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
@@ -56,10 +58,16 @@ MainChartView::MainChartView(TNodeForest& forest, TPluginsManager& hub, QWidget*
   CurveSeries::StyleChart(chart_);
   chart_->legend->setVisible(false);
 
-  recordingSeries_ = chart_->addGraph();
+  // The live trace below the document's curves, on a layer of its own.
+  const QString liveLayer = QString::fromLatin1(CurveLayer::kLiveTraceLayer);
+  chart_->addLayer(liveLayer, chart_->layer(QStringLiteral("main")), QCustomPlot::limBelow);
+  auto* liveCanvas = new CurveLayer(chart_, liveLayer);
+  recordingSeries_ = new CurvePlottable(chart_->xAxis, chart_->yAxis);
+  recordingSeries_->setCanvas(liveCanvas);
   recordingSeries_->setName(QStringLiteral("Recording series"));
   recordingSeries_->setPen(QPen(QColor(0x00, 0x80, 0x00), 1.5));
   recordingSeries_->removeFromLegend();
+  CurveLayer::Of(chart_);
 
   emptyLabel_ = new QLabel(this);
   emptyLabel_->setObjectName(QStringLiteral("MainChartEmpty"));

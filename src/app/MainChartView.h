@@ -10,12 +10,14 @@
 
 class QCustomPlot;
 class QCPAbstractPlottable;
-class QCPGraph;
+
 class QLabel;
 class QStackedLayout;
 
 namespace velmora {
 
+class CurveLayer;
+class CurvePlottable;
 class TPluginsManager;
 
 // The main chart of the main window: the curves of the selected nodes
@@ -28,7 +30,10 @@ class MainChartView : public QWidget {
   MainChartView(TNodeForest& forest, TPluginsManager& hub, QWidget* parent = nullptr);
 
   QCustomPlot* chart() const { return chart_; }
-  QCPGraph* recordingSeries() const { return recordingSeries_; }
+  // The live trace of a recording: drawn in the order measured, into a
+  // picture of its own, so that a new batch of points leaves the picture
+  // of the document's curves as it is.
+  CurvePlottable* recordingSeries() const { return recordingSeries_; }
   TTableContentArr& DisplayedCurves() { return displayed_; }
   const TTableContentArr& DisplayedCurves() const { return displayed_; }
 
@@ -89,7 +94,7 @@ class MainChartView : public QWidget {
   QCustomPlot* chart_ = nullptr;
   QLabel* emptyLabel_ = nullptr;
   QWidget* startPanel_ = nullptr;
-  QCPGraph* recordingSeries_ = nullptr;
+  CurvePlottable* recordingSeries_ = nullptr;
   TTableContentArr displayed_;
   QHash<const TArrayDataStruct*, QCPAbstractPlottable*> series_;
   QTimer redrawTimer_;

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "AnalyzerEmulator.h"
+#include "CurvePlottable.h"
 #include "CustomMethods.h"
 #include "DateTime.h"
 #include "DeviceLink.h"
@@ -345,19 +346,18 @@ void RecordingReceiver::flushLive() {
     flushQueued_ = false;
   }
   if (batch.empty() || !uiRecording_) return;
-  QCPGraph* series = window_.chartView().recordingSeries();
-  QVector<double> keys, values;
-  keys.reserve(static_cast<qsizetype>(batch.size()));
-  values.reserve(static_cast<qsizetype>(batch.size()));
+  CurvePlottable* series = window_.chartView().recordingSeries();
+  TDataArr points;
+  points.reserve(batch.size());
   bool overLimit = false;
   for (const TRecPoint& p : batch) {
-    keys.push_back(p.X);
-    values.push_back(p.Y);
+    points.push_back({p.X, p.Y});
     if (active_.CurrentLimit && std::abs(p.Y) > active_.CurrentLimitMicroAmps) overLimit = true;
   }
   liveCurve_.insert(liveCurve_.end(), batch.begin(), batch.end());
   if (series) {
-    series->addData(keys, values, false);
+    // In the order measured: a cyclic sweep runs back over itself.
+    series->appendPoints(points);
     series->rescaleAxes(false);
     series->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
   }
@@ -549,8 +549,8 @@ void RecordingReceiver::clearLiveTrace() {
     pending_.clear();
   }
   emit liveCleared();
-  if (QCPGraph* series = window_.chartView().recordingSeries()) {
-    series->data()->clear();
+  if (CurvePlottable* series = window_.chartView().recordingSeries()) {
+    series->clearPoints();
     series->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
   }
 }

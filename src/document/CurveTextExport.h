@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -35,9 +36,14 @@ class CurveTextExport {
 
   // Writes every curve, in order, into a new file of `folder` and returns
   // the files written. A file that cannot be created stops the export with
-  // EFormatError ("Cannot create file"); the files written before stay.
+  // EFormatError ("Cannot create file"); the files written before stay. The
+  // texts are formatted on every core; the files are named and written in
+  // order. When `cancel` becomes true the export stops and removes the files
+  // it wrote (and returns none); `done` counts the files written.
   static std::vector<std::filesystem::path> ExportCurves(const std::filesystem::path& folder,
-                                                         const std::vector<Curve>& curves);
+                                                         const std::vector<Curve>& curves,
+                                                         const std::atomic<bool>* cancel = nullptr,
+                                                         std::atomic<std::size_t>* done = nullptr);
 };
 
 }  // namespace velmora

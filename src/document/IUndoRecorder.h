@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "TDataPoint.h"
 #include "TNodePos.h"
 
 namespace velmora {
@@ -65,10 +66,11 @@ class IUndoRecorder {
   virtual void RecordSeparate(TNode* group, const TNodesArr& nodes) = 0;
 
   // --- Curve content ---
-  // A single curve's point change (the curve keeps its own history). While a
-  // multi-curve change is being collected the recorder adds the curve and a
-  // copy of its points to the pending snapshot instead.
-  virtual void RecordDataChange(TArrayDataStruct* curve) = 0;
+  // A single curve's point change (the curve keeps its own history), with
+  // the points before it. While a multi-curve change is being collected the
+  // recorder adds the curve and those points to the pending snapshot
+  // instead.
+  virtual void RecordDataChange(TArrayDataStruct* curve, const TPointsRef& before) = 0;
   virtual void BeginDataMultiChange() = 0;
   virtual void CommitDataMultiChange() = 0;
   virtual void BeginXShift() = 0;

@@ -19,7 +19,7 @@ class NullUndoRecorder : public IUndoRecorder {
   void RecordPaste(const TNodesArr&) override {}
   void RecordGroup(TNode*, const TNodesArr&, const TPosArr&) override {}
   void RecordSeparate(TNode*, const TNodesArr&) override {}
-  void RecordDataChange(TArrayDataStruct*) override {}
+  void RecordDataChange(TArrayDataStruct*, const TPointsRef&) override {}
   void BeginDataMultiChange() override {}
   void CommitDataMultiChange() override {}
   void BeginXShift() override {}

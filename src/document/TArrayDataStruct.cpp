@@ -31,16 +31,21 @@ std::unique_ptr<TBasicDataStruct> TArrayDataStruct::GetSelfType() const {
 
 // --- Points --------------------------------------------------------------------
 
-void TArrayDataStruct::SetData(const TDataArr& points) { SetData(TDataArr(points)); }
+void TArrayDataStruct::SetData(const TDataArr& points) { ExchangeData(TDataArr(points)); }
 
-void TArrayDataStruct::SetData(TDataArr&& points) {
-  if (!SkipSnapshot) PushSnapshot();
+void TArrayDataStruct::SetData(TDataArr&& points) { ExchangeData(std::move(points)); }
+
+TPointsRef TArrayDataStruct::ExchangeData(TDataArr&& points) {
+  // The old points move into a shared snapshot: the history and the undo
+  // step keep that one object, so nothing is copied.
+  TPointsRef before = std::make_shared<const TDataArr>(std::move(Data));
+  Data = std::move(points);
+  if (!SkipSnapshot) PushSnapshot(before);
   SkipSnapshot = 0;
   holdsAverage_ = false;
   if (!Detached) {
-    if (TNodeForest* forest = Forest()) forest->Undo().RecordDataChange(this);
+    if (TNodeForest* forest = Forest()) forest->Undo().RecordDataChange(this, before);
   }
-  Data = std::move(points);
   InvalidateCaches();
   RefillSeries();
   NotifyChanged(false);
@@ -54,6 +59,7 @@ void TArrayDataStruct::SetData(TDataArr&& points) {
       Partner->NotifyChanged(false);
     }
   }
+  return before;
 }
 
 void TArrayDataStruct::NotifyChanged(bool /*refill*/) {
@@ -206,11 +212,13 @@ std::vector<TArrayDataStruct*> TArrayDataStruct::DrawnCurves() const {
 
 // --- History -------------------------------------------------------------------
 
-void TArrayDataStruct::PushSnapshot() {
+void TArrayDataStruct::PushSnapshot() { PushSnapshot(std::make_shared<const TDataArr>(Data)); }
+
+void TArrayDataStruct::PushSnapshot(TPointsRef points) {
   if (IsGroup()) return;
   ++HistoryIndex;
   History.resize(static_cast<std::size_t>(HistoryIndex) + 1);
-  History[static_cast<std::size_t>(HistoryIndex)] = Data;
+  History[static_cast<std::size_t>(HistoryIndex)] = std::move(points);
 }
 
 bool TArrayDataStruct::CanUndoData() const { return HistoryIndex != -1; }
@@ -243,9 +251,9 @@ void TArrayDataStruct::HistoryStep(int delta) {
     HistoryIndex = old;
   }
   HistoryIndex += delta;
-  const TDataArr points = History[static_cast<std::size_t>(HistoryIndex + 1)];
+  TDataArr points = *History[static_cast<std::size_t>(HistoryIndex + 1)];
   SkipSnapshot = 1;
-  SetData(points);
+  SetData(std::move(points));
 }
 
 }  // namespace velmora

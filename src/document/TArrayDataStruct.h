@@ -30,7 +30,8 @@ class TArrayDataStruct : public TBasicDataStruct {
   std::vector<std::unique_ptr<TArrayDataStruct>> AveragedColumns;
   std::uint8_t Visible = 1;
   std::uint8_t SkipSnapshot = 1;
-  std::vector<TDataArr> History;
+  // Snapshots, shared with the undo steps that hold the same points.
+  std::vector<TPointsRef> History;
   std::int32_t HistoryIndex = -1;
   TArrayDataStruct* Partner = nullptr;
   std::uint8_t PartnerSide = 0;
@@ -63,6 +64,9 @@ class TArrayDataStruct : public TBasicDataStruct {
   // repainted and the groups above recomputed.
   void SetData(const TDataArr& points);
   void SetData(TDataArr&& points);  // the same, taking the points over
+  // SetData that hands back the points it replaced (moved, not copied; the
+  // history snapshot, when one was taken, is the same object).
+  TPointsRef ExchangeData(TDataArr&& points);
   // The points as displayed: raw (or the pair's semi-integral), shifted,
   // then semilogarithmic. Detached and free-standing records show raw points.
   void GetDisplayData(TDataArr& out) const;
@@ -109,6 +113,7 @@ class TArrayDataStruct : public TBasicDataStruct {
   std::vector<TArrayDataStruct*> DrawnCurves() const;
 
   // --- History ---
+  // A copy of the current points onto the history.
   void PushSnapshot();
   void UndoData();
   void RedoData();
@@ -135,6 +140,7 @@ class TArrayDataStruct : public TBasicDataStruct {
   void SetPartner(TArrayDataStruct* partner, std::uint8_t side);
   TStructCollection CollectCurvesAs(bool checkedOnly, std::int32_t depth, std::int32_t nodeType);
   void HistoryStep(int delta);
+  void PushSnapshot(TPointsRef points);
   void DropAverageOfLostChildren();
 
   // Set while Data holds the average of the children of an averaging group

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 namespace velmora {
@@ -14,5 +15,9 @@ struct TDataPoint {
 
 // A curve's points.
 using TDataArr = std::vector<TDataPoint>;
+
+// Points kept unchanged for later (history snapshots, undo steps): shared,
+// never copied, by whoever keeps the same state.
+using TPointsRef = std::shared_ptr<const TDataArr>;
 
 }  // namespace velmora

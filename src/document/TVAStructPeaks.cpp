@@ -54,7 +54,7 @@ void TVAStruct::SetPeaks(TPeaks peaks) {
 void TVAStruct::SetPeak(std::int32_t index, const TPeakRecord& peak) {
   if (index < 0 || static_cast<std::size_t>(index) >= Peaks.size()) return;
   TPeakRecord p = peak;
-  const std::int32_t last = std::max<std::int32_t>(0, static_cast<std::int32_t>(DisplayData().size()) - 1);
+  const std::int32_t last = std::max<std::int32_t>(0, static_cast<std::int32_t>(DisplayPoints().size()) - 1);
   p.BeginIndex = std::clamp(p.BeginIndex, 0, last);
   p.EndIndex = std::clamp(p.EndIndex, 0, last);
   p.ValueValid = 0;

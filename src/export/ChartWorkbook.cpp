@@ -11,6 +11,7 @@
 #include "FormatError.h"
 #include "Messages.h"
 #include "PrivateFolder.h"
+#include "SheetDataSplice.h"
 
 namespace velmora {
 
@@ -31,6 +32,7 @@ constexpr lxw_col_t kMaxColumns = 16384;
 struct WorkbookGuard {
   lxw_workbook* book = nullptr;
   fs::path folder;
+  fs::path temp;
   ~WorkbookGuard() {
     if (book != nullptr) {
       // Closing writes the file; it goes with the folder below.
@@ -66,30 +68,18 @@ std::string ChartWorkbook::SheetName(std::string_view documentName) {
   return out;
 }
 
-void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, const std::vector<Series>& series) {
-  if (series.size() * 2 + 2 > kMaxColumns) Fail(file, "too many series");
-  std::size_t longest = 0;
-  for (const Series& s : series) longest = std::max(longest, s.Points.size());
-  if (longest + 2 > kMaxRows) Fail(file, "too many points");
+namespace {
 
-  const std::string sheetName = SheetName(documentName);
-  WorkbookGuard guard;
-  // The workbook and the spreadsheet library's own temporary files are made
-  // in a fresh private folder beside the target (so that the rename stays on
-  // one file system), never under a name another user could foresee, and
-  // short enough whatever the length of the file's own name.
-  const fs::path parent = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  try {
-    guard.folder = PrivateFolder::Create(parent, ".workbook-");
-  } catch (const EFormatError& e) {
-    Fail(file, e.message().args.size() > 1 ? e.message().args[1] : std::string());
-  }
-  const fs::path temp = guard.folder / "workbook.xlsx";
+// The workbook through the library into guard.temp: the title row, the
+// points when `cells`, and the chart. False when cancelled.
+bool WriteThroughLibrary(WorkbookGuard& guard, const fs::path& file, const std::string& sheetName,
+                         const std::vector<ChartWorkbook::Series>& series, std::size_t longest, bool cells,
+                         const std::atomic<bool>* cancel) {
   std::string tmpdir = guard.folder.string();
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = tmpdir.data();
-  guard.book = workbook_new_opt(temp.c_str(), &options);
+  guard.book = workbook_new_opt(guard.temp.c_str(), &options);
   if (guard.book == nullptr) Fail(file, "the workbook cannot be created");
   lxw_worksheet* sheet = workbook_add_worksheet(guard.book, sheetName.c_str());
   if (sheet == nullptr) Fail(file, "invalid worksheet name");
@@ -97,7 +87,8 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
   // Constant-memory mode takes the cells row by row.
   for (std::size_t b = 0; b < series.size(); ++b)
     worksheet_write_string(sheet, 1, static_cast<lxw_col_t>(2 * b + 1), series[b].Title.c_str(), nullptr);
-  for (std::size_t i = 0; i < longest; ++i) {
+  for (std::size_t i = 0; cells && i < longest; ++i) {
+    if (cancel && (i & 1023) == 0 && cancel->load()) return false;
     const auto row = static_cast<lxw_row_t>(i + 2);
     for (std::size_t b = 0; b < series.size(); ++b) {
       const TDataArr& pts = series[b].Points;
@@ -109,7 +100,7 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
   }
 
   bool anySeries = false;
-  for (const Series& s : series) anySeries = anySeries || !s.Points.empty();
+  for (const ChartWorkbook::Series& s : series) anySeries = anySeries || !s.Points.empty();
   if (anySeries) {
     lxw_chart* chart = workbook_add_chart(guard.book, LXW_CHART_SCATTER_STRAIGHT);
     for (std::size_t b = 0; b < series.size(); ++b) {
@@ -136,9 +127,51 @@ void ChartWorkbook::Write(const fs::path& file, std::string_view documentName, c
   guard.book = nullptr;
   const lxw_error result = workbook_close(book);
   if (result != LXW_NO_ERROR) Fail(file, lxw_strerror(result));
+  return true;
+}
+
+}  // namespace
+
+bool ChartWorkbook::Write(const fs::path& file, std::string_view documentName, const std::vector<Series>& series,
+                          const std::atomic<bool>* cancel, Cells cells) {
+  if (series.size() * 2 + 2 > kMaxColumns) Fail(file, "too many series");
+  std::size_t longest = 0;
+  for (const Series& s : series) longest = std::max(longest, s.Points.size());
+  if (longest + 2 > kMaxRows) Fail(file, "too many points");
+
+  const std::string sheetName = SheetName(documentName);
+  WorkbookGuard guard;
+  // The workbook and the spreadsheet library's own temporary files are made
+  // in a fresh private folder beside the target (so that the rename stays on
+  // one file system), never under a name another user could foresee, and
+  // short enough whatever the length of the file's own name.
+  const fs::path parent = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  try {
+    guard.folder = PrivateFolder::Create(parent, ".workbook-");
+  } catch (const EFormatError& e) {
+    Fail(file, e.message().args.size() > 1 ? e.message().args[1] : std::string());
+  }
+  guard.temp = guard.folder / "workbook.xlsx";
+  bool written = false;
+  if (cells == Cells::Spliced) {
+    // The library writes everything but the points, which go in after.
+    if (!WriteThroughLibrary(guard, file, sheetName, series, longest, false, cancel)) return false;
+    std::vector<std::string> titles;
+    std::vector<const TDataArr*> points;
+    for (const Series& s : series) {
+      titles.push_back(s.Title);
+      points.push_back(&s.Points);
+    }
+    written = SheetDataSplice::Splice(guard.temp, titles, points, cancel);
+    if (cancel && cancel->load()) return false;
+  }
+  // Cell by cell through the library (also when the splice finds the
+  // library's output laid out otherwise than it expects).
+  if (!written && !WriteThroughLibrary(guard, file, sheetName, series, longest, true, cancel)) return false;
   std::error_code ec;
-  fs::rename(temp, file, ec);
+  fs::rename(guard.temp, file, ec);
   if (ec) Fail(file, ec.message());
+  return true;
 }
 
 }  // namespace velmora

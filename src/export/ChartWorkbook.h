@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,11 +27,19 @@ class ChartWorkbook {
   // characters (whole UTF-8 sequences), "Sheet1" when nothing is left.
   static std::string SheetName(std::string_view documentName);
 
+  // How the points get into the worksheet: spliced in after the library
+  // wrote the rest (SheetDataSplice, on every core), or cell by cell
+  // through the library. The files unpack to the same worksheet.
+  enum class Cells { Spliced, ThroughLibrary };
+
   // Writes the workbook atomically (made in a fresh private folder beside
-  // `file`, then renamed over it; a planted link is never written through). Throws EFormatError when it cannot be
-  // written. A chart needs at least one series: without any, the worksheet is written alone.
-  static void Write(const std::filesystem::path& file, std::string_view documentName,
-                    const std::vector<Series>& series);
+  // `file`, then renamed over it; a planted link is never written through).
+  // Throws EFormatError when it cannot be written. A chart needs at least
+  // one series: without any, the worksheet is written alone. When `cancel`
+  // becomes true the work stops, `file` stays as it was and the result is
+  // false.
+  static bool Write(const std::filesystem::path& file, std::string_view documentName, const std::vector<Series>& series,
+                    const std::atomic<bool>* cancel = nullptr, Cells cells = Cells::Spliced);
 };
 
 }  // namespace velmora

@@ -309,13 +309,13 @@ void TUndoRedoManager::RecordSeparate(TNode* group, const TNodesArr& nodes) {
 
 // --- Points and shifts -----------------------------------------------------------
 
-void TUndoRedoManager::RecordDataChange(TArrayDataStruct* curve) {
-  if (!Recording() || !curve) return;
+void TUndoRedoManager::RecordDataChange(TArrayDataStruct* curve, const TPointsRef& before) {
+  if (!Recording() || !curve || !before) return;
   if (collectingData_) {
     // The first call of a curve holds its points before the whole command.
     if (Contains(pendingDataCurves_, curve)) return;
     pendingDataCurves_.push_back(curve);
-    pendingPoints_.push_back(curve->Data);
+    pendingPoints_.push_back(before);
     return;
   }
   auto item = Make<TVAStructObj>(UndoAction::DataChange);
@@ -325,10 +325,10 @@ void TUndoRedoManager::RecordDataChange(TArrayDataStruct* curve) {
   // place directly); then the step keeps them.
   const auto index = curve->HistoryIndex;
   const bool inHistory = index >= 0 && static_cast<std::size_t>(index) < curve->History.size() &&
-                         curve->History[static_cast<std::size_t>(index)] == curve->Data;
+                         curve->History[static_cast<std::size_t>(index)] == before;
   if (!inHistory) {
     item->OwnPoints = 1;
-    item->Points = curve->Data;
+    item->Points = *before;
   }
   Push(std::move(item));
 }

@@ -55,7 +55,7 @@ class TUndoRedoManager : public IUndoRecorder {
   void RecordPaste(const TNodesArr& nodes) override;
   void RecordGroup(TNode* group, const TNodesArr& nodes, const TPosArr& oldPositions) override;
   void RecordSeparate(TNode* group, const TNodesArr& nodes) override;
-  void RecordDataChange(TArrayDataStruct* curve) override;
+  void RecordDataChange(TArrayDataStruct* curve, const TPointsRef& before) override;
   void BeginDataMultiChange() override;
   void CommitDataMultiChange() override;
   void BeginXShift() override;
@@ -116,7 +116,7 @@ class TUndoRedoManager : public IUndoRecorder {
   // The pending snapshot of a multi-step recording.
   bool collectingData_ = false;
   std::vector<TArrayDataStruct*> pendingDataCurves_;
-  std::vector<TDataArr> pendingPoints_;
+  std::vector<TPointsRef> pendingPoints_;
   bool collectingShift_ = false;
   std::vector<TArrayDataStruct*> pendingShiftCurves_;
   std::vector<double> pendingShifts_;

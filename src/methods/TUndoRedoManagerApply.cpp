@@ -21,6 +21,7 @@
 #include "TVAStruct.h"
 #include "TVAStructObj.h"
 #include "TXShiftObj.h"
+#include "WorkSplit.h"
 
 namespace velmora {
 
@@ -57,6 +58,15 @@ void PutParamsBack(TVAStruct& curve, const TParamsAll& params) {
   curve.CalibrationType = params.CalibrationType;
   curve.HasCustomMethod = params.HasCustomMethod;
   curve.CustomMethod = params.CustomMethod;
+}
+
+// Copies of stored points, one per entry, made on every core.
+std::vector<TDataArr> CopyPoints(const std::vector<TPointsRef>& points) {
+  std::vector<TDataArr> copies(points.size());
+  WorkSplit::ForEach(points.size(), [&](std::size_t i) {
+    if (points[i]) copies[i] = *points[i];
+  });
+  return copies;
 }
 
 void SetFold(TNode& node, bool folded) {
@@ -249,17 +259,20 @@ void TUndoRedoManager::ApplyUndo(TUndoItem& item) {
       auto& r = static_cast<TDataMultiChangeObj&>(item);
       auto twin = std::make_unique<TDataMultiChangeObj>(item.Action);
       twin->Curves = r.Curves;
+      twin->Points.resize(r.Curves.size());
+      // The stored points are shared with the curves' history: each curve
+      // gets its own copy (made on every core), and the points it gives up
+      // go to the redo step as they are.
+      std::vector<TDataArr> copies = CopyPoints(r.Points);
       {
         TPaintingGuard guard(view);
         // Backwards, so that the state before the command wins should a
         // curve have been listed twice.
         for (std::size_t i = r.Curves.size(); i-- > 0;) {
-          twin->Points.push_back(r.Curves[i]->Data);
-          r.Curves[i]->SetData(r.Points[i]);
-          r.Points[i] = TDataArr();  // the undone step is freed next
+          twin->Points[i] = r.Curves[i]->ExchangeData(std::move(copies[i]));
+          r.Points[i].reset();  // the undone step is freed next
         }
       }
-      std::reverse(twin->Points.begin(), twin->Points.end());
       item.Twin = std::move(twin);
       break;
     }
@@ -380,10 +393,12 @@ void TUndoRedoManager::ApplyRedo(TUndoItem& item) {
     }
     case UndoAction::DataMultiChange: {
       auto& r = static_cast<TDataMultiChangeObj&>(item);
+      std::vector<TDataArr> copies = CopyPoints(r.Points);
       TPaintingGuard guard(view);
       BeginDataMultiChange();
       try {
-        for (std::size_t i = 0; i < r.Curves.size() && i < r.Points.size(); ++i) r.Curves[i]->SetData(r.Points[i]);
+        for (std::size_t i = 0; i < r.Curves.size() && i < copies.size(); ++i)
+          r.Curves[i]->SetData(std::move(copies[i]));
       } catch (...) {
         CommitDataMultiChange();
         throw;

@@ -31,14 +31,15 @@ std::vector<TFoundPeak> AutoSearchPeaks(TVAStruct& curve, int invert, const TPre
 }
 
 TElementsPeaksArr BuildPeakTable(std::span<TVAStruct* const> checkedCurves) {
-  std::vector<TDataArr> shown;
-  shown.reserve(checkedCurves.size());
+  // The displayed points in place: the table is built on every repaint of
+  // the main chart, over every shown curve. Reading one curve's displayed
+  // points never changes another's.
   std::vector<TPeakTableCurve> curves;
   curves.reserve(checkedCurves.size());
   for (TVAStruct* curve : checkedCurves) {
     if (curve == nullptr) continue;
-    shown.push_back(curve->DisplayData());
-    curves.push_back({&shown.back(), &curve->GetPeaks()});
+    const TPeaks& peaks = curve->GetPeaks();
+    curves.push_back({&curve->DisplayPoints(), &peaks});
   }
   return BuildPeakTable(std::span<const TPeakTableCurve>(curves));
 }

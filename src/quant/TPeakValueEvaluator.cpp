@@ -6,17 +6,19 @@
 namespace velmora {
 
 void TPeakValueEvaluator::Evaluate(const TVAStruct& curve, TPeakRecord& peak) const {
-  const TDataArr points = curve.DisplayData();
-  TDataArr pairedPoints;
-  const TDataArr* paired = nullptr;
   if (peak.CalcType == CalcPotDiff) {
     const auto* partner = dynamic_cast<const TVAStruct*>(curve.Partner);
     if (partner != nullptr && partner->FindPeak(peak.Name) >= 0) {
-      pairedPoints = partner->DisplayData();
-      paired = &pairedPoints;
+      // Copies: the pair's displayed points may share their caches.
+      const TDataArr points = curve.DisplayData();
+      const TDataArr pairedPoints = partner->DisplayData();
+      CalcPeakValue(points, &pairedPoints, peak);
+      return;
     }
   }
-  CalcPeakValue(points, paired, peak);
+  // The displayed points as they are, without a copy (a peak's value is
+  // read on every repaint of a chart that shows it).
+  CalcPeakValue(curve.DisplayPoints(), nullptr, peak);
 }
 
 const TPeakValueEvaluator& TPeakValueEvaluator::Instance() {

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "AnalyzerEmulator.h"
+#include "CurvePlottable.h"
 #include "DeviceLink.h"
 #include "MainChartView.h"
 #include "MainWindow.h"

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "CurveTextExport.h"
 #include "FormatError.h"
@@ -78,4 +84,49 @@ TEST(CurveTextExport, AFileThatCannotBeCreatedStopsTheExportAndKeepsTheFilesBefo
   EXPECT_TRUE(std::filesystem::exists(written.front()));
   EXPECT_THROW(CurveTextExport::ExportCurves(dir / "first.txt", {{"x", {}}}), EFormatError);
   EXPECT_TRUE(std::filesystem::exists(dir / "first.txt"));
+}
+
+// The fast path for ordinary values gives the C library's digits, also for
+// values whose seventh decimal lies close to a half.
+TEST(CurveTextExport, NumbersOfEveryMagnitudeMatchTheCFormat) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-9, 10);
+  std::uniform_int_distribution<long long> micro(-2'000'000'000LL, 2'000'000'000LL);
+  for (int i = 0; i < 200000; ++i) {
+    double x = mantissa(rng) * std::pow(10.0, exponent(rng));
+    // Every third value a multiple of a millionth plus one half of one.
+    if (i % 3 == 0) x = (static_cast<double>(micro(rng)) + 0.5) / 1e6;
+    std::string line;
+    CurveTextExport::AppendLine(line, x, -x);
+    ASSERT_EQ(line, CFormat(x, -x)) << std::hexfloat << x;
+  }
+}
+
+// The files are the ones a plain loop over the curves writes, whatever the
+// number of cores; a cancelled export leaves nothing of its own behind.
+TEST(CurveTextExport, ManyCurvesGiveTheFilesOfTheLoopAndACancelledExportLeavesNothing) {
+  TempDir dir;
+  std::vector<CurveTextExport::Curve> curves;
+  for (int c = 0; c < 40; ++c) {
+    TDataArr points;
+    for (int i = 0; i < 500; ++i) points.push_back({-1200.0 + i * 0.25, std::sin(i * 0.1 + c)});
+    curves.push_back({c % 3 == 0 ? "Same" : "Curve " + std::to_string(c), points});
+  }
+  TempDir::writeFile(dir / "Same.txt", "somebody else's");
+  const auto files = CurveTextExport::ExportCurves(dir.path(), curves);
+  ASSERT_EQ(files.size(), curves.size());
+  EXPECT_EQ(files[0].filename(), "Same_0.txt");
+  EXPECT_EQ(files[3].filename(), "Same_1.txt");
+  for (std::size_t c = 0; c < curves.size(); ++c)
+    EXPECT_EQ(TempDir::readFile(files[c]), CurveTextExport::FormatPoints(curves[c].Points)) << c;
+
+  TempDir other;
+  std::atomic<bool> cancel{false};
+  std::atomic<std::size_t> done{0};
+  TempDir::writeFile(other / "Same.txt", "somebody else's");
+  cancel = true;
+  EXPECT_TRUE(CurveTextExport::ExportCurves(other.path(), curves, &cancel, &done).empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other.path()), {}), 1);
+  EXPECT_EQ(TempDir::readFile(other / "Same.txt"), "somebody else's");
 }

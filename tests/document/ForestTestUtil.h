@@ -94,7 +94,7 @@ class RecordingUndo : public NullUndoRecorder {
   void RecordSeparate(TNode*, const TNodesArr& nodes) override {
     log.push_back("separate " + std::to_string(nodes.size()));
   }
-  void RecordDataChange(TArrayDataStruct*) override { log.push_back("data"); }
+  void RecordDataChange(TArrayDataStruct*, const TPointsRef&) override { log.push_back("data"); }
 };
 
 }  // namespace velmora::test

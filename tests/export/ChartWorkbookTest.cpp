@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <atomic>
+#include <cmath>
 
 #include <csignal>
 #include <cstdio>
@@ -170,6 +172,54 @@ TEST(ChartWorkbook, WorkbooksWithNamesAsLongAsTheFolderAllowsCanBeWritten) {
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries.push_back(e.path().filename().string());
   EXPECT_EQ(entries, std::vector<std::string>{name});
   EXPECT_NE(std::filesystem::file_size(dir / name), before);
+}
+
+TEST(ChartWorkbook, SplicedPointsUnpackToTheLibrarysOwnWorksheetByteForByte) {
+  if (!HaveUnzip()) GTEST_SKIP() << "unzip is not installed";
+  TempDir dir;
+  // Ragged series, an untitled one, numbers that need exponents, many
+  // columns (past "Z") and more rows than one compressed piece holds.
+  std::vector<ChartWorkbook::Series> series;
+  for (int b = 0; b < 15; ++b) {
+    TDataArr pts;
+    const int n = b == 3 ? 0 : 150 + 37 * b;
+    for (int i = 0; i < n; ++i) {
+      const double x = -1200.0 + 1300.0 * i / n;
+      pts.push_back({x, (b % 4 == 0 ? 1e-7 : b % 4 == 1 ? 3.3e21 : 1.0) * std::sin(i * 0.37 + b)});
+    }
+    series.push_back({b == 5 ? std::string() : "Series & <" + std::to_string(b) + ">", pts});
+  }
+  const auto spliced = dir / "spliced.xlsx";
+  const auto plain = dir / "plain.xlsx";
+  ASSERT_TRUE(ChartWorkbook::Write(spliced, "doc", series));
+  ASSERT_TRUE(ChartWorkbook::Write(plain, "doc", series, nullptr, ChartWorkbook::Cells::ThroughLibrary));
+  const std::string sheet = Member(plain, "xl/worksheets/sheet1.xml");
+  ASSERT_GT(sheet.size(), 10000u);
+  EXPECT_EQ(Member(spliced, "xl/worksheets/sheet1.xml"), sheet);
+  for (const char* part : {"xl/charts/chart1.xml", "xl/workbook.xml", "[Content_Types].xml", "xl/styles.xml",
+                           "xl/drawings/drawing1.xml", "xl/worksheets/_rels/sheet1.xml.rels"}) {
+    EXPECT_EQ(Member(spliced, part), Member(plain, part)) << part;
+  }
+  // The archive itself is sound.
+  EXPECT_EQ(std::system(("unzip -tq '" + spliced.string() + "' >/dev/null 2>&1").c_str()), 0);
+
+  // Without points, and with one series of one point.
+  ASSERT_TRUE(ChartWorkbook::Write(spliced, "doc", {{"", {}}}));
+  ASSERT_TRUE(ChartWorkbook::Write(plain, "doc", {{"", {}}}, nullptr, ChartWorkbook::Cells::ThroughLibrary));
+  EXPECT_EQ(Member(spliced, "xl/worksheets/sheet1.xml"), Member(plain, "xl/worksheets/sheet1.xml"));
+  ASSERT_TRUE(ChartWorkbook::Write(spliced, "doc", {{"", {{1.5, -2.25}}}}));
+  ASSERT_TRUE(
+      ChartWorkbook::Write(plain, "doc", {{"", {{1.5, -2.25}}}}, nullptr, ChartWorkbook::Cells::ThroughLibrary));
+  EXPECT_EQ(Member(spliced, "xl/worksheets/sheet1.xml"), Member(plain, "xl/worksheets/sheet1.xml"));
+}
+
+TEST(ChartWorkbook, ACancelledWorkbookLeavesTheFileAsItWas) {
+  TempDir dir;
+  TempDir::writeFile(dir / "book.xlsx", "previous");
+  std::atomic<bool> cancel{true};
+  EXPECT_FALSE(ChartWorkbook::Write(dir / "book.xlsx", "doc", {{"a", Sweep(0, 5000)}}, &cancel));
+  EXPECT_EQ(TempDir::readFile(dir / "book.xlsx"), "previous");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 
 TEST(PngFile, EncodesRowsAndRefusesWrongSizes) {

@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+#include "CurveLayer.h"
+#include "CurvePlottable.h"
 #include "SimulatedBadge.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
@@ -9,24 +11,6 @@
 #include "TVAStruct.h"
 
 namespace velmora {
-
-namespace {
-
-bool ascending(const TDataArr& pts) {
-  for (std::size_t i = 1; i < pts.size(); ++i) {
-    if (pts[i].X < pts[i - 1].X) return false;
-  }
-  return true;
-}
-
-bool descending(const TDataArr& pts) {
-  for (std::size_t i = 1; i < pts.size(); ++i) {
-    if (pts[i].X > pts[i - 1].X) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 TTableContentArr CurveSeries::Rows(const TNodesArr& nodes) {
   TTableContentArr out;
@@ -75,33 +59,12 @@ void CurveSeries::StyleChart(QCustomPlot* chart) {
   chart->legend->setBorderPen(QPen(QColor(0xa0, 0xa8, 0xb4)));
 }
 
-QCPAbstractPlottable* CurveSeries::Create(QCustomPlot* chart, const TDataArr& pts) {
-  QCPAbstractPlottable* s = nullptr;
-  const bool up = ascending(pts);
-  if (up || descending(pts)) {
-    auto* g = new QCPGraph(chart->xAxis, chart->yAxis);
-    QVector<double> x(static_cast<qsizetype>(pts.size()));
-    QVector<double> y(static_cast<qsizetype>(pts.size()));
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      x[static_cast<qsizetype>(i)] = pts[i].X;
-      y[static_cast<qsizetype>(i)] = pts[i].Y;
-    }
-    g->setData(x, y, up);
-    g->setAdaptiveSampling(true);
-    s = g;
-  } else {
-    auto* c = new QCPCurve(chart->xAxis, chart->yAxis);
-    QVector<double> t(static_cast<qsizetype>(pts.size()));
-    QVector<double> x(t.size());
-    QVector<double> y(t.size());
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      t[static_cast<qsizetype>(i)] = static_cast<double>(i);
-      x[static_cast<qsizetype>(i)] = pts[i].X;
-      y[static_cast<qsizetype>(i)] = pts[i].Y;
-    }
-    c->setData(t, x, y, true);
-    s = c;
-  }
+QCPAbstractPlottable* CurveSeries::Create(QCustomPlot* chart, TDataArr pts) {
+  // The chart's curve picture first, so that it is drawn where the curves go.
+  CurveLayer* canvas = CurveLayer::Of(chart);
+  auto* s = new CurvePlottable(chart->xAxis, chart->yAxis);
+  s->setPoints(std::move(pts));
+  s->setCanvas(canvas);
   s->removeFromLegend();
   return s;
 }

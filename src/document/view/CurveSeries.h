@@ -24,10 +24,10 @@ class CurveSeries {
   static QString Title(const TArrayDataStruct* curve);
   // Axis pens, grid pens, bold axis titles and the legend frame.
   static void StyleChart(QCustomPlot* chart);
-  // A series of the points: a graph when X runs one way (ascending or
-  // descending), else a curve drawn in recording order (cyclic sweeps).
-  // Not in the legend.
-  static QCPAbstractPlottable* Create(QCustomPlot* chart, const TDataArr& points);
+  // A series of the points (a CurvePlottable, drawn in recording order and
+  // reduced to the screen's pixel columns), drawn on screen into the chart's
+  // cached curve picture (CurveLayer::Of). Not in the legend.
+  static QCPAbstractPlottable* Create(QCustomPlot* chart, TDataArr points);
   // Sets both axes to the joint range of the visible series (Y with 5 %
   // room); false when none has points.
   static bool FitAxes(QCustomPlot* chart, const QList<QCPAbstractPlottable*>& series);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CurveDecimation.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
 
@@ -37,9 +38,10 @@ TStructCollection rowsOf(TArrayDataStruct& record) {
   return {};
 }
 
-// Appends the curve as a polyline; long curves keep the lowest and highest
-// point of every pixel column so that peaks survive the reduction.
-void addPolyline(QPolygonF& poly, const TDataArr& pts, const Bounds& b, const QRectF& area) {
+// The curve as a polyline through no more points than the picture's pixel
+// columns show: the lowest and highest point of every column survive, so
+// peaks do too.
+QPolygonF polylineOf(const TDataArr& pts, const Bounds& b, const QRectF& area, qreal devicePixelRatio) {
   const double sx = (b.maxX > b.minX) ? area.width() / (b.maxX - b.minX) : 0.0;
   const double sy = (b.maxY > b.minY) ? area.height() / (b.maxY - b.minY) : 0.0;
   auto map = [&](const TDataPoint& p) {
@@ -47,38 +49,22 @@ void addPolyline(QPolygonF& poly, const TDataArr& pts, const Bounds& b, const QR
     const double y = sy > 0 ? area.bottom() - (p.Y - b.minY) * sy : area.center().y();
     return QPointF(x, y);
   };
-  const std::size_t n = pts.size();
-  poly.reserve(static_cast<qsizetype>(std::min<std::size_t>(n, static_cast<std::size_t>(area.width() * 4 + 8))));
-  if (n <= static_cast<std::size_t>(area.width() * 4)) {
-    for (const TDataPoint& p : pts) {
-      if (std::isfinite(p.X) && std::isfinite(p.Y)) poly.append(map(p));
-    }
-    return;
-  }
-  int column = INT32_MIN;
-  QPointF lo, hi, first, last;
-  auto flush = [&] {
-    if (column == INT32_MIN) return;
-    poly.append(first);
-    if (lo.y() != first.y()) poly.append(lo);
-    if (hi.y() != lo.y()) poly.append(hi);
-    poly.append(last);
+  const auto columns = static_cast<long long>(std::ceil(area.width() * devicePixelRatio));
+  QPolygonF poly;
+  auto add = [&](const TDataPoint& p) {
+    if (std::isfinite(p.X) && std::isfinite(p.Y)) poly.append(map(p));
   };
-  for (const TDataPoint& p : pts) {
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) continue;
-    const QPointF q = map(p);
-    const int c = static_cast<int>(std::floor(q.x()));
-    if (c != column) {
-      flush();
-      column = c;
-      first = lo = hi = last = q;
-      continue;
-    }
-    if (q.y() > lo.y()) lo = q;
-    if (q.y() < hi.y()) hi = q;
-    last = q;
+  // No more than four points per column: the line as measured.
+  if (pts.size() <= 4 * static_cast<std::size_t>(std::max(columns, 1LL))) {
+    poly.reserve(static_cast<qsizetype>(pts.size()));
+    for (const TDataPoint& p : pts) add(p);
+    return poly;
   }
-  flush();
+  std::vector<std::size_t> keep;
+  CurveDecimation::Reduce(pts, CurveDecimation::Span(b.minX, b.maxX, columns), keep);
+  poly.reserve(static_cast<qsizetype>(keep.size()));
+  for (std::size_t i : keep) add(pts[i]);
+  return poly;
 }
 
 }  // namespace
@@ -131,8 +117,7 @@ QPixmap ThumbnailPainter::paint(const TNode& node, const Style& style, qreal dev
         pen.setCosmetic(true);
         p.setPen(pen);
         for (const auto& entry : curves[r]) {
-          QPolygonF poly;
-          addPolyline(poly, entry.second, b, area);
+          const QPolygonF poly = polylineOf(entry.second, b, area, devicePixelRatio);
           if (poly.size() > 1) p.drawPolyline(poly);
         }
       }

@@ -4,9 +4,12 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ChartLegend.h"
+#include "CurvePlottable.h"
+#include "CurveSeries.h"
 #include "PeakTable.h"
 #include "TPrintRenderer.h"
 #include "ThumbnailPainter.h"
@@ -57,14 +60,8 @@ void TPrintChart::setCurves(const std::vector<Curve>& curves, const Options& o) 
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const Curve& cv = curves[i];
     const QColor color = o.BlackAndWhite ? QColor(Qt::black) : ThumbnailPainter::rowColor(i);
-    QCPCurve* series = new QCPCurve(c.xAxis, c.yAxis);
-    QVector<double> t, x, y;
-    for (std::size_t k = 0; k < cv.Points.size(); ++k) {
-      t << static_cast<double>(k);
-      x << cv.Points[k].X;
-      y << cv.Points[k].Y;
-    }
-    series->setData(t, x, y, true);
+    QCPAbstractPlottable* series = CurveSeries::Create(&c, cv.Points);
+    series->addToLegend();
     series->setPen(QPen(color, 1.2));
     QString title = cv.Title;
     series->setName(title.remove(u'^'));
@@ -96,6 +93,14 @@ void TPrintChart::draw(QPainter& painter, const QRect& target) {
   const int h =
       std::max(1, static_cast<int>(std::lround(static_cast<double>(target.height()) / target.width() * kWidth)));
   chart_->resize(kWidth, h);
+  // The curves reduced to the columns of the device the chart lands on
+  // (the printer's or the preview's pixels), never coarser.
+  const double deviceWidth = std::abs(painter.deviceTransform().m11()) * target.width();
+  const double columnsPerPixel = std::max(1.0, deviceWidth / kWidth);
+  for (int i = 0; i < chart_->plottableCount(); ++i) {
+    if (auto* curve = qobject_cast<CurvePlottable*>(chart_->plottable(i)))
+      curve->setVectorColumnsPerPixel(columnsPerPixel);
+  }
   // A hidden chart takes its new size only when shown: lay it out at the
   // size it is drawn at, or what lies beyond the old width (the legend at
   // the right) is cut off.

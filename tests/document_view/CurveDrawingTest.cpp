@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cmath>
+#include <limits>
+
+#include "CurveLayer.h"
+#include "CurvePlottable.h"
+#include "CurveRaster.h"
+#include "CurveSeries.h"
+#include "TNode.h"
+#include "TNodeForest.h"
+#include "TVAStruct.h"
+#include "ThumbnailPainter.h"
+
+using namespace velmora;
+
+namespace {
+
+QImage Blank(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  return image;
+}
+
+// How much ink a picture holds: the sum over pixels of how far each is from
+// white.
+double Ink(const QImage& image) {
+  double sum = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      sum += (765 - qRed(p) - qGreen(p) - qBlue(p)) / 765.0;
+    }
+  }
+  return sum;
+}
+
+// The centre of a picture's ink in the rectangle `r`.
+QPointF InkCentre(const QImage& image, const QRect& r) {
+  double sum = 0, sx = 0, sy = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      const double ink = (765 - qRed(p) - qGreen(p) - qBlue(p)) / 765.0;
+      sum += ink;
+      sx += ink * (x + 0.5);
+      sy += ink * (y + 0.5);
+    }
+  }
+  return sum > 0 ? QPointF(sx / sum, sy / sum) : QPointF();
+}
+
+QPolygonF Wave(int n, double width, double height, double phase) {
+  QPolygonF line;
+  for (int i = 0; i < n; ++i) {
+    const double x = 10 + width * i / (n - 1);
+    line << QPointF(x, height / 2 + height * 0.35 * std::sin(i * 0.02 + phase) +
+                           height * 0.3 * std::exp(-std::pow((i - n / 2.0) / 15.0, 2)));
+  }
+  return line;
+}
+
+CurveRaster::Stroke StrokeOf(const QPolygonF& line, QColor color, double width = 1.6, bool smooth = true) {
+  CurveRaster::Stroke s;
+  s.Points = line.constData();
+  s.Count = static_cast<std::size_t>(line.size());
+  s.Color = color;
+  s.Width = width;
+  s.Antialiased = smooth;
+  return s;
+}
+
+TDataArr Sweep(int n, bool spike) {
+  TDataArr pts;
+  for (int i = 0; i < n; ++i) {
+    const double x = -1200.0 + 1300.0 * i / (n - 1);
+    pts.push_back({x, 0.2 + 0.001 * std::sin(i * 0.7)});
+  }
+  if (spike) pts[static_cast<std::size_t>(n / 3)].Y = 5.0;
+  return pts;
+}
+
+}  // namespace
+
+TEST(CurveRaster, AHorizontalLineCoversItsWidthAndNoMore) {
+  QImage image = Blank(40, 20);
+  const QPolygonF line{QPointF(5, 10), QPointF(35, 10)};
+  const std::vector<CurveRaster::Stroke> strokes{StrokeOf(line, Qt::black, 1.6)};
+  CurveRaster::Draw(image, image.rect(), strokes);
+  // A line 1.6 pixels wide on a pixel edge: the two rows beside the edge
+  // take 80 % each, the rows further out nothing.
+  EXPECT_NEAR(qRed(image.pixel(20, 9)), 255 * 0.2, 2);
+  EXPECT_NEAR(qRed(image.pixel(20, 10)), 255 * 0.2, 2);
+  EXPECT_EQ(image.pixel(20, 8), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(20, 11), qRgb(255, 255, 255));
+  EXPECT_NEAR(Ink(image), 1.6 * 30 + 1.6 * 1.6, 2.0);
+}
+
+TEST(CurveRaster, LooksLikeThePainterStrokeOfTheSameLine) {
+  const QPolygonF line = Wave(900, 600, 300, 0.3);
+  QImage own = Blank(640, 320);
+  const std::vector<CurveRaster::Stroke> strokes{StrokeOf(line, QColor(0, 0x80, 0))};
+  CurveRaster::Draw(own, own.rect(), strokes);
+  QImage painted = Blank(640, 320);
+  {
+    QPainter p(&painted);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 0x80, 0), 1.6));
+    p.drawPolyline(line);
+  }
+  EXPECT_NEAR(Ink(own), Ink(painted), Ink(painted) * 0.06);
+  // No pixel the stroke leaves white is dark in the raster, and the other
+  // way round: the two lines lie on the same pixels.
+  for (int y = 0; y < own.height(); ++y) {
+    for (int x = 0; x < own.width(); ++x) {
+      const int a = qRed(own.pixel(x, y)), b = qRed(painted.pixel(x, y));
+      ASSERT_LT(std::abs(a - b), 130) << x << "," << y;
+    }
+  }
+}
+
+TEST(CurveRaster, ThePictureIsTheSameWhateverTheThreadsAndLaterCurvesLieOnTop) {
+  std::vector<QPolygonF> lines;
+  for (int c = 0; c < 12; ++c) lines.push_back(Wave(2000, 900, 600, c * 0.4));
+  std::vector<CurveRaster::Stroke> strokes;
+  for (int c = 0; c < 12; ++c)
+    strokes.push_back(StrokeOf(lines[c], QColor::fromHsv(c * 30, 255, 200), 1.6, c % 3 != 0));
+  QImage one = Blank(920, 620), two = Blank(920, 620), four = Blank(920, 620);
+  CurveRaster::Draw(one, one.rect(), strokes, 1);
+  CurveRaster::Draw(two, two.rect(), strokes, 2);
+  CurveRaster::Draw(four, four.rect(), strokes, 4);
+  EXPECT_EQ(one, two);
+  EXPECT_EQ(one, four);
+
+  // Two crossing lines: where they cross, the second one's colour.
+  QImage cross = Blank(40, 40);
+  const QPolygonF down{QPointF(20, 0), QPointF(20, 40)}, across{QPointF(0, 20.5), QPointF(40, 20.5)};
+  const std::vector<CurveRaster::Stroke> pair{StrokeOf(down, Qt::red, 3), StrokeOf(across, Qt::blue, 3)};
+  CurveRaster::Draw(cross, cross.rect(), pair);
+  EXPECT_EQ(cross.pixel(20, 20), qRgb(0, 0, 255));
+  EXPECT_EQ(cross.pixel(20, 5), qRgb(255, 0, 0));
+}
+
+TEST(CurveRaster, ANonFinitePointLeavesAGapAndTheClipIsKept) {
+  QImage image = Blank(60, 20);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const QPolygonF line{QPointF(2, 10), QPointF(20, 10), QPointF(nan, nan), QPointF(40, 10), QPointF(58, 10)};
+  const std::vector<CurveRaster::Stroke> strokes{StrokeOf(line, Qt::black, 2)};
+  CurveRaster::Draw(image, QRect(0, 0, 50, 20), strokes);
+  EXPECT_NE(image.pixel(10, 10), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(30, 10), qRgb(255, 255, 255)) << "no line across the gap";
+  EXPECT_NE(image.pixel(45, 10), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(55, 10), qRgb(255, 255, 255)) << "nothing outside the clip";
+}
+
+TEST(CurvePlottable, OnScreenAHugeCurveIsDrawnThroughItsPixelColumnsAndKeepsItsSpike) {
+  QCustomPlot chart;
+  chart.resize(500, 300);
+  auto* curve = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(200000, true)));
+  curve->setPen(QPen(Qt::red, 1.6));
+  chart.xAxis->setRange(-1200, 100);
+  chart.yAxis->setRange(0, 6);
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  const int columns = chart.axisRect()->width();
+  EXPECT_GT(curve->drawnPoints(), 0u);
+  EXPECT_LE(curve->drawnPoints(), static_cast<std::size_t>(columns) * 4 + 16);
+  EXPECT_EQ(curve->points().size(), 200000u) << "the points themselves are untouched";
+
+  // The spike reaches the top of its column in the picture.
+  const QImage picture = chart.toPixmap().toImage();
+  const double spikeX = chart.xAxis->coordToPixel(curve->points()[200000 / 3].X);
+  const double spikeTop = chart.yAxis->coordToPixel(5.0);
+  bool red = false;
+  for (int dx = -1; dx <= 1; ++dx) {
+    const QRgb p = picture.pixel(static_cast<int>(spikeX) + dx, static_cast<int>(spikeTop) + 1);
+    red = red || (qRed(p) > 200 && qGreen(p) < 120);
+  }
+  EXPECT_TRUE(red);
+}
+
+TEST(CurveLayer, APictureIsDrawnOnlyWhenACurvePenRangeOrSizeChanges) {
+  QCustomPlot chart;
+  chart.resize(400, 300);
+  auto* a = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(5000, false)));
+  auto* b = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(3000, true)));
+  a->setPen(QPen(Qt::red, 1.6));
+  b->setPen(QPen(Qt::blue, 1.6));
+  chart.rescaleAxes();
+  CurveLayer* layer = CurveLayer::Of(&chart);
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  const int first = layer->renders();
+  EXPECT_EQ(first, 1);
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(layer->renders(), first) << "nothing changed";
+  b->setPen(QPen(Qt::green, 1.6));
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(layer->renders(), first + 1);
+  chart.xAxis->setRange(-800, -400);
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(layer->renders(), first + 2);
+  b->setVisible(false);
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(layer->renders(), first + 3);
+  a->setPoints(Sweep(10, false));
+  chart.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(layer->renders(), first + 4);
+}
+
+TEST(CurveLayer, ThePictureLiesWhereTheChartsOwnLineWould) {
+  // The same slanted line drawn by the library's own graph and by the
+  // cached picture, antialiased and not: the ink sits in the same place.
+  for (const bool smooth : {true, false}) {
+    auto chartOf = [&](QCustomPlot& chart) {
+      chart.resize(300, 200);
+      chart.xAxis->setRange(0, 100);
+      chart.yAxis->setRange(0, 100);
+      chart.setAntialiasedElements(smooth ? QCP::aePlottables : QCP::aeNone);
+      chart.setNotAntialiasedElements(smooth ? QCP::aeNone : QCP::aePlottables);
+    };
+    QCustomPlot own, library;
+    chartOf(own);
+    chartOf(library);
+    TDataArr pts;
+    QVector<double> xs, ys;
+    for (int i = 0; i <= 40; ++i) {
+      pts.push_back({10.0 + 2.0 * i, 20.0 + 1.3 * i});
+      xs << pts.back().X;
+      ys << pts.back().Y;
+    }
+    CurveSeries::Create(&own, pts)->setPen(QPen(Qt::black, 1.6));
+    QCPGraph* graph = library.addGraph();
+    graph->setData(xs, ys, true);
+    graph->setPen(QPen(Qt::black, 1.6));
+    own.replot(QCustomPlot::rpImmediateRefresh);
+    library.replot(QCustomPlot::rpImmediateRefresh);
+    ASSERT_EQ(CurveLayer::Of(&own)->renders(), 1);
+    const QImage a = own.toPixmap().toImage(), b = library.toPixmap().toImage();
+    const QRect plot = own.axisRect()->rect().adjusted(2, 2, -2, -2);
+    const QPointF ca = InkCentre(a, plot), cb = InkCentre(b, plot);
+    EXPECT_NEAR(ca.x(), cb.x(), 0.15) << (smooth ? "antialiased" : "aliased");
+    EXPECT_NEAR(ca.y(), cb.y(), 0.15) << (smooth ? "antialiased" : "aliased");
+    EXPECT_NEAR(Ink(a.copy(plot)), Ink(b.copy(plot)), Ink(b.copy(plot)) * 0.1);
+  }
+}
+
+TEST(CurveLayer, CurvesAddedLaterGiveThePictureOfAllDrawnAtOnce) {
+  auto chartOf = [](QCustomPlot& chart, int curves) {
+    chart.resize(420, 300);
+    chart.xAxis->setRange(-1250, 150);
+    chart.yAxis->setRange(-0.5, 6);
+    for (int c = 0; c < curves; ++c) {
+      TDataArr pts = Sweep(3000 + 500 * c, c == 1);
+      for (TDataPoint& p : pts) p.Y += 0.7 * c;
+      CurveSeries::Create(&chart, pts)->setPen(QPen(QColor::fromHsv(100 * c, 255, 200), 1.6));
+    }
+  };
+  QCustomPlot stepwise, atOnce;
+  chartOf(stepwise, 2);
+  stepwise.replot(QCustomPlot::rpImmediateRefresh);
+  TDataArr third = Sweep(4000, false);
+  for (TDataPoint& p : third) p.Y += 1.4;
+  CurveSeries::Create(&stepwise, third)->setPen(QPen(QColor::fromHsv(200, 255, 200), 1.6));
+  stepwise.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(CurveLayer::Of(&stepwise)->renders(), 2);
+  chartOf(atOnce, 3);
+  atOnce.replot(QCustomPlot::rpImmediateRefresh);
+  EXPECT_EQ(stepwise.toPixmap().toImage(), atOnce.toPixmap().toImage());
+}
+
+TEST(CurveLayer, VectorOutputHoldsEveryPointAndPrintingItsOwnResolution) {
+  QCustomPlot chart;
+  chart.resize(400, 300);
+  auto* curve = static_cast<CurvePlottable*>(CurveSeries::Create(&chart, Sweep(30000, true)));
+  curve->setPen(QPen(Qt::red, 1.2));
+  chart.rescaleAxes();
+  auto svgOf = [&] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(400, 300));
+    QCPPainter painter(&svg);
+    painter.setMode(QCPPainter::pmVectorized);
+    chart.toPainter(&painter, 400, 300);
+    painter.end();
+    return bytes;
+  };
+  // One path through all 30 000 points: far more coordinates than columns.
+  const QByteArray full = svgOf();
+  EXPECT_GT(full.count(' '), 3000);
+  // Reduced to the printer's columns (here twice the chart's): a few per column.
+  curve->setVectorColumnsPerPixel(2.0);
+  const QByteArray printed = svgOf();
+  EXPECT_LT(printed.size(), full.size() * 2 / 3);
+  EXPECT_GT(printed.size(), 0);
+}
+
+TEST(ThumbnailPainter, AOnePointSpikeOfAHugeCurveShowsInItsThumbnail) {
+  TNodeForest forest;
+  TNode* node = forest.AddNode(forest.LastRoot(), nullptr);
+  auto record = std::make_unique<TVAStruct>(node);
+  TVAStruct* va = record.get();
+  node->SetRecord(std::move(record));
+  TDataArr points = Sweep(100000, false);
+  points[70000].Y = 3.0;
+  va->SetData(points);
+  ThumbnailPainter::Style style;
+  const QImage picture = ThumbnailPainter::paint(*node, style).toImage();
+  // The spike is the highest point: the line reaches the top of the chart
+  // area (inside the margins) in the spike's column.
+  const int m = style.margins;
+  const double x =
+      m + (points[70000].X - points.front().X) / (points.back().X - points.front().X) * (style.width - 2 * m - 1);
+  bool coloured = false;
+  for (int dx = -1; dx <= 1; ++dx) {
+    const QRgb p = picture.pixel(static_cast<int>(x) + dx, m + 1);
+    coloured = coloured || (qGreen(p) < 200 && qRed(p) < 200);
+  }
+  EXPECT_TRUE(coloured);
+}
