@@ -95,10 +95,14 @@ TEST_F(RecordCommandTest, TreeRunOfTwoProgramsTwoLoopsMakesTheNestedTree) {
     int steps = 0;
     for (TNode* s = loop->FirstChild->FirstChild; s; s = s->NextSibling) ++steps;
     EXPECT_EQ(steps, 2);
-    EXPECT_EQ(loop->FirstChild->FirstChild->Name, Simulated("first a"));
+    // Captions name the step; the emulator's mark is in the comments and
+    // the views show it as a badge.
+    EXPECT_EQ(loop->FirstChild->FirstChild->Name, "first a");
+    EXPECT_TRUE(TRecordPlacement::IsSimulated(*loop->FirstChild->FirstChild));
     // The second program has one sweep step: no step level below it.
     EXPECT_FALSE(loop->FirstChild->NextSibling->HasChildren());
-    EXPECT_EQ(loop->FirstChild->NextSibling->Name, Simulated("second"));
+    EXPECT_EQ(loop->FirstChild->NextSibling->Name, "second");
+    EXPECT_TRUE(TRecordPlacement::IsSimulated(*loop->FirstChild->NextSibling));
   }
   EXPECT_EQ(loops, 2);
   EXPECT_EQ(CountLeaves(root), 6);
@@ -120,9 +124,10 @@ TEST_F(RecordCommandTest, FlatRunPutsEveryCurveInARootAndProgramFormatsLoad) {
   TNodeForest forest;
   DocumentFile::LoadDocument(forest, out);
   ASSERT_NE(forest.FirstRoot(), nullptr);
-  EXPECT_EQ(forest.FirstRoot()->Name, Simulated("a"));
+  EXPECT_EQ(forest.FirstRoot()->Name, "a");
+  EXPECT_TRUE(TRecordPlacement::IsSimulated(*forest.FirstRoot()));
   ASSERT_NE(forest.FirstRoot()->NextSibling, nullptr);
-  EXPECT_EQ(forest.FirstRoot()->NextSibling->Name, Simulated("b"));
+  EXPECT_EQ(forest.FirstRoot()->NextSibling->Name, "b");
   EXPECT_EQ(forest.FirstRoot()->NextSibling->VA()->DatabaseName, "_______1.dbd");
 
   const std::string prg = (dir.path() / "one.prg").string();
