@@ -23,6 +23,9 @@ QString nameOf(const TNode* node) { return QString::fromStdString(node->Name); }
 StructureTree::StructureTree(TImagePreviewBox& view, QWidget* parent) : QTreeWidget(parent), view_(view) {
   setObjectName(QStringLiteral("StructureTree"));
   setHeaderHidden(true);
+  // Captions that differ only at their end (dates, addition numbers) stay
+  // told apart when the tree is narrow.
+  setTextElideMode(Qt::ElideMiddle);
   setColumnCount(1);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setUniformRowHeights(true);

@@ -56,6 +56,7 @@ QWidget* TMWizForm::buildChartPage() {
   dataTitle_ = new QLabel(page);
   dataTree_ = new QTreeWidget(page);
   dataTree_->setHeaderHidden(true);
+  dataTree_->setTextElideMode(Qt::ElideMiddle);
   side->addWidget(dataTitle_);
   side->addWidget(dataTree_, 1);
   peakSearch_ = new QPushButton(page);
