@@ -71,8 +71,7 @@ TEST(CaptionViews, HeadersAndCellsDrawSubscriptsAndSuperscripts) {
   ASSERT_GE(headerFlat.lowest, 0);
   EXPECT_GT(headerMarked.lowest, headerFlat.lowest);
   // The markers themselves take no room in the section.
-  EXPECT_LE(marked.table.horizontalHeader()->sectionSizeHint(0),
-            flat.table.horizontalHeader()->sectionSizeHint(0));
+  EXPECT_LE(marked.table.horizontalHeader()->sectionSizeHint(0), flat.table.horizontalHeader()->sectionSizeHint(0));
 
   // A superscript in a cell stays above the base line: the cell's ink ends
   // higher than the flattened text's.
