@@ -1,5 +1,5 @@
 // Curve commands on 1 000 curves of 4 000 points with undo recording, and
-// the undo and redo of such a step.
+// the undo and redo of such a step (together and apart).
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -107,6 +107,29 @@ void BM_UndoRedoSmoothStep(benchmark::State& state) {
   state.counters["UndoMB"] = static_cast<double>(doc.undo.DataBytes()) / (1 << 20);
 }
 BENCHMARK(BM_UndoRedoSmoothStep)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The undo and the redo of that step timed apart: argument 0 times the
+// undo (the redo between runs untimed), 1 the redo.
+void BM_UndoOrRedoSmoothStep(benchmark::State& state) {
+  const bool redo = state.range(0) == 1;
+  Document doc;
+  doc.PointStep([](const TDataArr& p) { return Smooth(p, 5); });
+  for (auto _ : state) {
+    if (redo) {
+      state.PauseTiming();
+      doc.undo.Undo();
+      state.ResumeTiming();
+      doc.undo.Redo();
+    } else {
+      doc.undo.Undo();
+      state.PauseTiming();
+      doc.undo.Redo();
+      state.ResumeTiming();
+    }
+  }
+  state.SetLabel(redo ? "redo" : "undo");
+}
+BENCHMARK(BM_UndoOrRedoSmoothStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_UndoRedoShiftStep(benchmark::State& state) {
   Document doc;

@@ -237,7 +237,7 @@ void TMWizForm::showChartPage() {
 }
 
 void TMWizForm::redrawChart() {
-  chart_->clearGraphs();
+  chart_->clearPlottables();
   const TTableContentArr& shown = window_.DisplayedCurves();
   const TPeaksController& peaks = window_.peaks().controller();
   TPeakDrawing& marks = *chartPeaks_;
@@ -267,17 +267,7 @@ void TMWizForm::redrawChart() {
     const TArrayDataStruct* record = row.Curve;
     if (record == nullptr || !row.Shown) continue;
     record->GetDisplayData(points);
-    QVector<double> keys, values;
-    keys.reserve(static_cast<qsizetype>(points.size()));
-    values.reserve(static_cast<qsizetype>(points.size()));
-    for (const TDataPoint& p : points) {
-      keys.push_back(p.X);
-      values.push_back(p.Y);
-    }
     const QColor pen = ThumbnailPainter::rowColor(colour++);
-    QCPGraph* graph = chart_->addGraph();
-    graph->setData(keys, values, true);
-    graph->setPen(QPen(pen, 1.5));
     const int type = typeOf(record);
     const std::size_t t = static_cast<std::size_t>(type);
     QString name = type < TVAStruct::kMeasurementTypeCount
@@ -285,11 +275,11 @@ void TMWizForm::redrawChart() {
                        : CurveSeries::Title(record);
     ++seen[t];
     if (ofType[t] > 1) name = tr("%1 (%2)").arg(name).arg(seen[t]);
-    graph->setName(name);
+    CurveSeries::Create(chart_, points, QPen(pen, 1.5), name);
     if (auto* va = dynamic_cast<TVAStruct*>(row.Curve)) marks.Curves.push_back({points, va->GetPeaks(), pen});
   }
   // Under the plot, where it covers no peak.
-  chart_->legend->setVisible(chart_->graphCount() > 0);
+  chart_->legend->setVisible(chart_->plottableCount() > 0);
   ChartLegend::PlaceOutside(*chart_, Qt::AlignBottom);
   chart_->rescaleAxes();
   chart_->replot(QCustomPlot::rpQueuedReplot);

@@ -33,6 +33,7 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class CurvePlottable;
 class MainWindow;
 class Settings;
 class TNode;
@@ -104,6 +105,7 @@ class TMWizForm : public QDialog, public IWizardPages, public IWizardRecording {
   // The recording page's trace of the voltammogram being recorded, and its
   // countdown.
   QCustomPlot* liveChart() const { return liveChart_; }
+  CurvePlottable* liveTrace() const;
   QLabel* timeLeftLabel() const { return timeLeft_; }
   QCustomPlot* chart() const { return chart_; }
   // What the chart page marks on its curves: every band, baseline and value.

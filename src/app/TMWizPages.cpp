@@ -18,6 +18,7 @@
 
 #include "CaptionComboBox.h"
 #include "ConcUnits.h"
+#include "CurvePlottable.h"
 #include "CurveSeries.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
@@ -217,8 +218,7 @@ QWidget* TMWizForm::buildRecordingPage() {
   liveChart_->setObjectName(QStringLiteral("WizardLiveChart"));
   liveChart_->setMinimumSize(360, 240);
   CurveSeries::StyleChart(liveChart_);
-  QCPGraph* trace = liveChart_->addGraph();
-  trace->setPen(QPen(ThumbnailPainter::rowColor(0), 1.6));
+  CurveSeries::Create(liveChart_, TDataArr(), QPen(ThumbnailPainter::rowColor(0), 1.6));
   layout->addWidget(progressText_);
   layout->addWidget(stageLabel_);
   auto* bar = new QHBoxLayout;
@@ -445,22 +445,17 @@ void TMWizForm::showRecordingPage() {
   addLive(receiver.liveCurve());
 }
 
+CurvePlottable* TMWizForm::liveTrace() const { return qobject_cast<CurvePlottable*>(liveChart_->plottable(0)); }
+
 void TMWizForm::clearLive() {
   liveEnded_ = false;
-  liveChart_->graph(0)->data()->clear();
+  liveTrace()->clearPoints();
   liveChart_->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void TMWizForm::addLive(const TDataArr& points) {
   if (points.empty()) return;
-  QVector<double> keys, values;
-  keys.reserve(static_cast<qsizetype>(points.size()));
-  values.reserve(static_cast<qsizetype>(points.size()));
-  for (const TDataPoint& p : points) {
-    keys.push_back(p.X);
-    values.push_back(p.Y);
-  }
-  liveChart_->graph(0)->addData(keys, values, false);
+  liveTrace()->appendPoints(points);
   liveChart_->rescaleAxes();
   liveChart_->replot(QCustomPlot::rpQueuedReplot);
 }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "CurvePeakValues.h"
 #include "PeakTable.h"
 #include "TVAStruct.h"
 
@@ -34,12 +35,14 @@ TElementsPeaksArr BuildPeakTable(std::span<TVAStruct* const> checkedCurves) {
   // The displayed points in place: the table is built on every repaint of
   // the main chart, over every shown curve. Reading one curve's displayed
   // points never changes another's.
+  // Every value fresh, as GetPeaks() gives them, computed curve by curve on
+  // the machine's cores.
+  CurvePeakValues::Evaluate(checkedCurves);
   std::vector<TPeakTableCurve> curves;
   curves.reserve(checkedCurves.size());
   for (TVAStruct* curve : checkedCurves) {
     if (curve == nullptr) continue;
-    const TPeaks& peaks = curve->GetPeaks();
-    curves.push_back({&curve->DisplayPoints(), &peaks});
+    curves.push_back({&curve->DisplayPoints(), &curve->Peaks});
   }
   return BuildPeakTable(std::span<const TPeakTableCurve>(curves));
 }

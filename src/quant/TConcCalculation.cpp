@@ -4,6 +4,7 @@
 
 #include "CalcMethods.h"
 #include "ConcUnits.h"
+#include "CurvePeakValues.h"
 #include "FlagScope.h"
 #include "TNoCalibrations.h"
 #include "TVAStruct.h"
@@ -163,8 +164,10 @@ void TConcCalculation::BuildTable() {
   peaks_.assign(curves_.size(), {});
   std::unordered_map<std::string, std::size_t> rowOf;
   std::vector<std::vector<const TPeakRecord*>> records(curves_.size());
+  // Every value fresh, computed curve by curve on the machine's cores.
+  CurvePeakValues::Evaluate(curves_);
   for (std::size_t i = 0; i < curves_.size(); ++i) {
-    for (const TPeakRecord& peak : curves_[i]->GetPeaks()) {
+    for (const TPeakRecord& peak : curves_[i]->Peaks) {
       if (peak.Name.empty()) continue;
       if (rowOf.emplace(peak.Name, elements_.size()).second) {
         TCalcElement row;

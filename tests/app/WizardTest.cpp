@@ -23,6 +23,7 @@
 
 #include "AcceleratedClock.h"
 #include "AnalyzerEmulator.h"
+#include "CurvePlottable.h"
 #include "DeviceLink.h"
 #include "MainWindow.h"
 #include "MethodFile.h"
@@ -183,7 +184,7 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
   QTimer probe;
   QObject::connect(&probe, &QTimer::timeout, [&] {
     if (wiz.currentPage() == IWizardPages::kRecordingStatus)
-      mostLive = std::max(mostLive, wiz.liveChart()->graph(0)->dataCount());
+      mostLive = std::max(mostLive, wiz.liveTrace()->dataCount());
   });
   probe.start(20);
   for (int pass = 0; pass < 4; ++pass) {
@@ -193,7 +194,7 @@ TEST(WizardTest, StandardAdditionsOfLeadRunFromTheMethodToTheReportPage) {
     ASSERT_TRUE(recorded) << passes[pass] << " page " << wiz.currentPage();
     EXPECT_EQ(wiz.property("helpContext").toInt(), 74);
     EXPECT_EQ(wiz.backButton()->text(), QStringLiteral("Repeat"));
-    EXPECT_GT(wiz.chart()->graphCount(), 0);
+    EXPECT_GT(wiz.chart()->plottableCount(), 0);
     // The pass is judged beside the chart: the emulator's lead peak is found
     // on both replicates, they agree, and each addition raises it well.
     EXPECT_EQ(wiz.verdictLabel()->text().toStdString(),
@@ -456,7 +457,7 @@ TEST(WizardTest, TheRecordingPageDrawsTheCurveAsItArrivesWithTheTimeLeft) {
   QTimer probe;
   QObject::connect(&probe, &QTimer::timeout, [&] {
     if (wiz.currentPage() != IWizardPages::kRecordingStatus) return;
-    const int n = wiz.liveChart()->graph(0)->dataCount();
+    const int n = wiz.liveTrace()->dataCount();
     if (counts.empty() || counts.back() != n) counts.push_back(n);
     if (wiz.timeLeftLabel()->text().startsWith(QStringLiteral("Time left: "))) sawTimeLeft = true;
   });
@@ -468,17 +469,17 @@ TEST(WizardTest, TheRecordingPageDrawsTheCurveAsItArrivesWithTheTimeLeft) {
   ASSERT_GE(counts.size(), 3u);
   EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
   // In the end the whole replayed curve: 201 points from -650 to -250 mV.
-  const QCPGraph* live = wiz.liveChart()->graph(0);
+  const CurvePlottable* live = wiz.liveTrace();
   ASSERT_EQ(live->dataCount(), 201);
-  EXPECT_DOUBLE_EQ(live->data()->at(0)->key, -650.0);
-  EXPECT_DOUBLE_EQ(live->data()->at(200)->key, -250.0);
+  EXPECT_DOUBLE_EQ(live->points()[0].X, -650.0);
+  EXPECT_DOUBLE_EQ(live->points()[200].X, -250.0);
 
   // A new pass starts with an empty trace.
   b.next();
   ASSERT_EQ(wiz.currentPage(), IWizardPages::kProgramInput);
   b.next();
   ASSERT_EQ(wiz.currentPage(), IWizardPages::kRecordingStatus);
-  EXPECT_LT(wiz.liveChart()->graph(0)->dataCount(), 201);
+  EXPECT_LT(wiz.liveTrace()->dataCount(), 201);
 }
 
 TEST(WizardTest, TheChartMarksThePeaksAndTellsEachCurveByItsType) {
@@ -493,12 +494,12 @@ TEST(WizardTest, TheChartMarksThePeaksAndTellsEachCurveByItsType) {
   }
   ASSERT_EQ(wiz.currentPage(), IWizardPages::kChart);
   QCustomPlot* chart = wiz.chart();
-  ASSERT_EQ(chart->graphCount(), 3);
+  ASSERT_EQ(chart->plottableCount(), 3);
   std::set<QRgb> colours;
   QStringList names;
-  for (int i = 0; i < chart->graphCount(); ++i) {
-    colours.insert(chart->graph(i)->pen().color().rgb());
-    names << chart->graph(i)->name();
+  for (int i = 0; i < chart->plottableCount(); ++i) {
+    colours.insert(chart->plottable(i)->pen().color().rgb());
+    names << chart->plottable(i)->name();
   }
   EXPECT_EQ(colours.size(), 3u);
   EXPECT_EQ(names, (QStringList{"Analyte", "Added standard 1", "Added standard 2"}));
@@ -515,5 +516,5 @@ TEST(WizardTest, TheChartMarksThePeaksAndTellsEachCurveByItsType) {
   EXPECT_TRUE(marks.Table == b.w->peaks().controller().table());
   ASSERT_EQ(marks.Curves.size(), 3u);
   for (std::size_t i = 0; i < marks.Curves.size(); ++i)
-    EXPECT_EQ(marks.Curves[i].Color, chart->graph(static_cast<int>(i))->pen().color());
+    EXPECT_EQ(marks.Curves[i].Color, chart->plottable(static_cast<int>(i))->pen().color());
 }

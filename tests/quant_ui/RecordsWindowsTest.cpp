@@ -12,6 +12,7 @@
 
 #include "CalibrationSaver.h"
 #include "CalibrationsHost.h"
+#include "CurvePlottable.h"
 #include "MainWindow.h"
 #include "RecordingMessageSink.h"
 #include "Settings.h"
@@ -25,6 +26,7 @@
 #include "TStatForm.h"
 #include "TVAStruct.h"
 #include "TempDir.h"
+#include "ThumbnailPainter.h"
 
 using namespace velmora;
 
@@ -96,7 +98,13 @@ TEST(RecordsWindowsTest, CalibrationsWindowListsDrawsSetsActiveAndRemoves) {
       drawn->CalcType == 1 ? QString::fromUtf8("Signal, \u00b5A*mV") : QString::fromUtf8("Signal, \u00b5A");
   EXPECT_EQ(form.lineChart()->yAxis->label(), signal) << form.lineChart()->yAxis->label().toStdString();
   // The standards' curves of the selected calibration.
-  EXPECT_EQ(form.curvesChart()->graphCount(), 4);
+  ASSERT_EQ(form.curvesChart()->plottableCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    const auto* curve = qobject_cast<const CurvePlottable*>(form.curvesChart()->plottable(i));
+    ASSERT_NE(curve, nullptr);
+    EXPECT_EQ(curve->dataCount(), 200);
+    EXPECT_EQ(curve->pen().color(), ThumbnailPainter::rowColor(static_cast<std::size_t>(i)));
+  }
   // Selecting the second one draws it too (it is selected though unchecked).
   form.selectCalibration(1);
   EXPECT_EQ(form.drawnCount(), 2);

@@ -69,6 +69,16 @@ QCPAbstractPlottable* CurveSeries::Create(QCustomPlot* chart, TDataArr pts) {
   return s;
 }
 
+QCPAbstractPlottable* CurveSeries::Create(QCustomPlot* chart, TDataArr pts, const QPen& pen, const QString& name) {
+  QCPAbstractPlottable* s = Create(chart, std::move(pts));
+  s->setPen(pen);
+  if (!name.isEmpty()) {
+    s->setName(name);
+    s->addToLegend();
+  }
+  return s;
+}
+
 bool CurveSeries::FitAxes(QCustomPlot* chart, const QList<QCPAbstractPlottable*>& series) {
   bool any = false;
   QCPRange xr, yr;

@@ -10,6 +10,7 @@
 
 class QCustomPlot;
 class QCPAbstractPlottable;
+class QPen;
 
 namespace velmora {
 
@@ -28,6 +29,10 @@ class CurveSeries {
   // reduced to the screen's pixel columns), drawn on screen into the chart's
   // cached curve picture (CurveLayer::Of). Not in the legend.
   static QCPAbstractPlottable* Create(QCustomPlot* chart, TDataArr points);
+  // The same series drawn with `pen`; a non-empty `name` gives it its entry
+  // in the legend.
+  static QCPAbstractPlottable* Create(QCustomPlot* chart, TDataArr points, const QPen& pen,
+                                      const QString& name = QString());
   // Sets both axes to the joint range of the visible series (Y with 5 %
   // room); false when none has points.
   static bool FitAxes(QCustomPlot* chart, const QList<QCPAbstractPlottable*>& series);

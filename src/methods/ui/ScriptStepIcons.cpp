@@ -5,19 +5,19 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "IconPalette.h"
 #include "ValueRecord.h"
 
 namespace velmora {
 
 namespace {
 
-// The colours of the main window's tool bar icons: dark outlines, a blue
-// accent, paper, and the chart's green and red.
-const QColor kInk(0x33, 0x3d, 0x4a);
-const QColor kAccent(0x2f, 0x6f, 0xb8);
-const QColor kPaper(0xfb, 0xfc, 0xfe);
-const QColor kGreen(0x1f, 0x8a, 0x3a);
-const QColor kRed(0xc6, 0x32, 0x2e);
+// The colours of the main window's tool bar icons, and two of the steps' own.
+const QColor& kInk = IconPalette::Ink();
+const QColor& kAccent = IconPalette::Accent();
+const QColor& kPaper = IconPalette::Paper();
+const QColor& kGreen = IconPalette::Green();
+const QColor& kRed = IconPalette::Red();
 const QColor kLiquid(0xbf, 0xd7, 0xf2);
 const QColor kAmber(0xe8, 0x8a, 0x00);
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ChartLegend.h"
+#include "CurvePlottable.h"
 #include "CurveSeries.h"
 #include "TArrayDataStruct.h"
 #include "TNode.h"
@@ -136,8 +137,8 @@ void TSubtractionForm::refill() {
 
 void TSubtractionForm::rebuildPreview() {
   const TTableContentArr& shown = host_.DisplayedCurves();
-  for (QCPGraph* g : series_) {
-    g->data()->clear();
+  for (CurvePlottable* g : series_) {
+    g->clearPoints();
     g->setVisible(false);
     g->removeFromLegend();
   }
@@ -145,21 +146,14 @@ void TSubtractionForm::rebuildPreview() {
   if (sub >= 0 && static_cast<std::size_t>(sub) < shown.size()) {
     const TArrayDataStruct* subtrahend = shown[static_cast<std::size_t>(sub)].Curve;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-      if (series_.size() <= i) series_.push_back(new QCPGraph(preview_->xAxis, preview_->yAxis));
-      QCPGraph* g = series_[i];
+      if (series_.size() <= i)
+        series_.push_back(qobject_cast<CurvePlottable*>(CurveSeries::Create(preview_, TDataArr())));
+      CurvePlottable* g = series_[i];
       g->setName(CurveSeries::Title(shown[i].Curve));
       g->setPen(QPen(host_.CurveColor ? host_.CurveColor(shown[i].ColorIndex) : QColor(Qt::black), 1.4));
       const QListWidgetItem* item = minuends_->item(static_cast<int>(i));
       if (!item || item->checkState() != Qt::Checked || !shown[i].Curve || !subtrahend) continue;
-      const TDataArr pts = TSubtraction::Preview(*shown[i].Curve, *subtrahend);
-      QVector<double> x, y;
-      x.reserve(static_cast<qsizetype>(pts.size()));
-      y.reserve(static_cast<qsizetype>(pts.size()));
-      for (const TDataPoint& p : pts) {
-        x << p.X;
-        y << p.Y;
-      }
-      g->setData(x, y);
+      g->setPoints(TSubtraction::Preview(*shown[i].Curve, *subtrahend));
       g->setVisible(true);
       g->addToLegend();
     }
@@ -172,7 +166,7 @@ void TSubtractionForm::rebuildPreview() {
 
 QStringList TSubtractionForm::previewTitles() const {
   QStringList out;
-  for (const QCPGraph* g : series_)
+  for (const CurvePlottable* g : series_)
     if (g->visible()) out << g->name();
   return out;
 }

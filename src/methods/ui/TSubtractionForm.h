@@ -7,12 +7,12 @@
 #include "TTableContent.h"
 
 class QCustomPlot;
-class QCPGraph;
 class QListWidget;
 class QPushButton;
 
 namespace velmora {
 
+class CurvePlottable;
 class TNodeForest;
 class TPluginsManager;
 
@@ -68,7 +68,7 @@ class TSubtractionForm : public QWidget {
   QListWidget* minuends_ = nullptr;
   QListWidget* subtrahends_ = nullptr;
   QCustomPlot* preview_ = nullptr;
-  std::vector<QCPGraph*> series_;
+  std::vector<CurvePlottable*> series_;
   QPushButton* apply_ = nullptr;
   QPushButton* createNew_ = nullptr;
   QPushButton* cancel_ = nullptr;

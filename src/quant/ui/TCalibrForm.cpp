@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "ConcUnits.h"
+#include "CurveSeries.h"
 #include "DateTime.h"
 #include "FormatError.h"
 #include "Message.h"
@@ -310,7 +311,7 @@ void TCalibrForm::drawLines() {
 }
 
 void TCalibrForm::drawCurves() {
-  curvesChart_->clearGraphs();
+  curvesChart_->clearPlottables();
   TPeakDrawing d;
   const TSingleCalibration* c = selectedElement() >= 0 && selectedCalibration() >= 0
                                     ? db_.Calibration(static_cast<std::size_t>(selectedElement()),
@@ -330,14 +331,7 @@ void TCalibrForm::drawCurves() {
     for (std::size_t i = 0; i < curves.size(); ++i) {
       const TDataArr points = curves[i]->DisplayData();
       const QColor color = ThumbnailPainter::rowColor(i);
-      QCPGraph* graph = curvesChart_->addGraph();
-      graph->setPen(QPen(color, 1.5));
-      QVector<double> x, y;
-      x.reserve(static_cast<qsizetype>(points.size()));
-      y.reserve(static_cast<qsizetype>(points.size()));
       for (const TDataPoint& p : points) {
-        x.push_back(p.X);
-        y.push_back(p.Y);
         if (!any) {
           xs = QCPRange(p.X, p.X);
           ys = QCPRange(p.Y, p.Y);
@@ -346,8 +340,9 @@ void TCalibrForm::drawCurves() {
         xs.expand(p.X);
         ys.expand(p.Y);
       }
-      graph->setData(x, y, true);
-      d.Curves.push_back({points, curves[i]->GetPeaks(), color});
+      CurveSeries::Create(curvesChart_, points, QPen(color, 1.5));
+      // The values the table above was built from.
+      d.Curves.push_back({points, curves[i]->Peaks, color});
     }
     if (any) {
       curvesChart_->xAxis->setRange(xs);

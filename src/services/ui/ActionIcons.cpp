@@ -5,15 +5,17 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "IconPalette.h"
+
 namespace velmora {
 
 namespace {
 
-const QColor kInk(0x33, 0x3d, 0x4a);
-const QColor kAccent(0x2f, 0x6f, 0xb8);
-const QColor kPaper(0xfb, 0xfc, 0xfe);
-const QColor kGreen(0x1f, 0x8a, 0x3a);
-const QColor kRed(0xc6, 0x32, 0x2e);
+const QColor& kInk = IconPalette::Ink();
+const QColor& kAccent = IconPalette::Accent();
+const QColor& kPaper = IconPalette::Paper();
+const QColor& kGreen = IconPalette::Green();
+const QColor& kRed = IconPalette::Red();
 
 // A stripping peak across a box: the motif of every chart icon.
 QPainterPath peakPath(const QRectF& r, double height = 0.75) {
