@@ -121,7 +121,7 @@ QPointF CurvePlottable::toPixels(const TDataPoint& p) const {
   return k->orientation() == Qt::Horizontal ? QPointF(kp, vp) : QPointF(vp, kp);
 }
 
-const QPolygonF& CurvePlottable::geometry(long long columns) const {
+CurvePlottable::GeometryKey CurvePlottable::keyFor(long long columns) const {
   QCPAxis* k = mKeyAxis.data();
   QCPAxis* v = mValueAxis.data();
   GeometryKey key;
@@ -132,6 +132,14 @@ const QPolygonF& CurvePlottable::geometry(long long columns) const {
   key.KeyReversed = k->rangeReversed();
   key.ValueReversed = v->rangeReversed();
   key.Version = version_;
+  return key;
+}
+
+bool CurvePlottable::geometryCurrent(long long columns) const { return keyFor(columns) == cachedKey_; }
+
+const QPolygonF& CurvePlottable::geometry(long long columns) const {
+  QCPAxis* k = mKeyAxis.data();
+  const GeometryKey key = keyFor(columns);
   if (key == cachedKey_) return cached_;
   cachedKey_ = key;
   stamp_ = ++gStamps;
