@@ -392,6 +392,37 @@ TEST(CurveLayer, ThePictureLiesWhereTheChartsOwnLineWould) {
   }
 }
 
+TEST(CurvePlottable, ItsPixelsAreTheAxesOwnForEveryDirectionOfTheAxes) {
+  // The line in pixels must lie exactly where the axes put each point
+  // (the picture, the pointer's hit test and the peak marks agree): the
+  // hit test at an axis's own pixel of a point finds the line at distance 0.
+  for (const bool keyReversed : {false, true}) {
+    for (const bool valueReversed : {false, true}) {
+      for (const bool keyVertical : {false, true}) {
+        QCustomPlot chart;
+        chart.resize(420, 310);
+        QCPAxis* key = keyVertical ? chart.yAxis : chart.xAxis;
+        QCPAxis* value = keyVertical ? chart.xAxis : chart.yAxis;
+        key->setRange(-1190.3, 97.1);
+        value->setRange(-0.37, 2.9);
+        key->setRangeReversed(keyReversed);
+        value->setRangeReversed(valueReversed);
+        TDataArr pts;
+        for (int i = 0; i < 300; ++i) pts.push_back({-1180.0 + 4.21 * i, 1.2 + std::sin(i * 0.37) * 1.3});
+        auto* curve = new CurvePlottable(key, value);
+        curve->setPoints(pts);
+        chart.replot(QCustomPlot::rpImmediateRefresh);
+        for (const TDataPoint& p : pts) {
+          const double k = key->coordToPixel(p.X), v = value->coordToPixel(p.Y);
+          const QPointF at = keyVertical ? QPointF(v, k) : QPointF(k, v);
+          ASSERT_EQ(curve->selectTest(at, false), 0.0)
+              << keyReversed << valueReversed << keyVertical << " at " << p.X;
+        }
+      }
+    }
+  }
+}
+
 TEST(CurveLayer, CurvesAddedLaterGiveThePictureOfAllDrawnAtOnce) {
   auto chartOf = [](QCustomPlot& chart, int curves) {
     chart.resize(420, 300);
