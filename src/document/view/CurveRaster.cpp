@@ -18,6 +18,12 @@ int Floor(double v) {
   return i - (v < static_cast<double>(i) ? 1 : 0);
 }
 
+// Floor for positions known to lie well inside the int range.
+int FloorNear(double v) {
+  const int i = static_cast<int>(v);
+  return i - (v < static_cast<double>(i) ? 1 : 0);
+}
+
 int Ceil(double v) {
   v = v > -1e9 ? (v < 1e9 ? v : 1e9) : -1e9;
   const int i = static_cast<int>(v);
@@ -233,6 +239,13 @@ class Band {
     if (c8 != 0) mark(px, py, c8);
   }
 
+  // Both ends within a hundred million pixels: every position on the
+  // segment and a pixel beyond converts to int safely.
+  static bool Near(const QPointF& a, const QPointF& b) {
+    constexpr double kNear = 1e8;
+    return std::abs(a.x()) < kNear && std::abs(a.y()) < kNear && std::abs(b.x()) < kNear && std::abs(b.y()) < kNear;
+  }
+
   // A one-pixel line: one pixel per column for a shallow segment, one per
   // row for a steep one, at the line's position at the pixel centres.
   void thin(const QPointF& a, const QPointF& b) {
@@ -250,13 +263,31 @@ class Band {
       const int first = std::max(left_, Ceil(x0 - 0.5));
       const int last = std::min(right_ - 1, Floor(x1 - 0.5));
       const double slope = dy / dx;
-      for (int px = first; px <= last; ++px) plot(px + 0.5, a.y() + (px + 0.5 - a.x()) * slope);
+      // The column is the loop's own (floor of its centre), the row the
+      // line's there; a segment near the image needs no clamping on the way.
+      auto row = [&](int px) { return a.y() + (px + 0.5 - a.x()) * slope; };
+      if (Near(a, b)) {
+        for (int px = first; px <= last; ++px) {
+          const int py = FloorNear(row(px));
+          if (py >= top_ && py < bottom_ && owns(py)) mark(px, py, 255);
+        }
+      } else {
+        for (int px = first; px <= last; ++px) plot(px + 0.5, row(px));
+      }
     } else {
       const double y0 = std::min(a.y(), b.y()), y1 = std::max(a.y(), b.y());
       const int first = std::max(top_, Ceil(y0 - 0.5));
       const int last = std::min(bottom_ - 1, Floor(y1 - 0.5));
       const double slope = dx / dy;
-      for (int py = first; py <= last; ++py) plot(a.x() + (py + 0.5 - a.y()) * slope, py + 0.5);
+      auto column = [&](int py) { return a.x() + (py + 0.5 - a.y()) * slope; };
+      if (Near(a, b)) {
+        for (int py = first; py <= last; ++py) {
+          const int px = FloorNear(column(py));
+          if (px >= left_ && px < right_ && owns(py)) mark(px, py, 255);
+        }
+      } else {
+        for (int py = first; py <= last; ++py) plot(column(py), py + 0.5);
+      }
     }
     plot(b.x(), b.y());
   }
