@@ -300,6 +300,19 @@ TEST(CurveRaster, AThinLineHasOnePixelPerColumnOrRowAndKeepsItsEnds) {
   EXPECT_EQ(image.pixel(300, 200), qRgb(0, 0, 0));
   EXPECT_EQ(qAlpha(image.pixel(300, 201)), 0);
   EXPECT_EQ(qAlpha(image.pixel(300, 199)), 0);
+
+  // A translucent line is blended over what lies below, an opaque one
+  // covers it.
+  QImage white = Blank(600, 400);
+  const QPolygonF across{QPointF(0.5, 100.5), QPointF(599.5, 100.5)};
+  const std::vector<CurveRaster::Stroke> halfRed{StrokeOf(across, QColor(255, 0, 0, 128), 1.0, false)};
+  CurveRaster::Draw(white, white.rect(), halfRed, 2);
+  for (const int x : {0, 299, 300, 599}) {
+    const QRgb p = white.pixel(x, 100);
+    EXPECT_EQ(qRed(p), 255) << x;
+    EXPECT_NEAR(qGreen(p), 127, 1) << x;
+    EXPECT_NEAR(qBlue(p), 127, 1) << x;
+  }
 }
 
 TEST(CurvePlottable, OnScreenAHugeCurveIsDrawnThroughItsPixelColumnsAndKeepsItsSpike) {
@@ -415,8 +428,7 @@ TEST(CurvePlottable, ItsPixelsAreTheAxesOwnForEveryDirectionOfTheAxes) {
         for (const TDataPoint& p : pts) {
           const double k = key->coordToPixel(p.X), v = value->coordToPixel(p.Y);
           const QPointF at = keyVertical ? QPointF(v, k) : QPointF(k, v);
-          ASSERT_EQ(curve->selectTest(at, false), 0.0)
-              << keyReversed << valueReversed << keyVertical << " at " << p.X;
+          ASSERT_EQ(curve->selectTest(at, false), 0.0) << keyReversed << valueReversed << keyVertical << " at " << p.X;
         }
       }
     }
