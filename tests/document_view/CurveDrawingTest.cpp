@@ -8,11 +8,13 @@
 #include <QSvgGenerator>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "CurveLayer.h"
 #include "CurvePlottable.h"
 #include "CurveRaster.h"
 #include "CurveSeries.h"
+#include "PictureDiff.h"
 #include "TNode.h"
 #include "TNodeForest.h"
 #include "TVAStruct.h"
@@ -432,6 +434,65 @@ TEST(CurvePlottable, ItsPixelsAreTheAxesOwnForEveryDirectionOfTheAxes) {
         }
       }
     }
+  }
+}
+
+TEST(CurveLayer, ANoisyCurveWithASharpPeakLooksLikeTheChartsOwnLine) {
+  // A measured curve as the chart shows it: about one point per column,
+  // noise that turns the line at every point, and a peak a few columns wide.
+  std::mt19937 rng(11);
+  std::normal_distribution<double> noise(0.0, 0.004);
+  TDataArr pts;
+  QVector<double> xs, ys;
+  for (int i = 0; i < 520; ++i) {
+    const double x = -1200.0 + 1300.0 * i / 519;
+    pts.push_back({x, 0.1 + 0.0002 * (x + 1200) + std::exp(-std::pow((x + 600) / 12.0, 2)) + noise(rng)});
+    xs << pts.back().X;
+    ys << pts.back().Y;
+  }
+  for (const double width : {1.2, 1.6}) {
+    QCustomPlot own, library;
+    for (QCustomPlot* chart : {&own, &library}) {
+      chart->resize(560, 320);
+      chart->setViewport(QRect(0, 0, 560, 320));
+      chart->xAxis->setRange(-1250, 150);
+      chart->yAxis->setRange(-0.1, 1.5);
+      chart->setAntialiasedElements(QCP::aePlottables);
+    }
+    CurveSeries::Create(&own, pts)->setPen(QPen(Qt::black, width));
+    QCPGraph* graph = library.addGraph();
+    graph->setData(xs, ys, true);
+    graph->setPen(QPen(Qt::black, width));
+    own.replot(QCustomPlot::rpImmediateRefresh);
+    library.replot(QCustomPlot::rpImmediateRefresh);
+    const QRect plot = own.axisRect()->rect();
+    auto onWhite = [&](QCustomPlot& chart) {
+      QImage image = Blank(plot.width(), plot.height());
+      QPainter p(&image);
+      p.drawImage(QPoint(), chart.toPixmap(560, 320).toImage().copy(plot));
+      return image;
+    };
+    const QImage a = onWhite(own), b = onWhite(library);
+    // As much ink, the same peak height, and where the pixels differ (the
+    // edges and joints of the line) no two strongly differing pixels touch:
+    // a gap, a lost spike or a shifted line would.
+    EXPECT_NEAR(Ink(a), Ink(b), Ink(b) * 0.03) << width;
+    auto topRow = [](const QImage& image) {
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 4; x < image.width() - 4; ++x)
+          if (qRed(image.pixel(x, y)) < 128) return y;
+      return -1;
+    };
+    EXPECT_GT(topRow(b), 0);
+    EXPECT_EQ(topRow(a), topRow(b)) << width;
+    PictureDiff::Options strong;
+    strong.Tolerance = 96;
+    strong.Gap = 1;
+    const auto all = PictureDiff::Compare(a, b, {});
+    const auto r = PictureDiff::Compare(a, b, strong);
+    EXPECT_LE(r.Differing * 20, all.Differing) << width;
+    for (const auto& region : r.Regions)
+      EXPECT_LE(region.Pixels, 2) << width << " at " << region.Box.x() << "," << region.Box.y();
   }
 }
 
