@@ -3219,6 +3219,13 @@ Choose &quot;emulator&quot; to work with the built-in analyzer emulator when no 
     </message>
 </context>
 <context>
+    <name>velmora::DocumentCommandsController</name>
+    <message>
+        <source>Opening document...</source>
+        <translation>Открытие документа...</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ExportHost</name>
     <message>
         <source>&amp;Export &amp;&amp;import</source>

@@ -8,10 +8,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "BackgroundTask.h"
 #include "ImportColumnsDialog.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Numbers.h"
+#include "ReadProgress.h"
 #include "Settings.h"
 #include "TImagePreviewBox.h"
 #include "UiText.h"
@@ -27,7 +29,20 @@ DocumentCommandsController::DocumentCommandsController(MainWindow& window, Setti
   host.ClearDocument = [this] { window_.newDocument(); };
   host.RebuildTree = [this] { window_.setDocumentFileName(window_.documentFileName()); };
   host.SetLoading = [this](bool loading) { window_.setDocumentLoading(loading); };
-  host.RootNodeLoaded = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  // Files are read on a thread of their own; the window repaints meanwhile
+  // and offers "Cancel" when the reading takes a while.
+  host.RunReading = [this](const std::function<void(const ReadProgress&)>& read) {
+    return BackgroundTask::Run(
+        &window_, tr("Opening document..."),
+        [&read](BackgroundTask::Progress& progress) {
+          read(ReadProgress([&progress](std::size_t done, std::size_t total) {
+            progress.setTotal(total);
+            progress.counter() = done;
+            return !progress.cancelled();
+          }));
+        },
+        progressDelayMs_);
+  };
   host.ChooseColumns = [this](const InstrumentTextImport::Table& table, const std::string& fileName) {
     return ImportColumnsDialog::choose(&window_, table, UiText::fromStd(fileName));
   };
@@ -84,6 +99,14 @@ void DocumentCommandsController::OpenFile(const QString& fileName) {
   const bool opened = commands_->OpenFile(UiText::toStd(fileName));
   push();
   if (opened) focusThumbnails();
+}
+
+bool DocumentCommandsController::OpenDocument(const QString& fileName) {
+  pull();
+  const bool opened = commands_->OpenDocument(UiText::toStd(fileName));
+  push();
+  if (opened) focusThumbnails();
+  return opened;
 }
 
 void DocumentCommandsController::AppendFile() {

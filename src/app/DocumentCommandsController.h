@@ -27,6 +27,7 @@ class DocumentCommandsController final : public QObject, public IDocumentCommand
   bool New() override;
   void Open() override;
   void OpenFile(const QString& fileName) override;
+  bool OpenDocument(const QString& fileName) override;
   void AppendFile() override;
   void Import() override;
   void Save() override;
@@ -37,6 +38,8 @@ class DocumentCommandsController final : public QObject, public IDocumentCommand
   // false when it failed.
   bool AfterCurveRecorded();
   TDocumentCommands& commands() { return *commands_; }
+  // How long a file may be read before its progress window shows.
+  void setProgressDelay(int ms) { progressDelayMs_ = ms; }
 
  private:
   // The window's state into the commands before a command, and back after.
@@ -51,6 +54,7 @@ class DocumentCommandsController final : public QObject, public IDocumentCommand
   QtFileDialogs dialogs_;
   std::unique_ptr<TDocumentCommands> commands_;
   QMenu* recentMenu_ = nullptr;
+  int progressDelayMs_ = 300;
 };
 
 }  // namespace velmora

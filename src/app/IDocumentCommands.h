@@ -14,7 +14,12 @@ class IDocumentCommands {
   // user cancelled.
   virtual bool New() = 0;
   virtual void Open() = 0;
+  // Reads the file into the current document (the command line's file).
   virtual void OpenFile(const QString& fileName) = 0;
+  // Replaces the document with the file: asks to save changes first, and
+  // the open document goes only once the file was read whole (a damaged
+  // file or a cancelled reading keeps it). False when it did not open.
+  virtual bool OpenDocument(const QString& fileName) = 0;
   virtual void AppendFile() = 0;
   virtual void Import() = 0;
   virtual void Save() = 0;

@@ -198,8 +198,7 @@ void ResultsHost::openDocument(const QString& path, const QStringList& curves) {
     window_.messageSink().error(*problem);
     return;
   }
-  if (!commands->New()) return;
-  commands->OpenFile(path);
+  if (!commands->OpenDocument(path)) return;
   // The curves the result was computed from, else the first group.
   TNodeForest& forest = window_.forest();
   TNodesArr chosen;

@@ -141,8 +141,7 @@ void StartPanelHost::openRecent(const QString& file) {
     return;
   }
   // As "&Recent files": the open document first asks to be saved.
-  if (!commands_.New()) return;
-  commands_.OpenFile(file);
+  if (!commands_.OpenDocument(file)) return;
   window_.chartView().scheduleRedraw();
 }
 
@@ -155,8 +154,7 @@ void StartPanelHost::openExample(const QString& file) {
     window_.messageSink().error(Message(msg::ExampleCopyFailed, {UiText::toStd(file), UiText::toStd(folder)}));
     return;
   }
-  if (!commands_.New()) return;
-  commands_.OpenFile(copy);
+  if (!commands_.OpenDocument(copy)) return;
   // The first group is shown at once.
   TNodeForest& forest = window_.forest();
   if (forest.FirstRoot() != nullptr) forest.SelectNode(forest.FirstRoot());

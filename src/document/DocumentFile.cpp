@@ -63,7 +63,8 @@ void DocumentFile::WriteTree(const TNode& node, BinaryWriter& out, const std::fu
   }
 }
 
-int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start, const RootNodeHook& onRootNode) {
+int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start, const RootNodeHook& onRootNode,
+                            const ReadProgress& progress) {
   TNode* current = start != nullptr ? start : forest.LastRoot();
   int depth = current != nullptr ? current->Depth() : 0;
   int result = 0;
@@ -77,6 +78,7 @@ int DocumentFile::ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start,
       case TagNextNode:
       case TagFirstChild: {
         VAStructStream::CheckRecordCount(++nodes, bytes);
+        progress.report(bytes - in.remaining(), bytes);
         const std::string name = StreamText::ReadShortString(c.body, kNameCapacity);
         TNode* node = nullptr;
         if (c.tag == TagFirstChild && current != nullptr) {
@@ -148,20 +150,21 @@ std::vector<std::uint8_t> DocumentFile::DocumentBytes(const TNodeForest& forest)
   return out.take();
 }
 
-int DocumentFile::LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode) {
+int DocumentFile::LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode,
+                               const ReadProgress& progress) {
   const FileIo::Bytes bytes = FileIo::readBytes(file);
-  return LoadDocumentBytes(forest, bytes.span(), onRootNode);
+  return LoadDocumentBytes(forest, bytes.span(), onRootNode, progress);
 }
 
 int DocumentFile::LoadDocumentBytes(TNodeForest& forest, std::span<const std::uint8_t> bytes,
-                                    const RootNodeHook& onRootNode) {
+                                    const RootNodeHook& onRootNode, const ReadProgress& progress) {
   BinaryReader in(bytes);
   if (!FileHeader::read(in, TypeCode)) return 0;
   int result = 0;
   {
     TPaintingGuard painting(forest);
     TUndoSuspendGuard undo(&forest.Undo());
-    result = ReadNodes(forest, in, nullptr, onRootNode);
+    result = ReadNodes(forest, in, nullptr, onRootNode, progress);
   }
   if (forest.FocusedNode == nullptr) {
     for (const auto& node : forest.AllNodes) {

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "ReadProgress.h"
+
 namespace velmora {
 
 class BinaryReader;
@@ -53,7 +55,10 @@ class DocumentFile {
   // becomes the first root node. Returns 1 when blocks unknown to this
   // version were skipped anywhere, else 0. Throws EFormatError for damaged
   // data; the nodes read before stay.
-  static int ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start, const RootNodeHook& onRootNode = {});
+  // `progress` hears of the bytes read as the nodes come and may stop the
+  // reading (ReadProgress::Cancelled).
+  static int ReadNodes(TNodeForest& forest, BinaryReader& in, TNode* start, const RootNodeHook& onRootNode = {},
+                       const ReadProgress& progress = {});
 
   // The whole file image of the forest.
   static std::vector<std::uint8_t> DocumentBytes(const TNodeForest& forest);
@@ -63,10 +68,11 @@ class DocumentFile {
   // other than 100 throws "Unknown file format %s". Painting and the undo
   // recorder are suspended while reading and restored afterwards, also on
   // failure. Returns 1 when unknown blocks were skipped, else 0.
-  static int LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode = {});
+  static int LoadDocument(TNodeForest& forest, const std::filesystem::path& file, const RootNodeHook& onRootNode = {},
+                          const ReadProgress& progress = {});
   // The same from a file image already in memory.
   static int LoadDocumentBytes(TNodeForest& forest, std::span<const std::uint8_t> bytes,
-                               const RootNodeHook& onRootNode = {});
+                               const RootNodeHook& onRootNode = {}, const ReadProgress& progress = {});
 
   // Writes the document to a temporary file (in pieces, as the nodes come)
   // and renames it over `file`, so that a failure never destroys the

@@ -132,7 +132,8 @@ std::int32_t FolderDatabase::ReadIndexFile(const fs::path& indexFile) {
   return highest;
 }
 
-void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& indexFile, TCurveFiles* loaded) {
+void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& indexFile, TCurveFiles* loaded,
+                                        const ReadProgress& progress) {
   const std::int32_t highest = ReadIndexFile(indexFile);
 
   // The curve files numbered 0 .. highest that exist, in number order. The
@@ -156,7 +157,9 @@ void FolderDatabase::LoadFolderDatabase(TNodeForest& forest, const fs::path& ind
     loaded->Folder = folder;
     loaded->Names.clear();
   }
+  std::size_t read = 0;
   for (const auto& [k, file] : curves) {
+    progress.report(read++, curves.size());
     const std::vector<std::uint8_t> bytes = FileIo::readAll(file);
     TNode* node = forest.AddNode(forest.LastRoot(), nullptr);
     auto record = std::make_unique<TVAStruct>(node);

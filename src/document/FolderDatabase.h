@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ReadProgress.h"
+
 namespace velmora {
 
 class IMessageSink;
@@ -56,8 +58,10 @@ class FolderDatabase {
   // for the whole load. Throws EFormatError for an index that cannot be
   // read or a damaged curve file (the curves read before stay). `loaded`,
   // when given, gets the folder and the files read.
+  // `progress` hears of the curve files read and may stop the reading
+  // (ReadProgress::Cancelled).
   static void LoadFolderDatabase(TNodeForest& forest, const std::filesystem::path& indexFile,
-                                 TCurveFiles* loaded = nullptr);
+                                 TCurveFiles* loaded = nullptr, const ReadProgress& progress = {});
 
   // Writes one curve file per leaf of the forest (in node-list order, the
   // displayed points), then the index file. Each file is written to a

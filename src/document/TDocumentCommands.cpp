@@ -11,6 +11,7 @@
 #include "DocumentFile.h"
 #include "FileHeader.h"
 #include "FolderDatabase.h"
+#include "ForestMerge.h"
 #include "FormatError.h"
 #include "IFileDialogs.h"
 #include "InstrumentTextImport.h"
@@ -190,34 +191,60 @@ bool TDocumentCommands::CheckOpenable(const std::string& file) {
   return !problem;
 }
 
-bool TDocumentCommands::OpenFile(const std::string& file) {
+bool TDocumentCommands::OpenFile(const std::string& file) { return ReadFile(file, false); }
+
+bool TDocumentCommands::ReadFile(const std::string& file, bool replace) {
   if (!CheckOpenable(file)) return false;
   Hint(msg::OpeningFile);
   if (host_.SetLoading) host_.SetLoading(true);
   if (host_.ProcessMessages) host_.ProcessMessages();
 
+  // The file is read into a forest of its own, which nothing else sees: the
+  // reading may run on another thread, and what it leaves behind after an
+  // error or a cancel is simply dropped. Painting stays suspended there, so
+  // the groups are recomputed and the nodes drawn once they are in place.
+  TNodeForest staged;
+  staged.Painting = 0;
+  staged.SemiIntegralMode = forest_.SemiIntegralMode;
+  staged.SemilogMode = forest_.SemilogMode;
+  const std::string ext = UpperExtension(file);
+  FolderDatabase::TCurveFiles loaded;
   int unread = 0;
+  const auto read = [&](const ReadProgress& progress) {
+    if (ext == ".TVX")
+      unread = DocumentFile::LoadDocument(staged, file, {}, progress);
+    else if (ext == ".MBD")
+      FolderDatabase::LoadFolderDatabase(staged, file, &loaded, progress);
+  };
+  bool finished = true;
   try {
-    const std::string ext = UpperExtension(file);
-    if (ext == ".TVX") {
-      DocumentFile::RootNodeHook hook;
-      if (host_.RootNodeLoaded) hook = [this](TNode*) { host_.RootNodeLoaded(); };
-      unread = DocumentFile::LoadDocument(forest_, file, hook);
-    } else if (ext == ".MBD") {
-      FolderDatabase::TCurveFiles loaded;
-      FolderDatabase::LoadFolderDatabase(forest_, file, &loaded);
-      // Appended into curves loaded from the same folder, both are ours.
-      if (!DatabaseCurves.Folder.empty() && DatabaseCurves.Folder == loaded.Folder)
-        loaded.Names.insert(DatabaseCurves.Names.begin(), DatabaseCurves.Names.end());
-      DatabaseCurves = std::move(loaded);
-    }
+    if (host_.RunReading)
+      finished = host_.RunReading(read);
+    else
+      read(ReadProgress());
+  } catch (const ReadProgress::Cancelled&) {
+    finished = false;
   } catch (const std::exception& e) {
-    // The document keeps what was read; the window shows it.
     FinishLoading();
     ShowError(e);
     return false;
   }
+  if (!finished) {
+    FinishLoading();
+    return false;
+  }
 
+  if (replace) {
+    Modified = false;
+    NewDocument();
+  }
+  ForestMerge::AppendForest(forest_, staged);
+  if (ext == ".MBD") {
+    // Appended into curves loaded from the same folder, both are ours.
+    if (!DatabaseCurves.Folder.empty() && DatabaseCurves.Folder == loaded.Folder)
+      loaded.Names.insert(DatabaseCurves.Names.begin(), DatabaseCurves.Names.end());
+    DatabaseCurves = std::move(loaded);
+  }
   DocumentFileName = file;
   UpdateTitle();
   AddRecentFile(file);
@@ -230,27 +257,20 @@ bool TDocumentCommands::Open() {
   if (!AskSaveChanges()) return false;
   const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
   if (!file) return false;
-  // A file that cannot be opened leaves the document as it is.
-  if (!CheckOpenable(*file)) return false;
-  Modified = false;
-  NewDocument();
-  return OpenFile(*file);
+  return ReadFile(*file, true);
 }
 
 bool TDocumentCommands::AppendFile() {
   const auto file = dialogs_.openFile(Message(msg::OpenDocumentFilter));
   if (!file) return false;
-  if (!CheckOpenable(*file)) return false;
+  if (!ReadFile(*file, false)) return false;
   Modified = true;
-  return OpenFile(*file);
+  return true;
 }
 
-bool TDocumentCommands::OpenRecent(const std::string& file) {
+bool TDocumentCommands::OpenDocument(const std::string& file) {
   if (!AskSaveChanges()) return false;
-  if (!CheckOpenable(file)) return false;
-  Modified = false;
-  NewDocument();
-  return OpenFile(file);
+  return ReadFile(file, true);
 }
 
 int TDocumentCommands::Import() {

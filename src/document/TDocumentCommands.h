@@ -65,7 +65,10 @@ class TDocumentCommands {
   // database) into the current document. A missing file, another
   // extension, a ".tvx" without the document header and a ".mbd" whose
   // index cannot be read are refused with a message: the document, its
-  // name and the recent files stay as they were.
+  // name and the recent files stay as they were. The file is read apart
+  // (through the host's RunReading) and its nodes join the document in one
+  // step: a damaged file (the error is shown) or a cancelled reading leaves
+  // the document as it was.
   bool OpenFile(const std::string& file);
   // Why `file` cannot be opened, or nothing when it can.
   static std::optional<Message> OpenProblem(const std::string& file);
@@ -79,8 +82,12 @@ class TDocumentCommands {
   // "&Save"; `fromUser` is false when "Save as..." runs it.
   bool Save(bool fromUser = true);
   bool SaveAs();
-  // A recent file chosen from the menu.
-  bool OpenRecent(const std::string& file);
+  // A recent file chosen from the menu: asks to save changes first, then
+  // replaces the document with the file. The open document goes only once
+  // the file was read whole; a failure or a cancel keeps it.
+  bool OpenRecent(const std::string& file) { return OpenDocument(file); }
+  // The same for a file chosen elsewhere (the start panel, the results).
+  bool OpenDocument(const std::string& file);
 
   // --- Curves and backups ---
   // The database name of the next recorded curve; advances the counter.
@@ -112,6 +119,9 @@ class TDocumentCommands {
   void ShowError(const std::exception& e);
   // Says why `file` cannot be opened; true when it can.
   bool CheckOpenable(const std::string& file);
+  // Reads `file` and puts its nodes in place (replacing the document when
+  // `replace`); the common part of OpenFile, Open and OpenRecent.
+  bool ReadFile(const std::string& file, bool replace);
   bool InDatabaseMode() const;
 
   TNodeForest& forest_;

@@ -5,6 +5,7 @@
 
 #include "InstrumentTextImport.h"
 #include "Message.h"
+#include "ReadProgress.h"
 
 namespace velmora {
 
@@ -32,8 +33,11 @@ struct TDocumentHost {
   std::function<void()> FocusThumbnails;
   // The title (document name and program name) changed.
   std::function<void(const std::string&)> TitleChanged;
-  // A root node was read from a document: the window may show it at once.
-  std::function<void()> RootNodeLoaded;
+  // Runs the reading of a file (`read`, which touches nothing of the
+  // window nor of the open document) off the window's thread, with progress
+  // and a way to cancel; false when the user cancelled. An exception of the
+  // reading is thrown again. Unset, the reading runs right here.
+  std::function<bool(const std::function<void(const ReadProgress&)>& read)> RunReading;
   // "Data import" of a table with more than two columns: the X and Y
   // columns the user picks (from 0), or nothing to skip the file. Unset,
   // the potential and current columns are taken by their units.

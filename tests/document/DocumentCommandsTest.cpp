@@ -7,13 +7,18 @@
 #include "ChunkWriter.h"
 #include "DocumentFile.h"
 #include "FileHeader.h"
+#include "FileIo.h"
 #include "FolderDatabase.h"
 #include "ForestTestUtil.h"
+#include "FormatError.h"
 #include "IFileDialogs.h"
 #include "Messages.h"
+#include "ReadProgress.h"
 #include "RecordingMessageSink.h"
 #include "Settings.h"
 #include "TDocumentCommands.h"
+#include "TNode.h"
+#include "TVAStruct.h"
 #include "TempDir.h"
 
 using namespace velmora;
@@ -161,7 +166,7 @@ TEST(DocumentCommands, OpenByExtensionWithWarningsAndRecentFiles) {
   EXPECT_EQ(fx.commands.DocumentFileName, named);
   EXPECT_EQ(fx.sink.entries.back().text, "The file \"" + fx.file("notes.txt") + "\" is not a document file.");
 
-  // A damaged document keeps the nodes read before the damage.
+  // A damaged document adds nothing, not even the nodes before the damage.
   std::vector<std::uint8_t> bytes = w.data();
   bytes.push_back(1);
   TempDir::writeFile(fx.file("cut.tvx"), std::string(bytes.begin(), bytes.end()));
@@ -170,8 +175,128 @@ TEST(DocumentCommands, OpenByExtensionWithWarningsAndRecentFiles) {
   EXPECT_FALSE(fx.commands.OpenFile(fx.file("cut.tvx")));
   EXPECT_EQ(fx.sink.entries.size(), 1u);
   EXPECT_EQ(fx.sink.entries[0].kind, "error");
-  EXPECT_NE(fx.forest.FirstRoot(), nullptr);
+  EXPECT_EQ(fx.forest.FirstRoot(), nullptr);
   EXPECT_FALSE(fx.forest.Undo().Suspended());
+}
+
+namespace {
+
+// The document commands with a host that runs the reading itself, as the
+// window does on its thread: it sees the document while the file is read
+// and may cancel the reading after a number of progress reports.
+struct ReadingFixture : Fixture {
+  int cancelAfter = -1;  // reports before the cancel; -1 never
+  int reports = 0;
+  std::size_t nodesWhileReading = 0;
+  TDocumentCommands reader{forest, settings, sink, dialogs, readingHost()};
+
+  TDocumentHost readingHost() {
+    TDocumentHost h;
+    h.RunReading = [this](const std::function<void(const ReadProgress&)>& read) {
+      reports = 0;
+      bool cancelled = false;
+      try {
+        read(ReadProgress([&](std::size_t done, std::size_t total) {
+          EXPECT_LE(done, total);
+          cancelled = cancelAfter >= 0 && reports++ >= cancelAfter;
+          return !cancelled;
+        }));
+      } catch (const ReadProgress::Cancelled&) {
+      }
+      nodesWhileReading = forest.Count();
+      return !cancelled;
+    };
+    return h;
+  }
+
+  // A document of `roots` groups with two curves each.
+  std::string writeDocument(const std::string& name, int roots) {
+    TNodeForest source;
+    for (int r = 0; r < roots; ++r) {
+      TNode* group = AddLeaf(source, source.LastRoot(), nullptr, "group " + std::to_string(r));
+      AddLeaf(source, nullptr, group, "b", Line(0, 1, 50, 0.5, r));
+      AddLeaf(source, group->FirstChild, group, "a", Line(0, 1, 50, 1, r));
+    }
+    DocumentFile::SaveDocument(source, file(name));
+    return file(name);
+  }
+  std::vector<std::string> names() const {
+    std::vector<std::string> n;
+    for (const TNode* node : forest.DisplayOrder()) n.push_back(node->Name);
+    return n;
+  }
+};
+
+}  // namespace
+
+TEST(DocumentCommands, AFileIsReadApartAndTakesThePlaceOfTheDocumentOnlyWhenReadWhole) {
+  ReadingFixture fx;
+  const std::string big = fx.writeDocument("big.tvx", 20);
+  AddLeaf(fx.forest, nullptr, nullptr, "mine", Line(0, 1, 5, 1, 1));
+  fx.reader.DocumentFileName = fx.file("mine.tvx");
+  fx.reader.SetModified();
+  const auto recent = fx.settings.recentFiles();
+
+  // Cancelled half-way: the document, its name, its modified state and the
+  // recent files stay; no message.
+  fx.cancelAfter = 10;
+  fx.sink.queueAnswer(Answer::No);  // "Save changes?"
+  EXPECT_FALSE(fx.reader.OpenRecent(big));
+  EXPECT_EQ(fx.reports, 11);
+  EXPECT_EQ(fx.names(), std::vector<std::string>{"mine"});
+  EXPECT_EQ(fx.reader.DocumentFileName, fx.file("mine.tvx"));
+  EXPECT_TRUE(fx.reader.Modified);
+  EXPECT_EQ(fx.settings.recentFiles(), recent);
+  EXPECT_EQ(fx.sink.entries.size(), 1u);  // the question only
+  EXPECT_FALSE(fx.forest.Undo().Suspended());
+
+  // Damaged at its end: the error the reader gives, and nothing changes.
+  fx.cancelAfter = -1;
+  const FileIo::Bytes whole = FileIo::readBytes(big);
+  const std::string cut = fx.file("cut.tvx");
+  TempDir::writeFile(cut, std::string(whole.span().begin(), whole.span().end() - 7));
+  std::string expected;
+  try {
+    TNodeForest scratch;
+    DocumentFile::LoadDocument(scratch, cut);
+  } catch (const EFormatError& e) {
+    expected = e.message().format();
+  }
+  ASSERT_FALSE(expected.empty());
+  fx.sink.entries.clear();
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_FALSE(fx.reader.OpenDocument(cut));
+  ASSERT_EQ(fx.sink.entries.size(), 2u);
+  EXPECT_EQ(fx.sink.entries[1].kind, "error");
+  EXPECT_EQ(fx.sink.entries[1].text, expected);
+  EXPECT_EQ(fx.names(), std::vector<std::string>{"mine"});
+  EXPECT_TRUE(fx.reader.Modified);
+  EXPECT_EQ(fx.reader.DocumentFileName, fx.file("mine.tvx"));
+
+  // Read whole: the document is replaced in one step after the reading.
+  fx.sink.queueAnswer(Answer::No);
+  EXPECT_TRUE(fx.reader.OpenDocument(big));
+  EXPECT_EQ(fx.nodesWhileReading, 1u) << "nothing is put in place while the file is read";
+  EXPECT_EQ(fx.forest.DisplayOrder().size(), 60u);
+  EXPECT_EQ(fx.names()[0], "group 0");
+  EXPECT_FALSE(fx.reader.Modified);
+  EXPECT_EQ(fx.reader.DocumentFileName, big);
+
+  // Appended, the nodes join this forest as if it had read the file itself.
+  fx.dialogs.open.push_back(big);
+  EXPECT_TRUE(fx.reader.AppendFile());
+  EXPECT_TRUE(fx.reader.Modified);
+  TNodeForest direct;
+  DocumentFile::LoadDocument(direct, big);
+  DocumentFile::LoadDocument(direct, big);
+  EXPECT_EQ(DocumentFile::DocumentBytes(fx.forest), DocumentFile::DocumentBytes(direct));
+  ASSERT_EQ(fx.forest.Count(), direct.Count());
+  for (std::size_t i = 0; i < fx.forest.Count(); ++i) {
+    EXPECT_EQ(fx.forest.AllNodes[i]->Id, static_cast<std::int32_t>(i));
+    EXPECT_EQ(fx.forest.AllNodes[i]->View, &fx.forest);
+  }
+  // The groups were recomputed from the curves read into them.
+  EXPECT_EQ(fx.forest.FirstRoot()->VA()->DisplayData().size(), direct.FirstRoot()->VA()->DisplayData().size());
 }
 
 TEST(DocumentCommands, ImportGoesOnAfterAFailingFile) {
