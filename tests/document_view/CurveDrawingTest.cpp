@@ -161,6 +161,162 @@ TEST(CurveRaster, ANonFinitePointLeavesAGapAndTheClipIsKept) {
   EXPECT_EQ(image.pixel(55, 10), qRgb(255, 255, 255)) << "nothing outside the clip";
 }
 
+namespace {
+
+// Curves of the kind a chart of many curves holds, reduced to the pixel
+// columns: up to four points a column, spikes, a gap, a cyclic sweep that
+// runs back, and lines that leave the clip.
+std::vector<QPolygonF> ManyAliasedLines() {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<QPolygonF> lines;
+  for (int c = 0; c < 40; ++c) {
+    QPolygonF line;
+    for (int x = -20; x < 680; ++x) {
+      const double base = 60 + c * 9 + 40 * std::sin(x * 0.013 + c);
+      for (int k = 0; k < 4; ++k) {
+        const double jitter = ((x * 7 + k * 13 + c * 5) % 11) - 5.0;
+        line << QPointF(x + 0.05 + k * 0.3, base + jitter * (x % 97 == 0 ? 30 : 1));
+      }
+    }
+    if (c % 5 == 1) line[300] = QPointF(nan, nan);
+    if (c % 7 == 3) {
+      // A cyclic sweep: back along the same columns, lower down.
+      for (int x = 679; x >= -20; --x) line << QPointF(x + 0.5, 200 + c * 3 + 25 * std::cos(x * 0.02));
+    }
+    lines.push_back(line);
+  }
+  // One line leaving the top and bottom of the image and crossing the
+  // middle column steeply.
+  lines.push_back(QPolygonF{QPointF(280, -50), QPointF(320.5, 460), QPointF(321, -30), QPointF(700, 200)});
+  // A single point and a two-point line inside one column.
+  lines.push_back(QPolygonF{QPointF(100.5, 100.5)});
+  lines.push_back(QPolygonF{QPointF(299.7, 10.2), QPointF(299.9, 390.6)});
+  return lines;
+}
+
+std::vector<CurveRaster::Stroke> AliasedStrokes(const std::vector<QPolygonF>& lines, int alpha, double width = 1.0) {
+  std::vector<CurveRaster::Stroke> strokes;
+  for (std::size_t c = 0; c < lines.size(); ++c) {
+    QColor color = QColor::fromHsv(static_cast<int>(c * 37 % 360), 255, 200);
+    color.setAlpha(alpha);
+    strokes.push_back(StrokeOf(lines[c], color, width, false));
+  }
+  return strokes;
+}
+
+// Which pixels hold any ink, as a mask.
+std::vector<bool> InkedPixels(const QImage& image) {
+  std::vector<bool> mask;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) mask.push_back(qAlpha(image.pixel(x, y)) != 0);
+  return mask;
+}
+
+QImage Transparent(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+}  // namespace
+
+TEST(CurveRaster, AliasedLinesGiveTheSamePixelsWhicheverWayTheyAreDrawn) {
+  const std::vector<QPolygonF> lines = ManyAliasedLines();
+  const QRect clip(7, 5, 586, 380);
+  for (const double width : {1.0, 2.5}) {
+    SCOPED_TRACE(width);
+    const std::vector<CurveRaster::Stroke> opaque = AliasedStrokes(lines, 255, width);
+    // An antialiased stroke with no points changes nothing but makes the
+    // picture be shared out by rows instead of columns.
+    std::vector<CurveRaster::Stroke> byRows = opaque;
+    byRows.push_back(StrokeOf(QPolygonF(), Qt::black));
+    QImage one = Blank(600, 400), two = Blank(600, 400), three = Blank(600, 400), rows = Blank(600, 400);
+    CurveRaster::Draw(one, clip, opaque, 1);
+    CurveRaster::Draw(two, clip, opaque, 2);
+    CurveRaster::Draw(three, clip, opaque, 3);
+    CurveRaster::Draw(rows, clip, byRows, 2);
+    EXPECT_EQ(one, two);
+    EXPECT_EQ(one, three);
+    EXPECT_EQ(one, rows);
+    // Nothing outside the clip, and something on both sides of the
+    // middle column.
+    for (int x = 0; x < 600; ++x) {
+      ASSERT_EQ(one.pixel(x, 4), qRgb(255, 255, 255)) << x;
+      ASSERT_EQ(one.pixel(x, 385), qRgb(255, 255, 255)) << x;
+    }
+    for (int y = 0; y < 400; ++y) {
+      ASSERT_EQ(one.pixel(6, y), qRgb(255, 255, 255)) << y;
+      ASSERT_EQ(one.pixel(593, y), qRgb(255, 255, 255)) << y;
+    }
+    EXPECT_GT(Ink(one.copy(7, 5, 293, 380)), 1000);
+    EXPECT_GT(Ink(one.copy(300, 5, 293, 380)), 1000);
+
+    // Opaque pixels are written as they are; a translucent colour goes
+    // through the coverage and the blend, on exactly the same pixels.
+    const std::vector<CurveRaster::Stroke> translucent = AliasedStrokes(lines, 254, width);
+    for (std::size_t c = 0; c < lines.size(); ++c) {
+      SCOPED_TRACE(c);
+      const std::vector<CurveRaster::Stroke> o{opaque[c]}, t{translucent[c]};
+      QImage direct = Transparent(600, 400), blended = Transparent(600, 400);
+      CurveRaster::Draw(direct, clip, o, 2);
+      CurveRaster::Draw(blended, clip, t, 1);
+      ASSERT_EQ(InkedPixels(direct), InkedPixels(blended));
+      for (int y = 0; y < 400; ++y) {
+        for (int x = 0; x < 600; ++x) {
+          if (qAlpha(direct.pixel(x, y)) == 0) continue;
+          ASSERT_EQ(direct.pixel(x, y), opaque[c].Color.rgba()) << x << "," << y;
+          ASSERT_EQ(qAlpha(blended.pixel(x, y)), 254) << x << "," << y;
+        }
+      }
+    }
+    // Over other curves the later opaque one takes its pixels whole, as
+    // the blend of full coverage gives.
+    std::vector<CurveRaster::Stroke> mixed = opaque;
+    for (std::size_t c = 0; c < mixed.size(); c += 2) mixed[c] = translucent[c];
+    QImage mixedOne = Blank(600, 400), mixedTwo = Blank(600, 400);
+    CurveRaster::Draw(mixedOne, clip, mixed, 1);
+    CurveRaster::Draw(mixedTwo, clip, mixed, 2);
+    EXPECT_EQ(mixedOne, mixedTwo);
+  }
+}
+
+TEST(CurveRaster, AThinLineHasOnePixelPerColumnOrRowAndKeepsItsEnds) {
+  QImage image = Transparent(600, 400);
+  // Shallow, then steep, then a gap, then a point alone.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const QPolygonF line{QPointF(10.5, 20.5), QPointF(590.5, 30.5), QPointF(590.5, 380.5), QPointF(nan, 0),
+                       QPointF(300.5, 200.5)};
+  const std::vector<CurveRaster::Stroke> strokes{StrokeOf(line, Qt::black, 1.0, false)};
+  CurveRaster::Draw(image, image.rect(), strokes, 2);
+  int shallow = 0;
+  for (int x = 0; x < 590; ++x) {
+    int inColumn = 0;
+    for (int y = 0; y < 35; ++y) inColumn += qAlpha(image.pixel(x, y)) != 0;
+    ASSERT_LE(inColumn, 1) << x;
+    shallow += inColumn;
+  }
+  EXPECT_EQ(shallow, 580);
+  int steep = 0;
+  for (int y = 31; y < 400; ++y) steep += qAlpha(image.pixel(590, y)) != 0;
+  EXPECT_EQ(steep, 350);
+  EXPECT_EQ(image.pixel(300, 200), qRgb(0, 0, 0));
+  EXPECT_EQ(qAlpha(image.pixel(300, 201)), 0);
+  EXPECT_EQ(qAlpha(image.pixel(300, 199)), 0);
+
+  // A translucent line is blended over what lies below, an opaque one
+  // covers it.
+  QImage white = Blank(600, 400);
+  const QPolygonF across{QPointF(0.5, 100.5), QPointF(599.5, 100.5)};
+  const std::vector<CurveRaster::Stroke> halfRed{StrokeOf(across, QColor(255, 0, 0, 128), 1.0, false)};
+  CurveRaster::Draw(white, white.rect(), halfRed, 2);
+  for (const int x : {0, 299, 300, 599}) {
+    const QRgb p = white.pixel(x, 100);
+    EXPECT_EQ(qRed(p), 255) << x;
+    EXPECT_NEAR(qGreen(p), 127, 1) << x;
+    EXPECT_NEAR(qBlue(p), 127, 1) << x;
+  }
+}
+
 TEST(CurvePlottable, OnScreenAHugeCurveIsDrawnThroughItsPixelColumnsAndKeepsItsSpike) {
   QCustomPlot chart;
   chart.resize(500, 300);
@@ -248,6 +404,36 @@ TEST(CurveLayer, ThePictureLiesWhereTheChartsOwnLineWould) {
     EXPECT_NEAR(ca.x(), cb.x(), 0.15) << (smooth ? "antialiased" : "aliased");
     EXPECT_NEAR(ca.y(), cb.y(), 0.15) << (smooth ? "antialiased" : "aliased");
     EXPECT_NEAR(Ink(a.copy(plot)), Ink(b.copy(plot)), Ink(b.copy(plot)) * 0.1);
+  }
+}
+
+TEST(CurvePlottable, ItsPixelsAreTheAxesOwnForEveryDirectionOfTheAxes) {
+  // The line in pixels must lie exactly where the axes put each point
+  // (the picture, the pointer's hit test and the peak marks agree): the
+  // hit test at an axis's own pixel of a point finds the line at distance 0.
+  for (const bool keyReversed : {false, true}) {
+    for (const bool valueReversed : {false, true}) {
+      for (const bool keyVertical : {false, true}) {
+        QCustomPlot chart;
+        chart.resize(420, 310);
+        QCPAxis* key = keyVertical ? chart.yAxis : chart.xAxis;
+        QCPAxis* value = keyVertical ? chart.xAxis : chart.yAxis;
+        key->setRange(-1190.3, 97.1);
+        value->setRange(-0.37, 2.9);
+        key->setRangeReversed(keyReversed);
+        value->setRangeReversed(valueReversed);
+        TDataArr pts;
+        for (int i = 0; i < 300; ++i) pts.push_back({-1180.0 + 4.21 * i, 1.2 + std::sin(i * 0.37) * 1.3});
+        auto* curve = new CurvePlottable(key, value);
+        curve->setPoints(pts);
+        chart.replot(QCustomPlot::rpImmediateRefresh);
+        for (const TDataPoint& p : pts) {
+          const double k = key->coordToPixel(p.X), v = value->coordToPixel(p.Y);
+          const QPointF at = keyVertical ? QPointF(v, k) : QPointF(k, v);
+          ASSERT_EQ(curve->selectTest(at, false), 0.0) << keyReversed << valueReversed << keyVertical << " at " << p.X;
+        }
+      }
+    }
   }
 }
 

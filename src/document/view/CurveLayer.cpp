@@ -5,6 +5,7 @@
 
 #include "CurvePlottable.h"
 #include "CurveRaster.h"
+#include "WorkSplit.h"
 
 namespace velmora {
 
@@ -58,10 +59,20 @@ void CurveLayer::draw(QCPPainter* painter) {
   if (curves.empty() || rect.isEmpty()) return;
   const double ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
 
+  // The lines in pixels of curves new to the chart or to its range are
+  // computed on both cores when there are many (each curve keeps its own).
+  std::vector<long long> columns(curves.size());
+  std::size_t stale = 0;
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    columns[i] = curves[i]->screenColumns(ratio);
+    if (!curves[i]->geometryCurrent(columns[i])) ++stale;
+  }
+  WorkSplit::ForEach(
+      curves.size(), [&](std::size_t i) { curves[i]->geometry(columns[i]); }, nullptr, stale >= 16 ? 0 : 1);
+
   std::vector<Entry> entries;
   entries.reserve(curves.size());
   for (CurvePlottable* c : curves) {
-    c->geometry(c->screenColumns(ratio));
     const bool smooth = c->antialiasedOn(painter);
     const double width = c->pen().widthF() > 0 ? c->pen().widthF() : 1.0;
     entries.push_back({c, c->geometryStamp(), c->pen().color().rgba(), width, smooth});

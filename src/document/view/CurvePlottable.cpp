@@ -59,17 +59,25 @@ void CurvePlottable::appendPoints(std::span<const TDataPoint> points) {
 }
 
 void CurvePlottable::widenBounds(std::span<const TDataPoint> points) {
+  double kLo = keyBounds_.lower, kHi = keyBounds_.upper, vLo = valueBounds_.lower, vHi = valueBounds_.upper;
+  bool any = hasBounds_;
   for (const TDataPoint& p : points) {
     if (!finite(p)) continue;
-    if (!hasBounds_) {
-      keyBounds_ = QCPRange(p.X, p.X);
-      valueBounds_ = QCPRange(p.Y, p.Y);
-      hasBounds_ = true;
+    if (!any) {
+      kLo = kHi = p.X;
+      vLo = vHi = p.Y;
+      any = true;
       continue;
     }
-    keyBounds_.expand(p.X);
-    valueBounds_.expand(p.Y);
+    kLo = std::min(kLo, p.X);
+    kHi = std::max(kHi, p.X);
+    vLo = std::min(vLo, p.Y);
+    vHi = std::max(vHi, p.Y);
   }
+  if (!any) return;
+  keyBounds_ = QCPRange(kLo, kHi);
+  valueBounds_ = QCPRange(vLo, vHi);
+  hasBounds_ = true;
 }
 
 QCPRange CurvePlottable::getKeyRange(bool& foundRange, QCP::SignDomain inSignDomain) const {
@@ -113,6 +121,32 @@ QCPRange CurvePlottable::getValueRange(bool& foundRange, QCP::SignDomain inSignD
   return r;
 }
 
+namespace {
+
+// An axis's linear map from coordinates to pixels, the same operations in
+// the same order as the axis's own, without a call per point.
+class LinearMap {
+ public:
+  explicit LinearMap(const QCPAxis* axis)
+      : lower_(axis->range().lower),
+        upper_(axis->range().upper),
+        reversed_(axis->rangeReversed()),
+        horizontal_(axis->orientation() == Qt::Horizontal),
+        start_(horizontal_ ? axis->axisRect()->left() : axis->axisRect()->bottom()),
+        extent_(horizontal_ ? axis->axisRect()->width() : axis->axisRect()->height()) {}
+  double operator()(double value) const {
+    const double along = (reversed_ ? upper_ - value : value - lower_) / (upper_ - lower_) * extent_;
+    return horizontal_ ? along + start_ : start_ - along;
+  }
+
+ private:
+  double lower_, upper_;
+  bool reversed_, horizontal_;
+  double start_, extent_;
+};
+
+}  // namespace
+
 QPointF CurvePlottable::toPixels(const TDataPoint& p) const {
   QCPAxis* k = mKeyAxis.data();
   QCPAxis* v = mValueAxis.data();
@@ -121,7 +155,7 @@ QPointF CurvePlottable::toPixels(const TDataPoint& p) const {
   return k->orientation() == Qt::Horizontal ? QPointF(kp, vp) : QPointF(vp, kp);
 }
 
-const QPolygonF& CurvePlottable::geometry(long long columns) const {
+CurvePlottable::GeometryKey CurvePlottable::keyFor(long long columns) const {
   QCPAxis* k = mKeyAxis.data();
   QCPAxis* v = mValueAxis.data();
   GeometryKey key;
@@ -132,6 +166,15 @@ const QPolygonF& CurvePlottable::geometry(long long columns) const {
   key.KeyReversed = k->rangeReversed();
   key.ValueReversed = v->rangeReversed();
   key.Version = version_;
+  return key;
+}
+
+bool CurvePlottable::geometryCurrent(long long columns) const { return keyFor(columns) == cachedKey_; }
+
+const QPolygonF& CurvePlottable::geometry(long long columns) const {
+  QCPAxis* k = mKeyAxis.data();
+  QCPAxis* v = mValueAxis.data();
+  const GeometryKey key = keyFor(columns);
   if (key == cachedKey_) return cached_;
   cachedKey_ = key;
   stamp_ = ++gStamps;
@@ -144,6 +187,15 @@ const QPolygonF& CurvePlottable::geometry(long long columns) const {
     CurveDecimation::Reduce(pts, CurveDecimation::Span(key.Keys.lower, key.Keys.upper, columns), keep);
     cached_.reserve(static_cast<qsizetype>(keep.size()));
     for (std::size_t i : keep) cached_.append(toPixels(pts[i]));
+  } else if (k->scaleType() == QCPAxis::stLinear && v->scaleType() == QCPAxis::stLinear) {
+    const LinearMap keyMap(k), valueMap(v);
+    const bool horizontal = k->orientation() == Qt::Horizontal;
+    cached_.resize(static_cast<qsizetype>(pts.size()));
+    QPointF* out = cached_.data();
+    for (const TDataPoint& p : pts) {
+      const double kp = keyMap(p.X), vp = valueMap(p.Y);
+      *out++ = horizontal ? QPointF(kp, vp) : QPointF(vp, kp);
+    }
   } else {
     cached_.reserve(static_cast<qsizetype>(pts.size()));
     for (const TDataPoint& p : pts) cached_.append(toPixels(p));

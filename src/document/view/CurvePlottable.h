@@ -73,11 +73,14 @@ class CurvePlottable : public QCPAbstractPlottable {
   // The line in pixels for `columns` device columns (0: every point), and
   // a number that changes whenever it is computed anew.
   const QPolygonF& geometry(long long columns) const;
+  // Whether geometry(columns) would return the line kept from before.
+  bool geometryCurrent(long long columns) const;
   std::uint64_t geometryStamp() const { return stamp_; }
   // The screen columns of the plot at `ratio` device pixels per pixel.
   long long screenColumns(double ratio) const;
   // Whether the chart draws this curve antialiased now.
   bool antialiasedOn(QCPPainter* painter) const;
+  GeometryKey keyFor(long long columns) const;
   QPointF toPixels(const TDataPoint& p) const;
   void widenBounds(std::span<const TDataPoint> points);
 

@@ -10,6 +10,26 @@ namespace velmora {
 
 namespace {
 
+// floor and ceil as int for the pixel positions of a line; positions
+// beyond a billion pixels (never on an image) are held there.
+int Floor(double v) {
+  v = v > -1e9 ? (v < 1e9 ? v : 1e9) : -1e9;
+  const int i = static_cast<int>(v);
+  return i - (v < static_cast<double>(i) ? 1 : 0);
+}
+
+// Floor for positions known to lie well inside the int range.
+int FloorNear(double v) {
+  const int i = static_cast<int>(v);
+  return i - (v < static_cast<double>(i) ? 1 : 0);
+}
+
+int Ceil(double v) {
+  v = v > -1e9 ? (v < 1e9 ? v : 1e9) : -1e9;
+  const int i = static_cast<int>(v);
+  return i + (v > static_cast<double>(i) ? 1 : 0);
+}
+
 bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // The share of a pixel's square on the near side of a straight edge: the
@@ -44,7 +64,8 @@ class Band {
  public:
   // Rows top..bottom - 1 in stripes of eight rows; this band draws the
   // stripes `index`, `index` + `bands`, ... (the curves of a chart crowd
-  // its lower part: stripes share the work out evenly).
+  // its lower part: stripes share the work out evenly). With one band it
+  // draws every row of its columns.
   static constexpr int kStripeShift = 3;  // stripes of 8 rows
   Band(uchar* bits, qsizetype stride, int left, int right, int top, int bottom, int index, int bands)
       : left_(left),
@@ -68,6 +89,12 @@ class Band {
     if (s.Count == 0 || s.Points == nullptr || width_ <= 0 || bottom_ <= top_) return;
     const double reach = std::max(s.Width, 0.0) / 2.0 + 0.5;
     mode_ = s.Antialiased ? Mode::Smooth : (s.Width > 1.5 ? Mode::Hard : Mode::Thin);
+    // An aliased line covers its pixels wholly or not at all: in an opaque
+    // colour each pixel simply takes the colour (what the blend would give),
+    // with no coverage to keep.
+    const QRgb premultiplied = qPremultiply(s.Color.rgba());
+    direct_ = mode_ != Mode::Smooth && qAlpha(premultiplied) == 255;
+    colour_ = premultiplied;
     auto at = [&](std::size_t k) { return (s.Points[k] - s.Origin) * s.Scale; };
     std::size_t i = 0;
     while (i < s.Count) {
@@ -80,13 +107,17 @@ class Band {
       // segment rounds its start.
       for (std::size_t k = start; k + 1 < i; ++k) segment(at(k), at(k + 1), reach, k == start);
     }
-    blend(s.Color);
+    if (!direct_) blend(premultiplied);
   }
 
  private:
   bool owns(int y) const { return bands_ == 1 || ((y - top_) >> kStripeShift) % bands_ == index_; }
 
   void mark(int x, int y, std::uint8_t c) {
+    if (direct_) {
+      reinterpret_cast<QRgb*>(bits_ + static_cast<std::ptrdiff_t>(y) * stride_)[x] = colour_;
+      return;
+    }
     std::uint8_t& slot = coverage_[static_cast<std::size_t>(y - top_) * static_cast<std::size_t>(width_) +
                                    static_cast<std::size_t>(x - left_)];
     if (slot == 0) touched_.push_back(static_cast<std::uint32_t>(&slot - coverage_));
@@ -94,8 +125,10 @@ class Band {
   }
 
   void segment(const QPointF& a, const QPointF& b, double reach, bool roundStart) {
-    // Segments wholly above or below this band leave it alone.
+    // Segments wholly above, below, left or right of this band leave it
+    // alone.
     if (std::max(a.y(), b.y()) + reach + 1.0 < top_ || std::min(a.y(), b.y()) - reach - 1.0 > bottom_) return;
+    if (std::max(a.x(), b.x()) + reach + 1.0 < left_ || std::min(a.x(), b.x()) - reach - 1.0 > right_) return;
     startCap_ = roundStart;
     if (mode_ == Mode::Thin) {
       thin(a, b);
@@ -181,9 +214,11 @@ class Band {
   // One pixel's coverage by the line (see capsule).
   void pixel(int px, int py, double ry, double ax, double ux, double uy, double length, double half, double reach,
              double reach2, const PixelArea& area) {
-    std::uint8_t& slot = coverage_[static_cast<std::size_t>(py - top_) * static_cast<std::size_t>(width_) +
-                                   static_cast<std::size_t>(px - left_)];
-    if (slot == 255) return;  // nothing to add
+    if (!direct_) {
+      const std::uint8_t slot = coverage_[static_cast<std::size_t>(py - top_) * static_cast<std::size_t>(width_) +
+                                          static_cast<std::size_t>(px - left_)];
+      if (slot == 255) return;  // nothing to add
+    }
     const double rx = px + 0.5 - ax;
     const double t = rx * ux + ry * uy;
     double c = 0.0;
@@ -204,13 +239,20 @@ class Band {
     if (c8 != 0) mark(px, py, c8);
   }
 
+  // Both ends within a hundred million pixels: every position on the
+  // segment and a pixel beyond converts to int safely.
+  static bool Near(const QPointF& a, const QPointF& b) {
+    constexpr double kNear = 1e8;
+    return std::abs(a.x()) < kNear && std::abs(a.y()) < kNear && std::abs(b.x()) < kNear && std::abs(b.y()) < kNear;
+  }
+
   // A one-pixel line: one pixel per column for a shallow segment, one per
   // row for a steep one, at the line's position at the pixel centres.
   void thin(const QPointF& a, const QPointF& b) {
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     auto plot = [&](double x, double y) {
-      const int px = static_cast<int>(std::floor(x));
-      const int py = static_cast<int>(std::floor(y));
+      const int px = Floor(x);
+      const int py = Floor(y);
       if (px >= left_ && px < right_ && py >= top_ && py < bottom_ && owns(py)) mark(px, py, 255);
     };
     // The joint with the previous segment is that one's end point.
@@ -218,23 +260,40 @@ class Band {
     if (std::abs(dx) >= std::abs(dy)) {
       if (dx == 0) return;
       const double x0 = std::min(a.x(), b.x()), x1 = std::max(a.x(), b.x());
-      const int first = std::max(left_, static_cast<int>(std::ceil(x0 - 0.5)));
-      const int last = std::min(right_ - 1, static_cast<int>(std::floor(x1 - 0.5)));
+      const int first = std::max(left_, Ceil(x0 - 0.5));
+      const int last = std::min(right_ - 1, Floor(x1 - 0.5));
       const double slope = dy / dx;
-      for (int px = first; px <= last; ++px) plot(px + 0.5, a.y() + (px + 0.5 - a.x()) * slope);
+      // The column is the loop's own (floor of its centre), the row the
+      // line's there; a segment near the image needs no clamping on the way.
+      auto row = [&](int px) { return a.y() + (px + 0.5 - a.x()) * slope; };
+      if (Near(a, b)) {
+        for (int px = first; px <= last; ++px) {
+          const int py = FloorNear(row(px));
+          if (py >= top_ && py < bottom_ && owns(py)) mark(px, py, 255);
+        }
+      } else {
+        for (int px = first; px <= last; ++px) plot(px + 0.5, row(px));
+      }
     } else {
       const double y0 = std::min(a.y(), b.y()), y1 = std::max(a.y(), b.y());
-      const int first = std::max(top_, static_cast<int>(std::ceil(y0 - 0.5)));
-      const int last = std::min(bottom_ - 1, static_cast<int>(std::floor(y1 - 0.5)));
+      const int first = std::max(top_, Ceil(y0 - 0.5));
+      const int last = std::min(bottom_ - 1, Floor(y1 - 0.5));
       const double slope = dx / dy;
-      for (int py = first; py <= last; ++py) plot(a.x() + (py + 0.5 - a.y()) * slope, py + 0.5);
+      auto column = [&](int py) { return a.x() + (py + 0.5 - a.y()) * slope; };
+      if (Near(a, b)) {
+        for (int py = first; py <= last; ++py) {
+          const int px = FloorNear(column(py));
+          if (px >= left_ && px < right_ && owns(py)) mark(px, py, 255);
+        }
+      } else {
+        for (int py = first; py <= last; ++py) plot(column(py), py + 0.5);
+      }
     }
     plot(b.x(), b.y());
   }
 
   // Source over: the curve's colour at each pixel's coverage.
-  void blend(const QColor& color) {
-    const QRgb premultiplied = qPremultiply(color.rgba());
+  void blend(QRgb premultiplied) {
     const std::uint32_t sa = qAlpha(premultiplied), sr = qRed(premultiplied), sg = qGreen(premultiplied),
                         sb = qBlue(premultiplied);
     for (std::uint32_t index : touched_) {
@@ -260,6 +319,8 @@ class Band {
 
   Mode mode_ = Mode::Smooth;
   bool startCap_ = true;
+  bool direct_ = false;
+  QRgb colour_ = 0;
   int left_, right_, top_, bottom_;
   int index_, bands_;
   uchar* bits_;
@@ -280,12 +341,25 @@ void CurveRaster::Draw(QImage& image, const QRect& clip, std::span<const Stroke>
   if (threads == 0) threads = WorkSplit::Threads();
   // Small pictures are not worth a thread.
   const std::size_t work = static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
-  std::size_t bands =
-      work < 200000 ? 1 : std::min<std::size_t>(threads, static_cast<std::size_t>(area.height() / 32 + 1));
+  // Aliased lines (many curves) are shared out by columns: a curve runs
+  // across the chart, and each thread passes over the segments outside its
+  // columns at the cost of a comparison. Antialiased ones by row stripes.
+  const bool byColumns = std::none_of(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.Antialiased; });
+  const int extent = byColumns ? area.width() : area.height();
+  std::size_t bands = work < 200000 ? 1 : std::min<std::size_t>(threads, static_cast<std::size_t>(extent / 32 + 1));
   bands = std::max<std::size_t>(bands, 1);
   WorkSplit::ForEach(
       bands,
       [&](std::size_t b) {
+        if (byColumns) {
+          const int n = static_cast<int>(bands);
+          const int i = static_cast<int>(b);
+          const int left = area.left() + static_cast<int>(static_cast<long long>(area.width()) * i / n);
+          const int right = area.left() + static_cast<int>(static_cast<long long>(area.width()) * (i + 1) / n);
+          Band band(bits, stride, left, right, area.top(), area.bottom() + 1, 0, 1);
+          for (const Stroke& s : strokes) band.stroke(s);
+          return;
+        }
         Band band(bits, stride, area.left(), area.right() + 1, area.top(), area.bottom() + 1, static_cast<int>(b),
                   static_cast<int>(bands));
         for (const Stroke& s : strokes) band.stroke(s);

@@ -15,10 +15,12 @@ namespace velmora {
 // to it (antialiased), or a one-pixel line (aliased). The pixels of one
 // curve take the largest coverage any of its segments gives them and are
 // blended once, so joins are neither darker nor lighter than the line. The
-// curves are blended in order (the later on top). The rows of the image are
-// shared out between the cores; every row is drawn by one thread from the
-// same strokes in the same order, so the picture does not depend on how
-// many there are.
+// curves are blended in order (the later on top); an aliased line in an
+// opaque colour needs no blending and writes its pixels straight away. The
+// image is shared out between the cores, in row stripes, or in columns when
+// every line is aliased; every pixel is drawn by one thread from the same
+// strokes in the same order, so the picture does not depend on how many
+// there are.
 class CurveRaster {
  public:
   struct Stroke {
